@@ -1,0 +1,32 @@
+#include "app/Application.h"
+
+#include <QApplication>
+
+#include "mainwindow/MainForm.h"
+
+namespace tidepost {
+
+namespace {
+Platform MakePlatform(QtSettingsStore& s, QtMessageBoxes& b, SystemClock& c, const QString& folder) {
+    Platform p;
+    p.Settings = &s;
+    p.Boxes = &b;
+    p.Clock = &c;
+    p.ProgramFolder = folder;
+    return p;
+}
+}  // namespace
+
+Application::Application(const QString& programFolder)
+    : Os(MakePlatform(SettingsStore, MessageBoxes, Clock, programFolder)), Foundation(Os) {}
+
+Application::~Application() = default;
+
+int Application::Run() {
+    m_mainForm = std::make_unique<MainForm>(Foundation);
+    MessageBoxes.SetDefaultOwner(m_mainForm.get());
+    m_mainForm->show();
+    return QApplication::exec();
+}
+
+}  // namespace tidepost

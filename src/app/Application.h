@@ -1,0 +1,31 @@
+#pragma once
+#include <memory>
+
+#include "foundation/Foundation.h"
+#include "platform/IClock.h"
+#include "platform/IMessageBoxes.h"
+#include "platform/ISettingsStore.h"
+#include "platform/Platform.h"
+
+namespace tidepost {
+
+class MainForm;
+
+// The one object that owns the real platform adapters and the state of every area.
+class Application {
+public:
+    explicit Application(const QString& programFolder);
+    ~Application();
+    int Run();
+
+    QtSettingsStore SettingsStore;
+    QtMessageBoxes MessageBoxes;
+    SystemClock Clock;
+    Platform Os;
+    tidepost::Foundation Foundation;
+
+private:
+    std::unique_ptr<MainForm> m_mainForm;
+};
+
+}  // namespace tidepost

@@ -1,0 +1,49 @@
+#include "platform/AnsiCodec.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace tidepost {
+
+AnsiCodec::AnsiCodec(QString codePage) : m_codePage(std::move(codePage)) {
+    // Decode every byte once; ICU gives a lossless one-to-one mapping for these code pages,
+    // and the table makes Encode and ByteOf cheap.
+    QStringDecoder dec(m_codePage.toLatin1().constData());
+    if (!dec.isValid()) return;
+    QByteArray all(256, '\0');
+    for (int i = 0; i < 256; ++i) all[i] = static_cast<char>(i);
+    QString decoded = dec.decode(all);
+    if (decoded.size() == 256) m_table = decoded;
+}
+
+bool AnsiCodec::IsValid() const { return m_table.size() == 256; }
+
+QChar AnsiCodec::CharOf(unsigned char byte) const {
+    return IsValid() ? m_table.at(byte) : QChar(byte);
+}
+
+int AnsiCodec::ByteOf(QChar c) const {
+    if (!IsValid()) return c.unicode() < 256 ? c.unicode() : -1;
+    if (c.unicode() < 128 && m_table.at(c.unicode()) == c) return c.unicode();
+    const qsizetype i = m_table.indexOf(c);
+    return i < 0 ? -1 : static_cast<int>(i);
+}
+
+QString AnsiCodec::Decode(const QByteArray& bytes) const {
+    QString out;
+    out.resize(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) out[i] = CharOf(static_cast<unsigned char>(bytes[i]));
+    return out;
+}
+
+QByteArray AnsiCodec::Encode(const QString& text) const {
+    QByteArray out;
+    out.resize(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = ByteOf(text.at(i));
+        out[i] = static_cast<char>(b < 0 ? '?' : b);
+    }
+    return out;
+}
+
+}  // namespace tidepost

@@ -1,0 +1,17 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+#include "platform/FileError.h"
+
+namespace tidepost {
+
+// Replaces the whole file at `path` with `content` without a moment in which the file is missing
+// or half written: the content goes beside it first (into `stagingPath` when the format names a
+// backup file, else a temporary file), is flushed to disk, and is then renamed over the original.
+FileError WriteFileAtomic(const QString& path, const QByteArray& content, const QString& stagingPath = {});
+
+// Appends bytes to a file, creating it when missing.
+FileError AppendToFile(const QString& path, const QByteArray& content);
+
+}  // namespace tidepost

@@ -1,0 +1,38 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+namespace tidepost {
+
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+enum class MsgIcon { None, Information, Warning, Critical, Question };
+enum class MsgAnswer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+
+struct MessageBoxRequest {
+    QString text;
+    QString title;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    int defaultButton = 0;  // index of the default button, from the left
+};
+
+// Message boxes shown at once (modal, owned by the main window unless an owner is given).
+class IMessageBoxes {
+public:
+    virtual ~IMessageBoxes() = default;
+    virtual MsgAnswer Show(const MessageBoxRequest& request, QWidget* owner = nullptr) = 0;
+    // The window that owns boxes shown without an explicit owner (the main window once it exists).
+    virtual void SetDefaultOwner(QWidget* owner) = 0;
+};
+
+class QtMessageBoxes : public IMessageBoxes {
+public:
+    MsgAnswer Show(const MessageBoxRequest& request, QWidget* owner = nullptr) override;
+    void SetDefaultOwner(QWidget* owner) override { m_owner = owner; }
+
+private:
+    QWidget* m_owner = nullptr;
+};
+
+}  // namespace tidepost

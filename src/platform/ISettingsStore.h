@@ -1,0 +1,40 @@
+#pragma once
+#include <QList>
+#include <QPair>
+#include <QString>
+
+namespace tidepost {
+
+// The per-user settings store, addressed by application, section and key.
+class ISettingsStore {
+public:
+    virtual ~ISettingsStore() = default;
+    virtual QString Get(const QString& app, const QString& section, const QString& key,
+                        const QString& defaultValue) = 0;
+    virtual void Save(const QString& app, const QString& section, const QString& key,
+                      const QString& value) = 0;
+    // Every key of a section with its value, in the store's order.
+    virtual QList<QPair<QString, QString>> GetSection(const QString& app, const QString& section) = 0;
+    virtual void DeleteKey(const QString& app, const QString& section, const QString& key) = 0;
+    virtual void DeleteApplication(const QString& app) = 0;
+};
+
+// QSettings in INI format under $XDG_CONFIG_HOME/Tidepost/<app>.ini, readable by the user only
+// (it holds encoded passwords).
+class QtSettingsStore : public ISettingsStore {
+public:
+    // configRoot: the folder that holds the per-application files; empty = the user's config folder.
+    explicit QtSettingsStore(QString configRoot = {});
+    QString Get(const QString& app, const QString& section, const QString& key,
+                const QString& defaultValue) override;
+    void Save(const QString& app, const QString& section, const QString& key, const QString& value) override;
+    QList<QPair<QString, QString>> GetSection(const QString& app, const QString& section) override;
+    void DeleteKey(const QString& app, const QString& section, const QString& key) override;
+    void DeleteApplication(const QString& app) override;
+    QString FileOf(const QString& app) const;
+
+private:
+    QString m_root;
+};
+
+}  // namespace tidepost

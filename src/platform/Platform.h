@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+#include "platform/AnsiCodec.h"
+
+namespace tidepost {
+
+class ISettingsStore;
+class IMessageBoxes;
+class IClock;
+
+// What the operating system gives the program. The adapters are owned by whoever builds the
+// application (main() with the real ones, a test fixture with fakes); everything else reads them here.
+struct Platform {
+    ISettingsStore* Settings = nullptr;
+    IMessageBoxes* Boxes = nullptr;
+    IClock* Clock = nullptr;
+    AnsiCodec Codec;          // the system's ANSI code page
+    QString ProgramFolder;    // the executable's folder
+};
+
+}  // namespace tidepost

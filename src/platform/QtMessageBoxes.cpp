@@ -1,0 +1,57 @@
+#include "platform/IMessageBoxes.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <vector>
+
+namespace tidepost {
+
+namespace {
+std::vector<QMessageBox::StandardButton> ButtonsOf(MsgButtons b) {
+    switch (b) {
+    case MsgButtons::Ok: return {QMessageBox::Ok};
+    case MsgButtons::OkCancel: return {QMessageBox::Ok, QMessageBox::Cancel};
+    case MsgButtons::YesNo: return {QMessageBox::Yes, QMessageBox::No};
+    case MsgButtons::YesNoCancel: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case MsgButtons::RetryCancel: return {QMessageBox::Retry, QMessageBox::Cancel};
+    case MsgButtons::AbortRetryIgnore: return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
+    }
+    return {QMessageBox::Ok};
+}
+
+QMessageBox::Icon IconOf(MsgIcon i) {
+    switch (i) {
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Warning: return QMessageBox::Warning;
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MsgAnswer AnswerOf(int button) {
+    switch (button) {
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    case QMessageBox::Retry: return MsgAnswer::Retry;
+    case QMessageBox::Abort: return MsgAnswer::Abort;
+    case QMessageBox::Ignore: return MsgAnswer::Ignore;
+    default: return MsgAnswer::Ok;
+    }
+}
+}  // namespace
+
+MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner) {
+    QMessageBox box(IconOf(request.icon), request.title, request.text, QMessageBox::NoButton,
+                    owner ? owner : m_owner);
+    const auto buttons = ButtonsOf(request.buttons);
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        QPushButton* b = box.addButton(buttons[i]);
+        if (static_cast<int>(i) == request.defaultButton) box.setDefaultButton(b);
+    }
+    return AnswerOf(box.exec());
+}
+
+}  // namespace tidepost

@@ -1,0 +1,30 @@
+#pragma once
+#include <QTemporaryDir>
+
+#include "platform/Platform.h"
+#include "support/FakeSettingsStore.h"
+#include "support/ManualClock.h"
+#include "support/ScriptedMessageBoxes.h"
+
+namespace tidepost::test {
+
+// Fakes of every adapter and a fresh temporary program folder and data folder.
+struct TestPlatform {
+    TestPlatform();
+    QString DataFolder() const { return m_data.path(); }
+    QString ProgramFolder() const { return m_program.path(); }
+    // Writes a file (bytes as given) below the data folder and returns its path.
+    QString WriteDataFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray ReadDataFile(const QString& name) const;
+
+    FakeSettingsStore Settings;
+    ScriptedMessageBoxes Boxes;
+    ManualClock Clock;
+    Platform Os;
+
+private:
+    QTemporaryDir m_data;
+    QTemporaryDir m_program;
+};
+
+}  // namespace tidepost::test
