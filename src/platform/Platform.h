@@ -8,6 +8,8 @@ namespace tidepost {
 class ISettingsStore;
 class IMessageBoxes;
 class IClock;
+class ISerialControl;
+class ISocketControl;
 
 // What the operating system gives the program. The adapters are owned by whoever builds the
 // application (main() with the real ones, a test fixture with fakes); everything else reads them here.
@@ -15,6 +17,8 @@ struct Platform {
     ISettingsStore* Settings = nullptr;
     IMessageBoxes* Boxes = nullptr;
     IClock* Clock = nullptr;
+    ISerialControl* Serial = nullptr;   // the serial link to the transceiver
+    ISocketControl* Socket = nullptr;   // the TCP link to the terminal control unit
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder
 };

@@ -1,0 +1,1 @@
+#include "link/Link.h"
