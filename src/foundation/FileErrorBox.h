@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+#include "platform/FileError.h"
+
+namespace tidepost {
+
+struct Foundation;
+
+// The box that the settings and data-file routines show at once (not queued) when a file
+// operation fails: owned by the main window, one OK button, caption "Error <number>", text
+// "(<routine>) Error '<number>': <description>." CR LF and the file-error text for the number and
+// the file. An empty fileName stands for "<Unknown file name>".
+void ShowFileErrorBox(Foundation& f, const QString& routine, int errorNumber, const QString& description,
+                      const QString& fileName = {});
+void ShowFileErrorBox(Foundation& f, const QString& routine, const FileError& error,
+                      const QString& fileName = {});
+
+}  // namespace tidepost
