@@ -18,7 +18,9 @@ Platform MakePlatform(QtSettingsStore& s, QtMessageBoxes& b, SystemClock& c, con
 }  // namespace
 
 Application::Application(const QString& programFolder)
-    : Os(MakePlatform(SettingsStore, MessageBoxes, Clock, programFolder)), Foundation(Os) {}
+    : Os(MakePlatform(SettingsStore, MessageBoxes, Clock, programFolder)), Foundation(Os) {
+    Os.OsFacts = &OsFacts;
+}
 
 Application::~Application() = default;
 

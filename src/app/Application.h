@@ -4,6 +4,7 @@
 #include "foundation/Foundation.h"
 #include "platform/IClock.h"
 #include "platform/IMessageBoxes.h"
+#include "platform/IOsFacts.h"
 #include "platform/ISettingsStore.h"
 #include "platform/Platform.h"
 
@@ -21,6 +22,7 @@ public:
     QtSettingsStore SettingsStore;
     QtMessageBoxes MessageBoxes;
     SystemClock Clock;
+    LinuxOsFacts OsFacts;
     Platform Os;
     tidepost::Foundation Foundation;
 

@@ -10,6 +10,7 @@ class IMessageBoxes;
 class IClock;
 class ISerialControl;
 class ISocketControl;
+class IOsFacts;
 
 // What the operating system gives the program. The adapters are owned by whoever builds the
 // application (main() with the real ones, a test fixture with fakes); everything else reads them here.
@@ -19,6 +20,7 @@ struct Platform {
     IClock* Clock = nullptr;
     ISerialControl* Serial = nullptr;   // the serial link to the transceiver
     ISocketControl* Socket = nullptr;   // the TCP link to the terminal control unit
+    IOsFacts* OsFacts = nullptr;        // version record and similar facts of the system
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder
 };

@@ -10,6 +10,7 @@ TestPlatform::TestPlatform() {
     Os.Settings = &Settings;
     Os.Boxes = &Boxes;
     Os.Clock = &Clock;
+    Os.OsFacts = &OsFacts;
     Os.ProgramFolder = m_program.path();
 }
 

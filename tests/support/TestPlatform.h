@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 
 #include "platform/Platform.h"
+#include "support/FakeOsFacts.h"
 #include "support/FakeSettingsStore.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -20,6 +21,7 @@ struct TestPlatform {
     FakeSettingsStore Settings;
     ScriptedMessageBoxes Boxes;
     ManualClock Clock;
+    FakeOsFacts OsFacts;
     Platform Os;
 
 private:

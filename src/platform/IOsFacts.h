@@ -1,0 +1,26 @@
+#pragma once
+
+namespace tidepost {
+
+// The operating system's version record, as far as the program asks for it.
+struct OsVersionRecord {
+    int MajorVersion = 0;
+    int MinorVersion = 0;
+    int SuiteMask = 0;  // product suite flags; 64 marks an embedded edition whose settings live in the settings file
+};
+
+// Facts about the operating system that change what the program does.
+class IOsFacts {
+public:
+    virtual ~IOsFacts() = default;
+    virtual OsVersionRecord GetOsVersion() const = 0;
+};
+
+// The running Linux system: the kernel's major and minor release and no suite flags, so nothing
+// takes the embedded-edition paths.
+class LinuxOsFacts : public IOsFacts {
+public:
+    OsVersionRecord GetOsVersion() const override;
+};
+
+}  // namespace tidepost

@@ -1,0 +1,16 @@
+#include <QStringList>
+#include <QSysInfo>
+
+#include "platform/IOsFacts.h"
+
+namespace tidepost {
+
+OsVersionRecord LinuxOsFacts::GetOsVersion() const {
+    OsVersionRecord r;
+    const QStringList parts = QSysInfo::kernelVersion().split('.');
+    if (!parts.isEmpty()) r.MajorVersion = parts.value(0).toInt();
+    if (parts.size() > 1) r.MinorVersion = parts.value(1).toInt();
+    return r;
+}
+
+}  // namespace tidepost
