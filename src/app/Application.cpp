@@ -20,6 +20,9 @@ Platform MakePlatform(QtSettingsStore& s, QtMessageBoxes& b, SystemClock& c, con
 Application::Application(const QString& programFolder)
     : Os(MakePlatform(SettingsStore, MessageBoxes, Clock, programFolder)), Foundation(Os) {
     Os.OsFacts = &OsFacts;
+    Os.Tray = &Tray;
+    Os.Sound = &Sound;
+    Os.Disk = &Disk;
 }
 
 Application::~Application() = default;

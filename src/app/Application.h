@@ -3,9 +3,12 @@
 
 #include "foundation/Foundation.h"
 #include "platform/IClock.h"
+#include "platform/IDiskSpace.h"
 #include "platform/IMessageBoxes.h"
 #include "platform/IOsFacts.h"
 #include "platform/ISettingsStore.h"
+#include "platform/ISoundPlayer.h"
+#include "platform/ITrayIcon.h"
 #include "platform/Platform.h"
 
 namespace tidepost {
@@ -23,6 +26,9 @@ public:
     QtMessageBoxes MessageBoxes;
     SystemClock Clock;
     LinuxOsFacts OsFacts;
+    QtTrayIcon Tray;
+    ProcessSoundPlayer Sound;
+    QtDiskSpace Disk;
     Platform Os;
     tidepost::Foundation Foundation;
 

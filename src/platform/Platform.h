@@ -11,6 +11,9 @@ class IClock;
 class ISerialControl;
 class ISocketControl;
 class IOsFacts;
+class ITrayIcon;
+class ISoundPlayer;
+class IDiskSpace;
 
 // What the operating system gives the program. The adapters are owned by whoever builds the
 // application (main() with the real ones, a test fixture with fakes); everything else reads them here.
@@ -21,6 +24,9 @@ struct Platform {
     ISerialControl* Serial = nullptr;   // the serial link to the transceiver
     ISocketControl* Socket = nullptr;   // the TCP link to the terminal control unit
     IOsFacts* OsFacts = nullptr;        // version record and similar facts of the system
+    ITrayIcon* Tray = nullptr;          // the icon in the taskbar notification area
+    ISoundPlayer* Sound = nullptr;      // sound files, played without blocking
+    IDiskSpace* Disk = nullptr;         // free space of the file systems
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder
 };

@@ -11,6 +11,9 @@ TestPlatform::TestPlatform() {
     Os.Boxes = &Boxes;
     Os.Clock = &Clock;
     Os.OsFacts = &OsFacts;
+    Os.Tray = &Tray;
+    Os.Sound = &Sound;
+    Os.Disk = &Disk;
     Os.ProgramFolder = m_program.path();
 }
 

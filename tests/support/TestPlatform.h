@@ -2,9 +2,12 @@
 #include <QTemporaryDir>
 
 #include "platform/Platform.h"
+#include "support/FakeDiskSpace.h"
 #include "support/FakeOsFacts.h"
 #include "support/FakeSettingsStore.h"
 #include "support/ManualClock.h"
+#include "support/FakeSoundPlayer.h"
+#include "support/FakeTrayIcon.h"
 #include "support/ScriptedMessageBoxes.h"
 
 namespace tidepost::test {
@@ -22,6 +25,9 @@ struct TestPlatform {
     ScriptedMessageBoxes Boxes;
     ManualClock Clock;
     FakeOsFacts OsFacts;
+    FakeTrayIcon Tray;
+    FakeSoundPlayer Sound;
+    FakeDiskSpace Disk;
     Platform Os;
 
 private:

@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+
+namespace tidepost {
+
+// Free space of the file systems the data lives on.
+class IDiskSpace {
+public:
+    virtual ~IDiskSpace() = default;
+    // Bytes the user may still write on the file system that holds absolutePath (or, for a path
+    // that does not exist yet, its nearest existing parent folder); -1 when it cannot be read.
+    virtual qint64 FreeBytes(const QString& absolutePath) const = 0;
+};
+
+// QStorageInfo.
+class QtDiskSpace : public IDiskSpace {
+public:
+    qint64 FreeBytes(const QString& absolutePath) const override;
+};
+
+}  // namespace tidepost

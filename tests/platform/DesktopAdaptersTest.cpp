@@ -1,0 +1,33 @@
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "platform/IDiskSpace.h"
+#include "platform/ITrayIcon.h"
+
+using namespace tidepost;
+
+// Reading the free space changes nothing on this machine, so the real adapter is used.
+TEST(QtDiskSpace, ReadsTheFileSystemOfAPathAndOfOneStillToBeCreated) {
+    QTemporaryDir dir;
+    QtDiskSpace disk;
+    const qint64 existing = disk.FreeBytes(dir.path());
+    EXPECT_GE(existing, 0);
+    EXPECT_GE(disk.FreeBytes(dir.path() + "/not/yet/there"), 0);
+}
+
+TEST(QtDiskSpace, APathThatNamesNoPlaceCannotBeRead) {
+    QtDiskSpace disk;
+    EXPECT_EQ(disk.FreeBytes(""), -1);
+    EXPECT_EQ(disk.FreeBytes("relative/folder"), -1);
+}
+
+// The offscreen platform has no notification area: the icon must quietly do nothing.
+TEST(QtTrayIcon, DoesNothingWithoutANotificationArea) {
+    QtTrayIcon tray;
+    bool activated = false;
+    tray.SetActivatedHandler([&] { activated = true; });
+    tray.ShowIcon("tip");
+    tray.RemoveIcon();
+    EXPECT_FALSE(activated);
+}
