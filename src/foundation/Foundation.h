@@ -1,5 +1,9 @@
 #pragma once
+#include <QList>
+#include <QStringList>
+
 #include "foundation/CConfiguration.h"
+#include "foundation/IspRecord.h"
 #include "foundation/MlStrings.h"
 #include "platform/Platform.h"
 
@@ -14,6 +18,17 @@ struct Foundation {
     QString gProductName = "Tidepost";
     MlStrings Strings;
     CConfiguration gConfiguration;
+
+    // The provider list of "isp.dat", in file order.
+    QList<IspRecord> gIspList;
+
+    // Code tables, filled once at start-up by their Init routines (Definitions.h).
+    QStringList LesFileNames;
+    QStringList OceanNames;
+    QStringList DestinationTypeNames;
+    QStringList MobileTypeNames;
+    QStringList ProductModelNames;
+    QStringList MobileStatusTexts;
 };
 
 }  // namespace tidepost

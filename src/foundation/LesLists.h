@@ -1,0 +1,33 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+#include "foundation/Definitions.h"
+#include "platform/FileError.h"
+
+namespace tidepost {
+
+struct Foundation;
+
+// The built-in LES lists, a fresh copy on every call (Key = three-digit id, Value = station name).
+QList<KeyValuePair> DefaultLesListAorW();
+QList<KeyValuePair> DefaultLesListAorE();
+QList<KeyValuePair> DefaultLesListPor();
+QList<KeyValuePair> DefaultLesListIor();
+// The built-in list of an ocean 0..3; empty for any other value.
+QList<KeyValuePair> GetDefaultLesList(int ocean);
+
+// Replaces the file at `path` by one line "Key|Value" CR LF per element, atomically.
+// False on any failure, without a message.
+bool WriteLesFile(const Foundation& f, const QString& path, const QList<KeyValuePair>& list);
+
+// Reads a LES list file: per line Key = its first three characters, Value = its second
+// "|"-separated field ("" without "|"). An empty file gives one element with empty strings.
+// On failure sets `error` and returns what was read so far.
+QList<KeyValuePair> ReadLesFile(const Foundation& f, const QString& path, FileError* error = nullptr);
+
+// The LES list file of the ocean from the data folder. Any failure (an ocean above 3, a missing
+// file) shows the file error box and gives an empty list.
+QList<KeyValuePair> ReadDefaultLesFile(Foundation& f, int ocean);
+
+}  // namespace tidepost
