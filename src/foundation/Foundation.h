@@ -1,8 +1,11 @@
 #pragma once
 #include <QList>
 #include <QStringList>
+#include <cstdint>
+#include <functional>
 
 #include "foundation/CConfiguration.h"
+#include "foundation/IniFile.h"
 #include "foundation/IspRecord.h"
 #include "foundation/MlStrings.h"
 #include "platform/Platform.h"
@@ -18,6 +21,26 @@ struct Foundation {
     QString gProductName = "Tidepost";
     MlStrings Strings;
     CConfiguration gConfiguration;
+
+    // The settings file in memory (IniFile.h).
+    IniEntryList gIniEntries;
+    // The operating system's version record, 0 until the start-up checks read it; major 5 with
+    // suite mask 64 redirects the settings store into the settings file (AppSettings.h).
+    std::int16_t OsMajorVersion = 0;
+    std::int16_t OsMinorVersion = 0;
+    std::uint16_t OsSuiteMask = 0;
+
+    // The working folders from the settings file, corrected by the start-up data check.
+    QString gAddressBookDir;
+    QString gDraftsDir;
+    QString gEgcDir;
+    QString gInboxDir;
+    QString gOutboxDir;
+    QString gSavedFilesDir;
+    QString gWorkingDir;
+    // Brings the default-message files of the drafts folder up to date; the start-up data check
+    // calls it last. Set by the area that owns the default messages; nothing happens while empty.
+    std::function<void()> UpgradeDefaultMessages;
 
     // The provider list of "isp.dat", in file order.
     QList<IspRecord> gIspList;

@@ -1,0 +1,169 @@
+#include "foundation/IniFile.h"
+
+#include "foundation/DataFileText.h"
+#include "foundation/FileErrorBox.h"
+#include "foundation/Foundation.h"
+#include "foundation/UsefullRoutines.h"
+#include "foundation/cFile.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileLookup.h"
+
+namespace tidepost {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kSignatureKey = QStringLiteral("[Signature]");
+const QString kSignatureEnd = QStringLiteral("[End Of Signature]");
+const QString kEndOfFile = QStringLiteral("[End Of File]");
+constexpr int kErrInputPastEndOfFile = 62;
+
+// Only blanks are trimmed; tabs and other characters belong to the text.
+QString TrimBlanks(const QString& s) {
+    qsizetype from = 0;
+    qsizetype to = s.size();
+    while (from < to && s.at(from) == ' ') ++from;
+    while (to > from && s.at(to - 1) == ' ') --to;
+    return s.mid(from, to - from);
+}
+
+bool IsKeyLine(const QString& trimmed) {
+    return trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']' && trimmed != kEndOfFile;
+}
+
+// A value must stay on its one line: a line break inside it would turn the rest into lines of
+// their own, which read back as other keys or are lost.
+QString OneLine(const QString& value) {
+    QString v = value;
+    v.replace(kCrLf, QStringLiteral(" "));
+    v.replace('\r', ' ');
+    v.replace('\n', ' ');
+    return v;
+}
+
+}  // namespace
+
+QString GetIniFilePath(const Foundation& f) {
+    return FindFileNoCase(f.gConfiguration.DataPath, f.gProductName + ".ini");
+}
+
+QList<KeyValuePair> ParseIniFileText(const QString& text, bool* complete) {
+    const QStringList lines = SplitFileLines(text);
+    QList<KeyValuePair> entries;
+    if (complete) *complete = true;
+    qsizetype i = 0;
+    while (i < lines.size()) {
+        const QString line = TrimBlanks(lines.at(i++));
+        if (!IsKeyLine(line)) continue;
+        entries.append({line, QString()});
+        QString& value = entries.last().Value;
+        if (line == kSignatureKey) {
+            bool ended = false;
+            while (i < lines.size()) {
+                const QString raw = lines.at(i++);
+                if (TrimBlanks(raw) == kSignatureEnd) {
+                    ended = true;
+                    break;
+                }
+                value += raw + kCrLf;
+            }
+            if (!ended) {
+                if (complete) *complete = false;
+                return entries;
+            }
+            if (value.size() > 1) value.chop(kCrLf.size());
+        } else if (i < lines.size()) {
+            value = TrimBlanks(lines.at(i++));
+        }
+    }
+    return entries;
+}
+
+QString IniFileText(const QList<KeyValuePair>& entries) {
+    QString text;
+    for (const KeyValuePair& e : entries) {
+        if (e.Key == kSignatureKey)
+            text += e.Key + kCrLf + e.Value + kCrLf + kSignatureEnd + kCrLf + kCrLf;
+        else
+            text += e.Key + kCrLf + OneLine(e.Value) + kCrLf + kCrLf;
+    }
+    return text;
+}
+
+QString DefaultIniFileText(const QString& dataPath) {
+    const QString d = AddBackslash(dataPath);
+    const QStringList lines = {
+        "[Version]", "1. 0. 4",
+        "[Default ISP]", "",
+        "[AS IS Accepted?]", "NO", "",
+        "[COM port]", "1", "",
+        "[COM Settings]", "115200,n,8,1", "",
+        "[HOST Interface]", "LAN", "",
+        "[working dir]", d, "",
+        "[egc]", d + "egc/", "",
+        "[inbox]", d + "inbox/", "",
+        "[outbox]", d + "sent items/", "",
+        "[addressbook]", d + "addressbook/", "",
+        "[Default LES East]", "000", "",
+        "[Default LES Pacific]", "000", "",
+        "[Default LES Indian]", "000", "",
+        "[Default LES West]", "000", "",
+        "[Preferred Ocean]", "None", "",
+        "[Signature]", "[End Of Signature]",
+        "", "[End Of File]",
+    };
+    return lines.join(kCrLf) + kCrLf;
+}
+
+void CreateIniFile104(Foundation& f) {
+    const QString path = GetIniFilePath(f);
+    const FileError err = WriteFileAtomic(path, f.Os.Codec.Encode(DefaultIniFileText(f.gConfiguration.DataPath)));
+    if (err) ShowFileErrorBox(f, "CreateIniFile104", err, path);
+}
+
+void ReadIniFile(Foundation& f) {
+    const QString path = GetIniFilePath(f);
+    if (!CheckFileExists(f, path)) CreateIniFile104(f);
+
+    QByteArray bytes;
+    const FileError err = ReadFileBytes(path, bytes);
+    if (err) {
+        // Nothing was read: the list keeps its state, so the next access tries again.
+        ShowFileErrorBox(f, "ReadIniFile", err, path);
+        return;
+    }
+    bool complete = true;
+    f.gIniEntries.Items = ParseIniFileText(f.Os.Codec.Decode(bytes), &complete);
+    f.gIniEntries.Loaded = true;
+    if (!complete) ShowFileErrorBox(f, "ReadIniFile", kErrInputPastEndOfFile, "Input past end of file", path);
+}
+
+void WriteIniFile(Foundation& f) {
+    if (!f.gIniEntries.Loaded) return;
+    cFile(f).Save(GetIniFilePath(f), IniFileText(f.gIniEntries.Items), true);
+}
+
+QString GetIniValue(Foundation& f, const QString& key) {
+    if (!f.gIniEntries.Loaded) ReadIniFile(f);
+    for (const KeyValuePair& e : f.gIniEntries.Items)
+        if (e.Key == key) return e.Value;
+    return {};
+}
+
+std::uint8_t SetIniValue(Foundation& f, const QString& key, const QString& value, bool save) {
+    if (!f.gIniEntries.Loaded) ReadIniFile(f);
+    if (!f.gIniEntries.Loaded) return 1;
+    bool found = false;
+    for (KeyValuePair& e : f.gIniEntries.Items) {
+        if (e.Key == key) {
+            e.Value = value;
+            found = true;
+            break;
+        }
+    }
+    if (!found) f.gIniEntries.Items.append({key, value});
+    if (save) WriteIniFile(f);
+    return 1;
+}
+
+}  // namespace tidepost

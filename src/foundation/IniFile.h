@@ -1,0 +1,44 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <cstdint>
+
+#include "foundation/Definitions.h"
+
+namespace tidepost {
+
+struct Foundation;
+
+// The whole settings file in memory, in file order: Key is the key line with its brackets,
+// Value its value. Loaded on first access and written back whole.
+struct IniEntryList {
+    QList<KeyValuePair> Items;
+    bool Loaded = false;
+};
+
+// The settings file: the data folder, the product name, ".ini" (an existing file whose name
+// differs only in case is used).
+QString GetIniFilePath(const Foundation& f);
+
+// Loads the settings file into gIniEntries, replacing what was there; writes the default file
+// first when it is missing. Failures show the file error box; what was read before stays loaded.
+void ReadIniFile(Foundation& f);
+// Replaces the settings file by gIniEntries; nothing when the list was never loaded.
+void WriteIniFile(Foundation& f);
+// The value of the first entry whose key equals `key` exactly; "" when there is none.
+QString GetIniValue(Foundation& f, const QString& key);
+// Sets the first entry with that key or appends one; with `save` the file is written at once.
+// Returns 1 in every case.
+std::uint8_t SetIniValue(Foundation& f, const QString& key, const QString& value, bool save);
+// Writes the default settings file, replacing any file of that name.
+void CreateIniFile104(Foundation& f);
+
+// The text of the default settings file for a data folder.
+QString DefaultIniFileText(const QString& dataPath);
+// The file text of a list of entries (what WriteIniFile writes).
+QString IniFileText(const QList<KeyValuePair>& entries);
+// The entries of a settings file's text; `complete` tells whether the text ended properly
+// (a signature block without its end line runs into the end of the text).
+QList<KeyValuePair> ParseIniFileText(const QString& text, bool* complete = nullptr);
+
+}  // namespace tidepost
