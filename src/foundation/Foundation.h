@@ -3,11 +3,15 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "foundation/CConfiguration.h"
+#include "foundation/DebugLogHolder.h"
 #include "foundation/IniFile.h"
 #include "foundation/IspRecord.h"
 #include "foundation/MlStrings.h"
+#include "foundation/cErrorLog.h"
+#include "foundation/cErrorQueue.h"
 #include "platform/Platform.h"
 
 namespace tidepost {
@@ -52,6 +56,13 @@ struct Foundation {
     QStringList MobileTypeNames;
     QStringList ProductModelNames;
     QStringList MobileStatusTexts;
+
+    // The message-box queue and the error log, each created on first use (MessageBoxQueue.h,
+    // cErrorLog.h); start-up replaces the queue by a new, empty one.
+    std::unique_ptr<cErrorQueue> gErrorQueue;
+    std::unique_ptr<cErrorLog> gErrorLog;
+    // The debug log window, created on first use.
+    DebugLogHolder DebugLog{*this};
 };
 
 }  // namespace tidepost

@@ -1,0 +1,64 @@
+#include "foundation/DebugLog.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include "foundation/Foundation.h"
+#include "foundation/LogFiles.h"
+#include "platform/IClock.h"
+
+namespace tidepost {
+
+DebugLog::DebugLog(const Foundation& f, QWidget* parent)
+    : QWidget(parent),
+      m_f(f),
+      m_textWindow(new QPlainTextEdit(this)),
+      m_clearButton(new QPushButton("Clear", this)),
+      m_command1(new QPushButton("OK", this)) {
+    setObjectName("DebugLog");
+    setWindowTitle("Debug Log");
+    m_textWindow->setObjectName("TextWindow");
+    m_clearButton->setObjectName("ClearButton");
+    m_command1->setObjectName("Command1");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_clearButton);
+    buttons->addWidget(m_command1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_textWindow);
+    layout->addLayout(buttons);
+    resize(600, 400);
+
+    connect(m_clearButton, &QPushButton::clicked, this, &DebugLog::ClearButton_Click);
+    connect(m_command1, &QPushButton::clicked, this, &DebugLog::Command1_Click);
+}
+
+void DebugLog::AddLine(const QString& TextLine) {
+    const QString line = LogTimeStamp(m_f.Os.Clock->Now()) + TextLine;
+    MoveCaretToEnd();
+    m_textWindow->insertPlainText(line + "\n");
+    MoveCaretToEnd();
+
+    const QString path = DataFilePath(m_f, "DebugLog.txt");
+    if (!path.isEmpty() && QFileInfo(path).isFile()) (void)AppendLogLine(m_f, "DebugLog.txt", line);
+}
+
+QString DebugLog::Text() const { return m_textWindow->toPlainText(); }
+
+void DebugLog::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    MoveCaretToEnd();
+}
+
+void DebugLog::ClearButton_Click() { m_textWindow->clear(); }
+
+void DebugLog::Command1_Click() { hide(); }
+
+void DebugLog::MoveCaretToEnd() { m_textWindow->moveCursor(QTextCursor::End); }
+
+}  // namespace tidepost

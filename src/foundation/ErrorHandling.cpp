@@ -1,0 +1,63 @@
+#include "foundation/ErrorHandling.h"
+
+#include "foundation/Foundation.h"
+#include "foundation/MlText.h"
+#include "platform/FileError.h"
+#include "platform/IMessageBoxes.h"
+
+namespace tidepost {
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+}
+
+QString GetFileErrorText(const Foundation& f, int errorNumber, const QString& fileName) {
+    switch (errorNumber) {
+    case kErrDiskFull:
+        return MlText(f, 2807, "Could not save the file '") + fileName + "'." + kCrLf +
+               MlText(f, 2808, "Message not saved due to very low disk space. Information was lost. ") + kCrLf +
+               MlText(f, 2809, "Please provide more space on the disk drive immediately by removing unused files.");
+    case kErrPermissionDenied:
+    case kErrPathFileAccess:
+    case kErrPathNotFound:
+        return MlText(f, 2810, "Could not open the file '") + fileName + "'." + kCrLf +
+               MlText(f, 2811,
+                      "Please make sure you have write access to this directory and file, and that the file is "
+                      "not opened by another process.");
+    default: return {};
+    }
+}
+
+bool ShowReplyError(Foundation& f, const QString& reply, QWidget* owner, const QString& title, const QString& text) {
+    const qsizetype at = reply.indexOf(kCrLf + "ERROR");
+    if (at < 0) return false;
+    const qsizetype from = at + kCrLf.size();
+    const qsizetype end = reply.indexOf(kCrLf, from);
+    // A reply cut off after the ERROR line still shows the whole line.
+    const QString errorLine = reply.mid(from, end < 0 ? -1 : end - from);
+    MessageBoxRequest box;
+    box.text = errorLine + kCrLf + kCrLf + text;
+    box.title = title + " Error";
+    box.buttons = MsgButtons::Ok;
+    f.Os.Boxes->Show(box, owner);
+    return true;
+}
+
+QString FormatErrorText(const Foundation& f, int stringId, const QString& english, int number,
+                        const QString& description) {
+    return FormatMlString(MlText(f, stringId, english), {number, description});
+}
+
+QString ComposeErrorText(const QString& procedure, int number, const QString& description) {
+    return "(" + procedure + ") Error '" + QString::number(number) + "': " + description + ".";
+}
+
+QString WithFileErrorText(const Foundation& f, const QString& errorText, int number, const QString& fileName) {
+    return errorText + kCrLf + GetFileErrorText(f, number, fileName);
+}
+
+QString ErrorTitle(int number) { return "Error " + QString::number(number); }
+
+QString MlErrorTitle(const Foundation& f, int number) { return MlText(f, 2546, "Error") + QString::number(number); }
+
+}  // namespace tidepost

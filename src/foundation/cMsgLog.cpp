@@ -1,0 +1,51 @@
+#include "foundation/cMsgLog.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "foundation/Foundation.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileLookup.h"
+
+namespace tidepost {
+
+namespace {
+// The field of an index line that names the stored file. The free-text fields of a line (a
+// subject, a routing) may hold the same text, so only this field may decide.
+QString FileNameField(const QString& line, bool sentItems) {
+    if (sentItems) return line.section(';', 0, 0);
+    return line.section(':', -1, -1);
+}
+}  // namespace
+
+bool cMsgLog::DeleteFromMsgLog(const QString& strFileRef, const QString& strDir, const QString& strLog) const {
+    if (strFileRef.isEmpty() || strDir.isEmpty()) return false;
+    const QString index = FindFileNoCase(strDir, strLog + ".idx");
+    if (!QFileInfo::exists(index) && AppendToFile(index, {})) return false;
+
+    QFile file(index);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) return false;
+    file.close();
+
+    const bool sentItems = strLog.compare("out", Qt::CaseInsensitive) == 0;
+    qsizetype start = 0;
+    while (start < content.size()) {
+        const qsizetype lf = content.indexOf('\n', start);
+        const qsizetype next = lf < 0 ? content.size() : lf + 1;
+        QByteArray line = content.mid(start, (lf < 0 ? content.size() : lf) - start);
+        if (line.endsWith('\r')) line.chop(1);
+        if (FileNameField(m_f.Os.Codec.Decode(line), sentItems) == strFileRef) {
+            QByteArray rest = content;
+            rest.remove(start, next - start);
+            const QString staging = QFileInfo(index).path() + "/" + strLog + ".tmp";
+            (void)WriteFileAtomic(index, rest, staging);
+            return false;
+        }
+        start = next;
+    }
+    return false;
+}
+
+}  // namespace tidepost
