@@ -16,6 +16,8 @@
 
 namespace tidepost {
 
+class IMainForm;
+
 // The foundation's state: one instance per program run, owned by the application object.
 // Members keep the names the rest of the program knows them by.
 struct Foundation {
@@ -45,6 +47,12 @@ struct Foundation {
     // Brings the default-message files of the drafts folder up to date; the start-up data check
     // calls it last. Set by the area that owns the default messages; nothing happens while empty.
     std::function<void()> UpgradeDefaultMessages;
+
+    // The main window once it has registered itself; null before that and in tests without one.
+    IMainForm* MainForm = nullptr;
+    // The new-message icon is in the notification area: set when it is shown, cleared by the
+    // main window when it removes the icon.
+    bool TrayIconShown = false;
 
     // The provider list of "isp.dat", in file order.
     QList<IspRecord> gIspList;

@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+
+namespace tidepost {
+
+// What the foundation asks of the main window. The main window implements it and registers
+// itself in Foundation::MainForm; until then (and in tests without a window) that pointer is null
+// and the routines that need the window do nothing.
+class IMainForm {
+public:
+    virtual ~IMainForm() = default;
+    // The text of one panel of the status bar `MainFormStatusBar`; panels count from 1.
+    virtual void SetStatusPanelText(int panel, const QString& text) = 0;
+    // Bits per pixel times colour planes of the display the window is on.
+    virtual int DisplayColorBits() const = 0;
+};
+
+}  // namespace tidepost
