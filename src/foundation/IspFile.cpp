@@ -152,7 +152,8 @@ void LineToIsp(Foundation& f, const QString& line, int index) {
 }
 
 FileError ReadIspFile(Foundation& f) {
-    f.gIspList = {IspRecord{}};
+    f.gIspList.clear();
+    f.gIspList.append(IspRecord{});
     const QString path = IspFilePath(f);
     if (!CheckFileExists(f, path) || QFileInfo(path).size() == 0) {
         ReadDefaultIspData(f);
@@ -174,7 +175,7 @@ FileError ReadIspFile(Foundation& f) {
                           "but all user defined service providers will be lost. This is recommended. Do you want "
                           "to update ?");
         box.buttons = MsgButtons::OkCancel;
-        if (f.Os.Boxes->Show(box) == MsgAnswer::Ok) {
+        if (f.Os.Boxes && f.Os.Boxes->Show(box) == MsgAnswer::Ok) {
             ReadDefaultIspData(f);
             WriteIspFile(f);
         }

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "foundation/Foundation.h"
+#include "foundation/LesLists.h"
+#include "support/TestPlatform.h"
+
+namespace tidepost {
+namespace {
+
+class LesListsTest : public ::testing::Test {
+protected:
+    LesListsTest() : f(os.Os) { f.gConfiguration.DataPath = os.DataFolder(); }
+    test::TestPlatform os;
+    Foundation f;
+};
+
+TEST(DefaultLesLists, EachOceanHasItsBuiltInList) {
+    struct Case {
+        int ocean;
+        int count;
+        KeyValuePair first;
+        KeyValuePair last;
+    };
+    const Case cases[] = {
+        {0, 6, {"001", "Southbury"}, {"021", "Aussaguel"}},
+        {1, 9, {"101", "Southbury"}, {"121", "Aussaguel"}},
+        {2, 9, {"201", "Southbury"}, {"221", "Aussaguel"}},
+        {3, 13, {"301", "Southbury"}, {"335", "Fucino"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ocean);
+        const QList<KeyValuePair> list = GetDefaultLesList(c.ocean);
+        ASSERT_EQ(list.size(), c.count);
+        EXPECT_EQ(list.first(), c.first);
+        EXPECT_EQ(list.last(), c.last);
+        for (int i = 1; i < list.size(); ++i) EXPECT_LT(list[i - 1].Key, list[i].Key);
+        for (const KeyValuePair& e : list) EXPECT_EQ(e.Key.left(1).toInt(), c.ocean);
+    }
+    for (const int other : {-1, 4, 255}) EXPECT_TRUE(GetDefaultLesList(other).isEmpty()) << other;
+}
+
+TEST(DefaultLesLists, CallersGetTheirOwnCopy) {
+    QList<KeyValuePair> mine = DefaultLesListPor();
+    mine[0].Value = "Changed";
+    mine.removeLast();
+    EXPECT_EQ(DefaultLesListPor().first().Value, "Southbury");
+    EXPECT_EQ(DefaultLesListPor().size(), 9);
+}
+
+TEST_F(LesListsTest, BuiltInListsAreWrittenAndReadByteForByte) {
+    const QString path = os.DataFolder() + "/les_aorw.dat";
+    ASSERT_TRUE(WriteLesFile(f, path, DefaultLesListAorW()));
+    EXPECT_EQ(os.ReadDataFile("les_aorw.dat"),
+              "001|Southbury\r\n002|Burum\r\n003|Yamaguchi\r\n004|Eik\r\n012|Burum\r\n021|Aussaguel\r\n");
+
+    for (int ocean = 0; ocean < 4; ++ocean) {
+        SCOPED_TRACE(ocean);
+        const QList<KeyValuePair> list = GetDefaultLesList(ocean);
+        ASSERT_TRUE(WriteLesFile(f, os.DataFolder() + "/" + LesFileName(ocean), list));
+        QByteArray expected;
+        for (const KeyValuePair& e : list) expected += (e.Key + "|" + e.Value + "\r\n").toLatin1();
+        EXPECT_EQ(os.ReadDataFile(LesFileName(ocean)), expected);
+        EXPECT_EQ(ReadDefaultLesFile(f, ocean), list);
+    }
+    EXPECT_TRUE(os.Boxes.Shown.isEmpty());
+}
+
+TEST_F(LesListsTest, WriterKeepsTheGivenOrderAndReplacesTheFile) {
+    const QString path = os.DataFolder() + "/les_por.dat";
+    os.WriteDataFile("les_por.dat", "old content that is longer than the new one\r\n");
+    ASSERT_TRUE(WriteLesFile(f, path, {{"221", "Aussaguel"}, {"201", "Southbury"}}));
+    EXPECT_EQ(os.ReadDataFile("les_por.dat"), "221|Aussaguel\r\n201|Southbury\r\n");
+    ASSERT_TRUE(WriteLesFile(f, path, {}));
+    EXPECT_EQ(os.ReadDataFile("les_por.dat"), "");
+}
+
+TEST_F(LesListsTest, WriteFailureGivesFalseWithoutABox) {
+    EXPECT_FALSE(WriteLesFile(f, os.DataFolder() + "/missing/les_ior.dat", DefaultLesListIor()));
+    EXPECT_TRUE(os.Boxes.Shown.isEmpty());
+}
+
+TEST_F(LesListsTest, LinesAreSplitAsTheReadersHaveAlwaysDone) {
+    struct Case {
+        const char* content;
+        QList<KeyValuePair> expected;
+    };
+    const Case cases[] = {
+        {"102|Burum|extra\r\n", {{"102", "Burum"}}},
+        {"7|X\r\n", {{"7|X", "X"}}},  // the key is always the first three characters
+        {"335\r\n", {{"335", ""}}},
+        {"", {{"", ""}}},
+        {"\r\n", {{"", ""}}},
+        {"101|Southbury\r\n\r\n102|Burum", {{"101", "Southbury"}, {"", ""}, {"102", "Burum"}}},
+        {"101|Southbury\n102|Burum\n", {{"101", "Southbury"}, {"102", "Burum"}}},
+        {"104|Eik \r\n", {{"104", "Eik "}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.content);
+        os.WriteDataFile("les_aore.dat", c.content);
+        EXPECT_EQ(ReadDefaultLesFile(f, 1), c.expected);
+    }
+    EXPECT_TRUE(os.Boxes.Shown.isEmpty());
+}
+
+TEST_F(LesListsTest, ReaderDecodesAnsi) {
+    os.WriteDataFile("les_ior.dat", "399|M\xFCnchen\r\n");
+    const QList<KeyValuePair> list = ReadDefaultLesFile(f, 3);
+    ASSERT_EQ(list.size(), 1);
+    EXPECT_EQ(list[0].Value, QString::fromUtf8("M\xC3\xBCnchen"));
+}
+
+TEST_F(LesListsTest, FileNameIsMatchedIgnoringCase) {
+    os.WriteDataFile("LES_AORW.DAT", "001|Southbury\r\n");
+    EXPECT_EQ(ReadDefaultLesFile(f, 0), (QList<KeyValuePair>{{"001", "Southbury"}}));
+}
+
+TEST_F(LesListsTest, ReadFailureShowsTheFileErrorBoxAndGivesNothing) {
+    struct Case {
+        int ocean;
+        const char* textStart;
+    };
+    const Case cases[] = {
+        {2, "(ReadDefaultLesFile) Error '53': "},  // no file
+        {4, "(ReadDefaultLesFile) Error '9': "},   // no such ocean
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ocean);
+        os.Boxes.Shown.clear();
+        EXPECT_TRUE(ReadDefaultLesFile(f, c.ocean).isEmpty());
+        ASSERT_EQ(os.Boxes.Shown.size(), 1);
+        EXPECT_TRUE(os.Boxes.Shown[0].text.startsWith(c.textStart)) << os.Boxes.Shown[0].text.toStdString();
+    }
+    EXPECT_TRUE(os.Boxes.Shown[0].title.startsWith("Error "));
+}
+
+}  // namespace
+}  // namespace tidepost
