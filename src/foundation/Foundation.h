@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "foundation/CConfiguration.h"
+#include "foundation/CSession.h"
 #include "foundation/DebugLogHolder.h"
 #include "foundation/IniFile.h"
 #include "foundation/IspRecord.h"
@@ -27,6 +28,8 @@ struct Foundation {
     QString gProductName = "Tidepost";
     MlStrings Strings;
     CConfiguration gConfiguration;
+    // The link and the connected transceiver as the program last saw them.
+    CSession gSession;
 
     // The settings file in memory (IniFile.h).
     IniEntryList gIniEntries;
