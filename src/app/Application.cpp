@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "foundation/IniFile.h"
+#include "foundation/StartUp.h"
 #include "mainwindow/MainForm.h"
 
 namespace tidepost {
@@ -30,8 +32,11 @@ Application::~Application() = default;
 int Application::Run() {
     m_mainForm = std::make_unique<MainForm>(Foundation);
     MessageBoxes.SetDefaultOwner(m_mainForm.get());
+    LoadFoundation(Foundation);
     m_mainForm->show();
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    WriteIniFile(Foundation);
+    return result;
 }
 
 }  // namespace tidepost

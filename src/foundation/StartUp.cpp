@@ -1,0 +1,47 @@
+#include "foundation/StartUp.h"
+
+#include "foundation/DataFiles.h"
+#include "foundation/Definitions.h"
+#include "foundation/ErrorHandling.h"
+#include "foundation/Foundation.h"
+#include "foundation/IniFile.h"
+#include "foundation/IspFile.h"
+#include "foundation/MessageBoxQueue.h"
+#include "platform/IOsFacts.h"
+
+namespace tidepost {
+
+void ReadOsVersion(Foundation& f) {
+    const OsVersionRecord r = f.Os.OsFacts ? f.Os.OsFacts->GetOsVersion() : OsVersionRecord{};
+    f.OsMajorVersion = static_cast<std::int16_t>(r.MajorVersion);
+    f.OsMinorVersion = static_cast<std::int16_t>(r.MinorVersion);
+    f.OsSuiteMask = static_cast<std::uint16_t>(r.SuiteMask);
+}
+
+void LoadFoundation(Foundation& f) {
+    f.gProductName = QStringLiteral("Tidepost");
+    f.gConfiguration.DataPath = GetDataPath(f);
+    ReadOsVersion(f);
+
+    ReadIniFile(f);
+    f.gAddressBookDir = GetIniValue(f, "[addressbook]");
+    f.gDraftsDir = GetIniValue(f, "[Drafts]");
+    f.gEgcDir = GetIniValue(f, "[egc]");
+    f.gInboxDir = GetIniValue(f, "[inbox]");
+    f.gOutboxDir = GetIniValue(f, "[outbox]");
+    f.gSavedFilesDir = GetIniValue(f, "[Saved files]");
+    f.gWorkingDir = GetIniValue(f, "[working dir]");
+
+    CheckDataFiles(f);
+
+    if (const FileError err = ReadIspFile(f)) {
+        const QString text =
+            FormatErrorText(f, 2706, "(MainForm.Load) Error '%0': %1.", err.number, err.description);
+        QueueMessageBox(f, WithFileErrorText(f, text, err.number, IspFilePath(f)), MlErrorTitle(f, err.number));
+    }
+    const QString defaultIsp = GetIniValue(f, "[Default ISP]");
+    for (int ocean = 0; ocean < kOceanCount; ++ocean)
+        f.gConfiguration.SetDefaultISPLes(static_cast<OceanIndex>(ocean), GetISPElement(f, defaultIsp, ocean + 2));
+}
+
+}  // namespace tidepost
