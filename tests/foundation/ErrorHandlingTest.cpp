@@ -43,6 +43,8 @@ TEST_F(ErrorHandlingTest, ErrorTextPattern) {
               "(GetFileContent) Error '53': File not found.\r\n");
     EXPECT_EQ(WithFileErrorText(f, "(X) Error '76': Path not found.", 76),
               "(X) Error '76': Path not found.\r\n" + QString(kCantOpen).replace("C:/x/in.idx", "<Unknown file name>"));
+    EXPECT_EQ(FormatErrorText(f, 2706, "(MainForm.Load) Error '%0': %1.", 61, "Disk full"),
+              "(MainForm.Load) Error '61': Disk full.");
     EXPECT_EQ(ErrorTitle(70), "Error 70");
     EXPECT_EQ(MlErrorTitle(f, 70), "Error70");
 }
