@@ -21,6 +21,8 @@ Platform MakePlatform(QtSettingsStore& s, QtMessageBoxes& b, SystemClock& c, con
 
 Application::Application(const QString& programFolder)
     : Os(MakePlatform(SettingsStore, MessageBoxes, Clock, programFolder)), Foundation(Os) {
+    Os.Serial = &SerialControl;
+    Os.Socket = &SocketControl;
     Os.OsFacts = &OsFacts;
     Os.Tray = &Tray;
     Os.Sound = &Sound;

@@ -10,6 +10,8 @@
 #include "platform/ISoundPlayer.h"
 #include "platform/ITrayIcon.h"
 #include "platform/Platform.h"
+#include "platform/QtSerialControl.h"
+#include "platform/QtSocketControl.h"
 
 namespace tidepost {
 
@@ -31,6 +33,9 @@ public:
     QtDiskSpace Disk;
     Platform Os;
     tidepost::Foundation Foundation;
+    // The links to the transceiver; a serial port number names its device in the settings store.
+    QtSerialControl SerialControl{SettingsStore, Foundation.gProductName};
+    QtSocketControl SocketControl;
 
 private:
     std::unique_ptr<MainForm> m_mainForm;

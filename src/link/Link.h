@@ -2,6 +2,7 @@
 #include <QString>
 
 #include "foundation/Foundation.h"
+#include "link/ITransceiverStatusCaption.h"
 
 namespace tidepost {
 
@@ -17,6 +18,8 @@ struct Link {
     bool CommandQueueBusy = false;
     // The user has confirmed the exit while a download may run: only download commands pass.
     bool ClosingDown = false;
+    // The transceiver status window once it exists; null before that and in tests without one.
+    ITransceiverStatusCaption* TransceiverStatusWindow = nullptr;
 };
 
 }  // namespace tidepost

@@ -15,8 +15,11 @@ public:
         ErBreak = 1001, ErCTSTO = 1002, ErDSRTO = 1003, ErFrame = 1004, ErOverrun = 1006,
         ErCDTO = 1007, ErRxOver = 1008, ErRxParity = 1009, ErTxFull = 1010,
     };
-    // Open results.
-    enum OpenResult { OpenOk = 0, ErrBadPortNumber = 8002, ErrPortOpenFailed = 8005 };
+    // Open results, and the numbers of LastErrorNumber.
+    enum OpenResult {
+        OpenOk = 0, ErrInvalidSettings = 380, ErrBadPortNumber = 8002, ErrPortOpenFailed = 8005,
+        ErrPortNotOpen = 8018, ErrReadFailed = 8020, ErrWriteFailed = 8021,
+    };
 
     virtual ~ISerialControl() = default;
     virtual void SetCommPort(int port) = 0;
@@ -35,6 +38,9 @@ public:
     virtual void SetRThreshold(int threshold) = 0;
     virtual int CommEvent() const = 0;
     virtual bool CDHolding() const = 0;
+    // The latest failure of Open, Output or Input (0 and "" before the first), for error lines.
+    virtual int LastErrorNumber() const = 0;
+    virtual QString LastErrorDescription() const = 0;
     // The OnComm event: raised on the user-interface thread.
     std::function<void()> OnComm;
 };

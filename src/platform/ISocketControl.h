@@ -21,6 +21,10 @@ public:
     virtual void Close() = 0;
     virtual bool SendData(const QByteArray& bytes) = 0;
     virtual QByteArray GetData() = 0;  // all received bytes not yet read, without waiting
+    // The latest failure of SendData (0 and "" before the first), for error lines.
+    enum SendError { ErrWrongState = 40006, ErrSendFailed = 40020 };
+    virtual int LastErrorNumber() const = 0;
+    virtual QString LastErrorDescription() const = 0;
 };
 
 }  // namespace tidepost

@@ -10,6 +10,8 @@ TestPlatform::TestPlatform() {
     Os.Settings = &Settings;
     Os.Boxes = &Boxes;
     Os.Clock = &Clock;
+    Os.Serial = &Serial;
+    Os.Socket = &Socket;
     Os.OsFacts = &OsFacts;
     Os.Tray = &Tray;
     Os.Sound = &Sound;

@@ -4,7 +4,9 @@
 #include "platform/Platform.h"
 #include "support/FakeDiskSpace.h"
 #include "support/FakeOsFacts.h"
+#include "support/FakeSerialControl.h"
 #include "support/FakeSettingsStore.h"
+#include "support/FakeSocketControl.h"
 #include "support/ManualClock.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTrayIcon.h"
@@ -24,6 +26,8 @@ struct TestPlatform {
     FakeSettingsStore Settings;
     ScriptedMessageBoxes Boxes;
     ManualClock Clock;
+    FakeSerialControl Serial;
+    FakeSocketControl Socket;
     FakeOsFacts OsFacts;
     FakeTrayIcon Tray;
     FakeSoundPlayer Sound;

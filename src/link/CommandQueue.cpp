@@ -1,0 +1,85 @@
+#include "link/CommandQueue.h"
+
+#include "link/ITransceiverStatusCaption.h"
+#include "link/Link.h"
+
+namespace tidepost {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// Keeps a read-modify-write of the queue whole. Everything runs on one thread and nothing here
+// lets window events run, so the flag can never be found set; it marks the edit for any handler
+// that might one day run inside it.
+class QueueEdit {
+public:
+    explicit QueueEdit(Link& link) : m_link(link) {
+        Q_ASSERT(!m_link.CommandQueueBusy);
+        m_link.CommandQueueBusy = true;
+    }
+    ~QueueEdit() { m_link.CommandQueueBusy = false; }
+    QueueEdit(const QueueEdit&) = delete;
+    QueueEdit& operator=(const QueueEdit&) = delete;
+
+private:
+    Link& m_link;
+};
+
+bool ContainsAnyIgnoringCase(const QString& cmd, std::initializer_list<const char*> markers) {
+    for (const char* m : markers)
+        if (cmd.contains(QLatin1String(m), Qt::CaseInsensitive)) return true;
+    return false;
+}
+
+void AnnounceStatusUpdate(Link& link) {
+    ITransceiverStatusCaption* window = link.TransceiverStatusWindow;
+    if (window == nullptr || !window->IsStatusWindowVisible()) return;
+    const QString caption = link.F.Strings.GetMlString(2888, "Transceiver Status updating...");
+    if (!caption.isEmpty()) window->SetStatusWindowCaption(caption);
+}
+
+}  // namespace
+
+bool QueueCommand(Link& link, const QString& cmd, bool allowDuplicate, bool atFront) {
+    if (!IsCommandAllowed(link, cmd)) return false;
+    if (!allowDuplicate && link.CommandQueue.contains(cmd, Qt::CaseSensitive)) return false;
+
+    bool added = false;
+    if (atFront) {
+        QueueEdit edit(link);
+        link.CommandQueue = kCrLf + cmd + kCrLf + link.CommandQueue;
+        added = true;
+    } else if (!cmd.isEmpty()) {
+        QueueEdit edit(link);
+        link.CommandQueue += cmd + kCrLf;
+        added = true;
+    }
+    if (cmd == QLatin1String("st -w")) AnnounceStatusUpdate(link);
+    return added;
+}
+
+bool IsCommandAllowed(const Link& link, const QString& cmd) {
+    if (!link.ClosingDown) return true;
+    const CSession& session = link.F.gSession;
+    if (session.ProcessingEgcs() && ContainsAnyIgnoringCase(cmd, {"ty EGC.", "st -e", "delete EGC."}))
+        return true;
+    if (session.ProcessingMsgs() && ContainsAnyIgnoringCase(cmd, {"ty IN.", "st -r", "delete IN."}))
+        return true;
+    return false;
+}
+
+bool IsCommandQueued(const Link& link, const QString& text) {
+    return link.CommandQueue.contains(text, Qt::CaseInsensitive);
+}
+
+QString TakeFirstCommandLine(Link& link) {
+    const qsizetype lf = link.CommandQueue.indexOf(QLatin1Char('\n'));
+    if (lf < 0) return {};
+    QueueEdit edit(link);
+    QString line = link.CommandQueue.left(lf + 1);
+    link.CommandQueue.remove(0, lf + 1);
+    return line;
+}
+
+}  // namespace tidepost

@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+
+namespace tidepost {
+
+struct Link;
+
+// Adds a command line to link.CommandQueue: at the end as cmd + CR LF, or at the front as
+// CR LF + cmd + CR LF (an empty line first, then cmd). Refused (False, nothing added) when
+// IsCommandAllowed refuses cmd, when allowDuplicate is False and cmd already occurs anywhere in
+// the queue (case-sensitive substring), and, at the end only, when cmd is empty.
+bool QueueCommand(Link& link, const QString& cmd, bool allowDuplicate, bool atFront);
+
+// The admission gate: everything passes unless the program is closing down, when only the
+// commands that carry a running EGC or message download to its end are admitted.
+bool IsCommandAllowed(const Link& link, const QString& cmd);
+
+// True when text occurs anywhere in the queue, letter case ignored.
+bool IsCommandQueued(const Link& link, const QString& text);
+
+// Takes the first line out of the queue: everything up to and including the first LF. Returns ""
+// and leaves the queue unchanged when the queue holds no LF.
+QString TakeFirstCommandLine(Link& link);
+
+}  // namespace tidepost

@@ -1,0 +1,26 @@
+#include "sim/SimShell.h"
+
+namespace tidepost::sim {
+
+namespace {
+
+// The status list: every waiting INFO and ERROR entry, each as "KIND number: text" on a line of
+// its own (its text may take further lines), reported once.
+QString StatusList(SimShell& shell, const QString&) {
+    QString body;
+    for (const Notification& n : shell.Notifications)
+        body += n.Kind + ' ' + n.Number + ": " + n.Text + SimShell::LineEnd;
+    shell.Notifications.clear();
+    return body;
+}
+
+}  // namespace
+
+const QList<SimCommand>& SimCommandTable() {
+    static const QList<SimCommand> table = {
+        {"st -l", false, StatusList},
+    };
+    return table;
+}
+
+}  // namespace tidepost::sim

@@ -1,0 +1,76 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "sim/ShellLineReader.h"
+
+namespace tidepost::sim {
+
+// The line end the shell puts after the echo of a command.
+enum class EchoEnd { Lf, CrLf, CrCrLf };
+QString EchoEndText(EchoEnd end);
+// "lf", "crlf" or "crcrlf" (any case); nothing for another text.
+std::optional<EchoEnd> ParseEchoEnd(const QString& name);
+
+// One entry of the transceiver's status list.
+struct Notification {
+    QString Kind;    // "INFO" or "ERROR"
+    QString Number;  // as the transceiver writes it: "80", "  80" and "080" all occur
+    QString Text;    // may run over several lines joined by CR LF
+};
+
+class SimShell;
+
+// One command the shell knows: a line equal to Text (with Prefix, any line beginning with it)
+// is answered with the body that Reply builds, between the echo and the prompt.
+struct SimCommand {
+    QString Text;
+    bool Prefix = false;
+    std::function<QString(SimShell& shell, const QString& line)> Reply;
+};
+
+// The commands of the simulated transceiver, tried in this order.
+const QList<SimCommand>& SimCommandTable();
+
+// The transceiver's command shell: reads command lines, echoes each followed by EchoTerminator,
+// answers, and ends every reply with the prompt. Text is one character per byte (Latin-1).
+class SimShell {
+public:
+    using Writer = std::function<void(const QByteArray&)>;
+    explicit SimShell(Writer write = {}) : m_write(std::move(write)) {}
+    void SetWriter(Writer write) { m_write = std::move(write); }
+
+    // Bytes written by the program.
+    void Receive(const QByteArray& bytes);
+    // The whole reply to one command line, as the shell sends it (before any cut).
+    QString ReplyTo(const QString& line);
+
+    void AddInfo(const QString& number, const QString& text) { Notifications.append({"INFO", number, text}); }
+    void AddError(const QString& number, const QString& text) { Notifications.append({"ERROR", number, text}); }
+    // The status-list entries not yet reported; each is reported by one "st -l".
+    QList<Notification> Notifications;
+
+    QString EchoTerminator = "\r\n";
+    QString Prompt = "can0:/$ ";
+    // Reads and drops every line: no echo, no reply.
+    bool Mute = false;
+    // The next reply stops after this many characters and the rest is never sent; -1: no cut.
+    int CutNextReplyAfter = -1;
+    // Commands of this shell only, tried before the common table.
+    QList<SimCommand> ExtraCommands;
+    // Every command line read, in order, mute or not.
+    QStringList Received;
+
+    // The shell's own line end, inside reply bodies.
+    static inline const QString LineEnd = QStringLiteral("\r\n");
+
+private:
+    Writer m_write;
+    ShellLineReader m_reader;
+};
+
+}  // namespace tidepost::sim

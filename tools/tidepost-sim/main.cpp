@@ -1,0 +1,160 @@
+// The transceiver simulator: a transceiver shell on a pseudo-terminal (the default; it prints
+// "PTY <device>") or on a TCP port of 127.0.0.1 (--tcp; it prints "TCP 127.0.0.1:<port>").
+// Lines on standard input steer it while it runs:
+//   info <number> <text>    add an INFO entry to the status list ("\n" in the text starts a line)
+//   error <number> <text>   add an ERROR entry
+//   echo lf|crlf|crcrlf     the line end after the echo of a command
+//   mute / unmute           stop / resume answering (the commands are still read)
+//   cut <n>                 the next reply stops after n characters
+//   quit
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "sim/SimShell.h"
+#include "sim/SimTransport.h"
+
+using namespace tidepost::sim;
+
+namespace {
+
+QString Unescape(QString text) { return text.replace("\\n", "\r\n"); }
+
+// "80:Transmission failed." → number "80", text "Transmission failed.".
+bool AddEntry(SimShell& shell, const QString& kind, const QString& spec) {
+    const qsizetype colon = spec.indexOf(':');
+    if (colon < 0) return false;
+    const QString number = spec.left(colon);
+    const QString text = Unescape(spec.mid(colon + 1).trimmed());
+    if (kind == "INFO") shell.AddInfo(number, text);
+    else shell.AddError(number, text);
+    return true;
+}
+
+void Print(const QString& line) {
+    std::fputs((line + "\n").toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+}
+
+void Control(SimShell& shell, const QString& line) {
+    const QString word = line.section(' ', 0, 0).toLower();
+    const QString rest = line.section(' ', 1).trimmed();
+    if (word == "info" || word == "error") {
+        const QString number = rest.section(' ', 0, 0);
+        const QString text = Unescape(rest.section(' ', 1));
+        if (word == "info") shell.AddInfo(number, text);
+        else shell.AddError(number, text);
+    } else if (word == "echo") {
+        if (const auto end = ParseEchoEnd(rest)) shell.EchoTerminator = EchoEndText(*end);
+        else Print("? echo lf|crlf|crcrlf");
+    } else if (word == "mute") {
+        shell.Mute = true;
+    } else if (word == "unmute") {
+        shell.Mute = false;
+    } else if (word == "cut") {
+        bool ok = false;
+        const int n = rest.toInt(&ok);
+        if (ok && n >= 0) shell.CutNextReplyAfter = n;
+        else Print("? cut <characters>");
+    } else if (word == "quit") {
+        QCoreApplication::quit();
+    } else if (!word.isEmpty()) {
+        Print("? info|error|echo|mute|unmute|cut|quit");
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("tidepost-sim");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Simulated transceiver shell for Tidepost");
+    parser.addHelpOption();
+    const QCommandLineOption tcp("tcp", "Serve on TCP port <port> of 127.0.0.1 (0: any free port).", "port");
+    const QCommandLineOption echo("echo", "Line end after the echo: lf, crlf (default) or crcrlf.", "end", "crlf");
+    const QCommandLineOption prompt("prompt", "The shell prompt.", "prompt", "can0:/$ ");
+    const QCommandLineOption info("info", "An INFO entry for the status list, <number>:<text>.", "entry");
+    const QCommandLineOption error("error", "An ERROR entry for the status list, <number>:<text>.", "entry");
+    const QCommandLineOption chunk("chunk", "Send replies in pieces of <bytes>.", "bytes", "0");
+    const QCommandLineOption delay("chunk-delay", "Milliseconds between pieces.", "ms", "0");
+    const QCommandLineOption mute("mute", "Start without answering.");
+    parser.addOptions({tcp, echo, prompt, info, error, chunk, delay, mute});
+    parser.process(app);
+
+    SimShell shell;
+    const auto end = ParseEchoEnd(parser.value(echo));
+    if (!end) {
+        std::fputs("--echo must be lf, crlf or crcrlf\n", stderr);
+        return 2;
+    }
+    shell.EchoTerminator = EchoEndText(*end);
+    shell.Prompt = parser.value(prompt);
+    shell.Mute = parser.isSet(mute);
+    for (const QString& e : parser.values(info))
+        if (!AddEntry(shell, "INFO", e)) { std::fputs("--info needs <number>:<text>\n", stderr); return 2; }
+    for (const QString& e : parser.values(error))
+        if (!AddEntry(shell, "ERROR", e)) { std::fputs("--error needs <number>:<text>\n", stderr); return 2; }
+
+    std::unique_ptr<SimTcpTransport> tcpTransport;
+    std::unique_ptr<SimFdTransport> ptyTransport;
+    OutputPacer* pacer = nullptr;
+    int master = -1;
+    int slave = -1;
+    if (parser.isSet(tcp)) {
+        tcpTransport = std::make_unique<SimTcpTransport>(shell);
+        if (!tcpTransport->Listen(static_cast<quint16>(parser.value(tcp).toUInt()))) {
+            std::fputs("cannot listen on that port\n", stderr);
+            return 1;
+        }
+        pacer = &tcpTransport->Pacer;
+        Print(QString("TCP 127.0.0.1:%1").arg(tcpTransport->Port()));
+    } else {
+        char name[256] = {};
+        if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+            std::perror("openpty");
+            return 1;
+        }
+        // Raw from the start, so nothing is echoed by the terminal layer before the program opens
+        // the device; holding the slave open keeps the master readable across the program's reopens.
+        termios raw{};
+        ::tcgetattr(slave, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(slave, TCSANOW, &raw);
+        ptyTransport = std::make_unique<SimFdTransport>(shell, master);
+        pacer = &ptyTransport->Pacer;
+        Print(QString("PTY %1").arg(QString::fromLocal8Bit(name)));
+    }
+    pacer->ChunkSize = parser.value(chunk).toInt();
+    pacer->ChunkDelayMs = parser.value(delay).toInt();
+
+    QByteArray pending;  // control text up to its next line end
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &input, [&] {
+        char buffer[1024];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer - 1);
+        if (n <= 0) {  // standard input closed: keep serving, stop listening to it
+            input.setEnabled(false);
+            return;
+        }
+        pending += QByteArray(buffer, static_cast<qsizetype>(n));
+        qsizetype lf;
+        while ((lf = pending.indexOf('\n')) >= 0) {
+            Control(shell, QString::fromLocal8Bit(pending.left(lf)).trimmed());
+            pending.remove(0, lf + 1);
+        }
+    });
+
+    const int rc = QCoreApplication::exec();
+    ptyTransport.reset();
+    if (master >= 0) ::close(master);
+    if (slave >= 0) ::close(slave);
+    return rc;
+}
