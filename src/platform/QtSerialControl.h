@@ -46,6 +46,7 @@ public:
     QByteArray Input() override;
     void SetRThreshold(int threshold) override { m_rThreshold = threshold; }
     int CommEvent() const override { return m_commEvent; }
+    // A port without modem lines (a pseudo-terminal) has its carrier while it is open.
     bool CDHolding() const override;
     int LastErrorNumber() const override { return m_errorNumber; }
     QString LastErrorDescription() const override { return m_errorText; }
