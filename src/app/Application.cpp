@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "foundation/IniFile.h"
+#include "foundation/StartProcedure.h"
 #include "foundation/StartUp.h"
 #include "mainwindow/MainForm.h"
 
@@ -32,11 +33,15 @@ Application::Application(const QString& programFolder)
 Application::~Application() = default;
 
 int Application::Run() {
-    m_mainForm = std::make_unique<MainForm>(Foundation);
-    MessageBoxes.SetDefaultOwner(m_mainForm.get());
-    LoadFoundation(Foundation);
-    m_mainForm->show();
+    Main(Foundation, [this] {
+        m_mainForm = std::make_unique<MainForm>(Foundation);
+        MessageBoxes.SetDefaultOwner(m_mainForm.get());
+        LoadFoundation(Foundation);
+        m_mainForm->show();
+    });
     const int result = QApplication::exec();
+    // Closing unloads every window; a language dialog still loaded stores its choice then.
+    Foundation.LanguageSelect.unload();
     WriteIniFile(Foundation);
     return result;
 }

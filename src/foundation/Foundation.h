@@ -10,6 +10,7 @@
 #include "foundation/DebugLogHolder.h"
 #include "foundation/IniFile.h"
 #include "foundation/IspRecord.h"
+#include "foundation/LanguageSelectHolder.h"
 #include "foundation/MlStrings.h"
 #include "foundation/cErrorLog.h"
 #include "foundation/cErrorQueue.h"
@@ -74,6 +75,11 @@ struct Foundation {
     std::unique_ptr<cErrorLog> gErrorLog;
     // The debug log window, created on first use.
     DebugLogHolder DebugLog{*this};
+    // The language dialog, created on first use.
+    LanguageSelectHolder LanguageSelect{*this};
+    // The main window closes without the exit question (set before the language dialog closes
+    // the program).
+    bool ExitWithoutQuestion = false;
 };
 
 }  // namespace tidepost

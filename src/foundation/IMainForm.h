@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+class QWidget;
+
 namespace tidepost {
 
 // What the foundation asks of the main window. The main window implements it and registers
@@ -13,6 +15,11 @@ public:
     virtual void SetStatusPanelText(int panel, const QString& text) = 0;
     // Bits per pixel times colour planes of the display the window is on.
     virtual int DisplayColorBits() const = 0;
+    // The window itself, to centre other windows over it; null when there is none to show.
+    virtual QWidget* Form() = 0;
+    // The File menu's exit command: starts closing the program (without the exit question while
+    // ExitWithoutQuestion is set).
+    virtual void mnuExit_Click() = 0;
 };
 
 }  // namespace tidepost

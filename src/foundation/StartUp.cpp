@@ -7,6 +7,7 @@
 #include "foundation/IniFile.h"
 #include "foundation/IspFile.h"
 #include "foundation/MessageBoxQueue.h"
+#include "foundation/PredecessorMigration.h"
 #include "platform/IOsFacts.h"
 
 namespace tidepost {
@@ -42,6 +43,8 @@ void LoadFoundation(Foundation& f) {
     const QString defaultIsp = GetIniValue(f, "[Default ISP]");
     for (int ocean = 0; ocean < kOceanCount; ++ocean)
         f.gConfiguration.SetDefaultISPLes(static_cast<OceanIndex>(ocean), GetISPElement(f, defaultIsp, ocean + 2));
+
+    MigratePredecessorData(f);
 }
 
 }  // namespace tidepost

@@ -29,6 +29,10 @@ struct Platform {
     IDiskSpace* Disk = nullptr;         // free space of the file systems
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder
+    // The installation folders of the predecessor product and of this product, between which the
+    // predecessor's files are taken over at start-up. None by default: nothing is migrated.
+    QString PredecessorRoot;
+    QString ProductRoot;
 };
 
 }  // namespace tidepost

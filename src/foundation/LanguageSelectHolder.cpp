@@ -1,0 +1,25 @@
+#include "foundation/LanguageSelectHolder.h"
+
+#include "foundation/LanguageSelect.h"
+
+namespace tidepost {
+
+LanguageSelectHolder::LanguageSelectHolder(Foundation& f) : m_f(f) {}
+
+LanguageSelectHolder::~LanguageSelectHolder() = default;
+
+void LanguageSelectHolder::ShowDialog(bool IsStartup) {
+    if (!m_form) m_form = std::make_unique<LanguageSelect>(m_f, IsStartup);
+    // The dialog may unload itself while it is shown: use nothing of m_form afterwards.
+    m_form->ShowDialog(IsStartup);
+}
+
+void LanguageSelectHolder::unload() {
+    if (!m_form) return;
+    LanguageSelect* form = m_form.release();
+    form->Form_Unload();
+    form->hide();
+    form->deleteLater();
+}
+
+}  // namespace tidepost
