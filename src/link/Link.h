@@ -1,10 +1,16 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 #include "foundation/Foundation.h"
 #include "link/ITransceiverStatusCaption.h"
+#include "link/ReplyDispatch.h"
 
 namespace tidepost {
+
+class ILinkWindow;
+class ITerminalWindow;
+class IDistressModeWindow;
 
 // The state of the one conversation with the transceiver's shell: one instance per program run,
 // owned by the application object. Members keep the names the rest of the program knows them by.
@@ -20,6 +26,59 @@ struct Link {
     bool ClosingDown = false;
     // The transceiver status window once it exists; null before that and in tests without one.
     ITransceiverStatusCaption* TransceiverStatusWindow = nullptr;
+
+    // The dialogue (DialogueEngine.h). DialogueState: 0 idle, 1 receiving a reply, 2 reply
+    // complete, 3 streaming an upload or passing terminal keys through.
+    qint32 DialogueState = 0;
+    QString ReplyBuffer;
+    // The last send, received chunk or terminal key, in milliseconds of the monotonic clock, so
+    // that midnight and clock changes do not disturb the reply time-out.
+    qint64 LastActivityTime = 0;
+    // Seconds a reply may stay quiet; at least 4.
+    qint16 CommandTimeOut = 4;
+    // The prompt that ended the latest reply ending with one; parsers cut it off.
+    QString CurrentPrompt;
+    // The line end after the echoed command, learnt from status-list replies.
+    QString EchoTerminator;
+    qint16 EchoTerminatorLength = 0;
+    // An upload command has just gone out: the first read waits until TransferReadAfter
+    // (monotonic milliseconds; 0 until that wait has begun) so the echo can arrive whole.
+    bool TransferLineSent = false;
+    qint64 TransferReadAfter = 0;
+    bool NotSupportedShown = false;
+    bool MinicStarted = false;
+    bool TerminalModeRequested = false;
+    // The debug display is on (debug menu).
+    qint16 DebugMode = 0;
+
+    // Requests of the menus that the reply dispatch answers.
+    bool LatestDistressRequested = false;
+    bool GpsStatusRequested = false;
+    bool PositionFormRequested = false;
+    bool SetPcClockRequested = false;
+    qint16 PUReplyMode = 0;
+    // The size check of the latest uploaded message, waiting for its "ls" reply.
+    bool SentFileCheckPending = false;
+    QString SentFileName;
+    qint32 SentFileSize = 0;
+
+    // What the connected transceiver told or was told; forgotten when the link is lost.
+    QString TransceiverSerialNumber;
+    bool MesPrinterConfigured = false;
+    qint16 DistressTestModeActive = 0;
+    bool MenuUpdateBusy = false;
+
+    // The reply rows and the handlers other areas register for them.
+    ReplyDispatch Dispatch;
+    // Windows, registered once they exist; null before that and in tests without them.
+    ILinkWindow* Window = nullptr;
+    ITerminalWindow* TerminalModeForm = nullptr;
+    IDistressModeWindow* DistressModeForm = nullptr;
+    // Steps of the serial link, the upload streaming and the terminal display, set by their code;
+    // while one is unset the engine goes on without it.
+    std::function<void()> CheckCommEvent;
+    std::function<void()> ShowReplyInTerminal;
+    std::function<void()> StreamingStep;
 };
 
 }  // namespace tidepost

@@ -1,0 +1,255 @@
+#include "link/DialogueEngine.h"
+
+#include <QStringList>
+#include <cmath>
+#include <exception>
+
+#include "foundation/AppSettings.h"
+#include "foundation/ErrorHandling.h"
+#include "foundation/RuntimeError.h"
+#include "foundation/cErrorLog.h"
+#include "link/AppendToLogFile.h"
+#include "link/CommandQueue.h"
+#include "link/ILinkWindow.h"
+#include "link/ITerminalWindow.h"
+#include "link/Link.h"
+#include "link/LinkLoss.h"
+#include "link/ReplyDispatch.h"
+#include "platform/IClock.h"
+#include "platform/IMessageBoxes.h"
+#include "platform/ISerialControl.h"
+#include "platform/ISocketControl.h"
+
+namespace tidepost {
+
+namespace {
+
+constexpr qint16 kMinCommandTimeOut = 4;
+// The transceiver needs this long to echo an upload command before the first read.
+constexpr qint64 kTransferEchoWaitMs = 500;
+
+const QString kTcuPrompt = QStringLiteral("kv880:/$ ");
+const QStringList kTransceiverPrompts = {QStringLiteral("can0:/$ "), QStringLiteral("can1:/$ "),
+                                         QStringLiteral("can2:/$ ")};
+const QStringList kPasswordPrompts = {QStringLiteral("Enter password: "), QStringLiteral("Enter new password: "),
+                                      QStringLiteral("Confirm new password: ")};
+
+qint64 Now(const Link& link) { return link.F.Os.Clock->MonotonicMs(); }
+
+ISerialControl* OpenSerial(const Link& link) {
+    ISerialControl* serial = link.F.Os.Serial;
+    return serial != nullptr && serial->PortOpen() ? serial : nullptr;
+}
+
+ISocketControl* ConnectedSocket(const Link& link) {
+    ISocketControl* socket = link.F.Os.Socket;
+    if (socket == nullptr || !link.F.gSession.LanConnected) return nullptr;
+    return socket->SocketState() == ISocketControl::Connected ? socket : nullptr;
+}
+
+bool TerminalVisible(const Link& link) {
+    return link.TerminalModeForm != nullptr && link.TerminalModeForm->IsVisible();
+}
+
+void SetLabel1(Link& link, const QString& caption) {
+    if (link.Window) link.Window->SetLabel1Caption(caption);
+}
+
+void SetReceiveThreshold(Link& link, int threshold) {
+    if (link.F.Os.Serial) link.F.Os.Serial->SetRThreshold(threshold);
+}
+
+// A failed write never stops the dialogue: it is checked, logged and forgotten.
+void LinkFailure(Link& link, int number, const QString& description) {
+    if (link.CheckCommEvent) link.CheckCommEvent();
+    AppendLinkErrorLine(link.F, number, description);
+}
+
+void Send(Link& link, const QString& line) {
+    const QByteArray bytes = link.F.Os.Codec.Encode(line);
+    if (ISerialControl* serial = OpenSerial(link)) {
+        if (!serial->Output(bytes)) LinkFailure(link, serial->LastErrorNumber(), serial->LastErrorDescription());
+    }
+    if (ISocketControl* socket = ConnectedSocket(link)) {
+        if (!socket->SendData(bytes)) LinkFailure(link, socket->LastErrorNumber(), socket->LastErrorDescription());
+    }
+}
+
+void IdleStep(Link& link) {
+    SetLabel1(link, "Idle");
+    SetReceiveThreshold(link, 1);
+    link.ReplyBuffer.clear();
+    StampActivity(link);
+
+    QString line = TakeFirstCommandLine(link);
+    if (!line.isEmpty()) {
+        if (line.startsWith(QLatin1String("tr "))) {
+            line.chop(1);  // an upload command goes out ending with CR only
+            link.TransferLineSent = true;
+            link.TransferReadAfter = 0;
+        }
+        link.DialogueState = 1;
+        Send(link, line);
+    } else if (link.TerminalModeRequested) {
+        if (link.Window) link.Window->UnloadWaitForm();
+        if (ITerminalWindow* terminal = link.TerminalModeForm) {
+            terminal->Show();
+            terminal->InitPrompt();
+            if (terminal->IsVisible()) terminal->FocusTerminalWindow();
+        }
+    }
+}
+
+// A quiet tick with something received: is the reply complete?
+void TestEndOfReply(Link& link) {
+    const QString& reply = link.ReplyBuffer;
+    CSession& session = link.F.gSession;
+    bool complete = false;
+
+    const QString last8 = reply.right(8);
+    if (kTransceiverPrompts.contains(last8)) {
+        link.CurrentPrompt = last8;
+        complete = true;
+        session.ConnectedToTCU_Via_Com = true;
+    } else if (reply.endsWith(kTcuPrompt)) {
+        // The TCU's own shell answered: the bridge to the transceiver is not running.
+        link.CurrentPrompt = kTcuPrompt;
+        session.ConnectedToTCU_Via_Com = true;
+    } else if (reply.endsWith(QLatin1String("\r\n: ")) && !link.NotSupportedShown) {
+        MessageBoxRequest box;
+        box.text = "The transceiver is not supported by this version of Tidepost";
+        box.title = "Transceiver not supported";
+        box.buttons = MsgButtons::Ok;
+        link.NotSupportedShown = true;
+        if (link.F.Os.Boxes) link.F.Os.Boxes->Show(box);
+    }
+
+    if (reply.endsWith(QLatin1String("> ")) || reply.endsWith(QLatin1String(" >"))) complete = true;
+    for (const QString& prompt : kPasswordPrompts)
+        if (reply.endsWith(link.EchoTerminator + prompt)) complete = true;
+
+    if (complete) {
+        link.DialogueState = 2;
+        session.SetMesConnected(true);
+    }
+    if (link.CurrentPrompt == kTcuPrompt && !link.MinicStarted) QueueCommand(link, "minic -f", false, true);
+    // The echo of an upload command ends its reply at once, so the streaming can start.
+    if (reply.startsWith(QLatin1String("tr "))) link.DialogueState = 2;
+}
+
+void ReceivingStep(Link& link) {
+    if (link.TransferLineSent) {
+        if (link.TransferReadAfter == 0) {
+            link.TransferReadAfter = Now(link) + kTransferEchoWaitMs;
+            return;
+        }
+        if (Now(link) < link.TransferReadAfter) return;
+        link.TransferLineSent = false;
+        link.TransferReadAfter = 0;
+    }
+
+    QString chunk;
+    if (ISerialControl* serial = OpenSerial(link)) chunk = link.F.Os.Codec.Decode(serial->Input());
+    // With both links up the socket carries the same conversation; its text is the one kept.
+    if (ISocketControl* socket = ConnectedSocket(link)) chunk = link.F.Os.Codec.Decode(socket->GetData());
+
+    if (link.Window && link.Window->IsLogPCCommChecked()) AppendToLogFile(link.F, chunk, "CommLog.txt", false);
+
+    if (!chunk.isEmpty()) {
+        SetLabel1(link, "Receiving");
+        link.ReplyBuffer += chunk;
+        StampActivity(link);
+    } else if (link.ReplyBuffer.size() >= 2) {
+        TestEndOfReply(link);
+    }
+
+    // Counted from the last received chunk, not from the send.
+    if (Now(link) > link.LastActivityTime + qint64(link.CommandTimeOut) * 1000) {
+        if (!TerminalVisible(link)) ConnectionLost(link);
+        link.DialogueState = 2;  // the partial reply is dispatched as it is
+    }
+}
+
+void CompleteStep(Link& link) {
+    if (TerminalVisible(link) && link.ShowReplyInTerminal) link.ShowReplyInTerminal();
+    DispatchReply(link);
+}
+
+void UploadStep(Link& link) {
+    if (link.StreamingStep) {
+        link.StreamingStep();
+        return;
+    }
+    // Nothing to stream: wait for the transceiver's answer as after an empty upload.
+    link.ReplyBuffer.clear();
+    link.DialogueState = 1;
+    SetReceiveThreshold(link, 1);
+    StampActivity(link);
+}
+
+void DebugDisplay(Link& link) {
+    if (link.DebugMode == 0 || link.Window == nullptr) return;
+    link.Window->SetLabel4Caption(link.CommandQueue);
+    const QString ticker = link.Window->Label10Caption();
+    link.Window->SetLabel10Caption(ticker.size() > 8 ? QStringLiteral("T1: ") : ticker + "*");
+}
+
+// The timer is off while its tick runs, so a tick that lets window events run never re-enters.
+class Timer1Pause {
+public:
+    explicit Timer1Pause(Link& link) : m_link(link) {
+        if (m_link.Window) m_link.Window->SetTimer1Enabled(false);
+    }
+    ~Timer1Pause() {
+        if (m_link.Window) m_link.Window->SetTimer1Enabled(true);
+    }
+    Timer1Pause(const Timer1Pause&) = delete;
+    Timer1Pause& operator=(const Timer1Pause&) = delete;
+
+private:
+    Link& m_link;
+};
+
+}  // namespace
+
+qint16 ReadCommandTimeOut(Foundation& f) {
+    const QString text = GetAppSetting(f, f.gProductName, "Settings", "CommandTimeOut", "4").trimmed();
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value)) return kMinCommandTimeOut;
+    const double rounded = std::nearbyint(value);  // halves to the even neighbour
+    if (rounded < kMinCommandTimeOut) return kMinCommandTimeOut;
+    if (rounded > 32767) return 32767;
+    return static_cast<qint16>(rounded);
+}
+
+void StartDialogue(Link& link) {
+    link.CommandQueue.clear();
+    link.DialogueState = 0;
+    link.MinicStarted = false;
+    link.NotSupportedShown = false;
+    link.CommandTimeOut = ReadCommandTimeOut(link.F);
+}
+
+void StampActivity(Link& link) { link.LastActivityTime = Now(link); }
+
+void Timer1_Timer(Link& link) {
+    Timer1Pause pause(link);
+    // No failure may leave the tick: it is logged and the dialogue goes on with the next tick.
+    try {
+        DebugDisplay(link);
+        switch (link.DialogueState) {
+        case 0: IdleStep(link); break;
+        case 1: ReceivingStep(link); break;
+        case 2: CompleteStep(link); break;
+        case 3: UploadStep(link); break;
+        default: break;
+        }
+    } catch (const RuntimeError& e) {
+        ErrorLog(link.F).AddLine(ComposeErrorText("MainForm.Timer1_Timer", e.Number, e.Description));
+    } catch (const std::exception& e) {
+        ErrorLog(link.F).AddLine(ComposeErrorText("MainForm.Timer1_Timer", 51, QString::fromUtf8(e.what())));
+    }
+}
+
+}  // namespace tidepost

@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+
+namespace tidepost {
+
+struct Foundation;
+struct Link;
+
+// The setting "CommandTimeOut" of section "Settings" (default 4) rounded to whole seconds, and
+// never below 4.
+qint16 ReadCommandTimeOut(Foundation& f);
+
+// The dialogue as the program starts: empty queue, idle, no TCU bridge started, the "not
+// supported" box not shown yet, and the time-out read from the settings.
+void StartDialogue(Link& link);
+
+// LastActivityTime := now.
+void StampActivity(Link& link);
+
+// One tick of the main window's `Timer1` (60 ms): one step of the state in DialogueState.
+// Idle: send the first queued line on every link that is up. Receiving: collect what arrived and
+// decide whether the reply is complete or has timed out. Complete: dispatch it. Streaming: the
+// upload step, when one is registered.
+void Timer1_Timer(Link& link);
+
+}  // namespace tidepost

@@ -1,0 +1,99 @@
+#include "link/LinkLoss.h"
+
+#include "foundation/MessageBoxQueue.h"
+#include "link/IDistressModeWindow.h"
+#include "link/ILinkWindow.h"
+#include "link/ITerminalWindow.h"
+#include "link/Link.h"
+#include "platform/ISerialControl.h"
+#include "platform/ISocketControl.h"
+#include "platform/ITrayIcon.h"
+
+namespace tidepost {
+
+namespace {
+constexpr int kRed = 255;
+constexpr int kMobileNotConnected = 0;
+constexpr int kDistressModeLinkLost = 3;
+}  // namespace
+
+void ConnectionLost(Link& link) {
+    Foundation& f = link.F;
+    f.gSession.Reset();
+    if (link.Window) link.Window->UpdateMenu(false);
+    link.TransceiverSerialNumber.clear();
+    link.MesPrinterConfigured = false;
+    if (link.Window) {
+        link.Window->SetMobileStatus(kMobileNotConnected);
+        link.Window->SetAntenneBarValue(0);
+        link.Window->SetPCConnBarColor(kRed);
+    }
+    link.DistressTestModeActive = 0;
+    link.MenuUpdateBusy = false;
+    if (link.DistressModeForm && link.DistressModeForm->IsVisible())
+        link.DistressModeForm->HandleEvent(kDistressModeLinkLost);
+    if (link.SentFileCheckPending) {
+        // The upload's size check will never come: the message may not have been sent.
+        QueueMessageBox(f, f.Strings.GetMlString(2835, "The PC has lost connection to the mobile. Due to this the "
+                                                       "message might not have been sent."),
+                        f.Strings.GetMlString(12, "Info"));
+        link.SentFileCheckPending = false;
+        link.SentFileName.clear();
+        link.SentFileSize = 0;
+    }
+    link.DialogueState = 0;
+}
+
+void CloseConnection(Link& link) {
+    Foundation& f = link.F;
+    if (f.Os.Serial && f.Os.Serial->PortOpen()) f.Os.Serial->Close();
+    if (f.gSession.LanConnected) {
+        if (link.Window) link.Window->SetWinsockTimerEnabled(false);
+        if (f.Os.Socket && f.Os.Socket->SocketState() != ISocketControl::Closed) f.Os.Socket->Close();
+    }
+    f.gSession.SetMesConnected(false);
+    if (f.Os.Tray) f.Os.Tray->RemoveIcon();
+    f.TrayIconShown = false;
+}
+
+bool IsDownloadIdle(const Link& link) {
+    return !link.F.gSession.ProcessingEgcs() && !link.F.gSession.ProcessingMsgs();
+}
+
+bool BeginCloseDown(Link& link) {
+    link.ClosingDown = true;
+    if (IsDownloadIdle(link)) {
+        CloseConnection(link);
+        return true;
+    }
+    if (link.Window) link.Window->SetCloseDownTimerEnabled(true);
+    return false;
+}
+
+void CloseDownTimer_Timer(Link& link) {
+    ILinkWindow* window = link.Window;
+    if (!link.ClosingDown) {
+        // The user closed the busy window: the exit is cancelled.
+        if (window) window->SetCloseDownTimerEnabled(false);
+        return;
+    }
+    if (window && !window->IsPleaseWaitVisible()) {
+        const MlStrings& s = link.F.Strings;
+        QString caption = s.GetMlString(2737, "Closing Tidepost...");
+        if (link.F.gSession.ProcessingEgcs()) caption += s.GetMlString(2738, "(Downloading EGC's)");
+        else if (link.F.gSession.ProcessingMsgs()) caption += s.GetMlString(2739, "(Downloading Messages)");
+        window->ShowPleaseWait(caption);
+    }
+    if (IsDownloadIdle(link)) {
+        CloseConnection(link);
+        if (window) window->UnloadMainForm();
+    }
+}
+
+void EnterTerminalMode(Link& link) {
+    link.TerminalModeRequested = true;
+    if (link.TerminalModeForm) link.TerminalModeForm->MoveCaretToEnd();
+    if (link.Window) link.Window->SetTimer2Enabled(false);
+}
+
+}  // namespace tidepost
