@@ -1,0 +1,513 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "DialogueFixture.h"
+#include "foundation/RuntimeError.h"
+#include "link/CommandQueue.h"
+#include "link/DialogueEngine.h"
+#include "support/FakeTransceiver.h"
+
+using namespace tidepost;
+using test::DialogueFixture;
+
+namespace {
+
+using Engine = DialogueFixture;
+
+// ---- idle: taking and sending a line ----
+
+TEST_F(Engine, IdleTickWithAnEmptyQueueWaits) {
+    link.ReplyBuffer = "left over";
+    platform.Serial.RThreshold = 0;
+    Tick();
+    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(window.Label1, "Idle");
+    EXPECT_EQ(platform.Serial.RThreshold, 1);
+    EXPECT_TRUE(link.ReplyBuffer.isEmpty());
+    EXPECT_EQ(link.LastActivityTime, platform.Clock.MonotonicMs());
+    EXPECT_TRUE(platform.Serial.Writes.isEmpty());
+}
+
+TEST_F(Engine, SendsOnlyTheFirstLineAndStartsReceiving) {
+    QueueCommand(link, "st -l", true, false);
+    QueueCommand(link, "ver", true, false);
+    Tick();
+    EXPECT_EQ(Sent(), "st -l\r\n");
+    EXPECT_EQ(link.CommandQueue, "ver\r\n");
+    EXPECT_EQ(link.DialogueState, 1);
+}
+
+TEST_F(Engine, TakesLinesEndingInABareLfAndLeavesTextWithoutOne) {
+    link.CommandQueue = "st -n\n\r\nhalf";
+    Tick();
+    EXPECT_EQ(Sent(), "st -n\n");
+    link.DialogueState = 0;
+    Tick();
+    EXPECT_EQ(Sent(), "st -n\n\r\n");
+    link.DialogueState = 0;
+    Tick();
+    EXPECT_EQ(Sent(), "st -n\n\r\n");  // "half" has no line end yet
+    EXPECT_EQ(link.CommandQueue, "half");
+    EXPECT_EQ(link.DialogueState, 0);
+}
+
+TEST_F(Engine, UploadCommandGoesOutWithoutItsLf) {
+    link.CommandQueue = "tr AB123456.TXT -b 250\r\n";
+    Tick();
+    EXPECT_EQ(Sent(), "tr AB123456.TXT -b 250\r");
+    EXPECT_TRUE(link.TransferLineSent);
+}
+
+TEST_F(Engine, TextIsSentInTheAnsiCodePage) {
+    link.CommandQueue = QString::fromLatin1("ty \xC5\xE6\xF8\r\n");
+    Tick();
+    EXPECT_EQ(platform.Serial.Written(), QByteArray("ty \xC5\xE6\xF8\r\n"));
+}
+
+struct LinkCase {
+    const char* name;
+    bool serialOpen;
+    int socketState;
+    bool lanConnected;
+    bool toSerial;
+    bool toSocket;
+};
+
+class EngineLinks : public Engine, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(EngineLinks, WritesEveryLinkThatIsUp) {
+    const LinkCase& c = GetParam();
+    if (!c.serialOpen) platform.Serial.Close();
+    platform.Socket.State = c.socketState;
+    f.gSession.LanConnected = c.lanConnected;
+    link.CommandQueue = "st -w\r\n";
+    Tick();
+    EXPECT_EQ(platform.Serial.Written(), c.toSerial ? QByteArray("st -w\r\n") : QByteArray());
+    EXPECT_EQ(platform.Socket.Written(), c.toSocket ? QByteArray("st -w\r\n") : QByteArray());
+    EXPECT_EQ(link.DialogueState, 1);  // the line was taken even when no link took it
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, EngineLinks,
+    ::testing::Values(LinkCase{"SerialOnly", true, ISocketControl::Closed, false, true, false},
+                      LinkCase{"LanOnly", false, ISocketControl::Connected, true, false, true},
+                      LinkCase{"Both", true, ISocketControl::Connected, true, true, true},
+                      LinkCase{"SocketWithoutLanSession", false, ISocketControl::Connected, false, false, false},
+                      LinkCase{"LanSessionWithSocketConnecting", true, ISocketControl::Connecting, true, true, false},
+                      LinkCase{"Neither", false, ISocketControl::Closed, false, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Engine, WithBothLinksUpTheSocketTextReplacesThePortText) {
+    platform.Socket.State = ISocketControl::Connected;
+    f.gSession.LanConnected = true;
+    link.CommandQueue = "ver\r\n";
+    Tick();
+    Arrive("port text");
+    platform.Socket.PushIncoming("socket text");
+    Tick();
+    EXPECT_EQ(link.ReplyBuffer, "socket text");
+}
+
+TEST_F(Engine, FailedWriteIsCheckedLoggedAndForgotten) {
+    int checks = 0;
+    link.CheckCommEvent = [&] { ++checks; };
+    platform.Serial.FailWrites = true;
+    platform.Socket.State = ISocketControl::Connected;
+    platform.Socket.FailSends = true;
+    f.gSession.LanConnected = true;
+    link.CommandQueue = "ver\r\nst -l\r\n";
+    Tick();
+
+    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_EQ(checks, 2);
+    const QStringList lines = DataFile("ErrorLog.txt").split("\r\n");
+    ASSERT_EQ(lines.size(), 3);  // two lines, each ending with CR LF
+    EXPECT_TRUE(lines[0].endsWith(" Error 8021: Write failed")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(" Error 40020: Send failed")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].isEmpty());
+    EXPECT_TRUE(lines[0].contains("09:05:00"));
+    EXPECT_EQ(link.CommandQueue, "st -l\r\n");
+}
+
+// ---- receiving: when a reply is complete ----
+
+TEST_F(Engine, ReplyCompletesOnTheFirstQuietTickOnly) {
+    link.CommandQueue = "st -w\r\n";
+    Tick();
+    Arrive("st -w\r\nStatus: OK\r\ncan1:/$ ");
+    TimerTick();
+    EXPECT_EQ(link.DialogueState, 1) << "the tick that reads the prompt does not end the reply";
+    EXPECT_EQ(window.Label1, "Receiving");
+    TimerTick();
+    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_EQ(link.CurrentPrompt, "can1:/$ ");
+    EXPECT_TRUE(f.gSession.MesConnected());
+    EXPECT_TRUE(f.gSession.ConnectedToTCU_Via_Com);
+    EXPECT_EQ(link.ReplyBuffer, "st -w\r\nStatus: OK\r\ncan1:/$ ");
+}
+
+TEST_F(Engine, ReplyArrivingInPiecesIsCollectedWhole) {
+    test::FakeTransceiver mes(platform.Serial);
+    mes.On("ver", "Version 3.1\r\n").ChunkSizes = {3, 5, 7};
+    QString handled;
+    link.Dispatch.HandleVersionReply = [&](const QString& r) { handled = r; };
+    link.EchoTerminator = "\r\n";
+    link.CommandQueue = "ver\r\n";
+    for (int i = 0; i < 20 && handled.isEmpty(); ++i) TimerTick();
+    EXPECT_EQ(handled, "ver\r\nVersion 3.1\r\ncan0:/$ ");
+    EXPECT_EQ(link.DialogueState, 0);
+}
+
+struct EndCase {
+    const char* name;
+    QString echoTerminator;
+    QString reply;
+    bool complete;
+    QString prompt;  // CurrentPrompt afterwards
+};
+
+class EngineReplyEnd : public Engine, public ::testing::WithParamInterface<EndCase> {};
+
+TEST_P(EngineReplyEnd, DecidesWhetherTheReplyIsComplete) {
+    const EndCase& c = GetParam();
+    link.EchoTerminator = c.echoTerminator;
+    link.EchoTerminatorLength = static_cast<qint16>(c.echoTerminator.size());
+    link.DialogueState = 1;
+    StampActivity(link);
+    Arrive(c.reply.toLatin1());
+    TimerTick();  // reads
+    TimerTick();  // quiet
+    EXPECT_EQ(link.DialogueState, c.complete ? 2 : 1);
+    EXPECT_EQ(f.gSession.MesConnected(), c.complete);
+    EXPECT_EQ(link.CurrentPrompt, c.prompt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, EngineReplyEnd,
+    ::testing::Values(
+        EndCase{"Can0", "\r\n", "ver\r\nx\r\ncan0:/$ ", true, "can0:/$ "},
+        EndCase{"Can1", "\r\n", "ver\r\nx\r\ncan1:/$ ", true, "can1:/$ "},
+        EndCase{"Can2", "\r\n", "ver\r\nx\r\ncan2:/$ ", true, "can2:/$ "},
+        EndCase{"Can3IsNoPrompt", "\r\n", "ver\r\nx\r\ncan3:/$ ", false, ""},
+        EndCase{"PromptNotAtTheEnd", "\r\n", "ver\r\ncan0:/$ x", false, ""},
+        EndCase{"InteractiveGreaterBlank", "\r\n", "ro\r\n1 Routing\r\n> ", true, ""},
+        EndCase{"InteractiveBlankGreater", "\r\n", "ro\r\nChoice >", true, ""},
+        EndCase{"TcuPromptDoesNotComplete", "\r\n", "minic -f\r\nkv880:/$ ", false, "kv880:/$ "},
+        EndCase{"PasswordAfterTheLineEnd", "\r\n", "sysconf\r\nEnter password: ", true, ""},
+        EndCase{"NewPasswordAfterTheLineEnd", "\r\n", "sysconf\r\nEnter new password: ", true, ""},
+        EndCase{"ConfirmPasswordAfterTheLineEnd", "\r\n", "sysconf\r\nConfirm new password: ", true, ""},
+        EndCase{"PasswordAfterOtherTextOnItsLine", "\r\n", "sysconf\r\nWrong. Enter password: ", false, ""},
+        EndCase{"PasswordAfterABareLfWithLfLearnt", "\n", "sysconf\nEnter password: ", true, ""},
+        EndCase{"PasswordAfterCrLfWithCrCrLfLearnt", "\r\r\n", "sysconf\r\r\nx\r\nEnter password: ", false, ""},
+        EndCase{"PasswordAfterCrCrLfWithCrCrLfLearnt", "\r\r\n", "sysconf\r\r\nx\r\r\nEnter password: ", true, ""},
+        EndCase{"UnsupportedShellDoesNotComplete", "\r\n", "ver\r\n: ", false, ""},
+        EndCase{"SingleCharacterIsNeverTested", "\r\n", ">", false, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Engine, UnsupportedTransceiverBoxIsShownOncePerRun) {
+    link.DialogueState = 1;
+    StampActivity(link);
+    Arrive("ver\r\n: ");
+    TimerTick(3);
+    ASSERT_EQ(platform.Boxes.Shown.size(), 1);
+    EXPECT_EQ(platform.Boxes.Shown[0].text, "The transceiver is not supported by this version of Tidepost");
+    EXPECT_EQ(platform.Boxes.Shown[0].title, "Transceiver not supported");
+    EXPECT_EQ(platform.Boxes.Shown[0].buttons, MsgButtons::Ok);
+    EXPECT_TRUE(link.NotSupportedShown);
+
+    // The next unsupported reply of the same run shows nothing.
+    link.ReplyBuffer.clear();
+    Arrive("st -l\r\n: ");
+    TimerTick(3);
+    EXPECT_EQ(platform.Boxes.Shown.size(), 1);
+    EXPECT_EQ(link.DialogueState, 1);
+}
+
+TEST_F(Engine, TcuPromptQueuesTheBridgeStartAtTheFrontOnce) {
+    link.CommandQueue = "st -l\r\n";
+    link.DialogueState = 1;
+    StampActivity(link);
+    Arrive("\r\nkv880:/$ ");
+    TimerTick();
+    TimerTick(3);  // quiet ticks: the duplicate rule keeps one copy
+    EXPECT_EQ(link.CommandQueue, "\r\nminic -f\r\nst -l\r\n");
+    EXPECT_EQ(link.CurrentPrompt, "kv880:/$ ");
+    EXPECT_TRUE(f.gSession.ConnectedToTCU_Via_Com);
+    EXPECT_FALSE(f.gSession.MesConnected());
+}
+
+TEST_F(Engine, TcuPromptReplyEndsByTheTimeOutAndIsDispatched) {
+    f.gSession.SetMesConnected(true);
+    link.DialogueState = 1;
+    StampActivity(link);
+    Arrive("\r\nkv880:/$ ");
+    TimerTick();
+    platform.Clock.AdvanceMs(4001);
+    Tick();
+    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_FALSE(f.gSession.MesConnected()) << "the link was declared lost";
+    EXPECT_EQ(window.PCConnBarColor, 255);
+    EXPECT_EQ(link.ReplyBuffer, "\r\nkv880:/$ ");
+    Tick();  // dispatched; the next idle tick sends the empty line, then the bridge start
+    Tick();
+    EXPECT_EQ(Sent(), "\r\n");
+}
+
+TEST_F(Engine, NoBridgeStartOnceMinicRuns) {
+    link.MinicStarted = true;
+    link.DialogueState = 1;
+    StampActivity(link);
+    Arrive("\r\nkv880:/$ ");
+    TimerTick(2);
+    EXPECT_TRUE(link.CommandQueue.isEmpty());
+}
+
+TEST_F(Engine, TransceiverPromptReplacesTheTcuPrompt) {
+    link.CurrentPrompt = "kv880:/$ ";
+    link.DialogueState = 1;
+    StampActivity(link);
+    Arrive("minic -f\r\nbridge up\r\ncan0:/$ ");
+    TimerTick(2);
+    EXPECT_EQ(link.CurrentPrompt, "can0:/$ ");
+    EXPECT_TRUE(link.CommandQueue.isEmpty());
+}
+
+// ---- receiving: time-out ----
+
+TEST_F(Engine, ChunksLessThanTheTimeOutApartNeverTimeOut) {
+    f.gSession.SetMesConnected(true);
+    link.CommandQueue = "ls IN.*\r\n";
+    Tick();
+    for (int i = 0; i < 10; ++i) {
+        platform.Clock.AdvanceMs(3900);
+        Arrive("IN.00" + QByteArray::number(i) + "\r\n");
+        Tick();
+        ASSERT_EQ(link.DialogueState, 1) << "chunk " << i;
+    }
+    EXPECT_TRUE(f.gSession.MesConnected());
+}
+
+TEST_F(Engine, TimeOutCountsFromTheLastChunk) {
+    f.gSession.SetMesConnected(true);
+    link.CommandQueue = "ls IN.*\r\n";
+    Tick();
+    platform.Clock.AdvanceMs(3000);
+    Arrive("ls IN.*\r\nIN.001");
+    Tick();
+    platform.Clock.AdvanceMs(4000);  // 7 s after the send, exactly 4 s after the chunk
+    Tick();
+    EXPECT_EQ(link.DialogueState, 1);
+    platform.Clock.AdvanceMs(1);
+    Tick();
+    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_FALSE(f.gSession.MesConnected());
+    EXPECT_EQ(link.ReplyBuffer, "ls IN.*\r\nIN.001") << "the partial reply is dispatched as it is";
+}
+
+TEST_F(Engine, TimeOutUsesTheConfiguredSeconds) {
+    link.CommandTimeOut = 9;
+    f.gSession.SetMesConnected(true);
+    link.CommandQueue = "ver\r\n";
+    Tick();
+    platform.Clock.AdvanceMs(8000);
+    Tick();
+    EXPECT_EQ(link.DialogueState, 1);
+    platform.Clock.AdvanceMs(1001);
+    Tick();
+    EXPECT_EQ(link.DialogueState, 2);
+}
+
+TEST_F(Engine, TimeOutIgnoresTheWallClock) {
+    f.gSession.SetMesConnected(true);
+    link.CommandQueue = "ver\r\n";
+    Tick();
+    platform.Clock.Set(platform.Clock.Now().addDays(1));  // midnight, or the clock set forward
+    Tick();
+    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_TRUE(f.gSession.MesConnected());
+}
+
+TEST_F(Engine, TimeOutWhileTheTerminalIsOpenKeepsTheLink) {
+    link.TerminalModeForm = &terminal;
+    terminal.Visible = true;
+    f.gSession.SetMesConnected(true);
+    link.CommandQueue = "ver\r\n";
+    Tick();
+    Arrive("ver\r\npartial");
+    Tick();
+    platform.Clock.AdvanceMs(4001);
+    Tick();
+    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_TRUE(f.gSession.MesConnected());
+    EXPECT_EQ(window.PCConnBarColor, -1);
+}
+
+// ---- uploads ----
+
+TEST_F(Engine, UploadEchoWaitsHalfASecondThenEndsTheReplyAtOnce) {
+    link.CommandQueue = "tr AB123456.TXT -b 250\r\n";
+    Tick();
+    Arrive("tr AB123456.TXT -b 250\r\n");
+
+    Tick();  // records the deadline, reads nothing
+    EXPECT_EQ(platform.Serial.Incoming(), "tr AB123456.TXT -b 250\r\n");
+    platform.Clock.AdvanceMs(499);
+    Tick();
+    EXPECT_EQ(platform.Serial.Incoming(), "tr AB123456.TXT -b 250\r\n");
+    EXPECT_TRUE(link.TransferLineSent);
+
+    platform.Clock.AdvanceMs(1);
+    Tick();  // the half second has passed: read
+    EXPECT_FALSE(link.TransferLineSent);
+    EXPECT_EQ(link.ReplyBuffer, "tr AB123456.TXT -b 250\r\n");
+    EXPECT_EQ(link.DialogueState, 1);
+
+    Tick();  // first quiet tick: the echo is the whole reply
+    EXPECT_EQ(link.DialogueState, 2);
+    Tick();
+    EXPECT_EQ(link.DialogueState, 3) << "the dispatch hands the echo to the streaming";
+}
+
+TEST_F(Engine, StreamingStepRunsWhenRegisteredOtherwiseTheEngineWaitsForTheAnswer) {
+    int streamed = 0;
+    link.DialogueState = 3;
+    link.StreamingStep = [&] { ++streamed; };
+    Tick();
+    EXPECT_EQ(streamed, 1);
+    EXPECT_EQ(link.DialogueState, 3);
+
+    link.StreamingStep = nullptr;
+    link.ReplyBuffer = "tr X -b 1\r\n";
+    platform.Serial.RThreshold = 0;
+    platform.Clock.AdvanceMs(100);
+    Tick();
+    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_TRUE(link.ReplyBuffer.isEmpty());
+    EXPECT_EQ(platform.Serial.RThreshold, 1);
+    EXPECT_EQ(link.LastActivityTime, platform.Clock.MonotonicMs());
+}
+
+// ---- logging, debug display, terminal mode, the timer ----
+
+TEST_F(Engine, CommLogHoldsEveryChunkJoinedWhileLoggingIsOn) {
+    window.LogPCComm = true;
+    link.DialogueState = 1;
+    StampActivity(link);
+    Tick();  // an empty chunk still touches the log
+    EXPECT_TRUE(QFile::exists(platform.DataFolder() + "/CommLog.txt"));
+    Arrive("st -l\r\n");
+    Tick();
+    Arrive("can0:/$ ");
+    Tick();
+    EXPECT_EQ(DataFile("CommLog.txt"), "st -l\r\ncan0:/$ ");
+}
+
+TEST_F(Engine, NoCommLogWhileLoggingIsOff) {
+    link.DialogueState = 1;
+    StampActivity(link);
+    Arrive("st -l\r\n");
+    Tick();
+    EXPECT_FALSE(QFile::exists(platform.DataFolder() + "/CommLog.txt"));
+}
+
+TEST_F(Engine, DebugDisplayShowsTheQueueAndTicks) {
+    link.DebugMode = 1;
+    link.CommandQueue = "a\r\nb\r\n";
+    window.Label10 = "T1: ";
+    Tick();
+    EXPECT_EQ(window.Label4, "a\r\nb\r\n");
+    EXPECT_EQ(window.Label10, "T1: *");
+    for (int i = 0; i < 4; ++i) Tick();
+    EXPECT_EQ(window.Label10, "T1: *****");  // 9 characters: the next tick starts again
+    Tick();
+    EXPECT_EQ(window.Label10, "T1: ");
+
+    link.DebugMode = 0;
+    Tick();
+    EXPECT_EQ(window.Label10, "T1: ");
+}
+
+TEST_F(Engine, TerminalIsShownOnceTheQueueHasRunEmpty) {
+    link.TerminalModeForm = &terminal;
+    link.TerminalModeRequested = true;
+    link.CommandQueue = "ver\r\n";
+    Tick();
+    EXPECT_TRUE(terminal.Calls.isEmpty()) << "a queued line goes first";
+
+    link.DialogueState = 0;
+    Tick();
+    EXPECT_EQ(terminal.Calls, (QStringList{"Show", "InitPrompt", "Focus"}));
+    EXPECT_EQ(window.Calls, QStringList{"UnloadWaitForm"});
+}
+
+TEST_F(Engine, TerminalThatStaysHiddenGetsNoFocus) {
+    link.TerminalModeForm = &terminal;
+    terminal.ShowMakesVisible = false;
+    link.TerminalModeRequested = true;
+    Tick();
+    EXPECT_EQ(terminal.Calls, (QStringList{"Show", "InitPrompt"}));
+}
+
+TEST_F(Engine, TimerIsOffWhileTheTickRunsAndOnAfterIt) {
+    bool onDuringHandler = true;
+    link.Dispatch.HandleVersionReply = [&](const QString&) { onDuringHandler = window.TimerOn("Timer1"); };
+    link.EchoTerminator = "\r\n";
+    Complete("ver\r\n1.0\r\ncan0:/$ ");
+    Tick();
+    EXPECT_FALSE(onDuringHandler);
+    EXPECT_EQ(window.TimerCalls, (QStringList{"Timer1 off", "Timer1 on"}));
+}
+
+TEST_F(Engine, FailingHandlerIsLoggedAndTheDialogueGoesOn) {
+    int later = 0;
+    link.EchoTerminator = "\r\n";
+    link.Dispatch.HandleVersionReply = [](const QString&) {
+        throw RuntimeError(RuntimeError::kTypeMismatch, "ParseVersion", "Type mismatch");
+    };
+    link.Dispatch.ClearOutboxAfterMesRestart = [&] { ++later; };
+    Complete("ver\r\nStarting application program.\r\ncan0:/$ ");
+    EXPECT_NO_THROW(Tick());
+    EXPECT_EQ(later, 1) << "the rows after the failing one still run";
+    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_TRUE(window.TimerOn("Timer1"));
+    EXPECT_TRUE(DataFile("ErrorLog.txt").contains("(MainForm.Timer1_Timer) Error '13': Type mismatch."));
+}
+
+// ---- start-up ----
+
+struct TimeOutCase {
+    const char* stored;  // nullptr: not stored
+    qint16 seconds;
+};
+
+class CommandTimeOutSetting : public Engine, public ::testing::WithParamInterface<TimeOutCase> {};
+
+TEST_P(CommandTimeOutSetting, IsRoundedAndAtLeastFour) {
+    const TimeOutCase& c = GetParam();
+    if (c.stored) platform.Settings.Save(f.gProductName, "Settings", "CommandTimeOut", c.stored);
+    EXPECT_EQ(ReadCommandTimeOut(f), c.seconds);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, CommandTimeOutSetting,
+                         ::testing::Values(TimeOutCase{nullptr, 4}, TimeOutCase{"4", 4}, TimeOutCase{"10", 10},
+                                           TimeOutCase{"3", 4}, TimeOutCase{"0", 4}, TimeOutCase{"-7", 4},
+                                           TimeOutCase{"6.4", 6}, TimeOutCase{"6.5", 6}, TimeOutCase{"7.5", 8},
+                                           TimeOutCase{" 12 ", 12}, TimeOutCase{"abc", 4}, TimeOutCase{"", 4},
+                                           TimeOutCase{"99999", 32767}));
+
+TEST_F(Engine, StartDialogueResetsTheDialogue) {
+    platform.Settings.Save(f.gProductName, "Settings", "CommandTimeOut", "12");
+    link.CommandQueue = "stale\r\n";
+    link.DialogueState = 2;
+    link.MinicStarted = true;
+    link.NotSupportedShown = true;
+    StartDialogue(link);
+    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_FALSE(link.MinicStarted);
+    EXPECT_FALSE(link.NotSupportedShown);
+    EXPECT_EQ(link.CommandTimeOut, 12);
+}
+
+}  // namespace

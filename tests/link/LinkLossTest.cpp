@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include "DialogueFixture.h"
+#include "foundation/MessageBoxQueue.h"
+#include "foundation/cErrorQueue.h"
+#include "link/CommandQueue.h"
+#include "link/DownloadWatchdogs.h"
+#include "link/LinkLoss.h"
+
+using namespace tidepost;
+using test::DialogueFixture;
+
+namespace {
+
+struct LinkLoss : DialogueFixture {
+    test::FakeDistressModeWindow distressWindow;
+
+    LinkLoss() {
+        link.DistressModeForm = &distressWindow;
+        f.gSession.SetMesConnected(true);
+        f.gSession.SetMobileNumber(431234567);
+        f.gSession.SetProcessingMsgs(true);
+        f.gSession.LanConnected = true;
+        f.gSession.ConnectedToTCU = true;
+        link.TransceiverSerialNumber = "SN 0815";
+        link.MesPrinterConfigured = true;
+        link.DistressTestModeActive = 1;
+        link.MenuUpdateBusy = true;
+        link.DialogueState = 1;
+    }
+};
+
+TEST_F(LinkLoss, ForgetsTheTransceiverAndTurnsTheIndicatorsRed) {
+    ConnectionLost(link);
+    EXPECT_FALSE(f.gSession.MesConnected());
+    EXPECT_EQ(f.gSession.MobileNumber(), 0);
+    EXPECT_FALSE(f.gSession.ProcessingMsgs());
+    EXPECT_TRUE(f.gSession.LanConnected) << "the link variables survive";
+    EXPECT_TRUE(f.gSession.ConnectedToTCU);
+    EXPECT_EQ(window.MenuUpdates, QList<bool>{false});
+    EXPECT_TRUE(link.TransceiverSerialNumber.isEmpty());
+    EXPECT_FALSE(link.MesPrinterConfigured);
+    EXPECT_EQ(window.MobileStatus, 0);
+    EXPECT_EQ(window.AntenneBar, 0);
+    EXPECT_EQ(window.PCConnBarColor, 255);
+    EXPECT_EQ(link.DistressTestModeActive, 0);
+    EXPECT_FALSE(link.MenuUpdateBusy);
+    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_TRUE(platform.Serial.PortOpen()) << "the links stay open";
+}
+
+TEST_F(LinkLoss, WithoutAPendingUploadCheckNothingIsQueued) {
+    link.SentFileName = "AB123456.TXT";
+    link.SentFileSize = 250;
+    ConnectionLost(link);
+    EXPECT_EQ(ErrorQueue(f).Count(), 0);
+    EXPECT_EQ(link.SentFileName, "AB123456.TXT");
+    EXPECT_EQ(link.SentFileSize, 250);
+}
+
+TEST_F(LinkLoss, PendingUploadCheckIsReportedAndEnded) {
+    link.SentFileCheckPending = true;
+    link.SentFileName = "AB123456.TXT";
+    link.SentFileSize = 250;
+    ConnectionLost(link);
+    ASSERT_EQ(ErrorQueue(f).Count(), 1);
+    EXPECT_EQ(ErrorQueue(f).Peek().toString(),
+              "The PC has lost connection to the mobile. Due to this the message might not have been sent.");
+    EXPECT_FALSE(link.SentFileCheckPending);
+    EXPECT_TRUE(link.SentFileName.isEmpty());
+    EXPECT_EQ(link.SentFileSize, 0);
+}
+
+TEST_F(LinkLoss, DistressTestWindowIsToldOnlyWhenVisible) {
+    ConnectionLost(link);
+    EXPECT_TRUE(distressWindow.Events.isEmpty());
+    distressWindow.Visible = true;
+    ConnectionLost(link);
+    EXPECT_EQ(distressWindow.Events, QList<int>{3});
+}
+
+TEST_F(LinkLoss, WorksWithoutAnyWindow) {
+    link.Window = nullptr;
+    link.DistressModeForm = nullptr;
+    EXPECT_NO_THROW(ConnectionLost(link));
+    EXPECT_EQ(link.DialogueState, 0);
+}
+
+// ---- closing the links ----
+
+struct CloseCase {
+    const char* name;
+    bool lanConnected;
+    int socketState;
+    bool winsockTimerStopped;
+    int socketCloses;
+};
+
+class CloseConnectionCases : public LinkLoss, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseConnectionCases, ClosesTheLinksOfTheMode) {
+    const CloseCase& c = GetParam();
+    f.gSession.LanConnected = c.lanConnected;
+    platform.Socket.State = c.socketState;
+    window.Timers["Winsock_timer"] = true;
+    f.TrayIconShown = true;
+
+    CloseConnection(link);
+
+    EXPECT_FALSE(platform.Serial.PortOpen());
+    EXPECT_EQ(platform.Serial.CloseCount, 1);
+    EXPECT_EQ(window.TimerOn("Winsock_timer"), !c.winsockTimerStopped);
+    EXPECT_EQ(platform.Socket.CloseCount, c.socketCloses);
+    EXPECT_FALSE(f.gSession.MesConnected());
+    EXPECT_GE(platform.Tray.RemoveCount, 1);
+    EXPECT_FALSE(f.TrayIconShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, CloseConnectionCases,
+    ::testing::Values(CloseCase{"SerialLeavesTheLanTimerRunning", false, ISocketControl::Closed, false, 0},
+                      CloseCase{"LanStopsItsTimerAndClosesTheSocket", true, ISocketControl::Connected, true, 1},
+                      CloseCase{"LanWithTheSocketAlreadyClosed", true, ISocketControl::Closed, true, 0},
+                      CloseCase{"LanWithAConnectionPending", true, ISocketControl::Connecting, true, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LinkLoss, ClosingAClosedSerialPortDoesNothing) {
+    platform.Serial.Close();
+    CloseConnection(link);
+    EXPECT_EQ(platform.Serial.CloseCount, 1);
+}
+
+// ---- the exit that waits for a download ----
+
+struct DownloadCase {
+    bool egcs;
+    bool msgs;
+    bool idle;
+    QString caption;
+};
+
+class ClosingDown : public LinkLoss, public ::testing::WithParamInterface<DownloadCase> {};
+
+TEST_P(ClosingDown, ShowsWhatItWaitsFor) {
+    const DownloadCase& c = GetParam();
+    f.gSession.SetProcessingEgcs(c.egcs);
+    f.gSession.SetProcessingMsgs(c.msgs);
+    EXPECT_EQ(IsDownloadIdle(link), c.idle);
+    if (c.idle) return;
+
+    EXPECT_FALSE(BeginCloseDown(link));
+    EXPECT_TRUE(link.ClosingDown);
+    EXPECT_TRUE(window.TimerOn("CloseDownTimer"));
+    EXPECT_TRUE(platform.Serial.PortOpen());
+
+    CloseDownTimer_Timer(link);
+    EXPECT_EQ(window.PleaseWaitCaption, c.caption);
+    EXPECT_TRUE(window.PleaseWaitVisible);
+    CloseDownTimer_Timer(link);
+    EXPECT_EQ(window.Calls.count("ShowPleaseWait"), 1) << "shown on the first tick only";
+    EXPECT_FALSE(window.Calls.contains("UnloadMainForm"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Downloads, ClosingDown,
+    ::testing::Values(DownloadCase{false, false, true, ""},
+                      DownloadCase{false, true, false, "Closing Tidepost...(Downloading Messages)"},
+                      DownloadCase{true, false, false, "Closing Tidepost...(Downloading EGC's)"},
+                      DownloadCase{true, true, false, "Closing Tidepost...(Downloading EGC's)"}));
+
+TEST_F(LinkLoss, ExitWithoutDownloadClosesAtOnce) {
+    f.gSession.SetProcessingMsgs(false);
+    EXPECT_TRUE(BeginCloseDown(link));
+    EXPECT_TRUE(link.ClosingDown);
+    EXPECT_FALSE(platform.Serial.PortOpen());
+    EXPECT_FALSE(window.TimerOn("CloseDownTimer"));
+}
+
+TEST_F(LinkLoss, ExitGoesOnOnceTheDownloadHasEnded) {
+    ASSERT_FALSE(BeginCloseDown(link));
+    CloseDownTimer_Timer(link);
+    EXPECT_TRUE(platform.Serial.PortOpen());
+
+    // Only commands that finish the download are admitted while the exit waits.
+    EXPECT_FALSE(QueueCommand(link, "st -l", false, false));
+    EXPECT_TRUE(QueueCommand(link, "delete IN.1", false, false));
+
+    MessageTimer_Timer(link);  // the watchdog ends the download at the latest
+    CloseDownTimer_Timer(link);
+    EXPECT_FALSE(platform.Serial.PortOpen());
+    EXPECT_FALSE(f.gSession.MesConnected());
+    EXPECT_EQ(window.Calls.last(), "UnloadMainForm");
+}
+
+TEST_F(LinkLoss, ClosingTheBusyWindowCancelsTheExit) {
+    ASSERT_FALSE(BeginCloseDown(link));
+    CloseDownTimer_Timer(link);
+    link.ClosingDown = false;  // what closing the busy window by hand does
+    CloseDownTimer_Timer(link);
+    EXPECT_FALSE(window.TimerOn("CloseDownTimer"));
+    EXPECT_TRUE(platform.Serial.PortOpen());
+    EXPECT_FALSE(window.Calls.contains("UnloadMainForm"));
+    EXPECT_TRUE(QueueCommand(link, "st -l", false, false)) << "commands are admitted again";
+}
+
+// ---- watchdogs and terminal mode ----
+
+TEST_F(LinkLoss, WatchdogsEndTheirDownloadAndStop) {
+    f.gSession.SetProcessingEgcs(true);
+    window.Timers["EGCTimer"] = true;
+    window.Timers["MessageTimer"] = true;
+    EGCTimer_Timer(link);
+    EXPECT_FALSE(f.gSession.ProcessingEgcs());
+    EXPECT_FALSE(window.TimerOn("EGCTimer"));
+    EXPECT_TRUE(f.gSession.ProcessingMsgs());
+    MessageTimer_Timer(link);
+    EXPECT_FALSE(f.gSession.ProcessingMsgs());
+    EXPECT_FALSE(window.TimerOn("MessageTimer"));
+}
+
+TEST_F(LinkLoss, EnterTerminalModeStopsThePollAndWaitsForTheQueue) {
+    link.TerminalModeForm = &terminal;
+    window.Timers["Timer2"] = true;
+    link.CommandQueue = "st -l\r\n";
+    link.DialogueState = 0;
+    EnterTerminalMode(link);
+    EXPECT_TRUE(link.TerminalModeRequested);
+    EXPECT_EQ(terminal.Calls, QStringList{"MoveCaretToEnd"});
+    EXPECT_FALSE(window.TimerOn("Timer2"));
+
+    Tick();  // sends the queued line first
+    EXPECT_EQ(terminal.Calls, QStringList{"MoveCaretToEnd"});
+    link.DialogueState = 0;
+    Tick();
+    EXPECT_EQ(terminal.Calls, (QStringList{"MoveCaretToEnd", "Show", "InitPrompt", "Focus"}));
+}
+
+}  // namespace
