@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "foundation/Foundation.h"
+#include "link/Link.h"
 #include "platform/IClock.h"
 #include "platform/IDiskSpace.h"
 #include "platform/IMessageBoxes.h"
@@ -36,6 +37,8 @@ public:
     // The links to the transceiver; a serial port number names its device in the settings store.
     QtSerialControl SerialControl{SettingsStore, Foundation.gProductName};
     QtSocketControl SocketControl;
+    // The dialogue with the transceiver.
+    tidepost::Link Link{Foundation};
 
 private:
     std::unique_ptr<MainForm> m_mainForm;

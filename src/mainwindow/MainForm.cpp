@@ -1,13 +1,275 @@
 #include "mainwindow/MainForm.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
 #include "foundation/Foundation.h"
+#include "link/DialogueEngine.h"
+#include "link/DownloadWatchdogs.h"
+#include "link/Link.h"
+#include "link/LinkLoss.h"
+#include "mainwindow/PleaseWait.h"
+#include "mainwindow/WaitForm.h"
 
 namespace tidepost {
 
-MainForm::MainForm(Foundation& foundation, QWidget* parent) : QMainWindow(parent), m_foundation(foundation) {
+namespace {
+
+constexpr int kMaxMobileStatus = 25;
+constexpr int kMobileStatusBackColor = 15777192;  // 0x00BBGGRR
+
+// A colour given as 0x00BBGGRR.
+QColor FromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+void PaintBar(QProgressBar* bar, int bgr) {
+    bar->setProperty("FillColor", bgr);
+    bar->setStyleSheet(QString("QProgressBar::chunk { background-color: %1; }").arg(FromBgr(bgr).name()));
+}
+
+QProgressBar* MakeBar(QWidget* parent, const char* name, int maximum) {
+    auto* bar = new QProgressBar(parent);
+    bar->setObjectName(name);
+    bar->setRange(0, maximum);
+    bar->setValue(0);
+    bar->setTextVisible(false);
+    bar->setFixedHeight(10);
+    return bar;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+// Sets a timer on or off. Switching on a running timer leaves its countdown alone: a watchdog
+// fires 60 s after its download began, whatever happened since.
+void Enable(QTimer* timer, bool on) {
+    if (!on) timer->stop();
+    else if (!timer->isActive()) timer->start();
+}
+
+}  // namespace
+
+MainForm::MainForm(Foundation& foundation, Link& link, QWidget* parent)
+    : QMainWindow(parent), m_foundation(foundation), m_link(link) {
     setObjectName("MainForm");
     setWindowTitle("Tidepost");
     resize(800, 600);
+
+    m_timer1 = MakeTimer("Timer1", 60);
+    m_timer2 = MakeTimer("Timer2", 10000);
+    m_closeDownTimer = MakeTimer("CloseDownTimer", 65);
+    m_egcTimer = MakeTimer("EGCTimer", 60000);
+    m_messageTimer = MakeTimer("MessageTimer", 60000);
+    m_winsockTimer = MakeTimer("Winsock_timer", 500);
+    connect(m_timer1, &QTimer::timeout, this, &MainForm::Timer1_Timer);
+    connect(m_closeDownTimer, &QTimer::timeout, this, &MainForm::CloseDownTimer_Timer);
+    connect(m_egcTimer, &QTimer::timeout, this, &MainForm::EGCTimer_Timer);
+    connect(m_messageTimer, &QTimer::timeout, this, &MainForm::MessageTimer_Timer);
+
+    m_mnuLogPCComm = new QAction("Log PC communication to file", this);
+    m_mnuLogPCComm->setObjectName("mnuLogPCComm");
+    m_mnuLogPCComm->setCheckable(true);
+
+    BuildControls();
+
+    m_foundation.MainForm = this;
+    m_link.Window = this;
+}
+
+MainForm::~MainForm() {
+    if (m_link.Window == this) m_link.Window = nullptr;
+    if (m_foundation.MainForm == this) m_foundation.MainForm = nullptr;
+}
+
+QTimer* MainForm::MakeTimer(const char* name, int intervalMs) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(name);
+    timer->setInterval(intervalMs);
+    return timer;
+}
+
+void MainForm::BuildControls() {
+    auto* central = new QWidget(this);
+    central->setObjectName("MainArea");
+    auto* column = new QVBoxLayout(central);
+
+    // The status strip: the mobile status and the indicator bars.
+    auto* strip = new QHBoxLayout;
+    m_mobileStatusField = MakeLabel(central, "MobileStatusField", QString());
+    m_mobileStatusField->setProperty("Tag", QString("0"));
+    m_mobileStatusField->setAutoFillBackground(true);
+    m_mobileStatusField->setStyleSheet(
+        QString("QLabel#MobileStatusField { background-color: %1; }").arg(FromBgr(kMobileStatusBackColor).name()));
+    m_mobileStatusField->setMinimumWidth(165);
+    strip->addWidget(m_mobileStatusField);
+
+    auto* bars = new QFrame(central);
+    bars->setObjectName("Frame1");
+    auto* grid = new QGridLayout(bars);
+    m_antenneBar = MakeBar(bars, "AntenneBar", 100);
+    m_tcuConnBar = MakeBar(bars, "TCUConnBar", 100);
+    m_pcConnBar = MakeBar(bars, "PCConnBar", 100);
+    m_tcuConnBar->setValue(100);
+    m_pcConnBar->setValue(100);
+    grid->addWidget(new QLabel("Antenna signal", bars), 0, 0);
+    grid->addWidget(m_antenneBar, 0, 1, 1, 2);
+    grid->addWidget(new QLabel("PC connection", bars), 1, 0);
+    grid->addWidget(m_tcuConnBar, 1, 1);
+    grid->addWidget(m_pcConnBar, 1, 2);
+    strip->addWidget(bars);
+    strip->addStretch();
+    column->addLayout(strip);
+
+    // The test-mode notice, shown above the main area while the transceiver is in test mode.
+    m_infoBox = new QFrame(central);
+    m_infoBox->setObjectName("InfoBox");
+    m_infoBox->setFrameShape(QFrame::Box);
+    auto* infoLayout = new QVBoxLayout(m_infoBox);
+    m_infofield = MakeLabel(m_infoBox, "Infofield", QString());
+    m_infofield->setWordWrap(true);
+    infoLayout->addWidget(m_infofield);
+    m_infoBox->hide();
+    column->addWidget(m_infoBox);
+    column->addStretch();
+
+    // The engine's activity and the debug display.
+    auto* activity = new QHBoxLayout;
+    m_label1 = MakeLabel(central, "Label1", "Idle");
+    m_label4 = MakeLabel(central, "Label4", QString());
+    m_label10 = MakeLabel(central, "Label10", "T1: ");
+    m_label11 = MakeLabel(central, "Label11", "T2: ");
+    for (QLabel* debug : {m_label4, m_label10, m_label11}) debug->hide();
+    activity->addWidget(m_label1);
+    activity->addWidget(m_label4, 1);
+    activity->addWidget(m_label10);
+    activity->addWidget(m_label11);
+    column->addLayout(activity);
+    setCentralWidget(central);
+
+    auto* statusBar = new QStatusBar(this);
+    statusBar->setObjectName("MainFormStatusBar");
+    for (int i = 0; i < 3; ++i) {
+        m_statusPanels[i] = MakeLabel(statusBar, qPrintable(QString("Panel%1").arg(i + 1)), QString());
+        statusBar->addPermanentWidget(m_statusPanels[i], i == 1 ? 1 : 0);
+    }
+    setStatusBar(statusBar);
+
+    PaintBar(m_pcConnBar, 255);
+    PaintBar(m_tcuConnBar, 255);
+}
+
+void MainForm::EnableTimers(bool enable) {
+    for (QTimer* timer : {m_messageTimer, m_timer2, m_timer1}) Enable(timer, enable);
+}
+
+void MainForm::MainFormSetUp() {
+    if (QLayout* layout = centralWidget()->layout()) layout->activate();
+}
+
+void MainForm::Timer1_Timer() { tidepost::Timer1_Timer(m_link); }
+void MainForm::CloseDownTimer_Timer() { tidepost::CloseDownTimer_Timer(m_link); }
+void MainForm::EGCTimer_Timer() { tidepost::EGCTimer_Timer(m_link); }
+void MainForm::MessageTimer_Timer() { tidepost::MessageTimer_Timer(m_link); }
+
+WaitForm& MainForm::GetWaitForm() {
+    if (!m_waitForm) m_waitForm = std::make_unique<WaitForm>(this);
+    return *m_waitForm;
+}
+
+PleaseWait& MainForm::GetPleaseWait() {
+    if (!m_pleaseWait) {
+        m_pleaseWait = std::make_unique<PleaseWait>(this);
+        // Closing the busy window by hand gives up waiting: the exit is cancelled.
+        m_pleaseWait->OnUserClose = [this] { m_link.ClosingDown = false; };
+    }
+    return *m_pleaseWait;
+}
+
+void MainForm::SetStatusPanelText(int panel, const QString& text) {
+    if (panel < 1 || panel > 3) return;
+    m_statusPanels[panel - 1]->setText(text);
+}
+
+int MainForm::DisplayColorBits() const {
+    const QScreen* s = screen();
+    return s != nullptr ? s->depth() : 0;
+}
+
+void MainForm::mnuExit_Click() { close(); }
+
+void MainForm::SetTimer1Enabled(bool enabled) { Enable(m_timer1, enabled); }
+void MainForm::SetTimer2Enabled(bool enabled) { Enable(m_timer2, enabled); }
+void MainForm::SetCloseDownTimerEnabled(bool enabled) { Enable(m_closeDownTimer, enabled); }
+void MainForm::SetEGCTimerEnabled(bool enabled) { Enable(m_egcTimer, enabled); }
+void MainForm::SetMessageTimerEnabled(bool enabled) { Enable(m_messageTimer, enabled); }
+void MainForm::SetWinsockTimerEnabled(bool enabled) { Enable(m_winsockTimer, enabled); }
+
+void MainForm::SetLabel1Caption(const QString& caption) { m_label1->setText(caption); }
+void MainForm::SetLabel4Caption(const QString& caption) { m_label4->setText(caption); }
+QString MainForm::Label10Caption() const { return m_label10->text(); }
+void MainForm::SetLabel10Caption(const QString& caption) { m_label10->setText(caption); }
+
+bool MainForm::IsLogPCCommChecked() const { return m_mnuLogPCComm->isChecked(); }
+
+void MainForm::AddTransceiverMenuItem(QAction* item) { m_transceiverItems.append(item); }
+
+void MainForm::UpdateMenu(bool enable) {
+    for (QAction* item : m_transceiverItems) item->setEnabled(enable);
+}
+
+void MainForm::SetMobileStatus(int code) {
+    if (code < 0 || code > kMaxMobileStatus) return;  // no such status: keep the one shown
+    m_mobileStatusField->setProperty("Tag", QString::number(code));
+    const QStringList& texts = m_foundation.MobileStatusTexts;
+    if (m_foundation.gSession.MesConnected() && code < texts.size()) m_mobileStatusField->setText(texts[code]);
+}
+
+void MainForm::SetAntenneBarValue(int value) { m_antenneBar->setValue(value); }
+void MainForm::SetPCConnBarColor(int color) { PaintBar(m_pcConnBar, color); }
+void MainForm::SetTCUConnBarColor(int color) { PaintBar(m_tcuConnBar, color); }
+
+void MainForm::UnloadWaitForm() {
+    if (!m_waitForm) return;
+    m_waitForm->close();
+    m_waitForm.reset();
+}
+
+bool MainForm::IsPleaseWaitVisible() const { return m_pleaseWait && m_pleaseWait->isVisible(); }
+
+void MainForm::ShowPleaseWait(const QString& caption) {
+    PleaseWait& window = GetPleaseWait();
+    window.SetCaption(caption);
+    window.show();
+}
+
+void MainForm::HidePleaseWait() {
+    if (m_pleaseWait) m_pleaseWait->hide();
+}
+
+void MainForm::UnloadMainForm() {
+    m_closeDownTimer->stop();
+    if (m_pleaseWait) m_pleaseWait->Unload();
+    close();
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    if (m_link.ClosingDown || BeginCloseDown(m_link)) {
+        event->accept();
+        return;
+    }
+    event->ignore();
 }
 
 }  // namespace tidepost
