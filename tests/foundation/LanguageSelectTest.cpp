@@ -276,8 +276,9 @@ TEST_F(LanguageSelectTest, FromTheMenuOkAsksForARestartAndClosesWithoutTheExitQu
     EXPECT_EQ(mainForm.ExitClicks, 1);
     ASSERT_EQ(platform.Boxes.Shown.size(), 1);
     const MessageBoxRequest& box = platform.Boxes.Shown.first();
-    EXPECT_EQ(box.text, "Tidepost must be closed to change language. Please run it again manually.");
-    EXPECT_EQ(box.title, "Restart Tidepost");
+    // The choice is taken before the box is shown, so the box speaks the chosen language.
+    EXPECT_EQ(box.text, QString::fromUtf8("Для смены языка Tidepost необходимо закрыть. Запустите программу снова вручную."));
+    EXPECT_EQ(box.title, QString::fromUtf8("Перезапуск Tidepost"));
     EXPECT_EQ(box.buttons, MsgButtons::Ok);
     // No announcement: the running program keeps its texts.
     EXPECT_EQ(run->Announced.size(), announcedAtStart);
