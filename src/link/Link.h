@@ -4,6 +4,10 @@
 
 #include "foundation/Foundation.h"
 #include "link/ITransceiverStatusCaption.h"
+#include "link/ILinkMenus.h"
+#include "link/IMobileStatusField.h"
+#include "link/StatusReplyHandlers.h"
+#include "link/StatusWindows.h"
 #include "link/ReplyDispatch.h"
 
 namespace tidepost {
@@ -26,6 +30,22 @@ struct Link {
     bool ClosingDown = false;
     // The transceiver status window once it exists; null before that and in tests without one.
     ITransceiverStatusCaption* TransceiverStatusWindow = nullptr;
+
+    // The transceiver's identity and status replies (TransceiverIdentity.h,
+    // TransceiverStatusReply.h, PositionTimeReplies.h).
+    // The PC-settings advice is still to be shown in this run (set by the main window's start-up).
+    bool PcSettingsAdvicePending = false;
+    // The transceiver-status menu asked for the status window; the next status reply opens it.
+    bool TransceiverStatusRequested = false;
+    // The UTC date and time text last read from "ti u".
+    QString UtcTimeText;
+    // A cleaned copy of a reply shared between parsers.
+    QString ReplyWorkText;
+    // The main window's menus and status field, and the status windows of later areas; null or
+    // unset before they exist.
+    ILinkMenus* Menus = nullptr;
+    IMobileStatusField* StatusField = nullptr;
+    StatusWindows StatusForms;
 
     // The dialogue (DialogueEngine.h). DialogueState: 0 idle, 1 receiving a reply, 2 reply
     // complete, 3 streaming an upload or passing terminal keys through.
@@ -79,6 +99,9 @@ struct Link {
     std::function<void()> CheckCommEvent;
     std::function<void()> ShowReplyInTerminal;
     std::function<void()> StreamingStep;
+
+    // The identity, status, position and time parsers on their dispatch rows (after Dispatch).
+    StatusReplyHandlers StatusReplies{*this};
 };
 
 }  // namespace tidepost

@@ -1,0 +1,174 @@
+#include "link/PositionTimeReplies.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QTime>
+#include <exception>
+
+#include "foundation/UsefullRoutines.h"
+#include "link/CommandQueue.h"
+#include "link/ILinkWindow.h"
+#include "link/Link.h"
+#include "link/ReplyFields.h"
+#include "platform/IClock.h"
+
+namespace tidepost {
+
+namespace {
+
+const QChar kStx(2);
+const QChar kEtx(3);
+const QString kCrLf = QStringLiteral("\r\n");
+
+void UnloadWaitForm(Link& link) {
+    if (link.Window != nullptr) link.Window->UnloadWaitForm();
+}
+
+bool AllDigits(const QString& text) {
+    if (text.isEmpty()) return false;
+    for (const QChar ch : text)
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) return false;
+    return true;
+}
+
+// "yy-mm-dd" with the century of a two-digit year: `pivot` and above belong to the 1900s.
+QDate TwoDigitYearDate(const QString& dateText, int pivot) {
+    const QString year = dateText.left(2);
+    if (!AllDigits(year)) return {};
+    const QString century = year.toInt() >= pivot ? QStringLiteral("19") : QStringLiteral("20");
+    return QDate::fromString(century + dateText, QStringLiteral("yyyy-MM-dd"));
+}
+
+// The UTC text of "ti u", or "" when the fields do not form a date and time.
+QString UtcText(const QString& fields) {
+    const QString year = fields.mid(0, 2);
+    const QString month = fields.mid(3, 2);
+    const QString day = fields.mid(6, 2);
+    const QString hour = fields.mid(10, 2);
+    const QString minute = fields.mid(13, 2);
+    if (!AllDigits(year) || !AllDigits(month)) return {};
+    const int monthNumber = month.toInt();
+    if (monthNumber < 1 || monthNumber > 12) return {};
+    const QString century = year.toInt() >= 80 ? QStringLiteral("19") : QStringLiteral("20");
+    return day + QStringLiteral(". ") + QLocale().monthName(monthNumber, QLocale::LongFormat) + QLatin1Char(' ') +
+           century + year + QLatin1Char(' ') + hour + QLatin1Char(':') + minute;
+}
+
+}  // namespace
+
+void HandlePositionReply(Link& link, const QString& reply) {
+    const QString positionMarker = QStringLiteral("Position : ") + kStx;
+    const qsizetype marker = reply.indexOf(positionMarker);
+    if (marker < 0) return;
+    const qsizetype start = marker + positionMarker.size();
+    const qsizetype etx = reply.indexOf(kEtx, start);
+    if (etx < 0) return;
+
+    const QString position = reply.mid(start, etx - start);
+    const QString course = TextAfterMarker(reply, QStringLiteral("Course   : ") + kStx, 3);
+    const QString speed = TextAfterMarker(reply, QStringLiteral("Speed    : ") + kStx, 3);
+    const QString time = TextAfterMarker(reply, kEtx + QStringLiteral(" at "), 12);
+    const bool valid = !reply.contains(QLatin1String("Not Valid"), Qt::CaseInsensitive);
+    try {
+        link.F.gSession.SetPos(position, course, time, speed, valid);
+    } catch (const std::exception&) {
+        // A position the session cannot read is dropped whole; the previous fix stays.
+    }
+}
+
+void HandleSystemTimeReply(Link& link, const QString& reply) {
+    if (reply.size() <= 20) return;
+    const qsizetype echoEnd = reply.indexOf(link.EchoTerminator);
+    if (echoEnd < 0) return;
+    const qsizetype dash = reply.indexOf(QLatin1Char('-'), echoEnd);
+    if (dash < 8) return;  // the date's first "-" lies beyond the echo line
+
+    const QDate date = TwoDigitYearDate(reply.mid(dash - 2, 8), 70);
+    if (!date.isValid()) return;
+    QDateTime time(date, QTime(0, 0), Qt::UTC);
+
+    // The time follows the date on its line: hh:mm:ss around the first ":" after the date's "-".
+    // Measured from the date rather than from the start of the reply, so that every echo line
+    // end leaves the same room before it.
+    const qsizetype colon = reply.indexOf(QLatin1Char(':'), dash);
+    if (colon > dash + 8 && QTime::fromString(reply.mid(colon - 2, 8), QStringLiteral("HH:mm:ss")).isValid()) {
+        time = time.addSecs(3600 * reply.mid(colon - 2, 2).toInt());
+        time = time.addSecs(60 * reply.mid(colon + 1, 2).toInt());
+    }
+    link.F.gSession.SetSystemTime(time);
+    link.F.gSession.SetSystemTimeSet(true);
+}
+
+void HandleUtcTextReply(Link& link, const QString& reply) {
+    const QString echo = QStringLiteral("ti u") + link.EchoTerminator;
+    const qsizetype at = reply.indexOf(echo);
+    if (at < 0) {
+        link.UtcTimeText.clear();
+    } else {
+        QString fields = reply.mid(at + echo.size(), 18);
+        fields.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+        link.UtcTimeText = UtcText(fields);
+    }
+    if (link.StatusForms.InsertToEditor)
+        link.StatusForms.InsertToEditor(QStringLiteral("UTC Time: ") + link.UtcTimeText + kCrLf);
+    UnloadWaitForm(link);
+}
+
+void HandleGpsStatusReply(Link& link, const QString& reply) {
+    QString text = reply;
+    const qsizetype summary = reply.indexOf(QLatin1String("Test Summary"), 0, Qt::CaseInsensitive);
+    if (summary >= 0) {
+        const QString mph = QStringLiteral(" mph");
+        const qsizetype end = reply.indexOf(mph, summary);
+        if (end >= 0) text = reply.mid(summary, end + mph.size() - summary);
+    }
+    auto& form = link.StatusForms.GPSStatusForm;
+    if (form.SetStatusOutput) form.SetStatusOutput(LfToCrLf(RemoveStxEtx(text)));
+
+    const QString key = QStringLiteral("Test Summary: ");
+    const qsizetype k = text.indexOf(key, 0, Qt::CaseInsensitive);
+    link.F.gSession.SetGpsStatus(k >= 0 ? text.mid(k + key.size(), 2) : text.mid(13, 2));
+
+    if (form.SetCaption) {
+        const QDateTime now = link.F.Os.Clock != nullptr ? link.F.Os.Clock->Now() : QDateTime::currentDateTime();
+        form.SetCaption(link.F.Strings.GetMlString(2891, "GPS Status last updated at ") +
+                        QLocale().toString(now, QLocale::ShortFormat));
+    }
+}
+
+void HandleLinkTestReply(Link& link, const QString& reply) {
+    auto& form = link.StatusForms.LinkTestForm;
+    const qsizetype results = reply.indexOf(QLatin1String("Latest Link Test results"), 0, Qt::CaseInsensitive);
+    const qsizetype testAt =
+        results < 0 ? -1 : reply.indexOf(QLatin1String("Test at UTC"), results, Qt::CaseInsensitive);
+    const qsizetype lineEnd = testAt < 0 ? -1 : reply.indexOf(kCrLf, testAt);
+    if (lineEnd >= 0) {
+        // The block ends with the line end of its "Test at UTC" line; nothing of the next line.
+        link.ReplyWorkText = RemoveStxEtx(reply.mid(results, lineEnd + kCrLf.size() - results));
+        const QStringList pieces = link.EchoTerminator.isEmpty() ? QStringList{link.ReplyWorkText}
+                                                                 : link.ReplyWorkText.split(link.EchoTerminator);
+        QString caption;
+        for (const QString& piece : pieces) {
+            caption += piece;
+            if (piece.size() > 1) caption += kCrLf;
+        }
+        if (form.SetLinkTestResult) form.SetLinkTestResult(caption);
+    }
+    if (reply.contains(QLatin1String("No test results available"), Qt::CaseInsensitive) && form.SetLinkTestResult)
+        form.SetLinkTestResult(link.F.Strings.GetMlString(3000, "No LINK Test results available"));
+    UnloadWaitForm(link);
+    if (form.Show) form.Show();
+}
+
+void HandleSignalStrengthReply(Link& link, const QString& reply) {
+    const qsizetype stx = reply.indexOf(kStx);
+    if (stx < 0) return;
+    const QChar digit = stx + 1 < reply.size() ? reply.at(stx + 1) : QChar();
+    const quint8 strength =
+        (digit >= QLatin1Char('0') && digit <= QLatin1Char('9')) ? static_cast<quint8>(digit.unicode() - '0') : 0;
+    link.F.gSession.SetSignalStrength(strength);
+    if (strength == 0 && !IsCommandQueued(link, QStringLiteral("st -w")))
+        QueueCommand(link, QStringLiteral("st -w"), true, false);
+}
+
+}  // namespace tidepost
