@@ -14,6 +14,7 @@ class IOsFacts;
 class ITrayIcon;
 class ISoundPlayer;
 class IDiskSpace;
+class ISlpDiscovery;
 
 // What the operating system gives the program. The adapters are owned by whoever builds the
 // application (main() with the real ones, a test fixture with fakes); everything else reads them here.
@@ -27,6 +28,7 @@ struct Platform {
     ITrayIcon* Tray = nullptr;          // the icon in the taskbar notification area
     ISoundPlayer* Sound = nullptr;      // sound files, played without blocking
     IDiskSpace* Disk = nullptr;         // free space of the file systems
+    ISlpDiscovery* Slp = nullptr;       // the search for terminal control units on the network
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder
     // The installation folders of the predecessor product and of this product, between which the

@@ -16,6 +16,7 @@ TestPlatform::TestPlatform() {
     Os.Tray = &Tray;
     Os.Sound = &Sound;
     Os.Disk = &Disk;
+    Os.Slp = &Slp;
     Os.ProgramFolder = m_program.path();
 }
 

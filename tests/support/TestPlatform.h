@@ -6,6 +6,7 @@
 #include "support/FakeOsFacts.h"
 #include "support/FakeSerialControl.h"
 #include "support/FakeSettingsStore.h"
+#include "support/FakeSlpDiscovery.h"
 #include "support/FakeSocketControl.h"
 #include "support/ManualClock.h"
 #include "support/FakeSoundPlayer.h"
@@ -32,6 +33,7 @@ struct TestPlatform {
     FakeTrayIcon Tray;
     FakeSoundPlayer Sound;
     FakeDiskSpace Disk;
+    FakeSlpDiscovery Slp;
     Platform Os;
 
 private:

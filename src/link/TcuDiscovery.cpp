@@ -1,0 +1,140 @@
+#include "link/TcuDiscovery.h"
+
+#include "foundation/AppSettings.h"
+#include "foundation/cErrorLog.h"
+#include "link/Link.h"
+
+namespace tidepost {
+
+namespace {
+
+const QString kTcuModel = QStringLiteral("device-model=880");
+const QString kSwVersionKey = QStringLiteral("device-sw-version=");
+
+// The numeric value of a short text as the classic Val reads it: blanks anywhere are skipped, an
+// optional sign, then digits up to the first other character; 0 when there is no digit.
+qint16 NumericValue(const QString& text) {
+    QString t = text;
+    t.remove(' ').remove('\t');
+    int sign = 1;
+    if (t.startsWith('-') || t.startsWith('+')) {
+        if (t.front() == '-') sign = -1;
+        t.remove(0, 1);
+    }
+    int value = 0;
+    for (const QChar c : t) {
+        if (!c.isDigit() || c.unicode() > '9') break;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return static_cast<qint16>(sign * value);
+}
+
+}  // namespace
+
+QStringList ServiceAddresses(const QString& serviceList) {
+    QStringList addresses;
+    qsizetype start = serviceList.indexOf(QLatin1String("//"));
+    while (start >= 0) {
+        const qsizetype comma = serviceList.indexOf(',', start);
+        if (comma < 0) break;
+        addresses.append(serviceList.mid(start + 2, comma - start - 2));
+        start = serviceList.indexOf(QLatin1String("//"), comma);
+    }
+    return addresses;
+}
+
+bool IsTcuAttributeList(const QString& attributes) { return attributes.contains(kTcuModel); }
+
+std::optional<std::pair<qint16, qint16>> TcuSwVersionOf(const QString& attributes) {
+    if (!IsTcuAttributeList(attributes)) return std::nullopt;
+    const qsizetype key = attributes.indexOf(kSwVersionKey);
+    if (key < 0) return std::nullopt;
+    const qsizetype dot = attributes.indexOf('.', key + kSwVersionKey.size());
+    if (dot < 0) return std::nullopt;
+    return std::make_pair(NumericValue(attributes.mid(dot - 1, 1)), NumericValue(attributes.mid(dot + 1, 2)));
+}
+
+bool TcuDiscovery::StartSearch(ISlpDiscovery* slp, const SlpTarget& target) {
+    if (m_searching || slp == nullptr) return false;
+    m_slp = slp;
+    m_target = target;
+    m_searching = true;
+    m_candidates.clear();
+    m_services = slp->FindServices(kTcuServiceType, target);
+    return true;
+}
+
+void TcuDiscovery::StartVersionRead(ISlpDiscovery* slp, const QString& address, const SlpTarget& target) {
+    m_version.reset();
+    if (slp != nullptr) m_version = slp->FindAttributes(address, kTcuServiceType, target);
+}
+
+TcuDiscovery::Answers TcuDiscovery::Poll() {
+    Answers answers;
+    const auto noteError = [&answers](const IPendingAnswer& a) {
+        if (!a.ErrorLogLine().isEmpty()) answers.ErrorLogLines.append(a.ErrorLogLine());
+    };
+
+    if (m_services && m_services->IsFinished()) {
+        noteError(*m_services);
+        for (const QString& address : ServiceAddresses(m_services->Output()))
+            m_candidates.push_back({address, m_slp->FindAttributes(address, kTcuServiceType, m_target)});
+        m_services.reset();
+    }
+    if (m_searching && !m_services) {
+        bool allAnswered = true;
+        for (const Candidate& c : m_candidates)
+            if (c.Attributes && !c.Attributes->IsFinished()) allAnswered = false;
+        if (allAnswered) {
+            QStringList found;
+            for (const Candidate& c : m_candidates) {
+                if (!c.Attributes) continue;
+                noteError(*c.Attributes);
+                if (IsTcuAttributeList(c.Attributes->Output())) found.append(c.Address);
+            }
+            if (found.isEmpty()) found.append(QString());
+            answers.Addresses = found;
+            m_candidates.clear();
+            m_searching = false;
+        }
+    }
+    if (m_version && m_version->IsFinished()) {
+        noteError(*m_version);
+        answers.Version = TcuSwVersionOf(m_version->Output());
+        m_version.reset();
+    }
+    return answers;
+}
+
+SlpTarget GetSlpTarget(Link& link) {
+    Foundation& f = link.F;
+    if (f.Os.Settings == nullptr) return {};
+    const QString text = GetAppSetting(f, f.gProductName, "Config", "SLP Target", "");
+    if (text.trimmed().isEmpty()) return {};
+    if (const auto target = ParseSlpTarget(text)) return *target;
+    if (link.SlpSearches.ReportedBadTarget != text) {
+        link.SlpSearches.ReportedBadTarget = text;
+        ErrorLog(f).AddLine("SLP Target \"" + text + "\" is not host:port; the standard target is used");
+    }
+    return {};
+}
+
+bool FindTcuAddresses(Link& link) { return link.SlpSearches.StartSearch(link.F.Os.Slp, GetSlpTarget(link)); }
+
+bool IsFindingTcuAddresses(const Link& link) { return link.SlpSearches.IsSearching(); }
+
+void ReadTcuSwVersion(Link& link, const QString& address) {
+    link.SlpSearches.StartVersionRead(link.F.Os.Slp, address, GetSlpTarget(link));
+}
+
+bool TakeTcuDiscoveryAnswers(Link& link) {
+    Foundation& f = link.F;
+    const TcuDiscovery::Answers answers = link.SlpSearches.Poll();
+    for (const QString& line : answers.ErrorLogLines) ErrorLog(f).AddLine(line);
+    if (answers.Version) f.gConfiguration.SetTcuSwVersion(answers.Version->first, answers.Version->second);
+    if (!answers.Addresses) return false;
+    f.gConfiguration.SetSlpTcuAddresses(*answers.Addresses);
+    return true;
+}
+
+}  // namespace tidepost
