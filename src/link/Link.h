@@ -4,6 +4,7 @@
 
 #include "foundation/Foundation.h"
 #include "link/ITransceiverStatusCaption.h"
+#include "link/TcuDiscovery.h"
 #include "link/ILinkMenus.h"
 #include "link/IMobileStatusField.h"
 #include "link/StatusReplyHandlers.h"
@@ -13,6 +14,7 @@
 namespace tidepost {
 
 class ILinkWindow;
+class ILanLinkWindow;
 class ITerminalWindow;
 class IDistressModeWindow;
 
@@ -87,6 +89,18 @@ struct Link {
     bool MesPrinterConfigured = false;
     qint16 DistressTestModeActive = 0;
     bool MenuUpdateBusy = false;
+
+    // The LAN link to the terminal control unit (LanLink.h, TcuDiscovery.h): the bring-up state
+    // 0..7, ticks spent in it, the text of its latest read, ticks since the latest discovery, and
+    // ticks the TCU indicator stays green after a TCU or transceiver prompt on the serial link.
+    quint8 LanLinkState = 0;
+    qint32 LanRetryCount = 0;
+    QString LanReceiveBuffer;
+    qint16 SlpRetryTicks = 0;
+    qint32 TcuIndicatorCountdown = 0;
+    // Discovery and version questions whose answers are on their way.
+    TcuDiscovery SlpSearches;
+    ILanLinkWindow* LanWindow = nullptr;
 
     // The reply rows and the handlers other areas register for them.
     ReplyDispatch Dispatch;
