@@ -17,6 +17,7 @@ class ILinkWindow;
 class ILanLinkWindow;
 class ITerminalWindow;
 class IDistressModeWindow;
+class IPollWindow;
 
 // The state of the one conversation with the transceiver's shell: one instance per program run,
 // owned by the application object. Members keep the names the rest of the program knows them by.
@@ -113,6 +114,14 @@ struct Link {
     std::function<void()> CheckCommEvent;
     std::function<void()> ShowReplyInTerminal;
     std::function<void()> StreamingStep;
+
+    // The periodic polls (PeriodicPolls.h): the transceiver last seen by the change watch, the
+    // once-per-run low-disk warning (cleared when another EGC folder is chosen), the terminal
+    // window's marker "CheckGPS" for the terminal display, and the main window's part of them.
+    ::tidepost::SessionSnapshot SessionSnapshot;
+    bool LowDiskWarningShown = false;
+    QString TerminalModeFormTag;
+    IPollWindow* PollWindow = nullptr;
 
     // The identity, status, position and time parsers on their dispatch rows (after Dispatch).
     StatusReplyHandlers StatusReplies{*this};

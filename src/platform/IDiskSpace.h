@@ -10,12 +10,19 @@ public:
     // Bytes the user may still write on the file system that holds absolutePath (or, for a path
     // that does not exist yet, its nearest existing parent folder); -1 when it cannot be read.
     virtual qint64 FreeBytes(const QString& absolutePath) const = 0;
+    // Where the file system that holds absolutePath is mounted (what a drive letter names
+    // elsewhere); "" when it cannot be told.
+    virtual QString RootPath(const QString& absolutePath) const {
+        (void)absolutePath;
+        return {};
+    }
 };
 
 // QStorageInfo.
 class QtDiskSpace : public IDiskSpace {
 public:
     qint64 FreeBytes(const QString& absolutePath) const override;
+    QString RootPath(const QString& absolutePath) const override;
 };
 
 }  // namespace tidepost

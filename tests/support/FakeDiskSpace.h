@@ -12,7 +12,12 @@ public:
         Asked.append(absolutePath);
         return Bytes;
     }
+    QString RootPath(const QString& absolutePath) const override {
+        (void)absolutePath;
+        return Root;
+    }
     qint64 Bytes = 1024LL * 1024 * 1024;
+    QString Root;  // the mount point reported for every path
     mutable QStringList Asked;
 };
 
