@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "foundation/Foundation.h"
+#include "link/CInfo.h"
 #include "link/ITransceiverStatusCaption.h"
 #include "link/TcuDiscovery.h"
 #include "link/ILinkMenus.h"
@@ -10,6 +11,7 @@
 #include "link/StatusReplyHandlers.h"
 #include "link/StatusWindows.h"
 #include "link/ReplyDispatch.h"
+#include "link/cInfoLog.h"
 
 namespace tidepost {
 
@@ -18,6 +20,7 @@ class ILanLinkWindow;
 class ITerminalWindow;
 class IDistressModeWindow;
 class IPollWindow;
+class INotificationsWindow;
 
 // The state of the one conversation with the transceiver's shell: one instance per program run,
 // owned by the application object. Members keep the names the rest of the program knows them by.
@@ -122,6 +125,17 @@ struct Link {
     bool LowDiskWarningShown = false;
     QString TerminalModeFormTag;
     IPollWindow* PollWindow = nullptr;
+
+    // The transceiver's INFO and ERROR notifications: the info log, and the walker of status-list
+    // replies, which registers itself on the dispatch (so it comes after Dispatch).
+    cInfoLog gInfoLog{F};
+    CInfo gInfo{*this};
+    // INFO 116's box was queued in this run; INFO 552s not yet balanced by an INFO 80 or 81.
+    bool Info116Shown = false;
+    qint16 Info552Count = 0;
+    // The main window's info-log view, its test-mode notice and distress test window; null until
+    // registered.
+    INotificationsWindow* NotificationsWindow = nullptr;
 
     // The identity, status, position and time parsers on their dispatch rows (after Dispatch).
     StatusReplyHandlers StatusReplies{*this};
