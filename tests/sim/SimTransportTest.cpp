@@ -43,8 +43,8 @@ TEST(SimOnPty, AnswersTheSerialPort) {
     // The program closes and reopens its port; the simulator keeps serving.
     port.Close();
     ASSERT_EQ(port.Open(), ISerialControl::OpenOk);
-    ASSERT_TRUE(port.Output("ver\r\n"));
-    EXPECT_EQ(ReadUntilPrompt([&] { return port.Input(); }), "ver\r\r\nver: command not found\r\ncan0:/$ ");
+    ASSERT_TRUE(port.Output("nosuch -x\r\n"));
+    EXPECT_EQ(ReadUntilPrompt([&] { return port.Input(); }), "nosuch -x\r\r\nnosuch: command not found\r\ncan0:/$ ");
     EXPECT_FALSE(transport.Broken());
 }
 

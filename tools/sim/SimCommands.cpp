@@ -1,4 +1,5 @@
 #include "sim/SimShell.h"
+#include "sim/SimStatusCommands.h"
 
 namespace tidepost::sim {
 
@@ -17,9 +18,13 @@ QString StatusList(SimShell& shell, const QString&) {
 }  // namespace
 
 const QList<SimCommand>& SimCommandTable() {
-    static const QList<SimCommand> table = {
-        {"st -l", false, StatusList},
-    };
+    static const QList<SimCommand> table = [] {
+        QList<SimCommand> t = {
+            {"st -l", false, StatusList},
+        };
+        t += SimStatusCommands();
+        return t;
+    }();
     return table;
 }
 

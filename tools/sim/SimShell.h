@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "sim/ShellLineReader.h"
+#include "sim/SimTransceiver.h"
 
 namespace tidepost::sim {
 
@@ -60,6 +61,8 @@ public:
     bool Mute = false;
     // The next reply stops after this many characters and the rest is never sent; -1: no cut.
     int CutNextReplyAfter = -1;
+    // What the transceiver reports about itself and its state.
+    SimTransceiver Transceiver;
     // Commands of this shell only, tried before the common table.
     QList<SimCommand> ExtraCommands;
     // Every command line read, in order, mute or not.

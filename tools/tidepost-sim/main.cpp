@@ -6,6 +6,7 @@
 //   echo lf|crlf|crcrlf     the line end after the echo of a command
 //   mute / unmute           stop / resume answering (the commands are still read)
 //   cut <n>                 the next reply stops after n characters
+//   set <name> <value>      what the transceiver reports (model, mobile-type, solas, version, ...)
 //   quit
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -62,10 +63,13 @@ void Control(SimShell& shell, const QString& line) {
         const int n = rest.toInt(&ok);
         if (ok && n >= 0) shell.CutNextReplyAfter = n;
         else Print("? cut <characters>");
+    } else if (word == "set") {
+        if (!SetTransceiverValue(shell.Transceiver, rest.section(' ', 0, 0), rest.section(' ', 1)))
+            Print("? set <name> <value>; names: " + TransceiverValueNames());
     } else if (word == "quit") {
         QCoreApplication::quit();
     } else if (!word.isEmpty()) {
-        Print("? info|error|echo|mute|unmute|cut|quit");
+        Print("? info|error|echo|mute|unmute|cut|set|quit");
     }
 }
 
@@ -86,7 +90,9 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption chunk("chunk", "Send replies in pieces of <bytes>.", "bytes", "0");
     const QCommandLineOption delay("chunk-delay", "Milliseconds between pieces.", "ms", "0");
     const QCommandLineOption mute("mute", "Start without answering.");
-    parser.addOptions({tcp, echo, prompt, info, error, chunk, delay, mute});
+    const QCommandLineOption set("set", "What the transceiver reports, <name>=<value> (" + TransceiverValueNames() + ").",
+                                 "name=value");
+    parser.addOptions({tcp, echo, prompt, info, error, chunk, delay, mute, set});
     parser.process(app);
 
     SimShell shell;
@@ -102,6 +108,12 @@ int main(int argc, char* argv[]) {
         if (!AddEntry(shell, "INFO", e)) { std::fputs("--info needs <number>:<text>\n", stderr); return 2; }
     for (const QString& e : parser.values(error))
         if (!AddEntry(shell, "ERROR", e)) { std::fputs("--error needs <number>:<text>\n", stderr); return 2; }
+    for (const QString& v : parser.values(set)) {
+        if (!SetTransceiverValue(shell.Transceiver, v.section('=', 0, 0), v.section('=', 1))) {
+            std::fputs("--set needs <name>=<value> with a known name and a fitting value\n", stderr);
+            return 2;
+        }
+    }
 
     std::unique_ptr<SimTcpTransport> tcpTransport;
     std::unique_ptr<SimFdTransport> ptyTransport;

@@ -1,0 +1,90 @@
+#include "sim/SimStatusCommands.h"
+
+namespace tidepost::sim {
+
+namespace {
+
+const QString kStx(QChar(2));
+const QString kEtx(QChar(3));
+
+// One "key : value" line with the key padded to the shell's column, and the value padded to
+// its field width where the shell pads it.
+QString Field(const QString& key, const QString& value, int width = 0) {
+    return key.leftJustified(20) + ": " + value.leftJustified(width) + SimShell::LineEnd;
+}
+
+QString YesNo(bool value) { return value ? "Yes" : "No"; }
+
+QString SoftwareInfo(SimShell& shell, const QString&) {
+    const SimTransceiver& t = shell.Transceiver;
+    return Field(t.Legacy510 ? "Inmarsat-C Software" : "Application software", t.Version) +
+           Field("Boot software", "1.00");
+}
+
+QString Identity(SimShell& shell, const QString&) {
+    const SimTransceiver& t = shell.Transceiver;
+    return Field("Product", t.Model) + Field("Mobile class", t.SolasType + ' ' + t.MobileType) +
+           Field("Software version", t.Version);
+}
+
+QString Versions(SimShell& shell, const QString&) {
+    return Field("Boot", "1.00") + Field("CPU", shell.Transceiver.CpuVersion);
+}
+
+QString WorkingStatus(SimShell& shell, const QString&) {
+    const SimTransceiver& t = shell.Transceiver;
+    return Field("Software version", t.Version) + Field("Synchronization", YesNo(t.Synchronized), 4) +
+           Field("TDM origin", QString::number(t.TdmOrigin).rightJustified(3, '0'), 4) +
+           Field("Logged in", YesNo(t.LoggedIn), 4) + Field("Current protocol", t.Protocol, 25) +
+           Field("Current channel", t.Channel, 4) + Field("Serial no", t.SerialNo) +
+           Field("Mobile no", QString::number(t.MobileNumber)) + Field("Preferred ocean", t.PreferredOcean, 3);
+}
+
+QString SignalStrength(SimShell& shell, const QString&) {
+    return Field("Signal strength", kStx + QString::number(shell.Transceiver.SignalStrength) + kEtx);
+}
+
+QString GpsTest(SimShell& shell, const QString&) {
+    const SimTransceiver& t = shell.Transceiver;
+    return "GPS self test" + SimShell::LineEnd + "Test Summary: " + (t.GpsOk ? "OK" : "FAIL") + SimShell::LineEnd +
+           Field("Satellites in view", t.GpsOk ? "7" : "0") +
+           Field("Speed over ground", QString::number(t.Speed) + " mph") + "Done" + SimShell::LineEnd;
+}
+
+QString UtcDateTime(SimShell& shell, const QString&) {
+    return shell.Transceiver.UtcNow().toString("yy-MM-dd hh:mm:ss") + " UTC" + SimShell::LineEnd;
+}
+
+QString UtcText(SimShell& shell, const QString&) {
+    return shell.Transceiver.UtcNow().toString("yy-MM-dd  hh:mm:ss") + SimShell::LineEnd;
+}
+
+QString PositionReport(SimShell& shell, const QString&) {
+    const SimTransceiver& t = shell.Transceiver;
+    const QString fix = t.UtcNow().toString("hh:mm:ss") + " UTC";
+    return "Position : " + kStx + t.Position + kEtx + " at " + fix + SimShell::LineEnd +  //
+           "Course   : " + kStx + QString::number(t.Course).rightJustified(3, '0') + kEtx + SimShell::LineEnd +
+           "Speed    : " + kStx + QString::number(t.Speed).rightJustified(3, '0') + kEtx + SimShell::LineEnd +
+           "Status   : " + (t.PositionValid ? "Valid" : "Not Valid") + SimShell::LineEnd;
+}
+
+QString LinkTest(SimShell& shell, const QString&) {
+    const SimTransceiver& t = shell.Transceiver;
+    if (!t.LinkTestDone) return "No test results available" + SimShell::LineEnd;
+    return "Latest Link Test results" + SimShell::LineEnd + Field("Result", kStx + t.LinkTestResult + kEtx) +
+           Field("Test at UTC", kStx + t.UtcNow().toString("yy-MM-dd hh:mm") + kEtx);
+}
+
+}  // namespace
+
+const QList<SimCommand>& SimStatusCommands() {
+    static const QList<SimCommand> commands = {
+        {"st -v", false, SoftwareInfo}, {"st -i", false, Identity},        {"ver", false, Versions},
+        {"st -w", false, WorkingStatus}, {"st -s", false, SignalStrength}, {"ru -g", false, GpsTest},
+        {"ti -u", false, UtcDateTime},  {"ti u", false, UtcText},          {"se -p", false, PositionReport},
+        {"st -m", false, LinkTest},
+    };
+    return commands;
+}
+
+}  // namespace tidepost::sim

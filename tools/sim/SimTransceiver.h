@@ -1,0 +1,50 @@
+#pragma once
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+namespace tidepost::sim {
+
+// What the simulated transceiver says about itself: its identity ("st -v", "st -i", "ver"), its
+// working status ("st -w", "st -s"), position, GPS, link test and clock.
+struct SimTransceiver {
+    QString Model = "570C";            // the product as the shell names it, e.g. "560M SSAS"
+    QString MobileType = "Maritime";   // "Landmobile", "Maritime", "Fishery" or "(Aero)"
+    QString SolasType = "SOLAS";       // "SOLAS", "Non-SOLAS" or "Non-SOLAS Without Distress"
+    QString Version = "5.12";          // application software
+    QString CpuVersion = "1.03";
+    bool Legacy510 = false;            // the older 510 A/B kind, whose software says so
+
+    bool Synchronized = true;
+    int TdmOrigin = 144;
+    bool LoggedIn = true;
+    QString Protocol = "Free";
+    QString Channel = "NCS";
+    QString SerialNo = "100234";
+    qint32 MobileNumber = 423456789;
+    QChar PreferredOcean = 'E';        // E, W, P, I or N
+    int SignalStrength = 4;            // 0..5
+
+    QString Position = "55 40 12 N 012 35 47 E";
+    int Course = 90;
+    int Speed = 11;
+    bool PositionValid = true;
+    bool GpsOk = true;
+    bool LinkTestDone = true;
+    QString LinkTestResult = "Passed";
+    // The transceiver's UTC clock; the PC's while unset.
+    std::optional<QDateTime> Utc;
+
+    QDateTime UtcNow() const { return Utc ? *Utc : QDateTime::currentDateTimeUtc(); }
+};
+
+// Sets one value by its name ("model", "mobile-type", "solas", "version", "cpu", "510ab",
+// "sync", "tdm", "logged-in", "protocol", "channel", "serial", "mobile-no", "ocean", "signal",
+// "position", "course", "speed", "position-valid", "gps", "link-test", "utc"). Yes/no values
+// take "yes"/"no"; "utc" takes "yyyy-MM-dd hh:mm:ss" or "pc". False, changing nothing, for an
+// unknown name or a value that does not fit.
+bool SetTransceiverValue(SimTransceiver& t, const QString& name, const QString& value);
+// The names SetTransceiverValue knows, for help texts.
+QString TransceiverValueNames();
+
+}  // namespace tidepost::sim
