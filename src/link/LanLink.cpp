@@ -74,6 +74,10 @@ void ConnectStep(Link& link) {
     ISocketControl* socket = f.Os.Socket;
     link.LanReceiveBuffer.clear();
     socket->Close();
+    // With the socket closed no bridge runs. Left set (after the transceiver stayed silent in
+    // state 4), the engine would go on reading the socket while it waits for a reply and take the
+    // bridge's answer away from state 3, so that the link never came up again.
+    f.gSession.LanConnected = false;
     const QString configured = GetIniValue(f, "[IP Settings]");
     if (!configured.isEmpty()) {
         socket->SetRemoteHost(configured);

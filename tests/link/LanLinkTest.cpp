@@ -219,6 +219,10 @@ TEST_F(LanLinkTest, TransceiverGetsTenTicksAfterTheBridgeAnswered) {
     Tick();
     EXPECT_EQ(link.LanLinkState, 0);
     EXPECT_EQ(link.LanRetryCount, 0);
+    // The socket is closed for a new connection: the engine must leave it to the bring-up now.
+    Tick();
+    EXPECT_FALSE(f.gSession.LanConnected);
+    EXPECT_EQ(link.LanLinkState, 1);
 }
 
 TEST_F(LanLinkTest, LostTransceiverWithTheUnitsShellBackRestartsOnlyTheBridge) {

@@ -37,6 +37,15 @@ void SimTcuShell::Disconnected() {
     m_skipLf = false;
 }
 
+void SimTcuShell::EndBridge() {
+    if (!m_bridged) return;
+    m_bridged = false;
+    m_reader = ShellLineReader();
+    m_held.clear();
+    m_lineForwarded = false;
+    if (!Mute) Write(kLineEnd + Prompt);
+}
+
 void SimTcuShell::Forward(QByteArray& pending) {
     if (pending.isEmpty()) return;
     const QByteArray bytes = pending;
@@ -53,6 +62,8 @@ void SimTcuShell::Receive(const QByteArray& bytes) {
         }
         if (!m_bridged) {
             for (const QByteArray& line : m_reader.Feed(QByteArray(1, c))) OwnShellLine(QString::fromLatin1(line));
+            // The LF of the CR LF that ended "minic -f" belongs to that line, not to the bridge.
+            if (m_bridged) m_skipLf = c == '\r';
             continue;
         }
         const bool lineEnd = c == '\r' || c == '\n';
@@ -152,6 +163,7 @@ void SimTcuServer::OnNewConnection() {
     while (QTcpSocket* next = m_server.nextPendingConnection()) {
         DropClient();
         m_client = next;
+        ++m_connections;
         QObject::connect(next, &QTcpSocket::readyRead, next, [this, next] {
             if (next == m_client) Tcu.Receive(next->readAll());
         });

@@ -32,6 +32,8 @@ public:
     // Bytes written by the client.
     void Receive(const QByteArray& bytes);
     bool Bridged() const { return m_bridged; }
+    // The bridge program ends by itself: the unit's shell takes the connection back.
+    void EndBridge();
 
     QString Prompt = QStringLiteral("kv880:/$ ");
     QString EchoTerminator = QStringLiteral("\r\n");
@@ -73,12 +75,15 @@ public:
     quint16 Port() const { return m_server.serverPort(); }
     bool HasClient() const;
     void DropClient();
+    // Connections accepted so far.
+    int Connections() const { return m_connections; }
     SimTcuShell Tcu;
 
 private:
     void OnNewConnection();
     QTcpServer m_server;
     QPointer<QTcpSocket> m_client;
+    int m_connections = 0;
 };
 
 // How a unit announces itself for discovery, at an address, with a software version ("1.23").
