@@ -161,6 +161,9 @@ void ReceivingStep(Link& link) {
         StampActivity(link);
     } else if (link.ReplyBuffer.size() >= 2) {
         TestEndOfReply(link);
+        // A reply that ended at its prompt is whole, however late this tick comes (a modal box
+        // may have held the timer): it is no time-out and the link is not lost.
+        if (link.DialogueState == 2) return;
     }
 
     // Counted from the last received chunk, not from the send.

@@ -343,6 +343,27 @@ TEST_F(Engine, TimeOutWhileTheTerminalIsOpenKeepsTheLink) {
     EXPECT_EQ(window.PCConnBarColor, -1);
 }
 
+TEST_F(Engine, LateTickAfterThePromptCompletesTheReplyAndKeepsTheLink) {
+    QString handled;
+    link.Dispatch.HandleVersionReply = [&](const QString& r) { handled = r; };
+    link.EchoTerminator = "\r\n";
+    f.gSession.SetMesConnected(true);
+    link.CommandQueue = "ver\r\n";
+    Tick();
+    Arrive("ver\r\nVersion 3.1\r\ncan0:/$ ");
+    TimerTick();  // the whole reply with its prompt is read
+    // A modal box held the timer: the next tick comes after the time-out.
+    platform.Clock.AdvanceMs(qint64(link.CommandTimeOut) * 1000 + 1000);
+    Tick();
+    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_TRUE(f.gSession.MesConnected());
+    EXPECT_EQ(window.PCConnBarColor, -1) << "the link was not declared lost";
+    Tick();
+    EXPECT_EQ(handled, "ver\r\nVersion 3.1\r\ncan0:/$ ");
+    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_TRUE(f.gSession.MesConnected());
+}
+
 // ---- uploads ----
 
 TEST_F(Engine, UploadEchoWaitsHalfASecondThenEndsTheReplyAtOnce) {
