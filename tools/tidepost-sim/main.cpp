@@ -1,5 +1,7 @@
 // The transceiver simulator: a transceiver shell on a pseudo-terminal (the default; it prints
-// "PTY <device>") or on a TCP port of 127.0.0.1 (--tcp; it prints "TCP 127.0.0.1:<port>").
+// "PTY <device>"), on a TCP port of 127.0.0.1 (--tcp; it prints "TCP 127.0.0.1:<port>"), or behind
+// a terminal control unit on a TCP port of 127.0.0.1 (--tcu; it prints "TCU 127.0.0.1:<port>"),
+// which --slp makes findable by service discovery on a UDP port of 127.0.0.1.
 // Lines on standard input steer it while it runs:
 //   info <number> <text>    add an INFO entry to the status list ("\n" in the text starts a line)
 //   error <number> <text>   add an ERROR entry
@@ -7,6 +9,8 @@
 //   mute / unmute           stop / resume answering (the commands are still read)
 //   cut <n>                 the next reply stops after n characters
 //   set <name> <value>      what the transceiver reports (model, mobile-type, solas, version, ...)
+//   tcu-end-bridge          the unit's bridge program ends by itself (--tcu)
+//   tcu-drop                the unit drops its client (--tcu)
 //   quit
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,6 +23,8 @@
 #include <unistd.h>
 
 #include "sim/SimShell.h"
+#include "sim/SimSlpResponder.h"
+#include "sim/SimTcu.h"
 #include "sim/SimTransport.h"
 
 using namespace tidepost::sim;
@@ -43,7 +49,7 @@ void Print(const QString& line) {
     std::fflush(stdout);
 }
 
-void Control(SimShell& shell, const QString& line) {
+void Control(SimShell& shell, SimTcuServer* tcu, const QString& line) {
     const QString word = line.section(' ', 0, 0).toLower();
     const QString rest = line.section(' ', 1).trimmed();
     if (word == "info" || word == "error") {
@@ -66,6 +72,10 @@ void Control(SimShell& shell, const QString& line) {
     } else if (word == "set") {
         if (!SetTransceiverValue(shell.Transceiver, rest.section(' ', 0, 0), rest.section(' ', 1)))
             Print("? set <name> <value>; names: " + TransceiverValueNames());
+    } else if (word == "tcu-end-bridge" && tcu) {
+        tcu->Tcu.EndBridge();
+    } else if (word == "tcu-drop" && tcu) {
+        tcu->DropClient();
     } else if (word == "quit") {
         QCoreApplication::quit();
     } else if (!word.isEmpty()) {
@@ -92,7 +102,10 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption mute("mute", "Start without answering.");
     const QCommandLineOption set("set", "What the transceiver reports, <name>=<value> (" + TransceiverValueNames() + ").",
                                  "name=value");
-    parser.addOptions({tcp, echo, prompt, info, error, chunk, delay, mute, set});
+    const QCommandLineOption tcuOption("tcu", "Serve behind a terminal control unit on TCP port <port> of 127.0.0.1.", "port");
+    const QCommandLineOption slp("slp", "Answer service discovery for the unit on UDP port <port> of 127.0.0.1.", "port");
+    const QCommandLineOption tcuVersion("tcu-version", "The unit's software version.", "version", "1.23");
+    parser.addOptions({tcp, echo, prompt, info, error, chunk, delay, mute, set, tcuOption, slp, tcuVersion});
     parser.process(app);
 
     SimShell shell;
@@ -115,12 +128,31 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    std::unique_ptr<SimTcuServer> tcuServer;
+    std::unique_ptr<SimSlpResponder> slpResponder;
     std::unique_ptr<SimTcpTransport> tcpTransport;
     std::unique_ptr<SimFdTransport> ptyTransport;
     OutputPacer* pacer = nullptr;
     int master = -1;
     int slave = -1;
-    if (parser.isSet(tcp)) {
+    if (parser.isSet(tcuOption)) {
+        // The unit takes over the shell's writer, so it replaces the other transports.
+        tcuServer = std::make_unique<SimTcuServer>(shell);
+        if (!tcuServer->Listen(static_cast<quint16>(parser.value(tcuOption).toUInt()))) {
+            std::fputs("cannot listen on that port\n", stderr);
+            return 1;
+        }
+        Print(QString("TCU 127.0.0.1:%1").arg(tcuServer->Port()));
+        if (parser.isSet(slp)) {
+            slpResponder = std::make_unique<SimSlpResponder>();
+            if (!slpResponder->Listen(QHostAddress::LocalHost, static_cast<quint16>(parser.value(slp).toUInt()))) {
+                std::fputs("cannot listen on that UDP port\n", stderr);
+                return 1;
+            }
+            slpResponder->Services = {TcuSlpService("127.0.0.1", parser.value(tcuVersion))};
+            Print(QString("SLP 127.0.0.1:%1").arg(slpResponder->Port()));
+        }
+    } else if (parser.isSet(tcp)) {
         tcpTransport = std::make_unique<SimTcpTransport>(shell);
         if (!tcpTransport->Listen(static_cast<quint16>(parser.value(tcp).toUInt()))) {
             std::fputs("cannot listen on that port\n", stderr);
@@ -144,8 +176,10 @@ int main(int argc, char* argv[]) {
         pacer = &ptyTransport->Pacer;
         Print(QString("PTY %1").arg(QString::fromLocal8Bit(name)));
     }
-    pacer->ChunkSize = parser.value(chunk).toInt();
-    pacer->ChunkDelayMs = parser.value(delay).toInt();
+    if (pacer) {
+        pacer->ChunkSize = parser.value(chunk).toInt();
+        pacer->ChunkDelayMs = parser.value(delay).toInt();
+    }
 
     QByteArray pending;  // control text up to its next line end
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
@@ -159,7 +193,7 @@ int main(int argc, char* argv[]) {
         pending += QByteArray(buffer, static_cast<qsizetype>(n));
         qsizetype lf;
         while ((lf = pending.indexOf('\n')) >= 0) {
-            Control(shell, QString::fromLocal8Bit(pending.left(lf)).trimmed());
+            Control(shell, tcuServer.get(), QString::fromLocal8Bit(pending.left(lf)).trimmed());
             pending.remove(0, lf + 1);
         }
     });
