@@ -1,32 +1,7 @@
 #include "foundation/DataFileText.h"
 
-#include <QFile>
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace tidepost {
-
-FileError ReadFileBytes(const QString& path, QByteArray& bytes) {
-    bytes.clear();
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return FileErrorFromErrno(errno);
-    FileError err;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            // A folder in place of the file ends up here.
-            err = FileErrorFromErrno(errno == EISDIR ? EACCES : errno);
-            break;
-        }
-        if (n == 0) break;
-        bytes.append(buffer, n);
-    }
-    ::close(fd);
-    return err;
-}
 
 QStringList SplitFileLines(const QString& text) {
     QStringList lines;

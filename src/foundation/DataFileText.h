@@ -3,12 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/FileError.h"
+#include "platform/AtomicFile.h"  // ReadFileBytes, for the readers of data files
 
 namespace tidepost {
-
-// The whole file at `path`; on failure the classic error and whatever could not be read is empty.
-FileError ReadFileBytes(const QString& path, QByteArray& bytes);
 
 // The lines of a data file's text; CR LF, a lone CR and a lone LF each end a line, and a line end
 // at the very end does not start another line ("" gives no lines).

@@ -10,6 +10,7 @@
 #include "foundation/FileErrorBox.h"
 #include "foundation/Foundation.h"
 #include "foundation/MessageBoxQueue.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileError.h"
 #include "platform/FileLookup.h"
 
@@ -41,24 +42,6 @@ bool IsExistingFile(const QString& resolved, FileError& err) {
     return S_ISREG(st.st_mode);
 }
 
-FileError ReadWholeFile(const QString& resolved, QByteArray& content) {
-    const int fd = ::open(QFile::encodeName(resolved).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return FileErrorFromErrno(errno);
-    FileError err;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            err = FileErrorFromErrno(errno);
-            break;
-        }
-        if (n == 0) break;
-        content.append(buffer, n);
-    }
-    ::close(fd);
-    return err;
-}
 }  // namespace
 
 bool CheckFileExists(Foundation& f, const QString& path) {
@@ -71,7 +54,7 @@ bool CheckFileExists(Foundation& f, const QString& path) {
 QString GetFileContent(Foundation& f, const QString& path) {
     if (!CheckFileExists(f, path)) return {};
     QByteArray content;
-    if (const FileError err = ReadWholeFile(ResolvePath(path), content)) {
+    if (const FileError err = ReadFileBytes(ResolvePath(path), content)) {
         const QString text =
             WithFileErrorText(f, ComposeErrorText(QStringLiteral("GetFileContent"), err.number, err.description),
                               err.number, path);

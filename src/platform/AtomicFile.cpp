@@ -42,6 +42,28 @@ FileError WriteFileAtomic(const QString& path, const QByteArray& content, const 
     return err;
 }
 
+FileError ReadFileBytes(const QString& path, QByteArray& bytes) {
+    bytes.clear();
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return FileErrorFromErrno(errno);
+    FileError err;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            // A folder in place of the file ends up here.
+            err = FileErrorFromErrno(errno == EISDIR ? EACCES : errno);
+            break;
+        }
+        if (n == 0) break;
+        bytes.append(buffer, n);
+    }
+    ::close(fd);
+    if (err) bytes.clear();
+    return err;
+}
+
 FileError AppendToFile(const QString& path, const QByteArray& content) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0) {

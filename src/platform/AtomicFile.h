@@ -11,6 +11,9 @@ namespace tidepost {
 // backup file, else a temporary file), is flushed to disk, and is then renamed over the original.
 FileError WriteFileAtomic(const QString& path, const QByteArray& content, const QString& stagingPath = {});
 
+// The whole file at `path`; on failure the classic error, and `bytes` holds nothing.
+FileError ReadFileBytes(const QString& path, QByteArray& bytes);
+
 // Appends bytes to a file, creating it when missing.
 FileError AppendToFile(const QString& path, const QByteArray& content);
 
