@@ -99,21 +99,32 @@ CInfo::CInfo(Link& link) : m_link(link) {
     link.Dispatch.CheckErrors = [this](const QString& reply) { CheckErrors(reply); };
 }
 
-bool CInfo::CheckInfos(const QString& buffer) {
+bool CInfo::WalkEntries(const QString& buffer, const QString& key, const std::function<void(const QString&)>& valid,
+                        const std::function<void(const QString&)>& invalid) {
     qsizetype from = 0;
     for (;;) {
-        const qsizetype start = FindEntryStart(buffer, kInfoKey, from);
+        const qsizetype start = FindEntryStart(buffer, key, from);
         if (start < 0) return true;
-        const qsizetype end = FindEntryEnd(buffer, start, kInfoKey, m_link.CurrentPrompt);
-        if (end < 0) {
-            Record(kInfo, "000", 0, "Unknown Info(s)");
-            return true;
-        }
+        const qsizetype end = FindEntryEnd(buffer, start, key, m_link.CurrentPrompt);
+        if (end < 0) return false;
         const QString entry = buffer.mid(start, end - start);
         QString number;
         CutNumberAndText(entry, number, m_text);
-        if (const std::optional<qint16> valid = ValidNumber(number)) {
-            m_number = *valid;
+        if (const std::optional<qint16> validNumber = ValidNumber(number)) {
+            m_number = *validNumber;
+            valid(entry);
+        } else {
+            m_number = 0;
+            invalid(number);
+        }
+        from = end;
+    }
+}
+
+bool CInfo::CheckInfos(const QString& buffer) {
+    const bool whole = WalkEntries(
+        buffer, kInfoKey,
+        [this](const QString& entry) {
             try {
                 HandleInfoEntry(entry, m_number, m_text);
             } catch (...) {
@@ -121,29 +132,16 @@ bool CInfo::CheckInfos(const QString& buffer) {
                 // seen, and the walk goes on with the entries behind it.
                 Record(kInfo, QString::number(m_number), m_number, m_text);
             }
-        } else {
-            m_number = 0;
-            Record(kInfo, "0", 0, "Unknown info received from mobile");
-        }
-        from = end;
-    }
+        },
+        [this](const QString&) { Record(kInfo, "0", 0, "Unknown info received from mobile"); });
+    if (!whole) Record(kInfo, "000", 0, "Unknown Info(s)");
+    return true;
 }
 
 bool CInfo::CheckErrors(const QString& buffer) {
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype start = FindEntryStart(buffer, kErrorKey, from);
-        if (start < 0) return true;
-        const qsizetype end = FindEntryEnd(buffer, start, kErrorKey, m_link.CurrentPrompt);
-        if (end < 0) {
-            Record(kError, "000", 0, "Unknown error(s) received from mobile");
-            return true;
-        }
-        const QString entry = buffer.mid(start, end - start);
-        QString number;
-        CutNumberAndText(entry, number, m_text);
-        if (const std::optional<qint16> valid = ValidNumber(number)) {
-            m_number = *valid;
+    const bool whole = WalkEntries(
+        buffer, kErrorKey,
+        [this](const QString& entry) {
             try {
                 Record(kError, QString::number(m_number), m_number, m_text);
                 if (In(kErrorBoxes, m_number))
@@ -153,13 +151,13 @@ bool CInfo::CheckErrors(const QString& buffer) {
             } catch (...) {
                 Record(kError, QString::number(m_number), 0, m_text);
             }
-        } else {
-            m_number = 0;
+        },
+        [this](const QString& number) {
             QueueMessageBox(m_link.F, "Unknown error received from mobile: " + number, "ERROR", 2);
             Record(kError, {}, 0, "Unknown error received from mobile", false);
-        }
-        from = end;
-    }
+        });
+    if (!whole) Record(kError, "000", 0, "Unknown error(s) received from mobile");
+    return true;
 }
 
 void CInfo::Record(Kind kind, const QString& shownNumber, qint16 number, const QString& text, bool showStatus) {

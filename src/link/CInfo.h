@@ -52,6 +52,10 @@ private:
 
     void Record(Kind kind, const QString& shownNumber, qint16 number, const QString& text, bool showStatus = true);
     void HandleInfoEntry(const QString& entry, qint16 number, const QString& text);
+    // Hands each entry of one kind to `valid` (with m_number and m_text set) or, when its number is
+    // not valid, its number text to `invalid`; false when the reply ends inside an entry.
+    bool WalkEntries(const QString& buffer, const QString& key, const std::function<void(const QString&)>& valid,
+                     const std::function<void(const QString&)>& invalid);
     void RunInfoReaction(const QString& entry, qint16 number);
     void QueueStatusQuery(bool anyCase);
     void HandleInfo132(const QString& entry);
