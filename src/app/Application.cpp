@@ -4,8 +4,6 @@
 
 #include "foundation/IniFile.h"
 #include "foundation/StartProcedure.h"
-#include "foundation/StartUp.h"
-#include "link/DialogueEngine.h"
 #include "mainwindow/MainForm.h"
 
 namespace tidepost {
@@ -37,9 +35,7 @@ int Application::Run() {
     Main(Foundation, [this] {
         m_mainForm = std::make_unique<MainForm>(Foundation, Link);
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
-        LoadFoundation(Foundation);
-        StartDialogue(Link);
-        m_mainForm->EnableTimers(true);
+        m_mainForm->Form_Load(QCoreApplication::arguments());
         m_mainForm->show();
     });
     const int result = QApplication::exec();

@@ -18,6 +18,7 @@
 #include "link/DownloadWatchdogs.h"
 #include "link/Link.h"
 #include "link/LinkLoss.h"
+#include "link/PeriodicPolls.h"
 #include "mainwindow/PleaseWait.h"
 #include "mainwindow/WaitForm.h"
 
@@ -26,10 +27,22 @@ namespace tidepost {
 namespace {
 
 constexpr int kMaxMobileStatus = 25;
-constexpr int kMobileStatusBackColor = 15777192;  // 0x00BBGGRR
+// The mobile status field's colours as 0x00BBGGRR; the normal text takes the system's button-text
+// colour, whose classic code is kSystemButtonText.
+constexpr int kMobileStatusBackColor = 0xF0BDA8;
+constexpr int kAlarmBackColor = 0x0000FF;
+constexpr int kAlarmForeColor = 0xFFFFFF;
+constexpr qint64 kSystemButtonText = 0x80000012;
 
 // A colour given as 0x00BBGGRR.
 QColor FromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+void PaintStatusField(QLabel* field, int backBgr, qint64 foreCode, const QColor& fore) {
+    field->setProperty("BackColor", backBgr);
+    field->setProperty("ForeColor", foreCode);
+    field->setStyleSheet(QString("QLabel#MobileStatusField { background-color: %1; color: %2; }")
+                             .arg(FromBgr(backBgr).name(), fore.name()));
+}
 
 void PaintBar(QProgressBar* bar, int bgr) {
     bar->setProperty("FillColor", bgr);
@@ -69,27 +82,40 @@ MainForm::MainForm(Foundation& foundation, Link& link, QWidget* parent)
 
     m_timer1 = MakeTimer("Timer1", 60);
     m_timer2 = MakeTimer("Timer2", 10000);
+    m_timer60S = MakeTimer("Timer_60S", 60000);
+    m_eventTimer = MakeTimer("EventTimer", 100);
     m_closeDownTimer = MakeTimer("CloseDownTimer", 65);
     m_egcTimer = MakeTimer("EGCTimer", 60000);
     m_messageTimer = MakeTimer("MessageTimer", 60000);
     m_winsockTimer = MakeTimer("Winsock_timer", 500);
     connect(m_timer1, &QTimer::timeout, this, &MainForm::Timer1_Timer);
+    connect(m_timer2, &QTimer::timeout, this, &MainForm::Timer2_Timer);
+    connect(m_timer60S, &QTimer::timeout, this, &MainForm::Timer_60S_Timer);
+    connect(m_eventTimer, &QTimer::timeout, this, &MainForm::EventTimer_Timer);
+    connect(m_winsockTimer, &QTimer::timeout, this, &MainForm::Winsock_timer_Timer);
     connect(m_closeDownTimer, &QTimer::timeout, this, &MainForm::CloseDownTimer_Timer);
     connect(m_egcTimer, &QTimer::timeout, this, &MainForm::EGCTimer_Timer);
     connect(m_messageTimer, &QTimer::timeout, this, &MainForm::MessageTimer_Timer);
 
-    m_mnuLogPCComm = new QAction("Log PC communication to file", this);
-    m_mnuLogPCComm->setObjectName("mnuLogPCComm");
-    m_mnuLogPCComm->setCheckable(true);
-
+    BuildMenus();
     BuildControls();
 
     m_foundation.MainForm = this;
     m_link.Window = this;
+    m_link.Menus = this;
+    m_link.StatusField = this;
+    m_link.NotificationsWindow = this;
+    m_link.PollWindow = this;
+    m_link.LanWindow = this;
 }
 
 MainForm::~MainForm() {
     if (m_link.Window == this) m_link.Window = nullptr;
+    if (m_link.Menus == this) m_link.Menus = nullptr;
+    if (m_link.StatusField == this) m_link.StatusField = nullptr;
+    if (m_link.NotificationsWindow == this) m_link.NotificationsWindow = nullptr;
+    if (m_link.PollWindow == this) m_link.PollWindow = nullptr;
+    if (m_link.LanWindow == this) m_link.LanWindow = nullptr;
     if (m_foundation.MainForm == this) m_foundation.MainForm = nullptr;
 }
 
@@ -110,8 +136,7 @@ void MainForm::BuildControls() {
     m_mobileStatusField = MakeLabel(central, "MobileStatusField", QString());
     m_mobileStatusField->setProperty("Tag", QString("0"));
     m_mobileStatusField->setAutoFillBackground(true);
-    m_mobileStatusField->setStyleSheet(
-        QString("QLabel#MobileStatusField { background-color: %1; }").arg(FromBgr(kMobileStatusBackColor).name()));
+    PaintMobileStatusField(StatusFieldColours::Normal);
     m_mobileStatusField->setMinimumWidth(165);
     strip->addWidget(m_mobileStatusField);
 
@@ -171,7 +196,7 @@ void MainForm::BuildControls() {
 }
 
 void MainForm::EnableTimers(bool enable) {
-    for (QTimer* timer : {m_messageTimer, m_timer2, m_timer1}) Enable(timer, enable);
+    for (QTimer* timer : {m_messageTimer, m_timer2, m_timer1, m_timer60S}) Enable(timer, enable);
 }
 
 void MainForm::MainFormSetUp() {
@@ -179,6 +204,10 @@ void MainForm::MainFormSetUp() {
 }
 
 void MainForm::Timer1_Timer() { tidepost::Timer1_Timer(m_link); }
+void MainForm::Timer2_Timer() { tidepost::Timer2_Timer(m_link); }
+void MainForm::Timer_60S_Timer() { tidepost::Timer_60S_Timer(m_link); }
+void MainForm::EventTimer_Timer() { tidepost::EventTimer_Timer(m_link); }
+void MainForm::Winsock_timer_Timer() { tidepost::Winsock_timer_Timer(m_link); }
 void MainForm::CloseDownTimer_Timer() { tidepost::CloseDownTimer_Timer(m_link); }
 void MainForm::EGCTimer_Timer() { tidepost::EGCTimer_Timer(m_link); }
 void MainForm::MessageTimer_Timer() { tidepost::MessageTimer_Timer(m_link); }
@@ -235,6 +264,42 @@ void MainForm::SetMobileStatus(int code) {
     const QStringList& texts = m_foundation.MobileStatusTexts;
     if (m_foundation.gSession.MesConnected() && code < texts.size()) m_mobileStatusField->setText(texts[code]);
 }
+
+void MainForm::PaintMobileStatusField(StatusFieldColours colours) {
+    if (colours == StatusFieldColours::Alarm)
+        PaintStatusField(m_mobileStatusField, kAlarmBackColor, kAlarmForeColor, FromBgr(kAlarmForeColor));
+    else
+        PaintStatusField(m_mobileStatusField, kMobileStatusBackColor, kSystemButtonText,
+                         m_mobileStatusField->palette().color(QPalette::ButtonText));
+}
+
+void MainForm::ShowTestModeNotice(const QString& caption) {
+    m_infofield->setText(caption);
+    m_infoBox->setVisible(true);
+    MainFormSetUp();
+}
+
+void MainForm::HideTestModeNotice() {
+    m_infoBox->setVisible(false);
+    MainFormSetUp();
+}
+
+// Without an info-log view in the window the entry lives in the info log file only.
+void MainForm::AddMessageGridInfoEntry(const QDateTime&, quint8, qint16, const QString&) {}
+
+void MainForm::ShowDistressButtonsTestWindow() { bShowDistressButtonsTestWindow = true; }
+
+QString MainForm::Label11Caption() const { return m_label11->text(); }
+void MainForm::SetLabel11Caption(const QString& caption) { m_label11->setText(caption); }
+
+// Without a disclaimer window or a PC clock window there is nothing visible and nothing to show.
+bool MainForm::IsASISFormVisible() const { return false; }
+void MainForm::ShowSetTimeForm() {}
+
+void MainForm::SetMobileStatusFieldCaption(const QString& caption) { m_mobileStatusField->setText(caption); }
+
+// Without a link settings dialog nothing holds the LAN bring-up back.
+bool MainForm::IsCommSettingsFormVisible() const { return false; }
 
 void MainForm::SetAntenneBarValue(int value) { m_antenneBar->setValue(value); }
 void MainForm::SetPCConnBarColor(int color) { PaintBar(m_pcConnBar, color); }

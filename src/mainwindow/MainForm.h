@@ -1,13 +1,21 @@
 #pragma once
+#include <QMap>
 #include <QMainWindow>
+#include <QStringList>
 #include <memory>
 
 #include "foundation/IMainForm.h"
+#include "link/ILinkMenus.h"
 #include "link/ILinkWindow.h"
+#include "link/IMobileStatusField.h"
+#include "link/INotificationsWindow.h"
+#include "link/IPollWindow.h"
+#include "link/LanLink.h"
 
 class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QTimer;
 
@@ -20,11 +28,24 @@ class WaitForm;
 
 // The hub of the program: it owns the timers that drive the dialogue with the transceiver and
 // shows the state of the link. Controls carry their given names as objectName.
-class MainForm : public QMainWindow, public IMainForm, public ILinkWindow {
+class MainForm : public QMainWindow,
+                 public IMainForm,
+                 public ILinkWindow,
+                 public ILinkMenus,
+                 public IMobileStatusField,
+                 public INotificationsWindow,
+                 public IPollWindow,
+                 public ILanLinkWindow {
     Q_OBJECT
 public:
     MainForm(Foundation& foundation, Link& link, QWidget* parent = nullptr);
     ~MainForm() override;
+
+    // The start-up of the whole program, run once right after the window is created: settings
+    // and data files, code tables, the serial port, the first commands for the transceiver and
+    // the timers. `arguments` is the command line ("-log" starts the communication log).
+    // Failures are queued as message boxes; the window is usable in every case.
+    void Form_Load(const QStringList& arguments);
 
     // Switches the timers of the running program on or off together.
     void EnableTimers(bool enable);
@@ -33,9 +54,16 @@ public:
 
     // Timer ticks; the work is the link's.
     void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer_60S_Timer();
+    void EventTimer_Timer();
+    void Winsock_timer_Timer();
     void CloseDownTimer_Timer();
     void EGCTimer_Timer();
     void MessageTimer_Timer();
+
+    // The distress buttons test window was asked for; its timer opens it.
+    bool bShowDistressButtonsTestWindow = false;
 
     // The busy windows, created on first use.
     WaitForm& GetWaitForm();
@@ -72,6 +100,30 @@ public:
     void HidePleaseWait() override;
     void UnloadMainForm() override;
 
+    // ILinkMenus
+    void SetMenuVisible(LinkMenu menu, bool visible) override;
+    void SetMenuChecked(LinkMenu menu, bool checked) override;
+
+    // IMobileStatusField
+    void PaintMobileStatusField(StatusFieldColours colours) override;
+    void ShowTestModeNotice(const QString& caption) override;
+
+    // INotificationsWindow
+    void AddMessageGridInfoEntry(const QDateTime& oDate, quint8 InfoType, qint16 InfoNumber,
+                                 const QString& InfoMessage) override;
+    void HideTestModeNotice() override;
+    void ShowDistressButtonsTestWindow() override;
+
+    // IPollWindow
+    QString Label11Caption() const override;
+    void SetLabel11Caption(const QString& caption) override;
+    bool IsASISFormVisible() const override;
+    void ShowSetTimeForm() override;
+
+    // ILanLinkWindow
+    void SetMobileStatusFieldCaption(const QString& caption) override;
+    bool IsCommSettingsFormVisible() const override;
+
     // The menu items that need the transceiver; UpdateMenu enables or disables them.
     void AddTransceiverMenuItem(QAction* item);
 
@@ -83,12 +135,19 @@ protected:
 private:
     QTimer* MakeTimer(const char* name, int intervalMs);
     void BuildControls();
+    void BuildMenus();
+    QMenu* AddMenu(QWidget* parent, const char* name, int stringId, const QString& english);
+    QAction* AddItem(QMenu* menu, const char* name, int stringId, const QString& english, bool checkable);
+    void RunStartUp(const QStringList& arguments);
+    void CheckStartUpMenus();
 
     Foundation& m_foundation;
     Link& m_link;
 
     QTimer* m_timer1;
     QTimer* m_timer2;
+    QTimer* m_timer60S;
+    QTimer* m_eventTimer;
     QTimer* m_closeDownTimer;
     QTimer* m_egcTimer;
     QTimer* m_messageTimer;
@@ -106,6 +165,8 @@ private:
     QLabel* m_infofield = nullptr;
     QLabel* m_statusPanels[3] = {};
     QAction* m_mnuLogPCComm = nullptr;
+    // The items the identity and status replies show, hide and check.
+    QMap<LinkMenu, QAction*> m_linkMenus;
     QList<QAction*> m_transceiverItems;
 
     std::unique_ptr<WaitForm> m_waitForm;

@@ -65,6 +65,7 @@ TEST_P(MainFormTimers, ExistWithTheirIntervalAndStartOff) {
 
 INSTANTIATE_TEST_SUITE_P(Timers, MainFormTimers,
                          ::testing::Values(TimerCase{"Timer1", 60}, TimerCase{"Timer2", 10000},
+                                           TimerCase{"Timer_60S", 60000}, TimerCase{"EventTimer", 100},
                                            TimerCase{"CloseDownTimer", 65}, TimerCase{"EGCTimer", 60000},
                                            TimerCase{"MessageTimer", 60000}, TimerCase{"Winsock_timer", 500}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <QTimer>
+#include <memory>
+#include <utility>
+
+#include "foundation/Foundation.h"
+#include "foundation/IniFile.h"
+#include "link/DialogueEngine.h"
+#include "link/Link.h"
+#include "mainwindow/MainForm.h"
+#include "support/FakeTransceiver.h"
+#include "support/TestPlatform.h"
+
+using namespace tidepost;
+
+namespace {
+
+using Settings = QList<std::pair<QString, QString>>;
+
+// The program as it starts: a program folder whose "DataPath.txt" names the data folder, and
+// there the default settings file with the values a case gives.
+struct StartUp : ::testing::Test {
+    test::TestPlatform platform;
+    Foundation f{platform.Os};
+    Link link{f};
+    std::unique_ptr<MainForm> form;
+
+    void WriteSettings(const Settings& values) {
+        QFile marker(platform.ProgramFolder() + "/DataPath.txt");
+        ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+        marker.write(platform.DataFolder().toLocal8Bit());
+        marker.close();
+
+        QList<KeyValuePair> entries = ParseIniFileText(DefaultIniFileText(platform.DataFolder()));
+        for (const auto& [key, value] : values) {
+            auto it = std::find_if(entries.begin(), entries.end(), [&](const KeyValuePair& e) { return e.Key == key; });
+            if (it != entries.end()) it->Value = value;
+            else entries.append({key, value});
+        }
+        platform.WriteDataFile("Tidepost.ini", platform.Os.Codec.Encode(IniFileText(entries)));
+    }
+
+    void Load(const Settings& values, const QStringList& arguments = {"tidepost"}) {
+        WriteSettings(values);
+        form = std::make_unique<MainForm>(f, link);
+        form->Form_Load(arguments);
+    }
+
+    template <typename T>
+    T* Find(const char* name) {
+        return form->findChild<T*>(name);
+    }
+};
+
+TEST_F(StartUp, SerialModeOpensThePortAndQueuesTheFirstCommandsInOrder) {
+    Load({{"[HOST Interface]", "COM"}, {"[COM port]", "3"}, {"[COM Settings]", "9600,n,8,1"}});
+    EXPECT_EQ(f.gConfiguration.DataPath, platform.DataFolder());
+    EXPECT_TRUE(platform.Serial.PortOpen());
+    EXPECT_EQ(platform.Serial.OpenedPorts, QList<int>{3});
+    EXPECT_EQ(platform.Serial.OpenedSettings, QStringList{"9600,n,8,1"});
+    EXPECT_EQ(platform.Serial.RThreshold, 1);
+    EXPECT_EQ(link.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
+    EXPECT_TRUE(link.PcSettingsAdvicePending);
+    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_FALSE(f.MobileStatusTexts.isEmpty()) << "the code tables are filled";
+    EXPECT_FALSE(f.LesFileNames.isEmpty());
+}
+
+TEST_F(StartUp, LanModeOpensNoPortAndQueuesTheSameCommands) {
+    Load({{"[HOST Interface]", "LAN"}});
+    EXPECT_TRUE(platform.Serial.OpenedPorts.isEmpty());
+    EXPECT_EQ(link.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
+}
+
+TEST_F(StartUp, BadPortValuesAreRepairedInTheSettingsFile) {
+    Load({{"[HOST Interface]", "COM"}, {"[COM port]", "99"}, {"[COM Settings]", "fast"}});
+    EXPECT_EQ(platform.Serial.OpenedPorts, QList<int>{1});
+    EXPECT_EQ(GetIniValue(f, "[COM port]"), "1");
+    EXPECT_EQ(GetIniValue(f, "[COM Settings]"), "115200,n,8,1");
+}
+
+TEST_F(StartUp, PcClockQueryComesFirstOnlyForAnExactYes) {
+    struct Case {
+        const char* value;
+        bool asked;
+    } cases[] = {{"Yes", true}, {"yes", false}, {"No", false}, {"", false}};
+    for (const Case& c : cases) {
+        link.CommandQueue.clear();
+        Load({{"[SETPCTIME]", c.value}});
+        EXPECT_EQ(link.SetPcClockRequested, c.asked) << c.value;
+        EXPECT_EQ(link.CommandQueue, QString(c.asked ? "ti -u\r\n" : "") + "st -l\r\r\nst -l\r\nse -p\r\n") << c.value;
+    }
+}
+
+TEST_F(StartUp, CommunicationLogStartsCheckedBySettingOrSwitchAndBeginsEmpty) {
+    struct Case {
+        const char* logging;
+        QStringList arguments;
+        bool checked;
+    } cases[] = {
+        {"Yes", {"tidepost"}, true},
+        {"", {"tidepost", "-log"}, true},
+        {"No", {"tidepost", "x-logx"}, true},
+        {"", {"tidepost", "-LOG"}, false},
+        {"yes", {"tidepost"}, false},
+    };
+    for (const Case& c : cases) {
+        platform.WriteDataFile("CommLog.txt", "old run");
+        Load({{"[Logging]", c.logging}}, c.arguments);
+        EXPECT_EQ(Find<QAction>("mnuLogPCComm")->isChecked(), c.checked) << c.logging << c.arguments.join(' ').toStdString();
+        EXPECT_FALSE(QFile::exists(platform.DataFolder() + "/CommLog.txt"));
+    }
+}
+
+TEST_F(StartUp, PreferredOceanAndDefaultLesComeFromTheSettingsFile) {
+    struct Case {
+        const char* value;
+        const char* checked;
+    } cases[] = {{"West", "PreferredWestMenu"},   {"East", "PreferredEastMenu"}, {"Pacific", "PreferredPacificMenu"},
+                 {"Indian", "PreferredIndianMenu"}, {"None", "PreferredNoneMenu"}, {"east", "PreferredNoneMenu"}};
+    for (const Case& c : cases) {
+        Load({{"[Preferred Ocean]", c.value},
+              {"[Default LES West]", "044"},
+              {"[Default LES East]", "102"},
+              {"[Default LES Pacific]", "210"},
+              {"[Default LES Indian]", "305"}});
+        for (const char* item : {"PreferredWestMenu", "PreferredEastMenu", "PreferredPacificMenu", "PreferredIndianMenu",
+                                 "PreferredNoneMenu"})
+            EXPECT_EQ(Find<QAction>(item)->isChecked(), QString(item) == c.checked) << c.value << " " << item;
+    }
+    EXPECT_EQ(f.gConfiguration.DefaultLes(kOceanAorW), "044");
+    EXPECT_EQ(f.gConfiguration.DefaultLes(kOceanAorE), "102");
+    EXPECT_EQ(f.gConfiguration.DefaultLes(kOceanPor), "210");
+    EXPECT_EQ(f.gConfiguration.DefaultLes(kOceanIor), "305");
+}
+
+TEST_F(StartUp, CodePageMenuOnlyInRussianWithTheStoredCodePageChecked) {
+    Load({});
+    EXPECT_FALSE(Find<QAction>("mnuSelectCodePage")->isVisible());
+
+    f.Strings.CurrentLanguageId = 1049;
+    Load({{"[CodePage]", "866"}});
+    EXPECT_TRUE(Find<QAction>("mnuSelectCodePage")->isVisible());
+    EXPECT_TRUE(Find<QAction>("mnuDos866Cyrillic")->isChecked());
+    EXPECT_FALSE(Find<QAction>("mnuWindows1251Cyrillic")->isChecked());
+
+    Load({{"[CodePage]", "437"}});
+    EXPECT_FALSE(Find<QAction>("mnuDos866Cyrillic")->isChecked());
+    EXPECT_TRUE(Find<QAction>("mnuWindows1251Cyrillic")->isChecked());
+}
+
+TEST_F(StartUp, TimersRunAfterwardsAndTheMenusWaitForTheTransceiver) {
+    Load({{"[HOST Interface]", "COM"}});
+    for (const char* name : {"Timer1", "Timer2", "Timer_60S", "MessageTimer", "EventTimer", "Winsock_timer"})
+        EXPECT_TRUE(Find<QTimer>(name)->isActive()) << name;
+    for (const char* name : {"CloseDownTimer", "EGCTimer"}) EXPECT_FALSE(Find<QTimer>(name)->isActive()) << name;
+    EXPECT_FALSE(Find<QAction>("LMAlertSetting")->isEnabled()) << "nothing answers yet";
+    EXPECT_FALSE(f.gSession.MesConnected());
+}
+
+// The first lines reach the transceiver in order; once it has answered, the 10-s poll adds the
+// status query set.
+TEST_F(StartUp, FirstCommandsReachTheTransceiverAndItsAnswerBringsThePoll) {
+    test::FakeTransceiver mes(platform.Serial);
+    mes.On("st -l").Repeat = true;
+    mes.On("se -p", "Position: unknown\r\n");
+    Load({{"[HOST Interface]", "COM"}});
+    for (int i = 0; i < 100 && !(link.CommandQueue.isEmpty() && link.DialogueState == 0 && mes.Idle()); ++i) {
+        platform.Clock.AdvanceMs(60);
+        form->Timer1_Timer();
+    }
+    QStringList lines = mes.Received;
+    lines.removeAll(QString());
+    EXPECT_EQ(lines, (QStringList{"st -l", "st -l", "se -p"}));
+    EXPECT_TRUE(f.gSession.MesConnected());
+    EXPECT_EQ(link.EchoTerminator, "\r\n") << "learnt from the echo of the first line";
+
+    form->Timer2_Timer();
+    EXPECT_TRUE(link.CommandQueue.contains("st -w\r\n"));
+}
+
+}  // namespace
