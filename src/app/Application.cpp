@@ -23,6 +23,7 @@ Application::Application(const QString& programFolder)
     : Os(MakePlatform(SettingsStore, MessageBoxes, Clock, programFolder)), Foundation(Os) {
     Os.Serial = &SerialControl;
     Os.Socket = &SocketControl;
+    Os.Slp = &SlpDiscovery;
     Os.OsFacts = &OsFacts;
     Os.Tray = &Tray;
     Os.Sound = &Sound;

@@ -12,6 +12,7 @@
 #include "platform/ITrayIcon.h"
 #include "platform/Platform.h"
 #include "platform/QtSerialControl.h"
+#include "platform/QtSlpDiscovery.h"
 #include "platform/QtSocketControl.h"
 
 namespace tidepost {
@@ -37,6 +38,8 @@ public:
     // The links to the transceiver; a serial port number names its device in the settings store.
     QtSerialControl SerialControl{SettingsStore, Foundation.gProductName};
     QtSocketControl SocketControl;
+    // Finds terminal control units on the network.
+    QtSlpDiscovery SlpDiscovery{Os.ProgramFolder};
     // The dialogue with the transceiver.
     tidepost::Link Link{Foundation};
 

@@ -79,7 +79,8 @@ void SlpUdpExchange::Finish(QString output) {
 }
 
 void SlpUdpExchange::OnReadyRead() {
-    while (m_socket.hasPendingDatagrams()) {
+    // A reply that ends the exchange closes the socket: stop reading there.
+    while (m_socket.state() == QAbstractSocket::BoundState && m_socket.hasPendingDatagrams()) {
         const QNetworkDatagram d = m_socket.receiveDatagram();
         if (!m_finished && d.isValid()) Take(d.data(), d.senderAddress());
     }
