@@ -69,7 +69,7 @@ TEST(StringTableTranslations, EveryIdHasItsTextInAllThreeLanguages) {
 }
 
 TEST(StringTableTranslations, KeepThePlaceholdersLineBreaksAndAccessKeysOfTheEnglishText) {
-    // The spec'd short forms of "&Cancel" carry no access key.
+    // The short forms of "&Cancel" carry no access key.
     const QList<int> accessKeyDropped{4};
     ForEachTranslation([&](int id, const QString& english, const QString& translated, const char* language) {
         EXPECT_EQ(Placeholders(translated), Placeholders(english)) << "id " << id << " " << language;

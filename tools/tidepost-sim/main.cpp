@@ -34,11 +34,11 @@ namespace {
 QString Unescape(QString text) { return text.replace("\\n", "\r\n"); }
 
 // "80:Transmission failed." → number "80", text "Transmission failed.".
-bool AddEntry(SimShell& shell, const QString& kind, const QString& spec) {
-    const qsizetype colon = spec.indexOf(':');
+bool AddEntry(SimShell& shell, const QString& kind, const QString& entry) {
+    const qsizetype colon = entry.indexOf(':');
     if (colon < 0) return false;
-    const QString number = spec.left(colon);
-    const QString text = Unescape(spec.mid(colon + 1).trimmed());
+    const QString number = entry.left(colon);
+    const QString text = Unescape(entry.mid(colon + 1).trimmed());
     if (kind == "INFO") shell.AddInfo(number, text);
     else shell.AddError(number, text);
     return true;
