@@ -27,6 +27,8 @@ struct Foundation {
     Platform& Os;
 
     QString gProductName = "Tidepost";
+    // The start-up has read the settings file and checked the data folder (done once per run).
+    bool FoundationLoaded = false;
     MlStrings Strings;
     CConfiguration gConfiguration;
     // The link and the connected transceiver as the program last saw them.

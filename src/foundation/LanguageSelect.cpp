@@ -46,6 +46,11 @@ bool ToBoolean(const QString& text, bool defaultValue) {
 
 QString LanguageSettings::Application() { return QCoreApplication::applicationName(); }
 
+void ApplyStoredLanguage(Foundation& f) {
+    f.Strings.SetMlLanguage(ToLanguageId(ReadLanguageSetting(f, "LangId", "1033")),
+                            ReadLanguageSetting(f, "LangName", ""));
+}
+
 LanguageSelect::LanguageSelect(Foundation& f, bool IsStartup) : m_f(f), m_isStartup(IsStartup) {
     setObjectName("LanguageSelect");
     setWindowTitle("Select Language");

@@ -19,6 +19,9 @@ struct LanguageSettings {
     static QString Application();
 };
 
+// Makes the language stored by the last confirmed choice current, without announcing it.
+void ApplyStoredLanguage(Foundation& f);
+
 // The language dialog: applies the stored language at start-up and asks for one until the user
 // has confirmed one with OK; from the Language menu it stores a new choice for the next start and
 // closes the program. Reached through Foundation::LanguageSelect, which loads and unloads it.

@@ -20,6 +20,8 @@ void ReadOsVersion(Foundation& f) {
 }
 
 void LoadFoundation(Foundation& f) {
+    if (f.FoundationLoaded) return;
+    f.FoundationLoaded = true;
     f.gProductName = QStringLiteral("Tidepost");
     f.gConfiguration.DataPath = GetDataPath(f);
     ReadOsVersion(f);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -385,3 +386,22 @@ TEST_F(LanguageSelectTest, CentredOnTheScreenAtStartAndOverTheMainWindowFromTheM
 }
 
 }  // namespace
+
+// The data folder does not wait for the user: a first start prepares it before asking for a
+// language, in the language stored from the last run.
+TEST_F(LanguageSelectTest, DataFolderIsPreparedBeforeTheDialogWaits) {
+    Store("1049", "Russian", "-1");
+    NewRun();
+    bool settingsFileThere = false;
+    int languageDuringLoad = 0;
+    run->WhileModal = [&](LanguageSelect& d) {
+        settingsFileThere = QFile::exists(platform.ProgramFolder() + "/Tidepost.ini") &&
+                            QFile::exists(platform.ProgramFolder() + "/isp.dat");
+        languageDuringLoad = f().Strings.CurrentLanguageId;
+        d.CancelButton_Click();
+    };
+    run->Start();
+    EXPECT_TRUE(settingsFileThere);
+    EXPECT_EQ(languageDuringLoad, 1049);
+    EXPECT_TRUE(f().FoundationLoaded);
+}

@@ -47,6 +47,7 @@ struct StartUp : ::testing::Test {
 
     void Load(const Settings& values, const QStringList& arguments = {"tidepost"}) {
         WriteSettings(values);
+        f.FoundationLoaded = false;  // each load stands for a new run of the program
         form = std::make_unique<MainForm>(f, link);
         form->Form_Load(arguments);
     }
