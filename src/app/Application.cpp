@@ -21,6 +21,9 @@ Platform MakePlatform(QtSettingsStore& s, QtMessageBoxes& b, SystemClock& c, con
 
 Application::Application(const QString& programFolder)
     : Os(MakePlatform(SettingsStore, MessageBoxes, Clock, programFolder)), Foundation(Os) {
+    // Every data file and the transceiver's text use this code page; a PC set up for Cyrillic
+    // names windows-1251 here.
+    Os.Codec = AnsiCodec::FromSettings(SettingsStore, Foundation.gProductName);
     Os.Serial = &SerialControl;
     Os.Socket = &SocketControl;
     Os.Slp = &SlpDiscovery;

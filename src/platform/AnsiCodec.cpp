@@ -1,6 +1,8 @@
 #include "platform/AnsiCodec.h"
 
 #include <QStringDecoder>
+
+#include "platform/ISettingsStore.h"
 #include <QStringEncoder>
 
 namespace tidepost {
@@ -44,6 +46,11 @@ QByteArray AnsiCodec::Encode(const QString& text) const {
         out[i] = static_cast<char>(b < 0 ? '?' : b);
     }
     return out;
+}
+
+AnsiCodec AnsiCodec::FromSettings(ISettingsStore& store, const QString& app) {
+    AnsiCodec named(store.Get(app, "Config", "ANSI Code Page", "windows-1252"));
+    return named.IsValid() ? named : AnsiCodec();
 }
 
 }  // namespace tidepost

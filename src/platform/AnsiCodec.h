@@ -21,6 +21,10 @@ public:
     int ByteOf(QChar c) const;
     QChar CharOf(unsigned char byte) const;
 
+    // The code page named in the settings store (section "Config", key "ANSI Code Page"), or
+    // windows-1252 when none is named or the name is unknown.
+    static AnsiCodec FromSettings(class ISettingsStore& store, const QString& app);
+
 private:
     QString m_codePage;
     QString m_table;  // the 256 characters of the code page, indexed by byte value

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/AnsiCodec.h"
+#include "support/FakeSettingsStore.h"
 
 using tidepost::AnsiCodec;
 
@@ -31,4 +32,13 @@ TEST(AnsiCodec, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
 
 TEST(AnsiCodec, UnknownCodePageIsReportedInvalid) {
     EXPECT_FALSE(AnsiCodec("no-such-page").IsValid());
+}
+
+TEST(AnsiCodec, CodePageComesFromTheSettingsStoreWithWindows1252AsFallback) {
+    tidepost::test::FakeSettingsStore store;
+    EXPECT_EQ(AnsiCodec::FromSettings(store, "Tidepost").CodePage(), "windows-1252");
+    store.Save("Tidepost", "Config", "ANSI Code Page", "windows-1251");
+    EXPECT_EQ(AnsiCodec::FromSettings(store, "Tidepost").Decode("\xC0"), QString::fromUtf8("А"));
+    store.Save("Tidepost", "Config", "ANSI Code Page", "no-such-page");
+    EXPECT_EQ(AnsiCodec::FromSettings(store, "Tidepost").CodePage(), "windows-1252");
 }
