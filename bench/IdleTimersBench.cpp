@@ -1,0 +1,328 @@
+// What the main window's timers cost while nobody uses the program, in processor time per minute.
+// The real main window is loaded and shown with the real adapters, and its timers run as they do
+// in the program: Timer1 60 ms, EventTimer 100 ms, Winsock_timer 500 ms, Timer2 10 s, and the
+// one-minute Timer_60S and MessageTimer. The far side (a simulated transceiver on a
+// pseudo-terminal, or an SLP responder) runs in a thread of its own, whose processor time is taken
+// out of the process's.
+//
+// After a settling time for the start-up's own exchange, the process's processor time is read over
+// one whole Timer2 period (so the window holds exactly one status poll and its replies) and scaled
+// to a minute; the one tick of Timer_60S a minute brings is added as measured alone. Figures:
+// CpuMsPerMinute, CoreFraction (of one core), and RatioToBareTimers: against the same event loop
+// running timers of the same periods that do nothing, measured in the same run.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QHostAddress>
+#include <QSemaphore>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <atomic>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <pthread.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
+
+#include "BenchApplication.h"
+#include "foundation/Foundation.h"
+#include "foundation/IniFile.h"
+#include "link/Link.h"
+#include "mainwindow/MainForm.h"
+#include "platform/IClock.h"
+#include "platform/IDiskSpace.h"
+#include "platform/IMessageBoxes.h"
+#include "platform/IOsFacts.h"
+#include "platform/ISettingsStore.h"
+#include "platform/ISoundPlayer.h"
+#include "platform/ITrayIcon.h"
+#include "platform/QtSerialControl.h"
+#include "platform/QtSlpDiscovery.h"
+#include "platform/QtSocketControl.h"
+#include "sim/SimShell.h"
+#include "sim/SimSlpResponder.h"
+#include "sim/SimTransport.h"
+
+using namespace tidepost;
+
+namespace {
+
+constexpr qint64 kSettleMs = 4000;
+constexpr qint64 kWindowMs = 10000;  // one period of Timer2
+constexpr qint64 kBareWindowMs = 3000;
+constexpr double kMinuteMs = 60000.0;
+
+double CpuMs(clockid_t clock) {
+    timespec t{};
+    ::clock_gettime(clock, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+double ProcessCpuMs() { return CpuMs(CLOCK_PROCESS_CPUTIME_ID); }
+
+// A box would stop the loop until someone answers; these are answered at once and counted.
+class CountingBoxes : public IMessageBoxes {
+public:
+    MsgAnswer Show(const MessageBoxRequest&, QWidget* = nullptr) override {
+        ++Shown;
+        return MsgAnswer::Ok;
+    }
+    void SetDefaultOwner(QWidget*) override {}
+    int Shown = 0;
+};
+
+// The far side: what `build` makes lives in this thread and is served by its event loop.
+class PeerThread : public QThread {
+public:
+    explicit PeerThread(std::function<std::shared_ptr<void>()> build) : m_build(std::move(build)) {}
+    ~PeerThread() override {
+        quit();
+        wait();
+    }
+    void StartAndWait() {
+        start();
+        m_ready.acquire();
+    }
+    // Processor time of this thread so far; only while it runs.
+    double CpuMsSoFar() const { return CpuMs(m_clock.load()); }
+
+protected:
+    void run() override {
+        const std::shared_ptr<void> peers = m_build();
+        clockid_t clock{};
+        ::pthread_getcpuclockid(::pthread_self(), &clock);
+        m_clock = clock;
+        m_ready.release();
+        exec();
+    }
+
+private:
+    std::function<std::shared_ptr<void>()> m_build;
+    std::atomic<clockid_t> m_clock{};
+    QSemaphore m_ready;
+};
+
+// The master side of a pseudo-terminal whose slave the program opens as its serial port; the
+// slave is held open here too, so the line stays up across the program's reopens.
+struct Pty {
+    int Master = -1;
+    int Slave = -1;
+    QString SlavePath;
+    Pty() {
+        char name[256] = {};
+        if (::openpty(&Master, &Slave, name, nullptr, nullptr) != 0) return;
+        termios raw{};
+        ::tcgetattr(Slave, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(Slave, TCSANOW, &raw);
+        SlavePath = QString::fromLocal8Bit(name);
+    }
+    ~Pty() {
+        if (Master >= 0) ::close(Master);
+        if (Slave >= 0) ::close(Slave);
+    }
+    Pty(const Pty&) = delete;
+    Pty& operator=(const Pty&) = delete;
+};
+
+enum class Far { TransceiverAnswering, TransceiverSilent, NoUnitOnTheNetwork };
+
+// The program as main() builds it, with its settings store, data folder and program folder in
+// temporary folders, and the far side in its thread.
+struct Program {
+    QTemporaryDir programDir;
+    QTemporaryDir dataDir;
+    QTemporaryDir configDir;
+    QtSettingsStore store{configDir.path()};
+    CountingBoxes boxes;
+    SystemClock clock;
+    LinuxOsFacts osFacts;
+    QtTrayIcon tray;
+    ProcessSoundPlayer sound;
+    QtDiskSpace disk;
+    Platform os;
+    Foundation f{os};
+    QtSerialControl serial{store, f.gProductName};
+    QtSocketControl socket;
+    QtSlpDiscovery discovery{programDir.path()};
+    Link link{f};
+    Pty pty;
+    std::unique_ptr<PeerThread> peer;
+    std::unique_ptr<MainForm> form;
+
+    explicit Program(Far far) {
+        os.Settings = &store;
+        os.Boxes = &boxes;
+        os.Clock = &clock;
+        os.OsFacts = &osFacts;
+        os.Tray = &tray;
+        os.Sound = &sound;
+        os.Disk = &disk;
+        os.Serial = &serial;
+        os.Socket = &socket;
+        os.Slp = &discovery;
+        os.ProgramFolder = programDir.path();
+
+        QList<KeyValuePair> settings = ParseIniFileText(DefaultIniFileText(dataDir.path()));
+        const auto set = [&settings](const QString& key, const QString& value) {
+            for (KeyValuePair& entry : settings)
+                if (entry.Key == key) {
+                    entry.Value = value;
+                    return;
+                }
+            settings.append({key, value});
+        };
+        // The PC-clock question has been answered, so no dialog waits for the user.
+        set("[SETPCTIME]", "No");
+        if (far == Far::NoUnitOnTheNetwork) {
+            set("[HOST Interface]", "LAN");
+            set("[IP Settings]", "");
+            quint16 slpPort = 0;
+            peer = std::make_unique<PeerThread>([&slpPort]() -> std::shared_ptr<void> {
+                auto responder = std::make_shared<sim::SimSlpResponder>();
+                responder->Listen(QHostAddress::LocalHost, 0);
+                slpPort = responder->Port();
+                return responder;
+            });
+            peer->StartAndWait();
+            store.Save(f.gProductName, "Config", "SLP Target", QString("127.0.0.1:%1").arg(slpPort));
+        } else {
+            set("[HOST Interface]", "COM");
+            set("[COM port]", "1");
+            store.Save(f.gProductName, "Config", "COM1 Device", pty.SlavePath);
+            const int master = pty.Master;
+            const bool mute = far == Far::TransceiverSilent;
+            peer = std::make_unique<PeerThread>([master, mute]() -> std::shared_ptr<void> {
+                struct Transceiver {
+                    sim::SimShell Shell;
+                    std::unique_ptr<sim::SimFdTransport> Transport;
+                };
+                auto t = std::make_shared<Transceiver>();
+                t->Shell.Mute = mute;
+                t->Transport = std::make_unique<sim::SimFdTransport>(t->Shell, master);
+                return t;
+            });
+            peer->StartAndWait();
+        }
+
+        QFile marker(QDir(programDir.path()).filePath("DataPath.txt"));
+        if (marker.open(QIODevice::WriteOnly)) marker.write(dataDir.path().toLocal8Bit());
+        marker.close();
+        QFile ini(QDir(dataDir.path()).filePath("Tidepost.ini"));
+        if (ini.open(QIODevice::WriteOnly)) ini.write(os.Codec.Encode(IniFileText(settings)));
+        ini.close();
+
+        form = std::make_unique<MainForm>(f, link);
+        boxes.SetDefaultOwner(form.get());
+        form->Form_Load({"tidepost"});
+        form->show();
+    }
+
+    ~Program() {
+        form.reset();
+        peer.reset();
+    }
+};
+
+void RunFor(qint64 ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The same event loop with timers of the program's periods that do nothing, in CPU ms per minute.
+double BareTimersCpuMsPerMinute() {
+    std::vector<std::unique_ptr<QTimer>> timers;
+    int ticks = 0;
+    for (const int period : {60, 100, 500, 10000, 60000, 60000}) {
+        auto timer = std::make_unique<QTimer>();
+        timer->setInterval(period);
+        QObject::connect(timer.get(), &QTimer::timeout, [&ticks] { ++ticks; });
+        timer->start();
+        timers.push_back(std::move(timer));
+    }
+    const double before = ProcessCpuMs();
+    RunFor(kBareWindowMs);
+    const double spent = ProcessCpuMs() - before;
+    benchmark::DoNotOptimize(ticks);
+    return spent * kMinuteMs / double(kBareWindowMs);
+}
+
+struct IdleFigures {
+    double CpuMsPerMinute = 0;
+    int Timer2Ticks = 0;     // in the measured window
+    bool Settled = false;    // the start-up's exchange was over before the window
+    bool Answering = false;  // the transceiver was connected at its end
+    int BoxesShown = 0;
+};
+
+IdleFigures MeasureIdleProgram(Far far) {
+    IdleFigures figures;
+    Program p(far);
+    int ticks = 0;
+    if (QTimer* timer2 = p.form->findChild<QTimer*>("Timer2"))
+        QObject::connect(timer2, &QTimer::timeout, [&ticks] { ++ticks; });
+
+    RunFor(kSettleMs);
+    figures.Settled = p.link.CommandQueue.isEmpty() && p.link.DialogueState == 0;
+    ticks = 0;
+
+    const double processBefore = ProcessCpuMs();
+    const double peerBefore = p.peer->CpuMsSoFar();
+    RunFor(kWindowMs);
+    const double processSpent = ProcessCpuMs() - processBefore;
+    const double peerSpent = p.peer->CpuMsSoFar() - peerBefore;
+    figures.Timer2Ticks = ticks;
+    figures.Answering = p.f.gSession.MesConnected();
+
+    const double minuteTickBefore = ProcessCpuMs();
+    p.form->Timer_60S_Timer();
+    const double minuteTick = ProcessCpuMs() - minuteTickBefore;
+
+    figures.CpuMsPerMinute = (processSpent - peerSpent) * kMinuteMs / double(kWindowMs) + minuteTick;
+    figures.BoxesShown = p.boxes.Shown;
+    return figures;
+}
+
+void IdleTimers(benchmark::State& state, Far far) {
+    bench::Application();
+    if (!bench::CanBuildWindows()) {
+        state.SkipWithError("an earlier benchmark created an application without windows; run this one alone");
+        return;
+    }
+    IdleFigures idle;
+    double bareMsPerMinute = 0;
+    for (auto _ : state) {
+        idle = MeasureIdleProgram(far);
+        // With the program gone, so that its timers and far side do not count.
+        bareMsPerMinute = BareTimersCpuMsPerMinute();
+    }
+    if (far == Far::TransceiverAnswering && (!idle.Settled || !idle.Answering))
+        state.SkipWithError("the simulated transceiver did not settle into an idle dialogue");
+    if (idle.Timer2Ticks != 1) state.SkipWithError("the window did not hold exactly one tick of Timer2");
+    state.counters["CpuMsPerMinute"] = idle.CpuMsPerMinute;
+    state.counters["CoreFraction"] = idle.CpuMsPerMinute / kMinuteMs;
+    state.counters["BareTimersCpuMsPerMinute"] = bareMsPerMinute;
+    state.counters["RatioToBareTimers"] = bareMsPerMinute > 0 ? idle.CpuMsPerMinute / bareMsPerMinute : 0;
+    state.counters["BoxesShown"] = idle.BoxesShown;
+}
+
+// The transceiver answers every poll: the usual state of a running program.
+void IdleTimersTransceiverAnswering(benchmark::State& state) { IdleTimers(state, Far::TransceiverAnswering); }
+BENCHMARK(IdleTimersTransceiverAnswering)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The transceiver is switched off: every command times out and Timer2 reopens the port.
+void IdleTimersTransceiverSilent(benchmark::State& state) { IdleTimers(state, Far::TransceiverSilent); }
+BENCHMARK(IdleTimersTransceiverSilent)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// LAN interface with no unit on the network: Winsock_timer searches for one every 5 s.
+void IdleTimersNoUnitOnTheNetwork(benchmark::State& state) { IdleTimers(state, Far::NoUnitOnTheNetwork); }
+BENCHMARK(IdleTimersNoUnitOnTheNetwork)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
