@@ -21,7 +21,6 @@ namespace tidepost {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kInfoKey = QStringLiteral("INFO ");
 const QString kErrorKey = QStringLiteral("ERROR ");
 
@@ -37,26 +36,36 @@ bool In(std::initializer_list<int> list, int number) {
 }
 
 // Where the next entry of this kind starts, searching from `from`: "INFO " (or "ERROR ") at the
-// start of the buffer or after a line end. The body's lines end in CR LF, but the first entry
-// follows the echo line, whose line end may be a lone LF.
+// start of the buffer or at the start of a line. Shells end their lines with CR LF, a lone LF or
+// CR CR LF, so a line starts after its LF.
 qsizetype FindEntryStart(const QString& buffer, const QString& key, qsizetype from) {
     if (from == 0 && buffer.startsWith(key)) return 0;
     const qsizetype at = buffer.indexOf(QLatin1Char('\n') + key, from);
     return at < 0 ? -1 : at + 1;
 }
 
+// Where the text ends before the line that starts after the LF at `lf`: that LF, the CRs before it
+// and any empty lines before them are line ends, not part of the entry's text.
+qsizetype LineEndBefore(const QString& buffer, qsizetype lf, qsizetype textStart) {
+    qsizetype end = lf;
+    while (end > textStart && (buffer.at(end - 1) == QLatin1Char('\r') || buffer.at(end - 1) == QLatin1Char('\n')))
+        --end;
+    return end;
+}
+
 // The end of the entry that starts at `start` with `key`: the line end before the next entry of
 // either kind, or the one before the prompt. -1 when the buffer holds no prompt after the entry (a
 // reply cut short by the time-out), so the entry's end cannot be known.
 qsizetype FindEntryEnd(const QString& buffer, qsizetype start, const QString& key, const QString& prompt) {
-    const qsizetype promptAt = buffer.indexOf(kCrLf + prompt, start);
+    const QString lf = QStringLiteral("\n");
+    const qsizetype promptAt = buffer.indexOf(lf + prompt, start);
     if (promptAt < 0) return -1;
-    qsizetype end = promptAt;
-    for (const QString& next : {kInfoKey, kErrorKey}) {
-        const qsizetype at = buffer.indexOf(kCrLf + next, start + key.size());
-        if (at >= 0 && at < end) end = at;
+    qsizetype next = promptAt;
+    for (const QString& other : {kInfoKey, kErrorKey}) {
+        const qsizetype at = buffer.indexOf(lf + other, start + key.size());
+        if (at >= 0 && at < next) next = at;
     }
-    return end;
+    return LineEndBefore(buffer, next, start + key.size());
 }
 
 // The number is what stands between the last blank before the first colon and that colon; the

@@ -136,6 +136,50 @@ TEST_F(Notifications, EntriesAreCutAtTheNextEntryOrThePrompt) {
     }
 }
 
+// A shell may end every line of its reply the way it ends the echo line: the entries, their texts
+// and the walk's end at the prompt read the same with each of the three line ends.
+TEST_F(Notifications, EveryLineEndOfTheShellCutsTheSameEntries) {
+    for (const QString& lineEnd : QStringList{"\n", "\r\n", "\r\r\n"}) {
+        const auto lines = [&lineEnd](const QStringList& parts) { return parts.join(lineEnd) + lineEnd; };
+        struct Case {
+            const char* name;
+            QString body;
+            QList<Seen> expected;
+        } cases[] = {
+            {"one entry at the very end", lines({"INFO 21: Distress Acknowledgement received"}),
+             {{1, 21, "Distress Acknowledgement received"}}},
+            {"a text over several lines, then an error and an info",
+             lines({"INFO   80: Transmission failed.", "LES 21 Destination " + kStx + "29       File OUT.021" + kEtx,
+                    "ERROR 906: Err", "INFO  811: Call rejected:", "You are not allowed to use the system."}),
+             {{1, 80, "Transmission failed." + lineEnd + "LES 21 Destination " + kStx + "29       File OUT.021" + kEtx},
+              {1, 811, "Call rejected:" + lineEnd + "You are not allowed to use the system."},
+              {2, 906, "Err"}}},
+            {"an empty line before the prompt", lines({"INFO 30: Logged in", ""}), {{1, 30, "Logged in"}}},
+            {"empty lines between entries", lines({"INFO 30: Logged in", "", "ERROR 111: Broken", ""}),
+             {{1, 30, "Logged in"}, {2, 111, "Broken"}}},
+        };
+        for (const Case& c : cases) {
+            window.Rows.clear();
+            mainForm.StatusPanels.clear();
+            Walk("st -l" + lineEnd + c.body + kPrompt);
+            EXPECT_EQ(Recorded(), c.expected) << c.name << " / line end of " << lineEnd.size();
+            EXPECT_FALSE(Status().endsWith('\r') || Status().endsWith('\n')) << c.name;
+        }
+        Boxes();
+    }
+}
+
+// A reply cut off by the time-out has no prompt whichever line end the shell uses.
+TEST_F(Notifications, EveryLineEndWithoutPromptIsUnknown) {
+    for (const QString& lineEnd : QStringList{"\n", "\r\n", "\r\r\n"}) {
+        window.Rows.clear();
+        Walk("st -l" + lineEnd + "INFO 30: Logged in" + lineEnd + "ERROR 111: Broken" + lineEnd);
+        EXPECT_EQ(Recorded(), (QList<Seen>{{1, 0, "Unknown Info(s)"}, {2, 0, "Unknown error(s) received from mobile"}}))
+            << lineEnd.size();
+    }
+    EXPECT_TRUE(link.CommandQueue.isEmpty());
+}
+
 TEST_F(Notifications, RecordGoesToStatusBarLogAndView) {
     Walk(Reply({"INFO 080: Transmission failed.", "second line"}));
     EXPECT_EQ(Status(), "2012-07-03 09:05:00: INFO 80: Transmission failed. second line");
