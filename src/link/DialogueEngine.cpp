@@ -79,6 +79,7 @@ void IdleStep(Link& link) {
     SetLabel1(link, "Idle");
     SetReceiveThreshold(link, 1);
     link.ReplyBuffer.clear();
+    link.ReplyKeptOpen = false;
     StampActivity(link);
 
     QString line = TakeFirstCommandLine(link);
@@ -158,6 +159,7 @@ void ReceivingStep(Link& link) {
     if (!chunk.isEmpty()) {
         SetLabel1(link, "Receiving");
         link.ReplyBuffer += chunk;
+        link.ReplyKeptOpen = false;
         StampActivity(link);
     } else if (link.ReplyBuffer.size() >= 2) {
         TestEndOfReply(link);

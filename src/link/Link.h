@@ -57,6 +57,9 @@ struct Link {
     // complete, 3 streaming an upload or passing terminal keys through.
     qint32 DialogueState = 0;
     QString ReplyBuffer;
+    // A dispatch row found the reply to be only its echo and sent the engine back to receiving;
+    // cleared when more text arrives and when the next command goes out.
+    bool ReplyKeptOpen = false;
     // The last send, received chunk or terminal key, in milliseconds of the monotonic clock, so
     // that midnight and clock changes do not disturb the reply time-out.
     qint64 LastActivityTime = 0;

@@ -9,6 +9,7 @@
 #include "foundation/RuntimeError.h"
 #include "foundation/cErrorLog.h"
 #include "link/CommandQueue.h"
+#include "link/DialogueEngine.h"
 #include "link/ILinkWindow.h"
 #include "link/ITerminalWindow.h"
 #include "link/Link.h"
@@ -269,6 +270,20 @@ void Guarded(Link& link, const Step& step) {
     }
 }
 
+// The reply so far is only its echo (rows 9 and 41). Such a reply ended by the time-out, so the
+// rest gets one more quiet period, counted from now. A reply that gained nothing in that period
+// is given up: a transceiver gone silent after its echo would otherwise hold the dialogue, and
+// no other command would ever go out.
+void KeepReceiving(Link& link) {
+    if (link.ReplyKeptOpen) {
+        link.ReplyKeptOpen = false;
+        link.DialogueState = 0;
+        return;
+    }
+    link.ReplyKeptOpen = true;
+    StampActivity(link);
+}
+
 }  // namespace
 
 const std::array<ReplyRow, 47>& ReplyRows() { return kRows; }
@@ -325,6 +340,7 @@ void DispatchReply(Link& link) {
 
     for (const ReplyRow& row : kRows)
         if (RowMatches(link, row, reply)) Guarded(link, [&] { RunRow(link, row.Number, reply); });
+    if (link.DialogueState == 1) KeepReceiving(link);
 }
 
 }  // namespace tidepost

@@ -125,7 +125,8 @@ QList<int> MatchingRows(const Link& link, const QString& reply);
 
 // The state-2 step: learns the line end, leaves DialogueState at 0 (3 for an upload echo) and,
 // unless the terminal window is in use, runs every matching row in table order. Rows 9 and 41
-// put the engine back to receiving when the reply is only the echo.
+// put the engine back to receiving when the reply is only the echo, for one more quiet period:
+// when nothing has arrived by then, the reply is given up and the next command goes out.
 void DispatchReply(Link& link);
 
 }  // namespace tidepost

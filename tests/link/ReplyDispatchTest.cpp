@@ -608,3 +608,64 @@ TEST(ReplyRows, AreTheFixedTableInOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+// A transceiver that echoes a listing command and then says nothing more must not hold the
+// dialogue: the rest of the reply gets one more quiet period, then the next command goes out.
+struct EchoOnlyCase {
+    const char* name;
+    const char* command;
+};
+
+class EchoOnlyThenSilence : public Dispatch, public ::testing::WithParamInterface<EchoOnlyCase> {};
+
+TEST_P(EchoOnlyThenSilence, GivesUpAfterOneMoreQuietPeriodAndSendsTheNextCommand) {
+    const QString command = GetParam().command;
+    link.PUReplyMode = 2;
+    link.CommandQueue = command + "\r\nver\r\n";
+    Tick();
+    ASSERT_EQ(Sent(), command + "\r\n");
+    Arrive((command + "\r\n").toLatin1());
+    Tick();
+    for (int i = 0; i < 200 && link.DialogueState != 0; ++i) {
+        platform.Clock.AdvanceMs(500);
+        Tick();
+    }
+    EXPECT_EQ(link.DialogueState, 0) << "the dialogue is held by a reply that never goes on";
+    Tick();
+    EXPECT_EQ(Sent(), command + "\r\nver\r\n");
+    EXPECT_FALSE(calls.contains("HandleDnidListReply"));
+    EXPECT_FALSE(calls.contains("HandleProgramListReply"));
+}
+
+TEST_P(EchoOnlyThenSilence, RestArrivingInTheExtraPeriodIsStillTaken) {
+    const QString command = GetParam().command;
+    link.PUReplyMode = 2;
+    link.CurrentPrompt = "can0:/$ ";
+    link.CommandQueue = command + "\r\n";
+    Tick();
+    Arrive((command + "\r\n").toLatin1());
+    Tick();
+    platform.Clock.AdvanceMs(4001);
+    Tick();  // the echo alone ends by the time-out
+    Tick();  // and is sent back to receiving
+    ASSERT_EQ(link.DialogueState, 1);
+    platform.Clock.AdvanceMs(3900);
+    Tick();
+    ASSERT_EQ(link.DialogueState, 1) << "the extra period counts from the dispatch";
+    Arrive("1 2\r\ncan0:/$ ");
+    Tick();
+    Tick();
+    ASSERT_EQ(link.DialogueState, 2);
+    calls.clear();
+    Tick();
+    EXPECT_TRUE(calls.contains("HandleDnidListReply") || calls.contains("HandleProgramListReply"));
+    EXPECT_EQ(arguments.last(), command + "\r\n1 2\r\ncan0:/$ ");
+}
+
+INSTANTIATE_TEST_SUITE_P(Listings, EchoOnlyThenSilence,
+                         ::testing::Values(EchoOnlyCase{"Dnids", "st -d"}, EchoOnlyCase{"ProgramList", "pg -d"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
