@@ -101,11 +101,18 @@ void CheckPreferredOcean(Link& link, const QString& value) {
     }
 }
 
-// The fixed-width value of a key, trimmed; `found` tells whether the key is in the reply.
+// The fixed-width value of a key, trimmed; `found` tells whether the key is in the reply. The
+// window holds the value as it stands after the colon and one blank; a value set further off by
+// more blanks is read the same, not cut short by them.
 QString KeyWindow(const QString& reply, const QString& key, qsizetype width, bool& found) {
-    const qsizetype start = ValueStartAfterKey(reply, key);
+    qsizetype start = ValueStartAfterKey(reply, key);
     found = start >= 0;
-    return found ? ValueWindow(reply, start, width).trimmed() : QString();
+    if (!found) return {};
+    qsizetype value = start;
+    while (value < reply.size() && (reply.at(value) == QLatin1Char(' ') || reply.at(value) == QLatin1Char('\t')))
+        ++value;
+    start = qMax(start, value - 1);
+    return ValueWindow(reply, start, width).trimmed();
 }
 
 enum class LineValue { Absent, Read, Unterminated };
@@ -142,7 +149,10 @@ bool ReadStatusKeys(Link& link, const QString& reply) {
     if (versionKey >= 0) {
         const qsizetype dot = reply.indexOf(QLatin1Char('.'), versionKey);
         if (dot < 0) return false;
-        s.SetSwVersion(ValueWindow(reply, dot - 2, 5).trimmed());
+        // A one-digit major version right after the colon brings the colon into the window.
+        QString version = ValueWindow(reply, dot - 2, 5);
+        version.remove(0, version.lastIndexOf(QLatin1Char(':')) + 1);
+        s.SetSwVersion(version.trimmed());
     }
 
     const QString sync = KeyWindow(reply, QStringLiteral("Synchronization"), 4, found).toLower();

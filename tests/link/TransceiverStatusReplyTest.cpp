@@ -179,6 +179,39 @@ TEST_F(StatusReply_, KeysAreFoundAnywhereInAnyCase) {
     EXPECT_TRUE(f.gSession.Syncronization());
 }
 
+// However many blanks stand between the colon and the value, and whichever line end the shell
+// uses, the fixed-width values read the same.
+TEST_F(StatusReply_, ValuesAfterAnyRunOfBlanksAndAnyLineEnd) {
+    for (const QString& separator : QStringList{":", ": ", ":   ", ":\t", " :      "}) {
+        for (const QString& lineEnd : QStringList{"\n", "\r\n", "\r\r\n"}) {
+            const QString name = "'" + separator + "' " + QString::number(lineEnd.size());
+            QString reply = "st -w" + lineEnd;
+            for (const auto& [key, value] : FullStatus("sending distress test"))
+                reply += key + separator + value + lineEnd;
+            window.MobileStatus = 0;
+            field.Paints.clear();
+            menus.Checked.clear();
+            f.gSession.SetSyncronization(false);
+            f.gSession.SetTDMOrigin(0);
+            f.gSession.SetCurrentChannel("");
+            HandleTransceiverStatusReply(link, reply);
+            const CSession& s = f.gSession;
+            EXPECT_EQ(s.SwVerStr(), "5.12") << name.toStdString();
+            EXPECT_TRUE(s.Syncronization()) << name.toStdString();
+            EXPECT_EQ(s.TDMOrigin(), 144) << name.toStdString();
+            EXPECT_EQ(window.MobileStatus, 6) << name.toStdString();
+            EXPECT_EQ(field.Paints, QList<StatusFieldColours>{StatusFieldColours::Alarm}) << name.toStdString();
+            EXPECT_EQ(s.CurrentChannel(), "NCS") << name.toStdString();
+            EXPECT_EQ(link.TransceiverSerialNumber, "SN 4711-B") << name.toStdString();
+            EXPECT_EQ(s.MobileNumber(), 423456789) << name.toStdString();
+            EXPECT_EQ(menus.CheckedItems(), QList<LinkMenu>{LinkMenu::PreferredEastMenu}) << name.toStdString();
+        }
+    }
+    // "Logged in" read after a long run of blanks: yes shows the ocean.
+    HandleTransceiverStatusReply(link, "st -w\r\nTDM origin:      344\r\nLogged in :     yes\r\n");
+    EXPECT_EQ(window.MobileStatus, 23);
+}
+
 TEST_F(StatusReply_, NothingWhileTheTransceiverIsNotConnected) {
     f.gSession.SetMesConnected(false);
     link.TransceiverStatusRequested = true;
