@@ -2,12 +2,8 @@
 
 #include <QStringList>
 #include <cmath>
-#include <exception>
 
 #include "foundation/AppSettings.h"
-#include "foundation/ErrorHandling.h"
-#include "foundation/RuntimeError.h"
-#include "foundation/cErrorLog.h"
 #include "link/AppendToLogFile.h"
 #include "link/CommandQueue.h"
 #include "link/ILinkWindow.h"
@@ -15,6 +11,7 @@
 #include "link/Link.h"
 #include "link/LinkLoss.h"
 #include "link/ReplyDispatch.h"
+#include "link/TickGuard.h"
 #include "platform/IClock.h"
 #include "platform/IMessageBoxes.h"
 #include "platform/ISerialControl.h"
@@ -199,21 +196,9 @@ void DebugDisplay(Link& link) {
     link.Window->SetLabel10Caption(ticker.size() > 8 ? QStringLiteral("T1: ") : ticker + "*");
 }
 
-// The timer is off while its tick runs, so a tick that lets window events run never re-enters.
-class Timer1Pause {
-public:
-    explicit Timer1Pause(Link& link) : m_link(link) {
-        if (m_link.Window) m_link.Window->SetTimer1Enabled(false);
-    }
-    ~Timer1Pause() {
-        if (m_link.Window) m_link.Window->SetTimer1Enabled(true);
-    }
-    Timer1Pause(const Timer1Pause&) = delete;
-    Timer1Pause& operator=(const Timer1Pause&) = delete;
-
-private:
-    Link& m_link;
-};
+void SetTimer1Enabled(Link& link, bool enabled) {
+    if (link.Window) link.Window->SetTimer1Enabled(enabled);
+}
 
 }  // namespace
 
@@ -239,9 +224,12 @@ void StartDialogue(Link& link) {
 void StampActivity(Link& link) { link.LastActivityTime = Now(link); }
 
 void Timer1_Timer(Link& link) {
-    Timer1Pause pause(link);
-    // No failure may leave the tick: it is logged and the dialogue goes on with the next tick.
-    try {
+    constexpr const char* kProcedure = "MainForm.Timer1_Timer";
+    // The timer is off while its tick runs, so a tick that lets window events run never
+    // re-enters; it is on again after the tick whichever way the step ended. A failure is logged
+    // and the dialogue goes on with the next tick.
+    RunGuarded(link.F, kProcedure, [&] { SetTimer1Enabled(link, false); });
+    RunGuarded(link.F, kProcedure, [&] {
         DebugDisplay(link);
         switch (link.DialogueState) {
         case 0: IdleStep(link); break;
@@ -250,11 +238,8 @@ void Timer1_Timer(Link& link) {
         case 3: UploadStep(link); break;
         default: break;
         }
-    } catch (const RuntimeError& e) {
-        ErrorLog(link.F).AddLine(ComposeErrorText("MainForm.Timer1_Timer", e.Number, e.Description));
-    } catch (const std::exception& e) {
-        ErrorLog(link.F).AddLine(ComposeErrorText("MainForm.Timer1_Timer", 51, QString::fromUtf8(e.what())));
-    }
+    });
+    RunGuarded(link.F, kProcedure, [&] { SetTimer1Enabled(link, true); });
 }
 
 }  // namespace tidepost

@@ -2,17 +2,22 @@
 
 #include "link/ILinkWindow.h"
 #include "link/Link.h"
+#include "link/TickGuard.h"
 
 namespace tidepost {
 
 void EGCTimer_Timer(Link& link) {
-    link.F.gSession.SetProcessingEgcs(false);
-    if (link.Window) link.Window->SetEGCTimerEnabled(false);
+    RunGuarded(link.F, "MainForm.EGCTimer_Timer", [&] {
+        link.F.gSession.SetProcessingEgcs(false);
+        if (link.Window) link.Window->SetEGCTimerEnabled(false);
+    });
 }
 
 void MessageTimer_Timer(Link& link) {
-    link.F.gSession.SetProcessingMsgs(false);
-    if (link.Window) link.Window->SetMessageTimerEnabled(false);
+    RunGuarded(link.F, "MainForm.MessageTimer_Timer", [&] {
+        link.F.gSession.SetProcessingMsgs(false);
+        if (link.Window) link.Window->SetMessageTimerEnabled(false);
+    });
 }
 
 }  // namespace tidepost

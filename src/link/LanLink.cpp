@@ -7,6 +7,7 @@
 #include "link/ILinkWindow.h"
 #include "link/Link.h"
 #include "link/TcuDiscovery.h"
+#include "link/TickGuard.h"
 #include "platform/ISocketControl.h"
 
 namespace tidepost {
@@ -196,17 +197,7 @@ void ReadProbeStep(Link& link) {
     link.LanLinkState = 0;
 }
 
-}  // namespace
-
-quint16 GetTcuPort(Link& link) {
-    Foundation& f = link.F;
-    if (f.Os.Settings == nullptr) return kDefaultTcuPort;
-    bool ok = false;
-    const uint port = GetAppSetting(f, f.gProductName, "Config", "TCU Port", "").trimmed().toUInt(&ok);
-    return ok && port >= 1 && port <= 65535 ? static_cast<quint16>(port) : kDefaultTcuPort;
-}
-
-void Winsock_timer_Timer(Link& link) {
+void WinsockTick(Link& link) {
     TakeTcuDiscoveryAnswers(link);
     if (link.SlpRetryTicks == kSlpRetryPeriod) link.SlpRetryTicks = 0;
     const bool lanMode = IsLanMode(link);
@@ -225,6 +216,20 @@ void Winsock_timer_Timer(Link& link) {
     case 7: ReadProbeStep(link); break;
     default: link.LanLinkState = 0; break;
     }
+}
+
+}  // namespace
+
+quint16 GetTcuPort(Link& link) {
+    Foundation& f = link.F;
+    if (f.Os.Settings == nullptr) return kDefaultTcuPort;
+    bool ok = false;
+    const uint port = GetAppSetting(f, f.gProductName, "Config", "TCU Port", "").trimmed().toUInt(&ok);
+    return ok && port >= 1 && port <= 65535 ? static_cast<quint16>(port) : kDefaultTcuPort;
+}
+
+void Winsock_timer_Timer(Link& link) {
+    RunGuarded(link.F, "MainForm.Winsock_timer_Timer", [&] { WinsockTick(link); });
 }
 
 }  // namespace tidepost

@@ -5,6 +5,7 @@
 #include "link/ILinkWindow.h"
 #include "link/ITerminalWindow.h"
 #include "link/Link.h"
+#include "link/TickGuard.h"
 #include "platform/ISerialControl.h"
 #include "platform/ISocketControl.h"
 #include "platform/ITrayIcon.h"
@@ -71,23 +72,25 @@ bool BeginCloseDown(Link& link) {
 }
 
 void CloseDownTimer_Timer(Link& link) {
-    ILinkWindow* window = link.Window;
-    if (!link.ClosingDown) {
-        // The user closed the busy window: the exit is cancelled.
-        if (window) window->SetCloseDownTimerEnabled(false);
-        return;
-    }
-    if (window && !window->IsPleaseWaitVisible()) {
-        const MlStrings& s = link.F.Strings;
-        QString caption = s.GetMlString(2737, "Closing Tidepost...");
-        if (link.F.gSession.ProcessingEgcs()) caption += s.GetMlString(2738, "(Downloading EGC's)");
-        else if (link.F.gSession.ProcessingMsgs()) caption += s.GetMlString(2739, "(Downloading Messages)");
-        window->ShowPleaseWait(caption);
-    }
-    if (IsDownloadIdle(link)) {
-        CloseConnection(link);
-        if (window) window->UnloadMainForm();
-    }
+    RunGuarded(link.F, "MainForm.CloseDownTimer_Timer", [&] {
+        ILinkWindow* window = link.Window;
+        if (!link.ClosingDown) {
+            // The user closed the busy window: the exit is cancelled.
+            if (window) window->SetCloseDownTimerEnabled(false);
+            return;
+        }
+        if (window && !window->IsPleaseWaitVisible()) {
+            const MlStrings& s = link.F.Strings;
+            QString caption = s.GetMlString(2737, "Closing Tidepost...");
+            if (link.F.gSession.ProcessingEgcs()) caption += s.GetMlString(2738, "(Downloading EGC's)");
+            else if (link.F.gSession.ProcessingMsgs()) caption += s.GetMlString(2739, "(Downloading Messages)");
+            window->ShowPleaseWait(caption);
+        }
+        if (IsDownloadIdle(link)) {
+            CloseConnection(link);
+            if (window) window->UnloadMainForm();
+        }
+    });
 }
 
 void EnterTerminalMode(Link& link) {

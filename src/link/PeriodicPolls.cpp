@@ -17,6 +17,7 @@
 #include "link/ITerminalWindow.h"
 #include "link/Link.h"
 #include "link/SerialLink.h"
+#include "link/TickGuard.h"
 #include "platform/IDiskSpace.h"
 
 namespace tidepost {
@@ -169,34 +170,40 @@ void QueueStatusPoll(Link& link) {
 void ResetSessionSnapshot(Link& link) { link.SessionSnapshot = SessionSnapshot{}; }
 
 void Timer2_Timer(Link& link) {
-    AdvanceTicker(link);
-    // The status list carries the transceiver's INFO and ERROR notifications.
-    QueueCommand(link, "st -l", false, false);
-    if (!link.F.gSession.MesConnected() || TerminalVisible(link)) {
-        Foundation& f = link.F;
-        if (GetIniValue(f, "[HOST Interface]") == QLatin1String("COM"))
-            OpenComPort(f, GetComPortSetting(f), GetComSettings(f));
-    } else {
-        QueueStatusPoll(link);
-    }
+    RunGuarded(link.F, "MainForm.Timer2_Timer", [&] {
+        AdvanceTicker(link);
+        // The status list carries the transceiver's INFO and ERROR notifications.
+        QueueCommand(link, "st -l", false, false);
+        if (!link.F.gSession.MesConnected() || TerminalVisible(link)) {
+            Foundation& f = link.F;
+            if (GetIniValue(f, "[HOST Interface]") == QLatin1String("COM"))
+                OpenComPort(f, GetComPortSetting(f), GetComSettings(f));
+        } else {
+            QueueStatusPoll(link);
+        }
+    });
 }
 
 void Timer_60S_Timer(Link& link) {
-    if (!TerminalVisible(link) && link.F.gSession.MesConnected() && !IsCommandQueued(link, "se -p")) {
-        QueueCommand(link, "se -p", true, false);
-        // The terminal display swallows the self-test summary this query may bring.
-        link.TerminalModeFormTag = QStringLiteral("CheckGPS");
-    }
-    CheckFreeDiskSpace(link);
+    RunGuarded(link.F, "MainForm.Timer_60S_Timer", [&] {
+        if (!TerminalVisible(link) && link.F.gSession.MesConnected() && !IsCommandQueued(link, "se -p")) {
+            QueueCommand(link, "se -p", true, false);
+            // The terminal display swallows the self-test summary this query may bring.
+            link.TerminalModeFormTag = QStringLiteral("CheckGPS");
+        }
+        CheckFreeDiskSpace(link);
+    });
 }
 
 void EventTimer_Timer(Link& link) {
-    if (link.F.gSession.HasMobileChanged(link.SessionSnapshot)) OnTransceiverChanged(link);
+    RunGuarded(link.F, "MainForm.EventTimer_Timer", [&] {
+        if (link.F.gSession.HasMobileChanged(link.SessionSnapshot)) OnTransceiverChanged(link);
 
-    const QString answer = GetIniValue(link.F, "[SETPCTIME]");
-    if (answer != QLatin1String("No") && answer != QLatin1String("Yes") && link.PollWindow &&
-        !link.PollWindow->IsASISFormVisible())
-        link.PollWindow->ShowSetTimeForm();
+        const QString answer = GetIniValue(link.F, "[SETPCTIME]");
+        if (answer != QLatin1String("No") && answer != QLatin1String("Yes") && link.PollWindow &&
+            !link.PollWindow->IsASISFormVisible())
+            link.PollWindow->ShowSetTimeForm();
+    });
 }
 
 }  // namespace tidepost

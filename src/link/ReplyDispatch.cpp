@@ -1,18 +1,16 @@
 #include "link/ReplyDispatch.h"
 
 #include <QVariantList>
-#include <exception>
 
 #include "foundation/AppSettings.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/MessageBoxQueue.h"
-#include "foundation/RuntimeError.h"
-#include "foundation/cErrorLog.h"
 #include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/ILinkWindow.h"
 #include "link/ITerminalWindow.h"
 #include "link/Link.h"
+#include "link/TickGuard.h"
 
 namespace tidepost {
 
@@ -260,14 +258,7 @@ void RunRow(Link& link, int number, const QString& reply) {
 // A handler that fails must not keep the other rows, or the next command, from running.
 template <typename Step>
 void Guarded(Link& link, const Step& step) {
-    const QString procedure = QStringLiteral("MainForm.Timer1_Timer");
-    try {
-        step();
-    } catch (const RuntimeError& e) {
-        ErrorLog(link.F).AddLine(ComposeErrorText(procedure, e.Number, e.Description));
-    } catch (const std::exception& e) {
-        ErrorLog(link.F).AddLine(ComposeErrorText(procedure, 51, QString::fromUtf8(e.what())));
-    }
+    RunGuarded(link.F, "MainForm.Timer1_Timer", step);
 }
 
 // The reply so far is only its echo (rows 9 and 41). Such a reply ended by the time-out, so the
