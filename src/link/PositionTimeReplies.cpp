@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QTime>
 #include <exception>
+#include <optional>
 
 #include "foundation/UsefullRoutines.h"
 #include "link/CommandQueue.h"
@@ -39,6 +40,18 @@ QDate TwoDigitYearDate(const QString& dateText, int pivot) {
     return QDate::fromString(century + dateText, QStringLiteral("yyyy-MM-dd"));
 }
 
+// "hh:mm:ss" as a time of day; the hour may be padded with a blank instead of a zero.
+std::optional<QTime> ClockTime(const QString& text) {
+    if (text.size() != 8 || text.at(2) != QLatin1Char(':') || text.at(5) != QLatin1Char(':')) return std::nullopt;
+    const QString hour = text.left(2).trimmed();
+    const QString minute = text.mid(3, 2);
+    const QString second = text.mid(6, 2);
+    if (!AllDigits(hour) || !AllDigits(minute) || !AllDigits(second)) return std::nullopt;
+    const QTime time(hour.toInt(), minute.toInt(), second.toInt());
+    if (!time.isValid()) return std::nullopt;
+    return time;
+}
+
 // The UTC text of "ti u", or "" when the fields do not form a date and time.
 QString UtcText(const QString& fields) {
     const QString year = fields.mid(0, 2);
@@ -54,6 +67,20 @@ QString UtcText(const QString& fields) {
            century + year + QLatin1Char(' ') + hour + QLatin1Char(':') + minute;
 }
 
+// `length` characters after the marker, ended early by the value's ETX or by the line end: a value
+// the shell does not pad to its full width must not take in what follows it.
+QString MarkedValue(const QString& reply, const QString& marker, qsizetype length) {
+    QString value = TextAfterMarker(reply, marker, length);
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar ch = value.at(i);
+        if (ch == kEtx || ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
+            value.truncate(i);
+            break;
+        }
+    }
+    return value;
+}
+
 }  // namespace
 
 void HandlePositionReply(Link& link, const QString& reply) {
@@ -65,9 +92,9 @@ void HandlePositionReply(Link& link, const QString& reply) {
     if (etx < 0) return;
 
     const QString position = reply.mid(start, etx - start);
-    const QString course = TextAfterMarker(reply, QStringLiteral("Course   : ") + kStx, 3);
-    const QString speed = TextAfterMarker(reply, QStringLiteral("Speed    : ") + kStx, 3);
-    const QString time = TextAfterMarker(reply, kEtx + QStringLiteral(" at "), 12);
+    const QString course = MarkedValue(reply, QStringLiteral("Course   : ") + kStx, 3);
+    const QString speed = MarkedValue(reply, QStringLiteral("Speed    : ") + kStx, 3);
+    const QString time = MarkedValue(reply, kEtx + QStringLiteral(" at "), 12);
     const bool valid = !reply.contains(QLatin1String("Not Valid"), Qt::CaseInsensitive);
     try {
         link.F.gSession.SetPos(position, course, time, speed, valid);
@@ -91,9 +118,11 @@ void HandleSystemTimeReply(Link& link, const QString& reply) {
     // Measured from the date rather than from the start of the reply, so that every echo line
     // end leaves the same room before it.
     const qsizetype colon = reply.indexOf(QLatin1Char(':'), dash);
-    if (colon > dash + 8 && QTime::fromString(reply.mid(colon - 2, 8), QStringLiteral("HH:mm:ss")).isValid()) {
-        time = time.addSecs(3600 * reply.mid(colon - 2, 2).toInt());
-        time = time.addSecs(60 * reply.mid(colon + 1, 2).toInt());
+    if (colon > dash + 8) {
+        if (const std::optional<QTime> clock = ClockTime(reply.mid(colon - 2, 8))) {
+            time = time.addSecs(3600 * clock->hour());
+            time = time.addSecs(60 * clock->minute());
+        }
     }
     link.F.gSession.SetSystemTime(time);
     link.F.gSession.SetSystemTimeSet(true);
@@ -141,10 +170,12 @@ void HandleLinkTestReply(Link& link, const QString& reply) {
     const qsizetype results = reply.indexOf(QLatin1String("Latest Link Test results"), 0, Qt::CaseInsensitive);
     const qsizetype testAt =
         results < 0 ? -1 : reply.indexOf(QLatin1String("Test at UTC"), results, Qt::CaseInsensitive);
-    const qsizetype lineEnd = testAt < 0 ? -1 : reply.indexOf(kCrLf, testAt);
+    // The LF that ends the "Test at UTC" line, whether the shell ends its lines with CR LF, a
+    // lone LF or CR CR LF.
+    const qsizetype lineEnd = testAt < 0 ? -1 : reply.indexOf(QLatin1Char('\n'), testAt);
     if (lineEnd >= 0) {
         // The block ends with the line end of its "Test at UTC" line; nothing of the next line.
-        link.ReplyWorkText = RemoveStxEtx(reply.mid(results, lineEnd + kCrLf.size() - results));
+        link.ReplyWorkText = RemoveStxEtx(reply.mid(results, lineEnd + 1 - results));
         const QStringList pieces = link.EchoTerminator.isEmpty() ? QStringList{link.ReplyWorkText}
                                                                  : link.ReplyWorkText.split(link.EchoTerminator);
         QString caption;

@@ -38,6 +38,41 @@ TEST_F(Replies, PositionMarkedNotValidIsStillStored) {
     EXPECT_FALSE(f.gSession.GetPos().Valid);
 }
 
+// Course and speed end at their ETX whether or not the shell pads them to three characters, and
+// the fix time ends at its line end whichever line end that is.
+TEST_F(Replies, PositionValuesPaddedOrNotWithEveryLineEnd) {
+    struct Case {
+        const char* name;
+        QString course;
+        QString speed;
+        QString time;
+        int expectedCourse;
+        int expectedSpeed;
+    } cases[] = {
+        {"padded with zeros", "090", "005", "10:22:33 UTC", 90, 5},
+        {"padded with blanks", " 90", "  5", "10:22:33 UTC", 90, 5},
+        {"not padded", "90", "5", "10:22:33 UTC", 90, 5},
+        {"a short time", "7", "12", "10:22 UTC", 7, 12},
+        {"a time alone", "359", "0", "10:22:33", 359, 0},
+    };
+    for (const QString& lineEnd : QStringList{"\n", "\r\n", "\r\r\n"}) {
+        for (const Case& c : cases) {
+            f.gSession.SetPos("01 02 03 N 004 05 06 E", "1", "old", "1", false);
+            HandlePositionReply(link, "se -p" + lineEnd + "Position : " + kStx + "55 40 12 N 012 35 47 W" + kEtx +
+                                          " at " + c.time + lineEnd + "Course   : " + kStx + c.course + kEtx +
+                                          lineEnd + "Speed    : " + kStx + c.speed + kEtx + lineEnd +
+                                          "Status   : Valid" + lineEnd + "can0:/$ ");
+            const PositionRecord p = f.gSession.GetPos();
+            const std::string name = c.name + std::string(" / ") + std::to_string(lineEnd.size());
+            EXPECT_EQ(f.gSession.GetPosStr(), "55,40.12N , 12,35.47W") << name;
+            EXPECT_EQ(p.Course, c.expectedCourse) << name;
+            EXPECT_EQ(p.Speed, c.expectedSpeed) << name;
+            EXPECT_EQ(p.Updated, c.time) << name;
+            EXPECT_TRUE(p.Valid) << name;
+        }
+    }
+}
+
 TEST_F(Replies, PositionRepliesThatChangeNothing) {
     struct Case {
         const char* name;
@@ -70,6 +105,11 @@ TEST_F(Replies, SystemTimeCenturyAndClock) {
         {"70 is 1970", "\r\n", "70-01-01 00:01:00", QDateTime(QDate(1970, 1, 1), QTime(0, 1), Qt::UTC)},
         {"no time keeps midnight", "\r\n", "25-03-14 UTC", QDateTime(QDate(2025, 3, 14), QTime(0, 0), Qt::UTC)},
         {"a bad time keeps midnight", "\r\n", "25-03-14 10:77:00", QDateTime(QDate(2025, 3, 14), QTime(0, 0), Qt::UTC)},
+        {"an hour padded with a blank", "\r\n", "25-03-14  9:05:00", QDateTime(QDate(2025, 3, 14), QTime(9, 5), Qt::UTC)},
+        {"an hour padded with a blank, LF", "\n", "25-03-14  9:05:00", QDateTime(QDate(2025, 3, 14), QTime(9, 5), Qt::UTC)},
+        {"a four-digit year", "\r\n", "2025-03-14 10:22:33", QDateTime(QDate(2025, 3, 14), QTime(10, 22), Qt::UTC)},
+        {"after a label", "\r\n", "UTC time: 25-03-14 10:22:33", QDateTime(QDate(2025, 3, 14), QTime(10, 22), Qt::UTC)},
+        {"hours out of range keep midnight", "\r\n", "25-03-14 24:00:00", QDateTime(QDate(2025, 3, 14), QTime(0, 0), Qt::UTC)},
     };
     for (const Case& c : cases) {
         link.EchoTerminator = c.echoEnd;
@@ -169,6 +209,21 @@ TEST_F(Replies, LinkTestResultsPieceByPiece) {
     EXPECT_EQ(views.LinkTestResult, "Latest Link Test results\r\n  Result      : Passed\r\n  Test at UTC : 25-03-14 10:22\r\n");
     EXPECT_EQ(link.ReplyWorkText, "Latest Link Test results\r\n  Result      : Passed\r\n  Test at UTC : 25-03-14 10:22\r\n");
     EXPECT_EQ(window.Calls, (QStringList{"UnloadWaitForm", "ShowLinkTestForm"}));
+}
+
+// The block ends at the line end of its "Test at UTC" line whichever line end the shell uses.
+TEST_F(Replies, LinkTestResultsWithEveryLineEnd) {
+    for (const QString& lineEnd : QStringList{"\n", "\r\n", "\r\r\n"}) {
+        link.EchoTerminator = lineEnd;
+        views.LinkTestResult = "earlier";
+        HandleLinkTestReply(link, "st -m" + lineEnd + "LATEST LINK TEST RESULTS" + lineEnd + "Result      : " + kStx +
+                                      "Passed" + kEtx + lineEnd + "test at utc : " + kStx + "25-03-14 10:22" + kEtx +
+                                      lineEnd + "can0:/$ ");
+        EXPECT_EQ(views.LinkTestResult,
+                  "LATEST LINK TEST RESULTS\r\nResult      : Passed\r\ntest at utc : 25-03-14 10:22\r\n")
+            << lineEnd.size();
+    }
+    EXPECT_EQ(views.LinkTestShows, 3);
 }
 
 TEST_F(Replies, LinkTestWithoutResults) {
