@@ -539,21 +539,30 @@ TEST_F(Notifications, StatusListFromTheTransceiver) {
     }
 }
 
-// The simulator's status list has the shapes the walk reads.
+// The simulator's status list has the shapes the walk reads, with every line end it can use.
 TEST_F(Notifications, SimulatorStatusList) {
-    sim::SimShell shell;
-    shell.AddInfo("  80", "Transmission failed.\r\nLES 21 Destination " + kStx + "29       File OUT.021" + kEtx);
-    shell.AddInfo("080", "Again");
-    shell.AddError("253", "REPORT.017 written");
-    shell.AddInfo(" 811", "Message queued");
-    const QString reply = shell.ReplyTo("st -l");
-    link.CurrentPrompt = shell.Prompt;
-    Walk(reply);
-    EXPECT_EQ(Recorded(), (QList<Seen>{{1, 80, "Transmission failed.\r\nLES 21 Destination " + kStx +
-                                                   "29       File OUT.021" + kEtx},
-                                       {1, 80, "Again"},
-                                       {1, 811, "Message queued"},
-                                       {2, 253, "REPORT.017 written"}}));
+    const QStringList ends = {"\n", "\r\n", "\r\r\n"};
+    for (const QString& echoEnd : ends) {
+        for (const QString& lineEnd : ends) {
+            window.Rows.clear();
+            sim::SimShell shell;
+            shell.EchoTerminator = echoEnd;
+            shell.LineEnd = lineEnd;
+            shell.AddInfo("  80", "Transmission failed.\r\nLES 21 Destination " + kStx + "29       File OUT.021" + kEtx);
+            shell.AddInfo("080", "Again");
+            shell.AddError("253", "REPORT.017 written");
+            shell.AddInfo(" 811", "Message queued");
+            const QString reply = shell.ReplyTo("st -l");
+            link.CurrentPrompt = shell.Prompt;
+            Walk(reply);
+            EXPECT_EQ(Recorded(), (QList<Seen>{{1, 80, "Transmission failed." + lineEnd + "LES 21 Destination " + kStx +
+                                                           "29       File OUT.021" + kEtx},
+                                               {1, 80, "Again"},
+                                               {1, 811, "Message queued"},
+                                               {2, 253, "REPORT.017 written"}}))
+                << echoEnd.size() << "/" << lineEnd.size();
+        }
+    }
 }
 
 }  // namespace

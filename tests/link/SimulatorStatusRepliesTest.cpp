@@ -93,4 +93,62 @@ TEST_F(SimulatorStatusReplies, ClockPositionGpsLinkTestAndSignal) {
     EXPECT_EQ(link.CommandQueue, "st -w\r\n");
 }
 
+// Whichever line end the simulated shell puts after the echo and after the lines of its replies,
+// every parser reads the same values from them.
+TEST_F(SimulatorStatusReplies, EveryLineEndOfTheShell) {
+    const QStringList ends = {"\n", "\r\n", "\r\r\n"};
+    sim.Transceiver.Protocol = "Sending Distress";
+    sim.Transceiver.TdmOrigin = 344;
+    sim.Transceiver.Course = 7;
+    sim.Transceiver.PreferredOcean = 'P';
+    for (const QString& echoEnd : ends) {
+        for (const QString& lineEnd : ends) {
+            const std::string name = std::to_string(echoEnd.size()) + "/" + std::to_string(lineEnd.size());
+            sim.EchoTerminator = echoEnd;
+            sim.LineEnd = lineEnd;
+            CSession& s = f.gSession;
+            s.SetSwVersion("0.01");
+            s.SetSyncronization(false);
+            s.SetTDMOrigin(0);
+            s.SetMobileNumber(1);
+            s.SetSystemTime(QDateTime(QDate(1970, 1, 1), QTime(0, 0), Qt::UTC));
+            s.SetPos("", "0", "", "0", false);
+            s.SetGpsStatus("");
+            s.SetSignalStrength(9);
+            f.gConfiguration.SetMinicSwVersion(0, 0);
+            link.UtcTimeText.clear();
+            link.TransceiverSerialNumber.clear();
+            link.CommandQueue.clear();
+            views.LinkTestResult.clear();
+            menus.Checked.clear();
+            window.MobileStatus = 0;
+
+            for (const QString& command : {"st -l", "st -v", "st -i", "st -w", "ver", "ti -u", "ti u", "se -p", "ru -g",
+                                           "st -m", "st -s"})
+                Dispatch(command);
+            EXPECT_EQ(link.EchoTerminator, echoEnd) << name;
+            EXPECT_EQ(s.ProductModel(), 18) << name;
+            EXPECT_EQ(s.SwVerStr(), "5.12") << name;
+            EXPECT_TRUE(s.Syncronization()) << name;
+            EXPECT_EQ(s.TDMOrigin(), 344) << name;
+            EXPECT_EQ(window.MobileStatus, 1) << name;
+            EXPECT_EQ(link.TransceiverSerialNumber, "100234") << name;
+            EXPECT_EQ(s.MobileNumber(), 423456789) << name;
+            EXPECT_EQ(menus.CheckedItems(), QList<LinkMenu>{LinkMenu::PreferredPacificMenu}) << name;
+            EXPECT_EQ(f.gConfiguration.GetMinicSwMajor(), 1) << name;
+            EXPECT_EQ(f.gConfiguration.GetMinicSwMinor(), 3) << name;
+            EXPECT_EQ(s.SystemTime(), QDateTime(QDate(2025, 3, 14), QTime(10, 22), Qt::UTC)) << name;
+            EXPECT_TRUE(link.UtcTimeText.endsWith(" 2025 10:22")) << name;
+            EXPECT_EQ(s.GetPosStr(), "55,40.12N , 12,35.47E") << name;
+            EXPECT_EQ(s.GetPos().Course, 7) << name;
+            EXPECT_EQ(s.GetPos().Speed, 11) << name;
+            EXPECT_EQ(s.GetPos().Updated, "10:22:33 UTC") << name;
+            EXPECT_TRUE(s.GpsStatus()) << name;
+            EXPECT_TRUE(views.LinkTestResult.startsWith("Latest Link Test results")) << name;
+            EXPECT_TRUE(views.LinkTestResult.contains("Passed")) << name;
+            EXPECT_EQ(s.SignalStrength(), 4) << name;
+        }
+    }
+}
+
 }  // namespace

@@ -121,8 +121,8 @@ TEST_F(ShellFixture, CutReplyStopsMidWayOnce) {
 }
 
 TEST_F(ShellFixture, ExtraRowsComeBeforeTheCommonTable) {
-    shell.ExtraCommands.append({"ty IN.", true, [](SimShell&, const QString& line) {
-                                    return "fetched " + line.mid(6) + SimShell::LineEnd;
+    shell.ExtraCommands.append({"ty IN.", true, [](SimShell& s, const QString& line) {
+                                    return "fetched " + line.mid(6) + s.LineEnd;
                                 }});
     shell.ExtraCommands.append({"st -l", false, [](SimShell&, const QString&) { return QString("x\r\n"); }});
     EXPECT_EQ(Say("ty IN.12\r\n"), "ty IN.12\r\nfetched 12\r\ncan0:/$ ");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include "sim/SimShell.h"
 #include "sim/SimTransceiver.h"
 
@@ -71,6 +73,28 @@ TEST_F(StatusShell, ChosenStates) {
     EXPECT_EQ(Body("st -m"), "No test results available\r\n");
     ASSERT_TRUE(SetTransceiverValue(shell.Transceiver, "gps", "no"));
     EXPECT_TRUE(Body("ru -g").contains("Test Summary: FAIL\r\n"));
+}
+
+// Every line of every reply body ends with the shell's chosen line end, texts of several lines
+// included; no other CR or LF is sent.
+TEST_F(StatusShell, EveryBodyLineEndsWithTheChosenLineEnd) {
+    const QStringList commands = {"st -l", "st -v", "st -i", "ver", "st -w", "st -s",
+                                  "ru -g", "ti -u", "ti u",  "se -p", "st -m"};
+    for (const EchoEnd end : {EchoEnd::Lf, EchoEnd::CrLf, EchoEnd::CrCrLf}) {
+        shell.LineEnd = EchoEndText(end);
+        shell.EchoTerminator = EchoEndText(end == EchoEnd::CrLf ? EchoEnd::Lf : EchoEnd::CrLf);
+        for (const QString& command : commands) {
+            shell.AddInfo("  80", "Transmission failed.\r\nLES 21 Destination");
+            const QString body = Body(command);
+            const QString name = command + " / " + QString::number(shell.LineEnd.size());
+            EXPECT_TRUE(body.endsWith(shell.LineEnd)) << name.toStdString();
+            EXPECT_FALSE(QString(body).remove(shell.LineEnd).contains(QRegularExpression("[\r\n]")))
+                << name.toStdString();
+            shell.Notifications.clear();
+        }
+        shell.AddInfo("  80", "Transmission failed.\r\nLES 21 Destination");
+        EXPECT_EQ(Body("st -l"), "INFO   80: Transmission failed." + shell.LineEnd + "LES 21 Destination" + shell.LineEnd);
+    }
 }
 
 TEST(SimTransceiverValues, RefusesUnknownNamesAndUnfittingValues) {

@@ -10,7 +10,7 @@ namespace {
 QString StatusList(SimShell& shell, const QString&) {
     QString body;
     for (const Notification& n : shell.Notifications)
-        body += n.Kind + ' ' + n.Number + ": " + n.Text + SimShell::LineEnd;
+        body += n.Kind + ' ' + n.Number + ": " + QString(n.Text).replace("\r\n", shell.LineEnd) + shell.LineEnd;
     shell.Notifications.clear();
     return body;
 }

@@ -21,7 +21,7 @@ std::optional<EchoEnd> ParseEchoEnd(const QString& name);
 struct Notification {
     QString Kind;    // "INFO" or "ERROR"
     QString Number;  // as the transceiver writes it: "80", "  80" and "080" all occur
-    QString Text;    // may run over several lines joined by CR LF
+    QString Text;    // may run over several lines, joined by CR LF here and by the shell's line end when sent
 };
 
 class SimShell;
@@ -68,8 +68,9 @@ public:
     // Every command line read, in order, mute or not.
     QStringList Received;
 
-    // The shell's own line end, inside reply bodies.
-    static inline const QString LineEnd = QStringLiteral("\r\n");
+    // The line end of the lines of a reply body. A shell may end them the way it ends the echo
+    // line, or always with CR LF whatever follows the echo.
+    QString LineEnd = QStringLiteral("\r\n");
 
 private:
     Writer m_write;

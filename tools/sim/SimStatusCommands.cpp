@@ -9,70 +9,70 @@ const QString kEtx(QChar(3));
 
 // One "key : value" line with the key padded to the shell's column, and the value padded to
 // its field width where the shell pads it.
-QString Field(const QString& key, const QString& value, int width = 0) {
-    return key.leftJustified(20) + ": " + value.leftJustified(width) + SimShell::LineEnd;
+QString Field(const SimShell& shell, const QString& key, const QString& value, int width = 0) {
+    return key.leftJustified(20) + ": " + value.leftJustified(width) + shell.LineEnd;
 }
 
 QString YesNo(bool value) { return value ? "Yes" : "No"; }
 
 QString SoftwareInfo(SimShell& shell, const QString&) {
     const SimTransceiver& t = shell.Transceiver;
-    return Field(t.Legacy510 ? "Inmarsat-C Software" : "Application software", t.Version) +
-           Field("Boot software", "1.00");
+    return Field(shell, t.Legacy510 ? "Inmarsat-C Software" : "Application software", t.Version) +
+           Field(shell, "Boot software", "1.00");
 }
 
 QString Identity(SimShell& shell, const QString&) {
     const SimTransceiver& t = shell.Transceiver;
-    return Field("Product", t.Model) + Field("Mobile class", t.SolasType + ' ' + t.MobileType) +
-           Field("Software version", t.Version);
+    return Field(shell, "Product", t.Model) + Field(shell, "Mobile class", t.SolasType + ' ' + t.MobileType) +
+           Field(shell, "Software version", t.Version);
 }
 
 QString Versions(SimShell& shell, const QString&) {
-    return Field("Boot", "1.00") + Field("CPU", shell.Transceiver.CpuVersion);
+    return Field(shell, "Boot", "1.00") + Field(shell, "CPU", shell.Transceiver.CpuVersion);
 }
 
 QString WorkingStatus(SimShell& shell, const QString&) {
     const SimTransceiver& t = shell.Transceiver;
-    return Field("Software version", t.Version) + Field("Synchronization", YesNo(t.Synchronized), 4) +
-           Field("TDM origin", QString::number(t.TdmOrigin).rightJustified(3, '0'), 4) +
-           Field("Logged in", YesNo(t.LoggedIn), 4) + Field("Current protocol", t.Protocol, 25) +
-           Field("Current channel", t.Channel, 4) + Field("Serial no", t.SerialNo) +
-           Field("Mobile no", QString::number(t.MobileNumber)) + Field("Preferred ocean", t.PreferredOcean, 3);
+    return Field(shell, "Software version", t.Version) + Field(shell, "Synchronization", YesNo(t.Synchronized), 4) +
+           Field(shell, "TDM origin", QString::number(t.TdmOrigin).rightJustified(3, '0'), 4) +
+           Field(shell, "Logged in", YesNo(t.LoggedIn), 4) + Field(shell, "Current protocol", t.Protocol, 25) +
+           Field(shell, "Current channel", t.Channel, 4) + Field(shell, "Serial no", t.SerialNo) +
+           Field(shell, "Mobile no", QString::number(t.MobileNumber)) + Field(shell, "Preferred ocean", t.PreferredOcean, 3);
 }
 
 QString SignalStrength(SimShell& shell, const QString&) {
-    return Field("Signal strength", kStx + QString::number(shell.Transceiver.SignalStrength) + kEtx);
+    return Field(shell, "Signal strength", kStx + QString::number(shell.Transceiver.SignalStrength) + kEtx);
 }
 
 QString GpsTest(SimShell& shell, const QString&) {
     const SimTransceiver& t = shell.Transceiver;
-    return "GPS self test" + SimShell::LineEnd + "Test Summary: " + (t.GpsOk ? "OK" : "FAIL") + SimShell::LineEnd +
-           Field("Satellites in view", t.GpsOk ? "7" : "0") +
-           Field("Speed over ground", QString::number(t.Speed) + " mph") + "Done" + SimShell::LineEnd;
+    return "GPS self test" + shell.LineEnd + "Test Summary: " + (t.GpsOk ? "OK" : "FAIL") + shell.LineEnd +
+           Field(shell, "Satellites in view", t.GpsOk ? "7" : "0") +
+           Field(shell, "Speed over ground", QString::number(t.Speed) + " mph") + "Done" + shell.LineEnd;
 }
 
 QString UtcDateTime(SimShell& shell, const QString&) {
-    return shell.Transceiver.UtcNow().toString("yy-MM-dd hh:mm:ss") + " UTC" + SimShell::LineEnd;
+    return shell.Transceiver.UtcNow().toString("yy-MM-dd hh:mm:ss") + " UTC" + shell.LineEnd;
 }
 
 QString UtcText(SimShell& shell, const QString&) {
-    return shell.Transceiver.UtcNow().toString("yy-MM-dd  hh:mm:ss") + SimShell::LineEnd;
+    return shell.Transceiver.UtcNow().toString("yy-MM-dd  hh:mm:ss") + shell.LineEnd;
 }
 
 QString PositionReport(SimShell& shell, const QString&) {
     const SimTransceiver& t = shell.Transceiver;
     const QString fix = t.UtcNow().toString("hh:mm:ss") + " UTC";
-    return "Position : " + kStx + t.Position + kEtx + " at " + fix + SimShell::LineEnd +  //
-           "Course   : " + kStx + QString::number(t.Course).rightJustified(3, '0') + kEtx + SimShell::LineEnd +
-           "Speed    : " + kStx + QString::number(t.Speed).rightJustified(3, '0') + kEtx + SimShell::LineEnd +
-           "Status   : " + (t.PositionValid ? "Valid" : "Not Valid") + SimShell::LineEnd;
+    return "Position : " + kStx + t.Position + kEtx + " at " + fix + shell.LineEnd +  //
+           "Course   : " + kStx + QString::number(t.Course).rightJustified(3, '0') + kEtx + shell.LineEnd +
+           "Speed    : " + kStx + QString::number(t.Speed).rightJustified(3, '0') + kEtx + shell.LineEnd +
+           "Status   : " + (t.PositionValid ? "Valid" : "Not Valid") + shell.LineEnd;
 }
 
 QString LinkTest(SimShell& shell, const QString&) {
     const SimTransceiver& t = shell.Transceiver;
-    if (!t.LinkTestDone) return "No test results available" + SimShell::LineEnd;
-    return "Latest Link Test results" + SimShell::LineEnd + Field("Result", kStx + t.LinkTestResult + kEtx) +
-           Field("Test at UTC", kStx + t.UtcNow().toString("yy-MM-dd hh:mm") + kEtx);
+    if (!t.LinkTestDone) return "No test results available" + shell.LineEnd;
+    return "Latest Link Test results" + shell.LineEnd + Field(shell, "Result", kStx + t.LinkTestResult + kEtx) +
+           Field(shell, "Test at UTC", kStx + t.UtcNow().toString("yy-MM-dd hh:mm") + kEtx);
 }
 
 }  // namespace

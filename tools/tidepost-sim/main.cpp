@@ -6,6 +6,7 @@
 //   info <number> <text>    add an INFO entry to the status list ("\n" in the text starts a line)
 //   error <number> <text>   add an ERROR entry
 //   echo lf|crlf|crcrlf     the line end after the echo of a command
+//   lines lf|crlf|crcrlf    the line end of the lines of a reply
 //   mute / unmute           stop / resume answering (the commands are still read)
 //   cut <n>                 the next reply stops after n characters
 //   set <name> <value>      what the transceiver reports (model, mobile-type, solas, version, ...)
@@ -60,6 +61,9 @@ void Control(SimShell& shell, SimTcuServer* tcu, const QString& line) {
     } else if (word == "echo") {
         if (const auto end = ParseEchoEnd(rest)) shell.EchoTerminator = EchoEndText(*end);
         else Print("? echo lf|crlf|crcrlf");
+    } else if (word == "lines") {
+        if (const auto end = ParseEchoEnd(rest)) shell.LineEnd = EchoEndText(*end);
+        else Print("? lines lf|crlf|crcrlf");
     } else if (word == "mute") {
         shell.Mute = true;
     } else if (word == "unmute") {
@@ -79,7 +83,7 @@ void Control(SimShell& shell, SimTcuServer* tcu, const QString& line) {
     } else if (word == "quit") {
         QCoreApplication::quit();
     } else if (!word.isEmpty()) {
-        Print("? info|error|echo|mute|unmute|cut|set|quit");
+        Print("? info|error|echo|lines|mute|unmute|cut|set|quit");
     }
 }
 
@@ -94,6 +98,8 @@ int main(int argc, char* argv[]) {
     parser.addHelpOption();
     const QCommandLineOption tcp("tcp", "Serve on TCP port <port> of 127.0.0.1 (0: any free port).", "port");
     const QCommandLineOption echo("echo", "Line end after the echo: lf, crlf (default) or crcrlf.", "end", "crlf");
+    const QCommandLineOption lines("lines", "Line end of the lines of a reply: lf, crlf (default) or crcrlf.", "end",
+                                   "crlf");
     const QCommandLineOption prompt("prompt", "The shell prompt.", "prompt", "can0:/$ ");
     const QCommandLineOption info("info", "An INFO entry for the status list, <number>:<text>.", "entry");
     const QCommandLineOption error("error", "An ERROR entry for the status list, <number>:<text>.", "entry");
@@ -105,7 +111,7 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption tcuOption("tcu", "Serve behind a terminal control unit on TCP port <port> of 127.0.0.1.", "port");
     const QCommandLineOption slp("slp", "Answer service discovery for the unit on UDP port <port> of 127.0.0.1.", "port");
     const QCommandLineOption tcuVersion("tcu-version", "The unit's software version.", "version", "1.23");
-    parser.addOptions({tcp, echo, prompt, info, error, chunk, delay, mute, set, tcuOption, slp, tcuVersion});
+    parser.addOptions({tcp, echo, lines, prompt, info, error, chunk, delay, mute, set, tcuOption, slp, tcuVersion});
     parser.process(app);
 
     SimShell shell;
@@ -115,6 +121,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     shell.EchoTerminator = EchoEndText(*end);
+    const auto lineEnd = ParseEchoEnd(parser.value(lines));
+    if (!lineEnd) {
+        std::fputs("--lines must be lf, crlf or crcrlf\n", stderr);
+        return 2;
+    }
+    shell.LineEnd = EchoEndText(*lineEnd);
     shell.Prompt = parser.value(prompt);
     shell.Mute = parser.isSet(mute);
     for (const QString& e : parser.values(info))
