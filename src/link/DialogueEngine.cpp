@@ -147,7 +147,12 @@ void ReceivingStep(Link& link) {
     }
 
     QString chunk;
-    if (ISerialControl* serial = OpenSerial(link)) chunk = link.F.Os.Codec.Decode(serial->Input());
+    if (ISerialControl* serial = OpenSerial(link)) {
+        chunk = link.F.Os.Codec.Decode(serial->Input());
+        // A read that fails closes the port; like a failed write it is checked, logged and
+        // forgotten, and the reply ends by the time-out unless its prompt has come.
+        if (!serial->PortOpen()) LinkFailure(link, serial->LastErrorNumber(), serial->LastErrorDescription());
+    }
     // With both links up the socket carries the same conversation; its text is the one kept.
     if (ISocketControl* socket = ConnectedSocket(link)) chunk = link.F.Os.Codec.Decode(socket->GetData());
 

@@ -296,4 +296,24 @@ TEST_F(SerialEngineTest, AFailedWriteIsCheckedAndLoggedAsALine) {
     EXPECT_TRUE(f.gSession.MesConnected());
 }
 
+TEST_F(SerialEngineTest, AFailedReadIsCheckedAndLoggedAsALineAndTheReplyEndsByTheTimeOut) {
+    QueueCommand(link, "ver", true, false);
+    Timer1_Timer(link);
+    platform.Serial.PushIncoming("ver\r\nSW ");
+    Timer1_Timer(link);
+    platform.Serial.FailReads = true;  // the device goes away mid-reply
+    Timer1_Timer(link);
+    const QString log = QString::fromLatin1(DataFile("ErrorLog.txt"));
+    EXPECT_TRUE(log.endsWith(" Error 8020: Read failed\r\n")) << log.toStdString();
+    EXPECT_EQ(log.count("Error 8020"), 1) << "the closed port is not read again";
+    EXPECT_TRUE(f.gSession.MesConnected()) << "the check ran";
+
+    platform.Clock.AdvanceMs(qint64(link.CommandTimeOut) * 1000 + 1);
+    Timer1_Timer(link);
+    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_EQ(link.ReplyBuffer, "ver\r\nSW ");
+    EXPECT_FALSE(f.gSession.MesConnected());
+    EXPECT_EQ(QString::fromLatin1(DataFile("ErrorLog.txt")).count("Error 8020"), 1);
+}
+
 }  // namespace

@@ -43,6 +43,9 @@ QByteArray FakeSerialControl::Input() {
     if (!m_open) return {};
     if (FailReads) {
         Fail(ErrReadFailed, "Read failed");
+        m_open = false;
+        m_cd = false;
+        ++CloseCount;
         return {};
     }
     return TakeIncoming();

@@ -36,7 +36,9 @@ public:
 
     QMap<int, int> OpenResults;
     bool FailWrites = false;  // Output fails (nothing recorded)
-    bool FailReads = false;   // Input fails and returns nothing (the bytes stay waiting)
+    // Input fails as at a real port whose device has gone: nothing is returned and the port
+    // closes (the bytes stay waiting).
+    bool FailReads = false;
     int RThreshold = 0;
     int OpenCount = 0;   // successful opens
     int CloseCount = 0;  // closes of an open port
