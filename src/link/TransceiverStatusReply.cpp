@@ -219,7 +219,9 @@ void HandleTransceiverStatusReply(Link& link, const QString& reply) {
         link.TransceiverStatusRequested = false;
     }
     try {
-        if (!ReadStatusKeys(link, reply)) return;
+        // Values the shell marks with STX and ETX are read without the marks, which would
+        // otherwise take places of the fixed-width windows.
+        if (!ReadStatusKeys(link, RemoveStxEtx(reply))) return;
     } catch (const std::exception&) {
         // A version number the session cannot hold ends the reading like any unreadable value.
         return;

@@ -179,8 +179,8 @@ TEST_F(StatusReply_, KeysAreFoundAnywhereInAnyCase) {
     EXPECT_TRUE(f.gSession.Syncronization());
 }
 
-// However many blanks stand between the colon and the value, and whichever line end the shell
-// uses, the fixed-width values read the same.
+// However many blanks stand between the colon and the value, whichever line end the shell uses,
+// and with or without STX and ETX around the values, the fixed-width values read the same.
 TEST_F(StatusReply_, ValuesAfterAnyRunOfBlanksAndAnyLineEnd) {
     for (const QString& separator : QStringList{":", ": ", ":   ", ":\t", " :      "}) {
         for (const QString& lineEnd : QStringList{"\n", "\r\n", "\r\r\n"}) {
@@ -207,6 +207,21 @@ TEST_F(StatusReply_, ValuesAfterAnyRunOfBlanksAndAnyLineEnd) {
             EXPECT_EQ(menus.CheckedItems(), QList<LinkMenu>{LinkMenu::PreferredEastMenu}) << name.toStdString();
         }
     }
+    // Values the shell marks with STX and ETX read like plain ones.
+    QString marked = "st -w\r\n";
+    for (const auto& [key, value] : FullStatus("sending distress test"))
+        marked += key + " : " + QChar(2) + value + QChar(3) + "\r\n";
+    f.gSession.SetSyncronization(false);
+    HandleTransceiverStatusReply(link, marked);
+    EXPECT_EQ(f.gSession.SwVerStr(), "5.12");
+    EXPECT_TRUE(f.gSession.Syncronization());
+    EXPECT_EQ(f.gSession.TDMOrigin(), 144);
+    EXPECT_EQ(window.MobileStatus, 6);
+    EXPECT_EQ(f.gSession.CurrentChannel(), "NCS");
+    EXPECT_EQ(link.TransceiverSerialNumber, "SN 4711-B");
+    EXPECT_EQ(f.gSession.MobileNumber(), 423456789);
+    EXPECT_EQ(menus.CheckedItems(), QList<LinkMenu>{LinkMenu::PreferredEastMenu});
+
     // "Logged in" read after a long run of blanks: yes shows the ocean.
     HandleTransceiverStatusReply(link, "st -w\r\nTDM origin:      344\r\nLogged in :     yes\r\n");
     EXPECT_EQ(window.MobileStatus, 23);
