@@ -154,9 +154,11 @@ void HandleGpsStatusReply(Link& link, const QString& reply) {
     auto& form = link.StatusForms.GPSStatusForm;
     if (form.SetStatusOutput) form.SetStatusOutput(LfToCrLf(RemoveStxEtx(text)));
 
+    // A result marked with STX and ETX is read without the marks.
     const QString key = QStringLiteral("Test Summary: ");
-    const qsizetype k = text.indexOf(key, 0, Qt::CaseInsensitive);
-    link.F.gSession.SetGpsStatus(k >= 0 ? text.mid(k + key.size(), 2) : text.mid(13, 2));
+    const QString cleaned = RemoveStxEtx(text);
+    const qsizetype k = cleaned.indexOf(key, 0, Qt::CaseInsensitive);
+    link.F.gSession.SetGpsStatus(k >= 0 ? cleaned.mid(k + key.size(), 2) : text.mid(13, 2));
 
     if (form.SetCaption) {
         const QDateTime now = link.F.Os.Clock != nullptr ? link.F.Os.Clock->Now() : QDateTime::currentDateTime();

@@ -195,6 +195,14 @@ TEST_F(Replies, GpsReplyWithoutItsSummaryBlock) {
         EXPECT_EQ(views.GpsOutput, c.output) << c.name;
         EXPECT_EQ(f.gSession.GpsStatus(), c.ok) << c.name;
     }
+    // A result the shell marks with STX and ETX is read without the marks.
+    HandleGpsStatusReply(link, "ru -g\r\nTest Summary: " + kStx + "OK" + kEtx + "\r\nSpeed : " + kStx + "3" + kEtx +
+                                   " mph\r\n");
+    EXPECT_TRUE(f.gSession.GpsStatus());
+    EXPECT_EQ(views.GpsOutput, "Test Summary: OK\r\nSpeed : 3 mph");
+    HandleGpsStatusReply(link, "ru -g\nTest Summary: " + kStx + "FAIL" + kEtx + "\n");
+    EXPECT_FALSE(f.gSession.GpsStatus());
+
     // Without "Test Summary: " the status is read at characters 14 and 15 of the reply.
     HandleGpsStatusReply(link, "ru -g\r\nStatus OK\r\n");
     EXPECT_FALSE(f.gSession.GpsStatus());
