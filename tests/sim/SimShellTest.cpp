@@ -129,6 +129,18 @@ TEST_F(ShellFixture, ExtraRowsComeBeforeTheCommonTable) {
     EXPECT_EQ(Say("st -l\r\n"), "st -l\r\nx\r\ncan0:/$ ");
 }
 
+TEST_F(ShellFixture, UserReportComesWithTheNextStatusList) {
+    struct Case {
+        QByteArray input;
+        QByteArray answer;
+    } cases[] = {
+        {"db usrrep 80 1\r\nst -l\r\n",
+         "db usrrep 80 1\r\ncan0:/$ st -l\r\nINFO 80: Simulated user report 80\r\ncan0:/$ "},
+        {"db usrrep x 1\r\nst -l\r\n", "db usrrep x 1\r\nusage: db usrrep <number> 1\r\ncan0:/$ st -l\r\ncan0:/$ "},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Say(c.input), c.answer) << c.input.toStdString();
+}
+
 TEST_F(ShellFixture, CommandsMatchExactly) {
     // A longer line is another command, not the status list.
     shell.AddInfo("30", "Logged in");

@@ -15,12 +15,24 @@ QString StatusList(SimShell& shell, const QString&) {
     return body;
 }
 
+// The debug command "db usrrep <number> 1": the transceiver reports that number as an INFO entry
+// of its next status list, as if the event had happened.
+QString UserReport(SimShell& shell, const QString& line) {
+    const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+    bool ok = false;
+    const int number = words.size() >= 3 ? words.at(2).toInt(&ok) : 0;
+    if (!ok || number <= 0) return "usage: db usrrep <number> 1" + shell.LineEnd;
+    shell.AddInfo(QString::number(number), "Simulated user report " + QString::number(number));
+    return {};
+}
+
 }  // namespace
 
 const QList<SimCommand>& SimCommandTable() {
     static const QList<SimCommand> table = [] {
         QList<SimCommand> t = {
             {"st -l", false, StatusList},
+            {"db usrrep ", true, UserReport},
         };
         t += SimStatusCommands();
         return t;
