@@ -79,7 +79,8 @@ void MainForm::RunStartUp(const QStringList& arguments) {
     InitProductModelNames(f);
     InitMobileStatusTexts(f);
 
-    m_mnuLogPCComm->setChecked(StartCommLog(f, arguments));
+    // The first argument is the program itself, whose path may well hold "-log".
+    m_mnuLogPCComm->setChecked(StartCommLog(f, arguments.mid(1)));
 
     link.SetPcClockRequested = false;
     if (GetIniValue(f, "[SETPCTIME]") == QLatin1String("Yes")) {

@@ -109,6 +109,9 @@ TEST_F(StartUp, CommunicationLogStartsCheckedBySettingOrSwitchAndBeginsEmpty) {
         {"No", {"tidepost", "x-logx"}, true},
         {"", {"tidepost", "-LOG"}, false},
         {"yes", {"tidepost"}, false},
+        // The program's own path is not part of the command line.
+        {"", {"/opt/build-logs/tidepost"}, false},
+        {"", {"/opt/build-logs/tidepost", "-log"}, true},
     };
     for (const Case& c : cases) {
         platform.WriteDataFile("CommLog.txt", "old run");
