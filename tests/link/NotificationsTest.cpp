@@ -548,7 +548,8 @@ TEST_F(Notifications, SimulatorStatusList) {
             sim::SimShell shell;
             shell.EchoTerminator = echoEnd;
             shell.LineEnd = lineEnd;
-            shell.AddInfo("  80", "Transmission failed.\r\nLES 21 Destination " + kStx + "29       File OUT.021" + kEtx);
+            shell.AddInfo("  80",
+                          "Transmission failed.\r\nLES 21 Destination " + kStx + "29       File OUT.021" + kEtx);
             shell.AddInfo("080", "Again");
             shell.AddError("253", "REPORT.017 written");
             shell.AddInfo(" 811", "Message queued");

@@ -105,11 +105,15 @@ TEST_F(Replies, SystemTimeCenturyAndClock) {
         {"70 is 1970", "\r\n", "70-01-01 00:01:00", QDateTime(QDate(1970, 1, 1), QTime(0, 1), Qt::UTC)},
         {"no time keeps midnight", "\r\n", "25-03-14 UTC", QDateTime(QDate(2025, 3, 14), QTime(0, 0), Qt::UTC)},
         {"a bad time keeps midnight", "\r\n", "25-03-14 10:77:00", QDateTime(QDate(2025, 3, 14), QTime(0, 0), Qt::UTC)},
-        {"an hour padded with a blank", "\r\n", "25-03-14  9:05:00", QDateTime(QDate(2025, 3, 14), QTime(9, 5), Qt::UTC)},
-        {"an hour padded with a blank, LF", "\n", "25-03-14  9:05:00", QDateTime(QDate(2025, 3, 14), QTime(9, 5), Qt::UTC)},
+        {"an hour padded with a blank", "\r\n", "25-03-14  9:05:00",
+         QDateTime(QDate(2025, 3, 14), QTime(9, 5), Qt::UTC)},
+        {"an hour padded with a blank, LF", "\n", "25-03-14  9:05:00",
+         QDateTime(QDate(2025, 3, 14), QTime(9, 5), Qt::UTC)},
         {"a four-digit year", "\r\n", "2025-03-14 10:22:33", QDateTime(QDate(2025, 3, 14), QTime(10, 22), Qt::UTC)},
-        {"after a label", "\r\n", "UTC time: 25-03-14 10:22:33", QDateTime(QDate(2025, 3, 14), QTime(10, 22), Qt::UTC)},
-        {"hours out of range keep midnight", "\r\n", "25-03-14 24:00:00", QDateTime(QDate(2025, 3, 14), QTime(0, 0), Qt::UTC)},
+        {"after a label", "\r\n", "UTC time: 25-03-14 10:22:33",
+         QDateTime(QDate(2025, 3, 14), QTime(10, 22), Qt::UTC)},
+        {"hours out of range keep midnight", "\r\n", "25-03-14 24:00:00",
+         QDateTime(QDate(2025, 3, 14), QTime(0, 0), Qt::UTC)},
     };
     for (const Case& c : cases) {
         link.EchoTerminator = c.echoEnd;

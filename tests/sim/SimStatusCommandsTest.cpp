@@ -93,7 +93,8 @@ TEST_F(StatusShell, EveryBodyLineEndsWithTheChosenLineEnd) {
             shell.Notifications.clear();
         }
         shell.AddInfo("  80", "Transmission failed.\r\nLES 21 Destination");
-        EXPECT_EQ(Body("st -l"), "INFO   80: Transmission failed." + shell.LineEnd + "LES 21 Destination" + shell.LineEnd);
+        EXPECT_EQ(Body("st -l"),
+                  "INFO   80: Transmission failed." + shell.LineEnd + "LES 21 Destination" + shell.LineEnd);
     }
 }
 

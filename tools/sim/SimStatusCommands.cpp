@@ -37,7 +37,8 @@ QString WorkingStatus(SimShell& shell, const QString&) {
            Field(shell, "TDM origin", QString::number(t.TdmOrigin).rightJustified(3, '0'), 4) +
            Field(shell, "Logged in", YesNo(t.LoggedIn), 4) + Field(shell, "Current protocol", t.Protocol, 25) +
            Field(shell, "Current channel", t.Channel, 4) + Field(shell, "Serial no", t.SerialNo) +
-           Field(shell, "Mobile no", QString::number(t.MobileNumber)) + Field(shell, "Preferred ocean", t.PreferredOcean, 3);
+           Field(shell, "Mobile no", QString::number(t.MobileNumber)) +
+           Field(shell, "Preferred ocean", t.PreferredOcean, 3);
 }
 
 QString SignalStrength(SimShell& shell, const QString&) {
