@@ -123,8 +123,8 @@ TEST_F(SimulatorStatusReplies, EveryLineEndOfTheShell) {
             menus.Checked.clear();
             window.MobileStatus = 0;
 
-            for (const QString& command : {"st -l", "st -v", "st -i", "st -w", "ver", "ti -u", "ti u", "se -p", "ru -g",
-                                           "st -m", "st -s"})
+            for (const QString& command : QStringList{"st -l", "st -v", "st -i", "st -w", "ver", "ti -u", "ti u",
+                                                      "se -p", "ru -g", "st -m", "st -s"})
                 Dispatch(command);
             EXPECT_EQ(link.EchoTerminator, echoEnd) << name;
             EXPECT_EQ(s.ProductModel(), 18) << name;
