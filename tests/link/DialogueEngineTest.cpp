@@ -205,6 +205,54 @@ INSTANTIATE_TEST_SUITE_P(
         EndCase{"SingleCharacterIsNeverTested", "\r\n", ">", false, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// However the link cuts a reply, with a quiet tick after every piece, the reply ends at its
+// prompt and nowhere before, and reaches its row whole and once.
+TEST_F(Engine, ReplyCutAtAnyByteEndsOnlyAtItsPrompt) {
+    QStringList handled;
+    link.Dispatch.HandleStatusInfoReply = [&](const QString& r) { handled.append(r); };
+    for (const QString lineEnd : {"\r\n", "\n", "\r\r\n"}) {
+        link.EchoTerminator = lineEnd;
+        link.EchoTerminatorLength = static_cast<qint16>(lineEnd.size());
+        const QString reply = "st -i" + lineEnd + "Mobile number: 123456789" + lineEnd + "Ocean: AOR-E" + lineEnd +
+                              "can0:/$ ";
+        for (int cut = 1; cut < reply.size(); ++cut) {
+            handled.clear();
+            link.ReplyBuffer.clear();
+            link.DialogueState = 1;
+            StampActivity(link);
+            Arrive(reply.left(cut).toLatin1());
+            TimerTick(2);
+            ASSERT_EQ(link.DialogueState, 1) << "cut at " << cut;
+            Arrive(reply.mid(cut).toLatin1());
+            TimerTick(3);  // read, quiet: complete, dispatch
+            ASSERT_EQ(handled, QStringList{reply}) << "cut at " << cut;
+            ASSERT_EQ(link.DialogueState, 0);
+        }
+    }
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
+}
+
+TEST_F(Engine, HugeReplyInManyPiecesIsCollectedWholeAndEndsOnce) {
+    QStringList handled;
+    link.Dispatch.HandleInboxListing = [&](const QString& r) { handled.append(r); };
+    link.EchoTerminator = "\r\n";
+    link.EchoTerminatorLength = 2;
+    QString reply = "ls IN.*\r\n";
+    for (int i = 0; i < 20000; ++i) reply += QString("IN.%1  1234  01-02-2024 10:11\r\n").arg(i, 5, 10, QChar('0'));
+    reply += "can0:/$ ";
+    link.CommandQueue = "ls IN.*\r\n";
+    Tick();
+    for (qsizetype at = 0; at < reply.size(); at += 4093) {
+        Arrive(reply.mid(at, 4093).toLatin1());
+        TimerTick();
+        ASSERT_EQ(link.DialogueState, 1);
+    }
+    TimerTick(2);
+    ASSERT_EQ(handled.size(), 1);
+    EXPECT_EQ(handled[0], reply);
+    EXPECT_TRUE(f.gSession.MesConnected());
+}
+
 TEST_F(Engine, UnsupportedTransceiverBoxIsShownOncePerRun) {
     link.DialogueState = 1;
     StampActivity(link);
