@@ -67,6 +67,35 @@ TEST_F(LesListsTest, BuiltInListsAreWrittenAndReadByteForByte) {
     EXPECT_TRUE(os.Boxes.Shown.isEmpty());
 }
 
+// Every station of every ocean, as the files of a new data folder hold them: a misspelt or
+// misplaced station in the middle of a list would otherwise go unnoticed.
+TEST_F(LesListsTest, BuiltInFilesHoldEveryStationExactly) {
+    const struct {
+        int ocean;
+        const char* fileName;
+        QByteArray bytes;
+    } cases[] = {
+        {0, "les_aorw.dat",
+         "001|Southbury\r\n002|Burum\r\n003|Yamaguchi\r\n004|Eik\r\n012|Burum\r\n021|Aussaguel\r\n"},
+        {1, "les_aore.dat",
+         "101|Southbury\r\n102|Burum\r\n103|Yamaguchi\r\n104|Eik\r\n105|Fucino\r\n112|Burum\r\n117|Nudol\r\n"
+         "120|Thermopylae\r\n121|Aussaguel\r\n"},
+        {2, "les_por.dat",
+         "201|Southbury\r\n202|Burum\r\n203|Yamaguchi\r\n204|Eik\r\n210|Sentosa\r\n211|Beijing\r\n212|Burum\r\n"
+         "217|Nudol\r\n221|Aussaguel\r\n"},
+        {3, "les_ior.dat",
+         "301|Southbury\r\n302|Burum\r\n303|Yamaguchi\r\n304|Eik\r\n305|Thermopylae\r\n306|Arvi\r\n"
+         "311|Beijing\r\n312|Burum\r\n317|Nudol\r\n321|Aussaguel\r\n328|Sentosa\r\n330|Haiphong\r\n"
+         "335|Fucino\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fileName);
+        EXPECT_EQ(LesFileName(c.ocean), c.fileName);
+        ASSERT_TRUE(WriteLesFile(f, os.DataFolder() + "/" + c.fileName, GetDefaultLesList(c.ocean)));
+        EXPECT_EQ(os.ReadDataFile(c.fileName), c.bytes);
+    }
+}
+
 TEST_F(LesListsTest, WriterKeepsTheGivenOrderAndReplacesTheFile) {
     const QString path = os.DataFolder() + "/les_por.dat";
     os.WriteDataFile("les_por.dat", "old content that is longer than the new one\r\n");
