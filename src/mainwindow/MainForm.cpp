@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 
 #include "foundation/Foundation.h"
+#include "foundation/MessageBoxQueue.h"
+#include "foundation/cErrorQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/DownloadWatchdogs.h"
 #include "link/Link.h"
@@ -21,6 +23,7 @@
 #include "link/PeriodicPolls.h"
 #include "mainwindow/PleaseWait.h"
 #include "mainwindow/WaitForm.h"
+#include "platform/IMessageBoxes.h"
 
 namespace tidepost {
 
@@ -88,6 +91,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, QWidget* parent)
     m_egcTimer = MakeTimer("EGCTimer", 60000);
     m_messageTimer = MakeTimer("MessageTimer", 60000);
     m_winsockTimer = MakeTimer("Winsock_timer", 500);
+    m_mboxTimer = MakeTimer("MBoxTimer", 300);
     connect(m_timer1, &QTimer::timeout, this, &MainForm::Timer1_Timer);
     connect(m_timer2, &QTimer::timeout, this, &MainForm::Timer2_Timer);
     connect(m_timer60S, &QTimer::timeout, this, &MainForm::Timer_60S_Timer);
@@ -96,6 +100,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, QWidget* parent)
     connect(m_closeDownTimer, &QTimer::timeout, this, &MainForm::CloseDownTimer_Timer);
     connect(m_egcTimer, &QTimer::timeout, this, &MainForm::EGCTimer_Timer);
     connect(m_messageTimer, &QTimer::timeout, this, &MainForm::MessageTimer_Timer);
+    connect(m_mboxTimer, &QTimer::timeout, this, &MainForm::MBoxTimer_Timer);
 
     BuildMenus();
     BuildControls();
@@ -196,7 +201,7 @@ void MainForm::BuildControls() {
 }
 
 void MainForm::EnableTimers(bool enable) {
-    for (QTimer* timer : {m_messageTimer, m_timer2, m_timer1, m_timer60S}) Enable(timer, enable);
+    for (QTimer* timer : {m_messageTimer, m_mboxTimer, m_timer2, m_timer1, m_timer60S}) Enable(timer, enable);
 }
 
 void MainForm::MainFormSetUp() {
@@ -211,6 +216,22 @@ void MainForm::Winsock_timer_Timer() { tidepost::Winsock_timer_Timer(m_link); }
 void MainForm::CloseDownTimer_Timer() { tidepost::CloseDownTimer_Timer(m_link); }
 void MainForm::EGCTimer_Timer() { tidepost::EGCTimer_Timer(m_link); }
 void MainForm::MessageTimer_Timer() { tidepost::MessageTimer_Timer(m_link); }
+
+void MainForm::MBoxTimer_Timer() {
+    // Off while a box is open, so the next text waits until this one has been closed.
+    const bool wasActive = m_mboxTimer->isActive();
+    m_mboxTimer->stop();
+    cErrorQueue& queue = ErrorQueue(m_foundation);
+    if (queue.Count() >= 1) {
+        const QString text = queue.Dequeue().toString();
+        MessageBoxRequest box;
+        box.text = text;
+        box.title = QStringLiteral("Tidepost Info");
+        box.buttons = MsgButtons::Ok;
+        if (m_foundation.Os.Boxes) m_foundation.Os.Boxes->Show(box, this);
+    }
+    if (wasActive) m_mboxTimer->start();
+}
 
 WaitForm& MainForm::GetWaitForm() {
     if (!m_waitForm) m_waitForm = std::make_unique<WaitForm>(this);

@@ -61,6 +61,8 @@ public:
     void CloseDownTimer_Timer();
     void EGCTimer_Timer();
     void MessageTimer_Timer();
+    // Shows the oldest queued message text, one per tick, so that no parser waits for the user.
+    void MBoxTimer_Timer();
 
     // The distress buttons test window was asked for; its timer opens it.
     bool bShowDistressButtonsTestWindow = false;
@@ -152,6 +154,7 @@ private:
     QTimer* m_egcTimer;
     QTimer* m_messageTimer;
     QTimer* m_winsockTimer;
+    QTimer* m_mboxTimer;
 
     QLabel* m_label1 = nullptr;
     QLabel* m_label4 = nullptr;

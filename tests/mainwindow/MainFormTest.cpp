@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "foundation/Foundation.h"
+#include "foundation/MessageBoxQueue.h"
 #include "link/CommandQueue.h"
 #include "link/Link.h"
 #include "mainwindow/MainForm.h"
@@ -67,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(Timers, MainFormTimers,
                          ::testing::Values(TimerCase{"Timer1", 60}, TimerCase{"Timer2", 10000},
                                            TimerCase{"Timer_60S", 60000}, TimerCase{"EventTimer", 100},
                                            TimerCase{"CloseDownTimer", 65}, TimerCase{"EGCTimer", 60000},
-                                           TimerCase{"MessageTimer", 60000}, TimerCase{"Winsock_timer", 500}),
+                                           TimerCase{"MessageTimer", 60000}, TimerCase{"Winsock_timer", 500},
+                                           TimerCase{"MBoxTimer", 300}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainFormFixture, ControlsAreFoundByName) {
@@ -85,6 +87,7 @@ TEST_F(MainFormFixture, EnableTimersSwitchesTheDialogueTimers) {
     EXPECT_TRUE(Find<QTimer>("Timer1")->isActive());
     EXPECT_TRUE(Find<QTimer>("Timer2")->isActive());
     EXPECT_TRUE(Find<QTimer>("MessageTimer")->isActive());
+    EXPECT_TRUE(Find<QTimer>("MBoxTimer")->isActive());
     EXPECT_FALSE(Find<QTimer>("CloseDownTimer")->isActive());
     form.EnableTimers(false);
     EXPECT_FALSE(Find<QTimer>("Timer1")->isActive());
@@ -227,3 +230,23 @@ TEST_F(MainFormFixture, ExitCommandClosesTheWindow) {
 }
 
 }  // namespace
+
+TEST_F(MainFormFixture, QueuedTextsAreShownOnePerTickOldestFirstUnderTheFixedTitle) {
+    QueueMessageBox(f, "first", "Error 53", 16);
+    QueueMessageBox(f, "second");
+    form.EnableTimers(true);
+    form.MBoxTimer_Timer();
+    ASSERT_EQ(platform.Boxes.Shown.size(), 1);
+    EXPECT_EQ(platform.Boxes.Shown[0].text, "first");
+    EXPECT_EQ(platform.Boxes.Shown[0].title, "Tidepost Info");
+    EXPECT_EQ(platform.Boxes.Shown[0].buttons, MsgButtons::Ok);
+    EXPECT_TRUE(Find<QTimer>("MBoxTimer")->isActive());
+    form.MBoxTimer_Timer();
+    form.MBoxTimer_Timer();  // nothing left: no box
+    ASSERT_EQ(platform.Boxes.Shown.size(), 2);
+    EXPECT_EQ(platform.Boxes.Shown[1].text, "second");
+    // Taken out, the same text may be queued and shown again.
+    QueueMessageBox(f, "first");
+    form.MBoxTimer_Timer();
+    EXPECT_EQ(platform.Boxes.Shown.size(), 3);
+}
