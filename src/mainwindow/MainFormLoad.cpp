@@ -18,13 +18,12 @@
 #include "link/PeriodicPolls.h"
 #include "link/SerialLink.h"
 #include "mainwindow/MainForm.h"
+#include "platform/FileError.h"
 #include "platform/ISerialControl.h"
 
 namespace tidepost {
 
 namespace {
-
-constexpr int kErrPathNotFound = 76;
 
 // A failure that ends the start-up is queued with the file's part of the text, and for a
 // missing path with the advice where to set it.
