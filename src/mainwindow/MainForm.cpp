@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "foundation/Captions.h"
 #include "foundation/Foundation.h"
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/cErrorQueue.h"
@@ -153,9 +154,13 @@ void MainForm::BuildControls() {
     m_pcConnBar = MakeBar(bars, "PCConnBar", 100);
     m_tcuConnBar->setValue(100);
     m_pcConnBar->setValue(100);
-    grid->addWidget(new QLabel("Antenna signal", bars), 0, 0);
+    QLabel* antennaLabel = MakeLabel(bars, "Label15", "Antenna signal");
+    SetCaption(m_foundation.Strings, antennaLabel, 1918);
+    QLabel* connectionLabel = MakeLabel(bars, "Label9", "PC connection");
+    SetCaption(m_foundation.Strings, connectionLabel, 1920);
+    grid->addWidget(antennaLabel, 0, 0);
     grid->addWidget(m_antenneBar, 0, 1, 1, 2);
-    grid->addWidget(new QLabel("PC connection", bars), 1, 0);
+    grid->addWidget(connectionLabel, 1, 0);
     grid->addWidget(m_tcuConnBar, 1, 1);
     grid->addWidget(m_pcConnBar, 1, 2);
     strip->addWidget(bars);

@@ -250,3 +250,14 @@ TEST_F(MainFormFixture, QueuedTextsAreShownOnePerTickOldestFirstUnderTheFixedTit
     form.MBoxTimer_Timer();
     EXPECT_EQ(platform.Boxes.Shown.size(), 3);
 }
+
+TEST(MainFormLanguage, BarLabelsTakeTheirTextsFromTheStringTable) {
+    test::TestPlatform platform;
+    Foundation f{platform.Os};
+    Link link{f};
+    f.Strings.SetMlLanguage(1049);
+    MainForm form{f, link};
+    EXPECT_EQ(form.findChild<QLabel*>("Label15")->text(), f.Strings.GetString(1918, 1049));
+    EXPECT_EQ(form.findChild<QLabel*>("Label9")->text(), f.Strings.GetString(1920, 1049));
+    EXPECT_NE(form.findChild<QLabel*>("Label15")->text(), "Antenna signal");
+}
