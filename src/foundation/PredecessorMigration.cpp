@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "foundation/AppSettings.h"
+#include "foundation/DataFileText.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "foundation/cErrorLog.h"
@@ -30,24 +31,6 @@ QString ProductIniPath(const Foundation& f) { return FindFileNoCase(f.Os.Product
 bool IsFile(const QString& path) { return QFileInfo(path).isFile(); }
 
 void Log(Foundation& f, const QString& text) { ErrorLog(f).AddLine("(MigratePredecessorData) " + text); }
-
-// Line ends CR LF, a lone CR or a lone LF; a line end at the very end starts no further line.
-QStringList SplitLines(const QString& text) {
-    QStringList lines;
-    QString line;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.append(line);
-            line.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.isEmpty()) lines.append(line);
-    return lines;
-}
 
 // A folder without data: nothing in it but empty files (the empty index files the start-up data
 // check creates). Removing it loses nothing.
@@ -106,13 +89,10 @@ void ReloadWhenSameFile(Foundation& f, const QString& converted) {
 
 bool MigrateIniFile(Foundation& f) {
     if (f.Os.PredecessorRoot.isEmpty() || f.Os.ProductRoot.isEmpty()) return false;
-    QFile in(PredecessorIniPath(f));
-    if (!in.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) return false;
-    in.close();
+    QByteArray bytes;
+    if (ReadFileBytes(PredecessorIniPath(f), bytes)) return false;
 
-    const QStringList lines = SplitLines(f.Os.Codec.Decode(bytes));
+    const QStringList lines = SplitFileLines(f.Os.Codec.Decode(bytes));
     QString out;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
