@@ -1,6 +1,5 @@
 #include "foundation/cMsgLog.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "foundation/Foundation.h"
@@ -23,11 +22,8 @@ bool cMsgLog::DeleteFromMsgLog(const QString& strFileRef, const QString& strDir,
     const QString index = FindFileNoCase(strDir, strLog + ".idx");
     if (!QFileInfo::exists(index) && AppendToFile(index, {})) return false;
 
-    QFile file(index);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) return false;
-    file.close();
+    QByteArray content;
+    if (ReadFileBytes(index, content)) return false;
 
     const bool sentItems = strLog.compare("out", Qt::CaseInsensitive) == 0;
     qsizetype start = 0;
