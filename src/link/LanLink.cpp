@@ -2,6 +2,7 @@
 
 #include "foundation/AppSettings.h"
 #include "foundation/IniFile.h"
+#include "foundation/MlText.h"
 #include "foundation/cErrorLog.h"
 #include "link/CommandQueue.h"
 #include "link/ILinkWindow.h"
@@ -41,18 +42,14 @@ void SetStatusCaption(Link& link, const QString& caption) {
     if (link.LanWindow) link.LanWindow->SetMobileStatusFieldCaption(caption);
 }
 
-QString ConnectedToTcuText(Link& link) {
-    const QString text = link.F.Strings.GetMlString(3036, "Connected to TCU");
-    return text.isEmpty() ? QStringLiteral("Connected to TCU") : text;
-}
-
 // Green while the TCU is reachable. The status field is the link's to write only while the
 // transceiver does not answer; once it answers, the field shows the transceiver's own status.
 void ShowTcuIndicator(Link& link, bool tcuReachable) {
     const bool mesConnected = link.F.gSession.MesConnected();
     SetBar(link, tcuReachable ? kGreen : kRed);
     if (mesConnected) return;
-    SetStatusCaption(link, tcuReachable ? ConnectedToTcuText(link) : link.F.MobileStatusTexts.value(0));
+    SetStatusCaption(link,
+                     tcuReachable ? MlText(link.F, 3036, "Connected to TCU") : link.F.MobileStatusTexts.value(0));
 }
 
 void RefreshTcuIndicator(Link& link, bool lanMode) {
