@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "foundation/RuntimeError.h"
+#include "foundation/UsefullRoutines.h"
 
 namespace tidepost {
 
@@ -28,9 +29,7 @@ bool FitsInt16(double value) { return value >= -32768.0 && value <= 32767.0; }
 
 // A position field: a whole number 0..255 written in digits only.
 std::optional<quint8> PositionByte(const QString& part) {
-    if (part.isEmpty()) return std::nullopt;
-    for (const QChar ch : part)
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) return std::nullopt;
+    if (!IsAllDigits(part)) return std::nullopt;
     bool ok = false;
     const uint value = part.toUInt(&ok);
     if (!ok || value > 255) return std::nullopt;

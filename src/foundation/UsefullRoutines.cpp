@@ -113,6 +113,13 @@ QString LfToCrLf(const QString& text) {
     return out;
 }
 
+bool IsAllDigits(const QString& text) {
+    if (text.isEmpty()) return false;
+    for (const QChar ch : text)
+        if (ch < u'0' || ch > u'9') return false;
+    return true;
+}
+
 QString FormatThreeDigits(QString& text) {
     QStringView trimmed(text);
     while (!trimmed.isEmpty() && trimmed.front() == u' ') trimmed = trimmed.mid(1);

@@ -41,6 +41,9 @@ QString NormalizeCrLf(const QString& text);
 // Every LF becomes CR LF, then every CR CR pair (left to right, not overlapping) becomes one CR.
 QString LfToCrLf(const QString& text);
 
+// True when text is not empty and holds only the ASCII digits 0-9 (no sign, blank or point).
+bool IsAllDigits(const QString& text);
+
 // Trims blanks; a number of 0 or more is padded with "0" to three characters (longer ones stay);
 // a negative number or anything else gives "Unk". Written back into text and returned.
 // A number is ASCII digits with at most one decimal point, optionally preceded by "-".

@@ -10,6 +10,7 @@
 #include "foundation/GeneralRoutines.h"
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/MlText.h"
+#include "foundation/UsefullRoutines.h"
 #include "link/CommandQueue.h"
 #include "link/IDistressModeWindow.h"
 #include "link/IMobileStatusField.h"
@@ -85,9 +86,7 @@ void CutNumberAndText(const QString& entry, QString& number, QString& text) {
 // A notification number: decimal digits, above 0. One too large for the 16-bit number is not a
 // valid number either, so it cannot end the walk and lose the entries behind it.
 std::optional<qint16> ValidNumber(const QString& text) {
-    if (text.isEmpty()) return std::nullopt;
-    for (const QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+    if (!IsAllDigits(text)) return std::nullopt;
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
     if (!ok || value <= 0 || value > 32767) return std::nullopt;

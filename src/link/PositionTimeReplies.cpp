@@ -25,17 +25,10 @@ void UnloadWaitForm(Link& link) {
     if (link.Window != nullptr) link.Window->UnloadWaitForm();
 }
 
-bool AllDigits(const QString& text) {
-    if (text.isEmpty()) return false;
-    for (const QChar ch : text)
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) return false;
-    return true;
-}
-
 // "yy-mm-dd" with the century of a two-digit year: `pivot` and above belong to the 1900s.
 QDate TwoDigitYearDate(const QString& dateText, int pivot) {
     const QString year = dateText.left(2);
-    if (!AllDigits(year)) return {};
+    if (!IsAllDigits(year)) return {};
     const QString century = year.toInt() >= pivot ? QStringLiteral("19") : QStringLiteral("20");
     return QDate::fromString(century + dateText, QStringLiteral("yyyy-MM-dd"));
 }
@@ -46,7 +39,7 @@ std::optional<QTime> ClockTime(const QString& text) {
     const QString hour = text.left(2).trimmed();
     const QString minute = text.mid(3, 2);
     const QString second = text.mid(6, 2);
-    if (!AllDigits(hour) || !AllDigits(minute) || !AllDigits(second)) return std::nullopt;
+    if (!IsAllDigits(hour) || !IsAllDigits(minute) || !IsAllDigits(second)) return std::nullopt;
     const QTime time(hour.toInt(), minute.toInt(), second.toInt());
     if (!time.isValid()) return std::nullopt;
     return time;
@@ -59,7 +52,7 @@ QString UtcText(const QString& fields) {
     const QString day = fields.mid(6, 2);
     const QString hour = fields.mid(10, 2);
     const QString minute = fields.mid(13, 2);
-    if (!AllDigits(year) || !AllDigits(month)) return {};
+    if (!IsAllDigits(year) || !IsAllDigits(month)) return {};
     const int monthNumber = month.toInt();
     if (monthNumber < 1 || monthNumber > 12) return {};
     const QString century = year.toInt() >= 80 ? QStringLiteral("19") : QStringLiteral("20");

@@ -130,9 +130,7 @@ LineValue KeyLine(const QString& reply, const QString& key, QString& value) {
 // A whole number of digits only (blanks around it allowed) that fits the session's field.
 bool ParseMobileNumber(const QString& text, qint32& number) {
     const QString t = text.trimmed();
-    if (t.isEmpty()) return false;
-    for (const QChar ch : t)
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) return false;
+    if (!IsAllDigits(t)) return false;
     bool ok = false;
     const int value = t.toInt(&ok);
     if (ok) number = value;

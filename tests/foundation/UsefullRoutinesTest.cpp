@@ -188,6 +188,22 @@ TEST(FilterKey, LetsThroughBackspaceAndAllowedCharacters) {
     }
 }
 
+TEST(IsAllDigits, OnlyAsciiDigitsAndNotEmpty) {
+    const struct {
+        const char* text;
+        bool expected;
+    } cases[] = {
+        {"0", true}, {"0123456789", true}, {"", false}, {" 1", false}, {"1 ", false},
+        {"-1", false}, {"+1", false}, {"1.5", false}, {"1a", false}, {"/", false}, {":", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(IsAllDigits(QString::fromLatin1(c.text)), c.expected);
+    }
+    // A digit of another script is no ASCII digit.
+    EXPECT_FALSE(IsAllDigits(QString(QChar(0x0663))));
+}
+
 TEST(AddBackslash, AppendsASeparatorOnlyWhenMissing) {
     EXPECT_EQ(AddBackslash("/data/Inbox"), "/data/Inbox/");
     EXPECT_EQ(AddBackslash("/data/Inbox/"), "/data/Inbox/");
