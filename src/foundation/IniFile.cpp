@@ -18,15 +18,6 @@ const QString kSignatureEnd = QStringLiteral("[End Of Signature]");
 const QString kEndOfFile = QStringLiteral("[End Of File]");
 constexpr int kErrInputPastEndOfFile = 62;
 
-// Only blanks are trimmed; tabs and other characters belong to the text.
-QString TrimBlanks(const QString& s) {
-    qsizetype from = 0;
-    qsizetype to = s.size();
-    while (from < to && s.at(from) == ' ') ++from;
-    while (to > from && s.at(to - 1) == ' ') --to;
-    return s.mid(from, to - from);
-}
-
 bool IsKeyLine(const QString& trimmed) {
     return trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']' && trimmed != kEndOfFile;
 }
@@ -53,7 +44,7 @@ QList<KeyValuePair> ParseIniFileText(const QString& text, bool* complete) {
     if (complete) *complete = true;
     qsizetype i = 0;
     while (i < lines.size()) {
-        const QString line = TrimBlanks(lines.at(i++));
+        const QString line = TrimBlanks(lines.at(i++)).toString();
         if (!IsKeyLine(line)) continue;
         entries.append({line, QString()});
         QString& value = entries.last().Value;
@@ -73,7 +64,7 @@ QList<KeyValuePair> ParseIniFileText(const QString& text, bool* complete) {
             }
             if (value.size() > 1) value.chop(kCrLf.size());
         } else if (i < lines.size()) {
-            value = TrimBlanks(lines.at(i++));
+            value = TrimBlanks(lines.at(i++)).toString();
         }
     }
     return entries;

@@ -51,20 +51,11 @@ const QString& FieldOf(const IspRecord& r, int number) { return *FieldOf(const_c
 
 bool IsMultiLineField(int number) { return number == kTextStartField || number == kDelimiterField; }
 
-// Blanks only, as the file format has always trimmed.
-QString TrimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == ' ') ++begin;
-    while (end > begin && text.at(end - 1) == ' ') --end;
-    return text.mid(begin, end - begin);
-}
-
 // The version of the file from its first line: its last three characters when they form a
 // number, else the current version.
 double VersionOfLine(const QString& firstLine) {
     static const QRegularExpression number(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)\s*$)"));
-    const QString tail = TrimBlanks(firstLine).right(3);
+    const QString tail = TrimBlanks(firstLine).right(3).toString();
     if (!number.match(tail).hasMatch()) return kIspFileVersion;
     return tail.trimmed().toDouble();
 }
@@ -184,7 +175,7 @@ FileError ReadIspFile(Foundation& f) {
     for (int i = 1; i < lines.size(); ++i) {
         const int index = i - 1;
         if (index > 0) f.gIspList.append(IspRecord{});
-        LineToIsp(f, TrimBlanks(lines.at(i)), index);
+        LineToIsp(f, TrimBlanks(lines.at(i)).toString(), index);
     }
     return {};
 }

@@ -113,6 +113,12 @@ QString LfToCrLf(const QString& text) {
     return out;
 }
 
+QStringView TrimBlanks(QStringView text) {
+    while (!text.isEmpty() && text.front() == u' ') text = text.mid(1);
+    while (!text.isEmpty() && text.back() == u' ') text.chop(1);
+    return text;
+}
+
 bool IsAllDigits(const QString& text) {
     if (text.isEmpty()) return false;
     for (const QChar ch : text)
@@ -121,9 +127,7 @@ bool IsAllDigits(const QString& text) {
 }
 
 QString FormatThreeDigits(QString& text) {
-    QStringView trimmed(text);
-    while (!trimmed.isEmpty() && trimmed.front() == u' ') trimmed = trimmed.mid(1);
-    while (!trimmed.isEmpty() && trimmed.back() == u' ') trimmed.chop(1);
+    const QStringView trimmed = TrimBlanks(text);
 
     QString result;
     if (trimmed.startsWith(u'-') || !IsUnsignedNumber(trimmed)) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 
 // The code-page, hex-complement and file routines of the same module live in their own files;
@@ -40,6 +41,9 @@ QString FlattenText(const QString& text);
 QString NormalizeCrLf(const QString& text);
 // Every LF becomes CR LF, then every CR CR pair (left to right, not overlapping) becomes one CR.
 QString LfToCrLf(const QString& text);
+
+// text without the blanks at either end; tabs and line breaks are text and stay.
+QStringView TrimBlanks(QStringView text);
 
 // True when text is not empty and holds only the ASCII digits 0-9 (no sign, blank or point).
 bool IsAllDigits(const QString& text);

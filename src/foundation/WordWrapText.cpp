@@ -1,19 +1,12 @@
 #include "foundation/WordWrapText.h"
 
+#include "foundation/UsefullRoutines.h"
+
 namespace tidepost {
 
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-// Only the blank counts here; tabs and line breaks are text.
-QStringView TrimBlanks(QStringView text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' ')) ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
-    return text.mid(first, last - first);
-}
 
 }  // namespace
 

@@ -188,6 +188,19 @@ TEST(FilterKey, LetsThroughBackspaceAndAllowedCharacters) {
     }
 }
 
+TEST(TrimBlanks, RemovesOnlyBlanksAtTheEnds) {
+    const struct {
+        const char* text;
+        const char* expected;
+    } cases[] = {
+        {"", ""}, {"   ", ""}, {"  a b  ", "a b"}, {"\ta\t", "\ta\t"}, {" \r\n ", "\r\n"}, {"x", "x"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(TrimBlanks(QString::fromLatin1(c.text)).toString(), QString::fromLatin1(c.expected));
+    }
+}
+
 TEST(IsAllDigits, OnlyAsciiDigitsAndNotEmpty) {
     const struct {
         const char* text;
