@@ -44,10 +44,6 @@ ISocketControl* ConnectedSocket(const Link& link) {
     return socket->SocketState() == ISocketControl::Connected ? socket : nullptr;
 }
 
-bool TerminalVisible(const Link& link) {
-    return link.TerminalModeForm != nullptr && link.TerminalModeForm->IsVisible();
-}
-
 void SetLabel1(Link& link, const QString& caption) {
     if (link.Window) link.Window->SetLabel1Caption(caption);
 }
@@ -89,7 +85,7 @@ void IdleStep(Link& link) {
         link.DialogueState = 1;
         Send(link, line);
     } else if (link.TerminalModeRequested) {
-        if (link.Window) link.Window->UnloadWaitForm();
+        UnloadWaitForm(link);
         if (ITerminalWindow* terminal = link.TerminalModeForm) {
             terminal->Show();
             terminal->InitPrompt();

@@ -144,4 +144,9 @@ struct Link {
     StatusReplyHandlers StatusReplies{*this};
 };
 
+// The terminal window exists and is shown.
+bool TerminalVisible(const Link& link);
+// Closes the main window's wait form; nothing without a main window.
+void UnloadWaitForm(Link& link);
+
 }  // namespace tidepost

@@ -14,7 +14,6 @@
 #include "link/CommandQueue.h"
 #include "link/ILinkWindow.h"
 #include "link/IPollWindow.h"
-#include "link/ITerminalWindow.h"
 #include "link/Link.h"
 #include "link/SerialLink.h"
 #include "link/TickGuard.h"
@@ -27,10 +26,6 @@ namespace {
 constexpr qint64 kDefaultLowDiskLimitKB = 1024;
 constexpr qint64 kLowestLowDiskLimitKB = 512;
 constexpr int kInfoTitle = 12;
-
-bool TerminalVisible(const Link& link) {
-    return link.TerminalModeForm != nullptr && link.TerminalModeForm->IsVisible();
-}
 
 bool NotModel1Or6(const CSession& s) { return s.ProductModel() != 1 && s.ProductModel() != 6; }
 

@@ -8,7 +8,6 @@
 
 #include "foundation/UsefullRoutines.h"
 #include "link/CommandQueue.h"
-#include "link/ILinkWindow.h"
 #include "link/Link.h"
 #include "link/ReplyFields.h"
 #include "platform/IClock.h"
@@ -20,10 +19,6 @@ namespace {
 const QChar kStx(2);
 const QChar kEtx(3);
 const QString kCrLf = QStringLiteral("\r\n");
-
-void UnloadWaitForm(Link& link) {
-    if (link.Window != nullptr) link.Window->UnloadWaitForm();
-}
 
 // "yy-mm-dd" with the century of a two-digit year: `pivot` and above belong to the 1900s.
 QDate TwoDigitYearDate(const QString& dateText, int pivot) {

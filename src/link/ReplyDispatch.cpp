@@ -8,7 +8,6 @@
 #include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/ILinkWindow.h"
-#include "link/ITerminalWindow.h"
 #include "link/Link.h"
 #include "link/TickGuard.h"
 
@@ -75,20 +74,12 @@ void Call(const F& slot, Args&&... args) {
     if (slot) slot(std::forward<Args>(args)...);
 }
 
-void UnloadWaitForm(Link& link) {
-    if (link.Window) link.Window->UnloadWaitForm();
-}
-
 void SetEGCTimer(Link& link, bool on) {
     if (link.Window) link.Window->SetEGCTimerEnabled(on);
 }
 
 void SetMessageTimer(Link& link, bool on) {
     if (link.Window) link.Window->SetMessageTimerEnabled(on);
-}
-
-bool TerminalVisible(const Link& link) {
-    return link.TerminalModeForm != nullptr && link.TerminalModeForm->IsVisible();
 }
 
 // A localised text, or nothing to change when the table has none.

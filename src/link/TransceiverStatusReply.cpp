@@ -212,7 +212,7 @@ void AppendToStatusWindow(Link& link, const QString& reply) {
 void HandleTransceiverStatusReply(Link& link, const QString& reply) {
     if (!link.F.gSession.MesConnected()) return;
     if (link.TransceiverStatusRequested) {
-        if (link.Window != nullptr) link.Window->UnloadWaitForm();
+        UnloadWaitForm(link);
         if (link.StatusForms.TransceiverStatusForm.Show) link.StatusForms.TransceiverStatusForm.Show();
         link.TransceiverStatusRequested = false;
     }
