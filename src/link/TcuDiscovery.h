@@ -35,7 +35,6 @@ public:
     bool IsSearching() const { return m_searching; }
     // Starts asking one unit for its software version, dropping an earlier question.
     void StartVersionRead(ISlpDiscovery* slp, const QString& address, const SlpTarget& target);
-    bool IsReadingVersion() const { return m_version != nullptr; }
 
     struct Answers {
         // The search has ended: the TCUs found, in the order the services were listed; one empty
