@@ -10,6 +10,7 @@
 #include "foundation/IniFile.h"
 #include "foundation/LesLists.h"
 #include "foundation/StartUp.h"
+#include "DefaultIniBytes.h"
 #include "support/TestPlatform.h"
 
 using namespace tidepost;
@@ -112,25 +113,8 @@ TEST_F(DataFilesTest, FirstStartOnAnEmptyDataFolder) {
 
     EXPECT_EQ(f.gConfiguration.DataPath, Data());
     const QByteArray dd = D().toLocal8Bit();
-    const QByteArray expectedIni =
-        "[Version]\r\n1. 0. 4\r\n\r\n[Default ISP]\r\n\r\n\r\n"
-        "[AS IS Accepted?]\r\nNO\r\n\r\n"
-        "[COM port]\r\n1\r\n\r\n"
-        "[COM Settings]\r\n115200,n,8,1\r\n\r\n"
-        "[HOST Interface]\r\nLAN\r\n\r\n"
-        "[working dir]\r\n" + dd + "\r\n\r\n"
-        "[egc]\r\n" + dd + "egc/\r\n\r\n"
-        "[inbox]\r\n" + dd + "inbox/\r\n\r\n"
-        "[outbox]\r\n" + dd + "sent items/\r\n\r\n"
-        "[addressbook]\r\n" + dd + "addressbook/\r\n\r\n"
-        "[Default LES East]\r\n000\r\n\r\n"
-        "[Default LES Pacific]\r\n000\r\n\r\n"
-        "[Default LES Indian]\r\n000\r\n\r\n"
-        "[Default LES West]\r\n000\r\n\r\n"
-        "[Preferred Ocean]\r\nNone\r\n\r\n"
-        "[Signature]\r\n\r\n[End Of Signature]\r\n\r\n"
-        "[Drafts]\r\n" + dd + "Drafts\r\n\r\n"
-        "[Saved files]\r\n" + dd + "Saved files\r\n\r\n";
+    const QByteArray expectedIni = test::RewrittenDefaultBytes(D()) + "[Drafts]\r\n" + dd + "Drafts\r\n\r\n" +
+                                   "[Saved files]\r\n" + dd + "Saved files\r\n\r\n";
     EXPECT_EQ(platform.ReadDataFile("Tidepost.ini"), expectedIni);
 
     EXPECT_EQ(platform.ReadDataFile("les_aorw.dat"), LesFileBytes(DefaultLesListAorW()));

@@ -8,53 +8,12 @@
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "foundation/cFile.h"
+#include "DefaultIniBytes.h"
 #include "support/TestPlatform.h"
 
 using namespace tidepost;
 
 namespace {
-
-QByteArray DefaultFileBytes(const QString& d) {
-    const QByteArray dd = d.toLatin1();
-    return "[Version]\r\n1. 0. 4\r\n[Default ISP]\r\n\r\n"
-           "[AS IS Accepted?]\r\nNO\r\n\r\n"
-           "[COM port]\r\n1\r\n\r\n"
-           "[COM Settings]\r\n115200,n,8,1\r\n\r\n"
-           "[HOST Interface]\r\nLAN\r\n\r\n"
-           "[working dir]\r\n" + dd + "\r\n\r\n"
-           "[egc]\r\n" + dd + "egc/\r\n\r\n"
-           "[inbox]\r\n" + dd + "inbox/\r\n\r\n"
-           "[outbox]\r\n" + dd + "sent items/\r\n\r\n"
-           "[addressbook]\r\n" + dd + "addressbook/\r\n\r\n"
-           "[Default LES East]\r\n000\r\n\r\n"
-           "[Default LES Pacific]\r\n000\r\n\r\n"
-           "[Default LES Indian]\r\n000\r\n\r\n"
-           "[Default LES West]\r\n000\r\n\r\n"
-           "[Preferred Ocean]\r\nNone\r\n\r\n"
-           "[Signature]\r\n[End Of Signature]\r\n"
-           "\r\n[End Of File]\r\n";
-}
-
-// What every rewrite of the default file gives: each entry followed by an empty line, no end marker.
-QByteArray RewrittenDefaultBytes(const QString& d) {
-    const QByteArray dd = d.toLatin1();
-    return "[Version]\r\n1. 0. 4\r\n\r\n[Default ISP]\r\n\r\n\r\n"
-           "[AS IS Accepted?]\r\nNO\r\n\r\n"
-           "[COM port]\r\n1\r\n\r\n"
-           "[COM Settings]\r\n115200,n,8,1\r\n\r\n"
-           "[HOST Interface]\r\nLAN\r\n\r\n"
-           "[working dir]\r\n" + dd + "\r\n\r\n"
-           "[egc]\r\n" + dd + "egc/\r\n\r\n"
-           "[inbox]\r\n" + dd + "inbox/\r\n\r\n"
-           "[outbox]\r\n" + dd + "sent items/\r\n\r\n"
-           "[addressbook]\r\n" + dd + "addressbook/\r\n\r\n"
-           "[Default LES East]\r\n000\r\n\r\n"
-           "[Default LES Pacific]\r\n000\r\n\r\n"
-           "[Default LES Indian]\r\n000\r\n\r\n"
-           "[Default LES West]\r\n000\r\n\r\n"
-           "[Preferred Ocean]\r\nNone\r\n\r\n"
-           "[Signature]\r\n\r\n[End Of Signature]\r\n\r\n";
-}
 
 class IniFileTest : public ::testing::Test {
 protected:
@@ -125,7 +84,7 @@ TEST_F(IniFileTest, SignatureWritesBackItsRawLines) {
 TEST_F(IniFileTest, DefaultFileIsWrittenWhenMissingAndRewrittenWithoutTheEndMarker) {
     const QString d = platform.DataFolder() + "/";
     ReadIniFile(f);
-    EXPECT_EQ(IniBytes(), DefaultFileBytes(d));
+    EXPECT_EQ(IniBytes(), test::DefaultFileBytes(d));
     EXPECT_EQ(GetIniValue(f, "[Version]"), "1. 0. 4");
     EXPECT_EQ(GetIniValue(f, "[Default ISP]"), "");
     EXPECT_EQ(GetIniValue(f, "[AS IS Accepted?]"), "NO");
@@ -134,14 +93,14 @@ TEST_F(IniFileTest, DefaultFileIsWrittenWhenMissingAndRewrittenWithoutTheEndMark
     EXPECT_EQ(f.gIniEntries.Items.size(), 17);
 
     WriteIniFile(f);
-    EXPECT_EQ(IniBytes(), RewrittenDefaultBytes(d));
+    EXPECT_EQ(IniBytes(), test::RewrittenDefaultBytes(d));
     EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
 }
 
 TEST_F(IniFileTest, CreateReplacesAnExistingFile) {
     WriteIni("[COM port]\r\n7\r\n");
     CreateIniFile104(f);
-    EXPECT_EQ(IniBytes(), DefaultFileBytes(platform.DataFolder() + "/"));
+    EXPECT_EQ(IniBytes(), test::DefaultFileBytes(platform.DataFolder() + "/"));
 }
 
 TEST_F(IniFileTest, SettingsFileNameIsMatchedIgnoringCase) {
