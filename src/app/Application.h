@@ -3,6 +3,7 @@
 
 #include "foundation/Foundation.h"
 #include "link/Link.h"
+#include "messages/Messages.h"
 #include "platform/IClock.h"
 #include "platform/IDiskSpace.h"
 #include "platform/IMessageBoxes.h"
@@ -42,6 +43,8 @@ public:
     QtSlpDiscovery SlpDiscovery{Os.ProgramFolder};
     // The dialogue with the transceiver.
     tidepost::Link Link{Foundation};
+    // Received and outgoing messages, the outbox log and the address book.
+    tidepost::Messages Messages{Foundation, Link};
 
 private:
     std::unique_ptr<MainForm> m_mainForm;

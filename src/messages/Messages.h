@@ -1,0 +1,17 @@
+#pragma once
+
+namespace tidepost {
+
+struct Foundation;
+struct Link;
+
+// The message area's state: received and outgoing messages, the outbox log and the address book.
+// One instance per program run, owned by the application object. Members keep the names the
+// rest of the program knows them by.
+struct Messages {
+    Messages(Foundation& foundation, Link& link) : F(foundation), L(link) {}
+    Foundation& F;
+    Link& L;
+};
+
+}  // namespace tidepost
