@@ -1,4 +1,5 @@
 #include "sim/SimShell.h"
+#include "sim/SimInboxCommands.h"
 #include "sim/SimStatusCommands.h"
 
 namespace tidepost::sim {
@@ -35,6 +36,7 @@ const QList<SimCommand>& SimCommandTable() {
             {"db usrrep ", true, UserReport},
         };
         t += SimStatusCommands();
+        t += SimInboxCommands();
         return t;
     }();
     return table;

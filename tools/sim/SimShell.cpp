@@ -26,7 +26,8 @@ QString SimShell::ReplyTo(const QString& line) {
         const QList<SimCommand>* tables[] = {&ExtraCommands, &SimCommandTable()};
         for (const QList<SimCommand>* table : tables) {
             for (const SimCommand& c : *table) {
-                if (c.Prefix ? line.startsWith(c.Text) : line == c.Text) {
+                const Qt::CaseSensitivity cs = c.IgnoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
+                if (c.Prefix ? line.startsWith(c.Text, cs) : line.compare(c.Text, cs) == 0) {
                     row = &c;
                     break;
                 }

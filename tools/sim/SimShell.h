@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "sim/ShellLineReader.h"
+#include "sim/SimMessageStore.h"
 #include "sim/SimTransceiver.h"
 
 namespace tidepost::sim {
@@ -26,12 +27,14 @@ struct Notification {
 
 class SimShell;
 
-// One command the shell knows: a line equal to Text (with Prefix, any line beginning with it)
-// is answered with the body that Reply builds, between the echo and the prompt.
+// One command the shell knows: a line equal to Text (with Prefix, any line beginning with it;
+// with IgnoreCase, in any letter case) is answered with the body that Reply builds, between the
+// echo and the prompt.
 struct SimCommand {
     QString Text;
     bool Prefix = false;
     std::function<QString(SimShell& shell, const QString& line)> Reply;
+    bool IgnoreCase = false;
 };
 
 // The commands of the simulated transceiver, tried in this order.
@@ -63,6 +66,8 @@ public:
     int CutNextReplyAfter = -1;
     // What the transceiver reports about itself and its state.
     SimTransceiver Transceiver;
+    // The received messages waiting in its file system.
+    SimMessageStore Inbox;
     // Commands of this shell only, tried before the common table.
     QList<SimCommand> ExtraCommands;
     // Every command line read, in order, mute or not.

@@ -10,6 +10,12 @@
 //   mute / unmute           stop / resume answering (the commands are still read)
 //   cut <n>                 the next reply stops after n characters
 //   set <name> <value>      what the transceiver reports (model, mobile-type, solas, version, ...)
+//   message [key=value ...] [text]   a received message in the inbox; keys number, les, c6,
+//                           priority, presentation, date (yyyy-MM-ddThh:mm), ref, c43, routing,
+//                           size (the listed size, when it is to differ from the text's length)
+//   listing 1|2             the layout of the inbox listing ("ls IN.*")
+//   keep-next-delete        the next "delete IN.nnn" is answered but leaves the message in place
+//   inbox                   print the messages now in the inbox
 //   tcu-end-bridge          the unit's bridge program ends by itself (--tcu)
 //   tcu-drop                the unit drops its client (--tcu)
 //   quit
@@ -76,6 +82,18 @@ void Control(SimShell& shell, SimTcuServer* tcu, const QString& line) {
     } else if (word == "set") {
         if (!SetTransceiverValue(shell.Transceiver, rest.section(' ', 0, 0), rest.section(' ', 1)))
             Print("? set <name> <value>; names: " + TransceiverValueNames());
+    } else if (word == "message") {
+        QString why;
+        if (!AddMessageFromSpec(shell.Inbox, rest, shell.Transceiver.UtcNow(), &why)) Print("? message: " + why);
+    } else if (word == "listing") {
+        if (rest == "1" || rest == "2") shell.Inbox.ListingLayout = rest.toInt();
+        else Print("? listing 1|2");
+    } else if (word == "keep-next-delete") {
+        shell.Inbox.KeepNextDelete = true;
+    } else if (word == "inbox") {
+        for (const SimMessage& m : shell.Inbox.Messages)
+            Print(QString("IN.%1 %2 bytes listed, %3 in the text").arg(m.FileNumber()).arg(m.Size()).arg(m.Body.size()));
+        Print(QString("%1 message(s)").arg(shell.Inbox.Messages.size()));
     } else if (word == "tcu-end-bridge" && tcu) {
         tcu->Tcu.EndBridge();
     } else if (word == "tcu-drop" && tcu) {
@@ -83,7 +101,7 @@ void Control(SimShell& shell, SimTcuServer* tcu, const QString& line) {
     } else if (word == "quit") {
         QCoreApplication::quit();
     } else if (!word.isEmpty()) {
-        Print("? info|error|echo|lines|mute|unmute|cut|set|quit");
+        Print("? info|error|echo|lines|mute|unmute|cut|set|message|listing|keep-next-delete|inbox|quit");
     }
 }
 
@@ -111,7 +129,12 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption tcuOption("tcu", "Serve behind a terminal control unit on TCP port <port> of 127.0.0.1.", "port");
     const QCommandLineOption slp("slp", "Answer service discovery for the unit on UDP port <port> of 127.0.0.1.", "port");
     const QCommandLineOption tcuVersion("tcu-version", "The unit's software version.", "version", "1.23");
-    parser.addOptions({tcp, echo, lines, prompt, info, error, chunk, delay, mute, set, tcuOption, slp, tcuVersion});
+    const QCommandLineOption listing("listing", "Layout of the inbox listing: 1 (default) or 2.", "layout", "1");
+    const QCommandLineOption messages("messages", "Start with <n> sample messages in the inbox.", "n", "0");
+    const QCommandLineOption message("message",
+                                     "A received message in the inbox, as the control \"message\" takes it.", "spec");
+    parser.addOptions({tcp, echo, lines, prompt, info, error, chunk, delay, mute, set, tcuOption, slp, tcuVersion,
+                       listing, messages, message});
     parser.process(app);
 
     SimShell shell;
@@ -136,6 +159,27 @@ int main(int argc, char* argv[]) {
     for (const QString& v : parser.values(set)) {
         if (!SetTransceiverValue(shell.Transceiver, v.section('=', 0, 0), v.section('=', 1))) {
             std::fputs("--set needs <name>=<value> with a known name and a fitting value\n", stderr);
+            return 2;
+        }
+    }
+
+    const QString layout = parser.value(listing);
+    if (layout != "1" && layout != "2") {
+        std::fputs("--listing must be 1 or 2\n", stderr);
+        return 2;
+    }
+    shell.Inbox.ListingLayout = layout.toInt();
+    bool countOk = false;
+    const int sampleCount = parser.value(messages).toInt(&countOk);
+    if (!countOk || sampleCount < 0 || sampleCount > 999) {
+        std::fputs("--messages needs a number 0..999\n", stderr);
+        return 2;
+    }
+    AddSampleMessages(shell.Inbox, sampleCount, shell.Transceiver.UtcNow());
+    for (const QString& spec : parser.values(message)) {
+        QString why;
+        if (!AddMessageFromSpec(shell.Inbox, spec, shell.Transceiver.UtcNow(), &why)) {
+            std::fputs(("--message: " + why + "\n").toLocal8Bit().constData(), stderr);
             return 2;
         }
     }
