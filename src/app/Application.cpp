@@ -5,6 +5,7 @@
 #include "foundation/IniFile.h"
 #include "foundation/StartProcedure.h"
 #include "mainwindow/MainForm.h"
+#include "messages/MessageHandlers.h"
 
 namespace tidepost {
 
@@ -31,6 +32,7 @@ Application::Application(const QString& programFolder)
     Os.Tray = &Tray;
     Os.Sound = &Sound;
     Os.Disk = &Disk;
+    RegisterMessageHandlers(Messages);
 }
 
 Application::~Application() = default;

@@ -16,8 +16,6 @@
 
 namespace tidepost {
 
-namespace {
-// The path with its file name matched ignoring case inside its folder.
 QString ResolvePath(const QString& path) {
     const QString normalized = NormalizeSeparators(path);
     const qsizetype slash = normalized.lastIndexOf(u'/');
@@ -26,6 +24,8 @@ QString ResolvePath(const QString& path) {
     if (name.isEmpty()) return normalized;
     return FindFileNoCase(slash == 0 ? QStringLiteral("/") : normalized.left(slash), name);
 }
+
+namespace {
 
 // Whether the resolved path is a file; err is set on anything but a plain "not there".
 bool IsExistingFile(const QString& resolved, FileError& err) {

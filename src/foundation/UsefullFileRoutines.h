@@ -5,6 +5,10 @@ namespace tidepost {
 
 struct Foundation;
 
+// The path with its file name matched ignoring case inside its folder (a "\" counts as "/"): an
+// existing file of another letter case is used, otherwise the name as written.
+QString ResolvePath(const QString& path);
+
 // Whether path names an existing file (not a folder). The file name is matched ignoring case, and a
 // "\" in path is a separator. A missing file or folder gives false quietly; any other failure (a name
 // too long, a link loop, no access to a folder, a NUL in the path) shows an error box at once and

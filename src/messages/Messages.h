@@ -1,4 +1,7 @@
 #pragma once
+#include <QList>
+
+#include "messages/InboxEntries.h"
 
 namespace tidepost {
 
@@ -12,6 +15,11 @@ struct Messages {
     Messages(Foundation& foundation, Link& link) : F(foundation), L(link) {}
     Foundation& F;
     Link& L;
+
+    // The transceiver's latest inbox listing and message log, each replaced whole by its reply and
+    // read while the fetched messages arrive; each holds at least one (then empty) entry.
+    QList<InboxListEntry> gInboxListing{InboxListEntry{}};
+    QList<InLogEntry> gInboxLog{InLogEntry{}};
 };
 
 }  // namespace tidepost

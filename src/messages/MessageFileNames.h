@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+
+namespace tidepost {
+
+struct Foundation;
+
+// The first free name "yymmdd" + counter + "." + ext in `folder` (with or without a final
+// separator), the counter written 01..09, 10, 11 ... 99, 100 ...; the date is today's local date.
+// A file of the same name in another letter case counts as taken. Creates nothing; "" when all
+// 32,767 counters of the day are taken.
+QString GetNewMessageFileName(Foundation& f, const QString& folder, const QString& ext);
+
+// Appends `line` and CR LF (ANSI text) to the file at `path`, creating the file when missing; an
+// existing file of another letter case is the one appended to. False on any failure.
+bool AppendIndexLine(Foundation& f, const QString& path, const QString& line);
+
+}  // namespace tidepost

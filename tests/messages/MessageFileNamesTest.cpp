@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "foundation/Foundation.h"
+#include "messages/MessageFileNames.h"
+#include "support/TestPlatform.h"
+
+using namespace tidepost;
+
+namespace {
+
+// The manual clock stands at 3 July 2012, so today's names begin "120703".
+struct MessageFileNames : ::testing::Test {
+    test::TestPlatform platform;
+    Foundation f{platform.Os};
+    QString folder = platform.DataFolder() + "/inbox";
+
+    MessageFileNames() { QDir().mkpath(folder); }
+    void Touch(const QString& name) const {
+        QFile file(folder + "/" + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    void TouchCounters(int from, int to, const QString& prefix = "120703") const {
+        for (int n = from; n <= to; ++n) Touch(prefix + (n < 10 ? "0" : "") + QString::number(n) + ".in");
+    }
+};
+
+TEST_F(MessageFileNames, CountersOfTheDay) {
+    struct Case {
+        const char* what;
+        std::function<void(MessageFileNames&)> files;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"empty folder", [](MessageFileNames&) {}, "12070301.in"},
+        {"01 to 09 taken", [](MessageFileNames& t) { t.TouchCounters(1, 9); }, "12070310.in"},
+        {"01 to 99 taken", [](MessageFileNames& t) { t.TouchCounters(1, 99); }, "120703100.in"},
+        {"a gap", [](MessageFileNames& t) { t.TouchCounters(1, 1); t.TouchCounters(3, 3); }, "12070302.in"},
+        {"other days only", [](MessageFileNames& t) { t.TouchCounters(1, 5, "120702"); t.TouchCounters(1, 5, "110703"); },
+         "12070301.in"},
+        {"a name in capitals from another system", [](MessageFileNames& t) { t.Touch("12070301.IN"); }, "12070302.in"},
+        {"another extension", [](MessageFileNames& t) { t.Touch("12070301.out"); }, "12070301.in"},
+    };
+    for (const Case& c : cases) {
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        c.files(*this);
+        EXPECT_EQ(GetNewMessageFileName(f, folder, "in"), c.expected) << c.what;
+        EXPECT_EQ(GetNewMessageFileName(f, folder + "/", "in"), c.expected) << c.what;
+        EXPECT_EQ(GetNewMessageFileName(f, folder + "\\", "in"), c.expected) << c.what;
+    }
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
+}
+
+TEST_F(MessageFileNames, NamesFollowTheLocalDateAndCreateNothing) {
+    platform.Clock.Set(QDateTime(QDate(2025, 1, 9), QTime(23, 59)));
+    EXPECT_EQ(GetNewMessageFileName(f, folder, "egc"), "25010901.egc");
+    EXPECT_EQ(GetNewMessageFileName(f, folder, "egc"), "25010901.egc");
+    EXPECT_TRUE(QDir(folder).isEmpty());
+}
+
+TEST_F(MessageFileNames, AppendIndexLine) {
+    const QString index = folder + "/in.idx";
+    EXPECT_TRUE(AppendIndexLine(f, index, "first"));
+    EXPECT_EQ(platform.ReadDataFile("inbox/in.idx"), "first\r\n");
+    EXPECT_TRUE(AppendIndexLine(f, index, QString("second line ") + QChar(0xE9)));
+    EXPECT_EQ(platform.ReadDataFile("inbox/in.idx"), QByteArray("first\r\nsecond line \xE9\r\n")) << "ANSI, one byte";
+
+    // The index the start-up check created in capitals is the same file.
+    platform.WriteDataFile("inbox/OUT.IDX", "kept\r\n");
+    EXPECT_TRUE(AppendIndexLine(f, folder + "\\out.idx", "added"));
+    EXPECT_EQ(platform.ReadDataFile("inbox/OUT.IDX"), "kept\r\nadded\r\n");
+    EXPECT_FALSE(QFileInfo::exists(folder + "/out.idx"));
+}
+
+TEST_F(MessageFileNames, AppendIndexLineWithoutItsFolderFails) {
+    const QString missing = platform.DataFolder() + "/missing";
+    EXPECT_FALSE(AppendIndexLine(f, missing + "/in.idx", "line"));
+    EXPECT_FALSE(QFileInfo::exists(missing));
+    EXPECT_FALSE(AppendIndexLine(f, folder, "line")) << "a folder is no index file";
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
+}
+
+}  // namespace
