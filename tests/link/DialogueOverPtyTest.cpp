@@ -9,6 +9,7 @@
 #include "sim/SimTransport.h"
 #include "support/FakeLinkWindow.h"
 #include "support/PtyPair.h"
+#include "support/SerialPortOnPty.h"
 #include "support/TestPlatform.h"
 
 using namespace tidepost;
@@ -30,16 +31,13 @@ TEST(DialogueOverPty, SendsQueuedCommandsAndDispatchesTheSimulatorsReplies) {
     transport.Pacer.ChunkDelayMs = 1;
 
     test::TestPlatform platform;
-    platform.Settings.Save("Tidepost", "Config", "COM1 Device", pty.SlavePath());
-    QtSerialControl serial(platform.Settings, "Tidepost");
-    platform.Os.Serial = &serial;
+    test::SerialPortOnPty port(platform, pty);
+    QtSerialControl& serial = port.Serial;
     Foundation f(platform.Os);
     f.gConfiguration.DataPath = platform.DataFolder();
     Link link(f);
     test::FakeLinkWindow window;
     link.Window = &window;
-    serial.SetCommPort(1);
-    serial.SetSettings("115200,n,8,1");
     ASSERT_EQ(serial.Open(), ISerialControl::OpenOk);
 
     QStringList statusLists;

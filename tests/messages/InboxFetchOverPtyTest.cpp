@@ -7,11 +7,11 @@
 #include "link/Link.h"
 #include "messages/MessageHandlers.h"
 #include "messages/Messages.h"
-#include "platform/QtSerialControl.h"
 #include "sim/SimShell.h"
 #include "sim/SimTransport.h"
 #include "support/FakeLinkWindow.h"
 #include "support/PtyPair.h"
+#include "support/SerialPortOnPty.h"
 #include "support/TestPlatform.h"
 
 using namespace tidepost;
@@ -52,9 +52,7 @@ TEST_P(InboxFetchOverPty, ListingOfThreeMessagesFetchesThemInListingOrder) {
     transport.Pacer.ChunkDelayMs = 1;
 
     test::TestPlatform platform;
-    platform.Settings.Save("Tidepost", "Config", "COM1 Device", pty.SlavePath());
-    QtSerialControl serial(platform.Settings, "Tidepost");
-    platform.Os.Serial = &serial;
+    test::SerialPortOnPty port(platform, pty);
     Foundation f(platform.Os);
     f.gConfiguration.DataPath = platform.DataFolder();
     Link link(f);
@@ -62,9 +60,7 @@ TEST_P(InboxFetchOverPty, ListingOfThreeMessagesFetchesThemInListingOrder) {
     RegisterMessageHandlers(messages);
     test::FakeLinkWindow window;
     link.Window = &window;
-    serial.SetCommPort(1);
-    serial.SetSettings("115200,n,8,1");
-    ASSERT_EQ(serial.Open(), ISerialControl::OpenOk);
+    ASSERT_EQ(port.Serial.Open(), ISerialControl::OpenOk);
 
     QueueCommand(link, "st -l", true, false);
     QueueCommand(link, "ls IN.*", false, false);
