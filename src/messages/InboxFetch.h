@@ -23,7 +23,7 @@ void HandleInboxLog(Messages& m, const QString& reply);
 // entry named `name`, in listing order, duplicates included; then ends the download when no
 // "ty IN." is left in the queue.
 void QueueInboxFetch(Link& link, const QString& name, const QList<InboxListEntry>& listing);
-// The fetch options: " -b" for the 510A/B and 530A, whose shells know no " -k"; else " -b -k".
+// The fetch options: " -b" for the 510A/B and 530A (models 1 and 6), " -b -k" for every other model.
 QString InboxFetchOptions(const Link& link);
 
 // The index of the last entry named `name` with that extension (both exact); -1 when none.
