@@ -39,7 +39,7 @@ Application::~Application() = default;
 
 int Application::Run() {
     Main(Foundation, [this] {
-        m_mainForm = std::make_unique<MainForm>(Foundation, Link);
+        m_mainForm = std::make_unique<MainForm>(Foundation, Link, &Messages);
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         m_mainForm->show();

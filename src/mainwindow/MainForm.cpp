@@ -78,8 +78,8 @@ void Enable(QTimer* timer, bool on) {
 
 }  // namespace
 
-MainForm::MainForm(Foundation& foundation, Link& link, QWidget* parent)
-    : QMainWindow(parent), m_foundation(foundation), m_link(link) {
+MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidget* parent)
+    : QMainWindow(parent), m_foundation(foundation), m_link(link), m_messages(messages) {
     setObjectName("MainForm");
     setWindowTitle("Tidepost");
     resize(800, 600);

@@ -23,6 +23,7 @@ namespace tidepost {
 
 struct Foundation;
 struct Link;
+struct Messages;
 class PleaseWait;
 class WaitForm;
 
@@ -38,7 +39,8 @@ class MainForm : public QMainWindow,
                  public ILanLinkWindow {
     Q_OBJECT
 public:
-    MainForm(Foundation& foundation, Link& link, QWidget* parent = nullptr);
+    // Without `messages` the start-up leaves the address book unread.
+    MainForm(Foundation& foundation, Link& link, Messages* messages = nullptr, QWidget* parent = nullptr);
     ~MainForm() override;
 
     // The start-up of the whole program, run once right after the window is created: settings
@@ -145,6 +147,7 @@ private:
 
     Foundation& m_foundation;
     Link& m_link;
+    Messages* m_messages;
 
     QTimer* m_timer1;
     QTimer* m_timer2;

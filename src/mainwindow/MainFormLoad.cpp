@@ -18,6 +18,7 @@
 #include "link/PeriodicPolls.h"
 #include "link/SerialLink.h"
 #include "mainwindow/MainForm.h"
+#include "messages/AddressBookFile.h"
 #include "platform/FileError.h"
 #include "platform/ISerialControl.h"
 
@@ -93,6 +94,8 @@ void MainForm::RunStartUp(const QStringList& arguments) {
                                                      "[Default LES Pacific]", "[Default LES Indian]"};
     for (int ocean = 0; ocean < kOceanCount; ++ocean)
         f.gConfiguration.SetDefaultLes(static_cast<OceanIndex>(ocean), GetIniValue(f, defaultLesKeys[ocean]));
+
+    if (m_messages) ReadAddressBookFile(*m_messages);
 
     if (GetIniValue(f, "[HOST Interface]") == QLatin1String("COM")) OpenComPortAtStartUp(f);
 

@@ -13,6 +13,7 @@
 #include "link/DialogueEngine.h"
 #include "link/Link.h"
 #include "mainwindow/MainForm.h"
+#include "messages/Messages.h"
 #include "support/FakeTransceiver.h"
 #include "support/TestPlatform.h"
 
@@ -28,6 +29,7 @@ struct StartUp : ::testing::Test {
     test::TestPlatform platform;
     Foundation f{platform.Os};
     Link link{f};
+    Messages messages{f, link};
     std::unique_ptr<MainForm> form;
 
     void WriteSettings(const Settings& values) {
@@ -48,7 +50,7 @@ struct StartUp : ::testing::Test {
     void Load(const Settings& values, const QStringList& arguments = {"tidepost"}) {
         WriteSettings(values);
         f.FoundationLoaded = false;  // each load stands for a new run of the program
-        form = std::make_unique<MainForm>(f, link);
+        form = std::make_unique<MainForm>(f, link, &messages);
         form->Form_Load(arguments);
     }
 
@@ -75,6 +77,25 @@ TEST_F(StartUp, SerialModeOpensThePortAndQueuesTheFirstCommandsInOrder) {
 TEST_F(StartUp, LanModeOpensNoPortAndQueuesTheSameCommands) {
     Load({{"[HOST Interface]", "LAN"}});
     EXPECT_TRUE(platform.Serial.OpenedPorts.isEmpty());
+    EXPECT_EQ(link.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
+}
+
+TEST_F(StartUp, ReadsTheAddressBook) {
+    platform.WriteDataFile("addressbook/address.dat", "Agent:Telex:5:123456:12\r\n");
+    Load({});
+    ASSERT_EQ(messages.AddressBookEntries.size(), 1);
+    EXPECT_EQ(messages.AddressBookEntries[0].Name, "Agent");
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
+}
+
+TEST_F(StartUp, AnUnreadableAddressBookShowsItsBoxAndTheStartUpGoesOn) {
+    ASSERT_TRUE(QDir().mkpath(platform.DataFolder() + "/addressbook/address.dat"));
+    Load({{"[HOST Interface]", "COM"}});
+    ASSERT_EQ(platform.Boxes.Shown.size(), 1);
+    EXPECT_EQ(platform.Boxes.Shown[0].title, "Error 70");
+    EXPECT_TRUE(platform.Boxes.Shown[0].text.startsWith("(ReadAddressBookFile) Error '70': Permission denied.\r\n"));
+    EXPECT_EQ(messages.AddressBookEntries.size(), 1);
+    EXPECT_TRUE(platform.Serial.PortOpen());
     EXPECT_EQ(link.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
 }
 

@@ -1,0 +1,132 @@
+#include "messages/AddressBookFile.h"
+
+#include <QFileInfo>
+#include <QStringView>
+
+#include "foundation/DataFileText.h"
+#include "foundation/ErrorHandling.h"
+#include "foundation/Foundation.h"
+#include "foundation/IniFile.h"
+#include "foundation/MessageBoxQueue.h"
+#include "foundation/MlText.h"
+#include "foundation/RuntimeError.h"
+#include "foundation/UsefullRoutines.h"
+#include "messages/AddressCodes.h"
+#include "messages/Messages.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileLookup.h"
+#include "platform/IMessageBoxes.h"
+
+namespace tidepost {
+
+namespace {
+
+const QString kAddressBookKey = QStringLiteral("[addressbook]");
+const QString kAddressBookFileName = QStringLiteral("address.dat");
+
+// The box of a failed read or write. A missing folder also resets the folder key, so that the
+// next load or save uses the default folder.
+void ReportFileError(Foundation& f, const QString& routine, const FileError& err) {
+    MessageBoxRequest box;
+    box.text = WithFileErrorText(f, ComposeErrorText(routine, err.number, err.description), err.number);
+    if (err.number == kErrPathNotFound) box.text += QStringLiteral("\r\nSetting default path.");
+    box.title = ErrorTitle(err.number);
+    box.buttons = MsgButtons::Ok;
+    if (f.Os.Boxes) f.Os.Boxes->Show(box);
+    if (err.number == kErrPathNotFound) SetDefaultAddressBookDir(f);
+}
+
+}  // namespace
+
+QString AddressBookFilePath(Foundation& f) {
+    QString folder = NormalizeSeparators(GetIniValue(f, kAddressBookKey));
+    while (folder.size() > 1 && folder.endsWith(u'/')) folder.chop(1);
+    if (folder.isEmpty()) return "/" + kAddressBookFileName;
+    const qsizetype slash = folder.lastIndexOf(u'/');
+    if (slash < 0) return FindFileNoCase(QStringLiteral("."), folder + "/" + kAddressBookFileName);
+    if (slash == folder.size() - 1) return folder + kAddressBookFileName;  // the root folder
+    const QString parent = slash == 0 ? QStringLiteral("/") : folder.left(slash);
+    return FindFileNoCase(parent, folder.mid(slash + 1) + "/" + kAddressBookFileName);
+}
+
+QString AddressBookBackupPath(const QString& addressBookFile) {
+    return addressBookFile.left(addressBookFile.size() - 3) + QStringLiteral("bck");
+}
+
+QString AddressBookLine(const QString& name, const QString& typeWord, const QString& formatWord,
+                        const QString& address, const QString& member) {
+    QString line = name + u':' + typeWord + u':' + formatWord + u':' + address;
+    if (!member.isEmpty()) line += u':' + member;
+    return line;
+}
+
+void ReadAddressBookFile(Messages& m) {
+    Foundation& f = m.F;
+    QList<AddressEntry>& table = m.AddressBookEntries;
+    table = {AddressEntry{}};
+
+    const QString path = AddressBookFilePath(f);
+    QByteArray bytes;
+    FileError err = ReadFileBytes(path, bytes);
+    if (err.number == kErrFileNotFound && !QFileInfo(QFileInfo(path).path()).isDir())
+        err = {kErrPathNotFound, QStringLiteral("Path not found")};
+    if (err) {
+        ReportFileError(f, QStringLiteral("ReadAddressBookFile"), err);
+        return;
+    }
+
+    const QStringList lines = SplitFileLines(f.Os.Codec.Decode(bytes));
+    table.reserve(lines.size());
+    bool first = true;
+    for (const QString& raw : lines) {
+        const QStringView line = TrimBlanks(raw);
+        if (line.isEmpty()) continue;
+        if (!first) table.append(AddressEntry{});
+        first = false;
+        AddressEntry& e = table.last();
+        // Blanks around a ":" belong to the fields; fields after the fifth are ignored.
+        const QList<QStringView> fields = line.split(u':');
+        e.Name = fields.at(0).toString();
+        if (fields.size() > 1) e.Type = TypeWordToCode(fields.at(1).toString());
+        if (fields.size() > 2) e.Format = FormatWordToCode(fields.at(2).toString());
+        if (fields.size() > 3) e.Address = fields.at(3).toString();
+        if (fields.size() > 4) e.MemberOrPrefix = fields.at(4).toString();
+    }
+}
+
+void WriteAddressBookFile(Messages& m) {
+    Foundation& f = m.F;
+    QString text;
+    for (const AddressEntry& e : m.AddressBookEntries) {
+        if (TrimBlanks(e.Name).isEmpty()) continue;
+        if (!IsStorableAddressEntry(e)) {
+            ReportFileError(f, QStringLiteral("WriteAddressBookFile"),
+                            {RuntimeError::kInvalidArgument,
+                             "The entry '" + e.Name + "' holds a ':' or a line break, which the file cannot store"});
+            return;
+        }
+        text += AddressBookLine(e.Name, TypeCodeToWord(e.Type), FormatCodeToWord(e.Format), e.Address,
+                                e.MemberOrPrefix) +
+                QStringLiteral("\r\n");
+    }
+
+    const QString path = AddressBookFilePath(f);
+    const FileError err = WriteFileAtomic(path, f.Os.Codec.Encode(text), AddressBookBackupPath(path));
+    if (!err) return;
+    if (err.number == kErrDiskFull) {
+        QueueMessageBox(f,
+                        MlText(f, 2788, "(AddressBook.WriteAddressBookFile) Error: Not enough disk space.") +
+                            QStringLiteral("\r\n") +
+                            MlText(f, 2789, "Due to this error, the address book can not be saved."),
+                        QStringLiteral("Error"), 0);
+        return;
+    }
+    ReportFileError(f, QStringLiteral("WriteAddressBookFile"), err);
+}
+
+void SetDefaultAddressBookDir(Foundation& f) {
+    // A folder of the data folder whose name differs only in case is the same folder.
+    SetIniValue(f, kAddressBookKey, AddBackslash(FindFileNoCase(f.gConfiguration.DataPath, "Addressbook")), true);
+}
+
+}  // namespace tidepost

@@ -1,0 +1,36 @@
+#include "messages/AddressBookTable.h"
+
+#include "messages/Messages.h"
+
+namespace tidepost {
+
+int FindAddressEntry(Messages& m, const QString& name, bool addIfMissing) {
+    QList<AddressEntry>& table = m.AddressBookEntries;
+    for (qsizetype i = 0; i < table.size(); ++i)
+        if (table.at(i).Name.compare(name, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+    if (!addIfMissing) return -1;
+    table.append(AddressEntry{});
+    return static_cast<int>(table.size() - 1);
+}
+
+void DeleteAddressEntry(Messages& m, const QString& name) {
+    const int i = FindAddressEntry(m, name, false);
+    if (i < 0) return;
+    QList<AddressEntry>& table = m.AddressBookEntries;
+    table.removeAt(i);
+    if (table.isEmpty()) table.append(AddressEntry{});
+}
+
+bool GetEntryTypeAndFormat(Messages& m, const QString& name, TypeAndFormat& out) {
+    const int i = FindAddressEntry(m, name, false);
+    if (i < 0) {
+        out = TypeAndFormat{};
+        return false;
+    }
+    const AddressEntry& e = m.AddressBookEntries.at(i);
+    out.Type = static_cast<std::uint8_t>(e.Type);
+    out.Format = static_cast<std::uint8_t>(e.Format);
+    return true;
+}
+
+}  // namespace tidepost

@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+namespace tidepost {
+
+// The words address.dat uses for the destination type and the presentation format. The type words
+// differ from the display names of the code table in two places ("Email", "X25").
+
+// The code of a type word, compared exactly (letter case counts); 0 (e-mail) for any other word.
+std::uint8_t TypeWordToCode(const QString& word);
+// The type word of a code 0..8; "" for any other code.
+QString TypeCodeToWord(int code);
+// "5" 0, "7" 1, "8" 2, compared exactly; 0 for anything else.
+std::uint8_t FormatWordToCode(const QString& word);
+// 0 "5", 1 "7", 2 "8"; "" for any other code.
+QString FormatCodeToWord(int code);
+
+}  // namespace tidepost

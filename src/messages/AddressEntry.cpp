@@ -1,0 +1,14 @@
+#include "messages/AddressEntry.h"
+
+namespace tidepost {
+
+bool IsStorableAddressText(const QString& text) {
+    return !text.contains(u':') && !text.contains(u'\r') && !text.contains(u'\n');
+}
+
+bool IsStorableAddressEntry(const AddressEntry& entry) {
+    return IsStorableAddressText(entry.Name) && IsStorableAddressText(entry.Address) &&
+           IsStorableAddressText(entry.MemberOrPrefix);
+}
+
+}  // namespace tidepost
