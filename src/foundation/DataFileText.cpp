@@ -5,18 +5,17 @@ namespace tidepost {
 
 QStringList SplitFileLines(const QString& text) {
     QStringList lines;
-    QString current;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == '\r' || c == '\n') {
-            lines.append(current);
-            current.clear();
-            if (c == '\r' && i + 1 < text.size() && text.at(i + 1) == '\n') ++i;
-        } else {
-            current.append(c);
-        }
+    const QChar* data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = data[i].unicode();
+        if (c != u'\r' && c != u'\n') continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n') ++i;
+        start = i + 1;
     }
-    if (!current.isEmpty()) lines.append(current);
+    if (start < size) lines.append(text.mid(start));
     return lines;
 }
 

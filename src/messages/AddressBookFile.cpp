@@ -77,20 +77,21 @@ void ReadAddressBookFile(Messages& m) {
 
     const QStringList lines = SplitFileLines(f.Os.Codec.Decode(bytes));
     table.reserve(lines.size());
-    bool first = true;
+    bool first = true;  // the first entry takes the place of the initial free slot
     for (const QString& raw : lines) {
         const QStringView line = TrimBlanks(raw);
         if (line.isEmpty()) continue;
-        if (!first) table.append(AddressEntry{});
-        first = false;
-        AddressEntry& e = table.last();
         // Blanks around a ":" belong to the fields; fields after the fifth are ignored.
         const QList<QStringView> fields = line.split(u':');
+        AddressEntry e;
         e.Name = fields.at(0).toString();
-        if (fields.size() > 1) e.Type = TypeWordToCode(fields.at(1).toString());
-        if (fields.size() > 2) e.Format = FormatWordToCode(fields.at(2).toString());
+        if (fields.size() > 1) e.Type = TypeWordToCode(fields.at(1));
+        if (fields.size() > 2) e.Format = FormatWordToCode(fields.at(2));
         if (fields.size() > 3) e.Address = fields.at(3).toString();
         if (fields.size() > 4) e.MemberOrPrefix = fields.at(4).toString();
+        if (first) table.first() = std::move(e);
+        else table.append(std::move(e));
+        first = false;
     }
 }
 

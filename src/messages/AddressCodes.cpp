@@ -9,7 +9,7 @@ constexpr std::array<const char*, 9> kTypeWords = {"Email", "Telex", "Fax", "Inm
 constexpr std::array<const char*, 3> kFormatWords = {"5", "7", "8"};
 
 template <std::size_t N>
-std::uint8_t WordToCode(const std::array<const char*, N>& words, const QString& word) {
+std::uint8_t WordToCode(const std::array<const char*, N>& words, QStringView word) {
     for (std::size_t i = 0; i < N; ++i)
         if (word == QLatin1String(words[i])) return static_cast<std::uint8_t>(i);
     return 0;
@@ -22,9 +22,9 @@ QString CodeToWord(const std::array<const char*, N>& words, int code) {
 }
 }  // namespace
 
-std::uint8_t TypeWordToCode(const QString& word) { return WordToCode(kTypeWords, word); }
+std::uint8_t TypeWordToCode(QStringView word) { return WordToCode(kTypeWords, word); }
 QString TypeCodeToWord(int code) { return CodeToWord(kTypeWords, code); }
-std::uint8_t FormatWordToCode(const QString& word) { return WordToCode(kFormatWords, word); }
+std::uint8_t FormatWordToCode(QStringView word) { return WordToCode(kFormatWords, word); }
 QString FormatCodeToWord(int code) { return CodeToWord(kFormatWords, code); }
 
 }  // namespace tidepost

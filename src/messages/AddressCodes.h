@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 
 namespace tidepost {
@@ -8,11 +9,11 @@ namespace tidepost {
 // differ from the display names of the code table in two places ("Email", "X25").
 
 // The code of a type word, compared exactly (letter case counts); 0 (e-mail) for any other word.
-std::uint8_t TypeWordToCode(const QString& word);
+std::uint8_t TypeWordToCode(QStringView word);
 // The type word of a code 0..8; "" for any other code.
 QString TypeCodeToWord(int code);
 // "5" 0, "7" 1, "8" 2, compared exactly; 0 for anything else.
-std::uint8_t FormatWordToCode(const QString& word);
+std::uint8_t FormatWordToCode(QStringView word);
 // 0 "5", 1 "7", 2 "8"; "" for any other code.
 QString FormatCodeToWord(int code);
 

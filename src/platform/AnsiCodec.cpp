@@ -32,18 +32,25 @@ int AnsiCodec::ByteOf(QChar c) const {
 }
 
 QString AnsiCodec::Decode(const QByteArray& bytes) const {
-    QString out;
-    out.resize(bytes.size());
-    for (qsizetype i = 0; i < bytes.size(); ++i) out[i] = CharOf(static_cast<unsigned char>(bytes[i]));
+    // Whole data files pass through here: index the table directly.
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* to = out.data();
+    const char* from = bytes.constData();
+    const QChar* table = IsValid() ? m_table.constData() : nullptr;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(from[i]);
+        to[i] = table ? table[byte] : QChar(byte);
+    }
     return out;
 }
 
 QByteArray AnsiCodec::Encode(const QString& text) const {
-    QByteArray out;
-    out.resize(text.size());
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* to = out.data();
+    const QChar* from = text.constData();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = ByteOf(text.at(i));
-        out[i] = static_cast<char>(b < 0 ? '?' : b);
+        const int b = ByteOf(from[i]);
+        to[i] = static_cast<char>(b < 0 ? '?' : b);
     }
     return out;
 }

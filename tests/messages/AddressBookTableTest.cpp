@@ -69,7 +69,7 @@ TEST(AddressCodesTest, WordsAndCodesConvertBothWays) {
         EXPECT_EQ(TypeCodeToWord(code), typeWords[code]);
         EXPECT_EQ(TypeWordToCode(typeWords[code]), code);
     }
-    for (const char* other : {"E-Mail", "X.25", "telex", "", " Fax"}) EXPECT_EQ(TypeWordToCode(other), 0) << other;
+    for (const char* other : {"E-Mail", "X.25", "telex", "", " Fax"}) EXPECT_EQ(TypeWordToCode(QString(other)), 0) << other;
     EXPECT_EQ(TypeCodeToWord(9), "");
     EXPECT_EQ(TypeCodeToWord(-1), "");
 
@@ -78,7 +78,7 @@ TEST(AddressCodesTest, WordsAndCodesConvertBothWays) {
         EXPECT_EQ(FormatCodeToWord(code), formatWords[code]);
         EXPECT_EQ(FormatWordToCode(formatWords[code]), code);
     }
-    for (const char* other : {"6", "07", "", "8 "}) EXPECT_EQ(FormatWordToCode(other), 0) << other;
+    for (const char* other : {"6", "07", "", "8 "}) EXPECT_EQ(FormatWordToCode(QString(other)), 0) << other;
     EXPECT_EQ(FormatCodeToWord(3), "");
     EXPECT_EQ(FormatCodeToWord(-1), "");
 }
