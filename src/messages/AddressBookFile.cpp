@@ -23,6 +23,8 @@ namespace {
 
 const QString kAddressBookKey = QStringLiteral("[addressbook]");
 const QString kAddressBookFileName = QStringLiteral("address.dat");
+// Name, type word, format digit, address, member or prefix.
+constexpr int kFieldCount = 5;
 
 // The box of a failed read or write. A missing folder also resets the folder key, so that the
 // next load or save uses the default folder.
@@ -75,20 +77,32 @@ void ReadAddressBookFile(Messages& m) {
         return;
     }
 
-    const QStringList lines = SplitFileLines(f.Os.Codec.Decode(bytes));
+    LoadAddressBookLines(m, SplitFileLines(f.Os.Codec.Decode(bytes)));
+}
+
+void LoadAddressBookLines(Messages& m, const QStringList& lines) {
+    QList<AddressEntry>& table = m.AddressBookEntries;
+    table = {AddressEntry{}};
     table.reserve(lines.size());
     bool first = true;  // the first entry takes the place of the initial free slot
     for (const QString& raw : lines) {
         const QStringView line = TrimBlanks(raw);
         if (line.isEmpty()) continue;
         // Blanks around a ":" belong to the fields; fields after the fifth are ignored.
-        const QList<QStringView> fields = line.split(u':');
+        QStringView fields[kFieldCount];
+        int count = 0;
+        for (QStringView rest = line; count < kFieldCount;) {
+            const qsizetype colon = rest.indexOf(u':');
+            fields[count++] = colon < 0 ? rest : rest.left(colon);
+            if (colon < 0) break;
+            rest = rest.mid(colon + 1);
+        }
         AddressEntry e;
-        e.Name = fields.at(0).toString();
-        if (fields.size() > 1) e.Type = TypeWordToCode(fields.at(1));
-        if (fields.size() > 2) e.Format = FormatWordToCode(fields.at(2));
-        if (fields.size() > 3) e.Address = fields.at(3).toString();
-        if (fields.size() > 4) e.MemberOrPrefix = fields.at(4).toString();
+        e.Name = fields[0].toString();
+        if (count > 1) e.Type = TypeWordToCode(fields[1]);
+        if (count > 2) e.Format = FormatWordToCode(fields[2]);
+        if (count > 3) e.Address = fields[3].toString();
+        if (count > 4) e.MemberOrPrefix = fields[4].toString();
         if (first) table.first() = std::move(e);
         else table.append(std::move(e));
         first = false;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 namespace tidepost {
 
@@ -22,6 +23,8 @@ QString AddressBookLine(const QString& name, const QString& typeWord, const QStr
 // Replaces AddressBookEntries by the entries of the file. A failure shows an error box; a missing
 // folder also points the folder key at the default folder. The table then holds one free slot.
 void ReadAddressBookFile(Messages& m);
+// Replaces AddressBookEntries by the entries of these lines of address.dat.
+void LoadAddressBookLines(Messages& m, const QStringList& lines);
 // Replaces the file by the entries of AddressBookEntries, free slots left out. The file is
 // rewritten whole through "address.bck", so a failure leaves it as it was; an entry that the file
 // could not hold (see IsStorableAddressEntry) writes nothing and shows the error box.

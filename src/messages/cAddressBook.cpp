@@ -15,7 +15,6 @@ namespace tidepost {
 namespace {
 // Remote configuration knows the types up to X.25; an SMS entry cannot be added this way.
 constexpr int kLastRemoteType = 7;
-const QString kCrLf = QStringLiteral("\r\n");
 }  // namespace
 
 cAddressBook::cAddressBook(Messages& messages) : m_messages(messages) {}
@@ -39,7 +38,9 @@ bool cAddressBook::AddAddress(const QString& strName, int iDestination, int iFor
         m_log->Log("Address '" + strName + "' not added: name, address and member may not hold ':' or a line break");
         return false;
     }
-    const QString newLine = AddressBookLine(strName, typeWord, QString::number(iFormat), strAddress, strMember);
+    // As the file will hold it: a character the code page lacks is stored as "?".
+    const QString newLine = f.Os.Codec.Decode(
+        f.Os.Codec.Encode(AddressBookLine(strName, typeWord, QString::number(iFormat), strAddress, strMember)));
 
     const QString path = AddressBookFilePath(f);
     if (!QFileInfo(path).isFile()) {
@@ -49,31 +50,29 @@ bool cAddressBook::AddAddress(const QString& strName, int iDestination, int iFor
 
     QByteArray old;
     bool written = !ReadFileBytes(path, old);
+    QStringList lines;
     if (written) {
         const QString key = strName + u':';
-        QString text;
         bool met = false;
-        for (const QString& line : SplitFileLines(f.Os.Codec.Decode(old))) {
-            if (line.startsWith(key)) {
-                met = true;
-                text += bOverWrite ? newLine : line;
-                m_log->Log(bOverWrite ? "Address already exists and will be overwritten"
-                                      : "Address already exists and will not be overwritten");
-            } else {
-                text += line;
-            }
-            text += kCrLf;
+        lines = SplitFileLines(f.Os.Codec.Decode(old));
+        for (QString& line : lines) {
+            if (!line.startsWith(key)) continue;
+            met = true;
+            if (bOverWrite) line = newLine;
+            m_log->Log(bOverWrite ? "Address already exists and will be overwritten"
+                                  : "Address already exists and will not be overwritten");
         }
-        if (!met) text += newLine + kCrLf;
-        text.chop(kCrLf.size());
-        written = !WriteFileAtomic(path, f.Os.Codec.Encode(text), AddressBookBackupPath(path));
+        if (!met) lines.append(newLine);
+        // Lines end in CR LF, but for the last one.
+        written = !WriteFileAtomic(path, f.Os.Codec.Encode(lines.join(QStringLiteral("\r\n"))),
+                                   AddressBookBackupPath(path));
     }
     if (!written) {
         m_log->Log("Unknown error occurred in AddAddress. Address Book might not have been updated");
         return false;
     }
     // The table learns of the new line now, so that the next save of the table keeps it.
-    ReadAddressBookFile(m_messages);
+    LoadAddressBookLines(m_messages, lines);
     return true;
 }
 

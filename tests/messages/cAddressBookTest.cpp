@@ -139,6 +139,19 @@ TEST_F(cAddressBookTest, AnAddedEntrySurvivesTheNextWriteOfTheTable) {
     EXPECT_EQ(BookBytes(), "Ops:Fax:7:3\r\nAgent:Telex:5:123456:12\r\n");
 }
 
+TEST_F(cAddressBookTest, TheTableHoldsWhatTheFileHolds) {
+    WriteBook("M\xfcller:Fax:7:2\r\n");
+    // The default code page has "\u00fc" but no "\u03a9".
+    EXPECT_TRUE(Add(QString::fromUtf8("\u03a9mega"), 1, 5, "1", "", false));
+    EXPECT_EQ(BookBytes(), "M\xfcller:Fax:7:2\r\n?mega:Telex:5:1");
+    const QList<AddressEntry> loaded = m.AddressBookEntries;
+    ReadAddressBookFile(m);
+    EXPECT_EQ(loaded, m.AddressBookEntries);
+    ASSERT_EQ(loaded.size(), 2);
+    EXPECT_EQ(loaded[0].Name, QString::fromUtf8("M\u00fcller"));
+    EXPECT_EQ(loaded[1].Name, "?mega");
+}
+
 TEST_F(cAddressBookTest, NothingIsLoggedBeforeALogFileIsSet) {
     cAddressBook quiet{m};
     EXPECT_FALSE(quiet.AddAddress("Agent", 1, 5, "1", "", false));
