@@ -17,14 +17,15 @@ AddressEntry Entry(const QString& name, int type, int format, const QString& add
     return {name, static_cast<std::int16_t>(type), static_cast<std::int16_t>(format), address, member};
 }
 
-struct ReadCase {
+// A file and the table that goes with it.
+struct FileCase {
     const char* name;
     QByteArray file;
     Entries entries;
 };
 
 TEST_F(AddressBookFileTest, ReadsOneEntryPerNonEmptyLine) {
-    const std::vector<ReadCase> cases = {
+    const std::vector<FileCase> cases = {
         {"an empty file gives one free slot", "", {AddressEntry{}}},
         {"only blank lines give one free slot", "  \r\n\r\n ", {AddressEntry{}}},
         {"blanks around lines and empty lines between them",
@@ -47,7 +48,7 @@ TEST_F(AddressBookFileTest, ReadsOneEntryPerNonEmptyLine) {
          {Entry("A", 2, 1, "1"), Entry("B", 2, 2, "2")}},
         {"ANSI bytes, one character each", "M\xfcller:Telex:5:\xe9", {Entry(QString::fromUtf8("M\u00fcller"), 1, 0, QString::fromUtf8("\u00e9"))}},
     };
-    for (const ReadCase& c : cases) {
+    for (const FileCase& c : cases) {
         SCOPED_TRACE(c.name);
         m.AddressBookEntries = {Entry("stale", 1, 1, "1")};
         WriteBook(c.file);
@@ -71,24 +72,17 @@ TEST_F(AddressBookFileTest, ReadsMoreEntriesThanASixteenBitIndexCounts) {
     EXPECT_EQ(BookBytes(), file);
 }
 
-struct WriteCase {
-    const char* name;
-    Entries entries;
-    QByteArray file;
-};
-
 TEST_F(AddressBookFileTest, WritesOneLinePerNamedEntry) {
-    const std::vector<WriteCase> cases = {
-        {"one free slot gives an empty file", {AddressEntry{}}, ""},
+    const std::vector<FileCase> cases = {
+        {"one free slot gives an empty file", "", {AddressEntry{}}},
         {"four fields, or five with a member or prefix",
-         {Entry("Agent", 1, 0, "123456", "12"), Entry("Mail", 0, 1, "a@b.c"), Entry("Ops", 6, 2, "12345", "7")},
-         "Agent:Telex:5:123456:12\r\nMail:Email:7:a@b.c\r\nOps:DNID:8:12345:7\r\n"},
-        {"free slots and blank names are left out, names are written as stored",
-         {AddressEntry{}, Entry("   ", 1, 0, "1"), Entry(" Agent ", 7, 0, "2"), AddressEntry{}, Entry("Sms", 8, 0, "3")},
-         " Agent :X25:5:2\r\nSms:SMS:5:3\r\n"},
-        {"ANSI bytes", {Entry(QString::fromUtf8("M\u00fcller"), 2, 2, "1")}, "M\xfcller:Fax:8:1\r\n"},
+         "Agent:Telex:5:123456:12\r\nMail:Email:7:a@b.c\r\nOps:DNID:8:12345:7\r\n",
+         {Entry("Agent", 1, 0, "123456", "12"), Entry("Mail", 0, 1, "a@b.c"), Entry("Ops", 6, 2, "12345", "7")}},
+        {"free slots and blank names are left out, names are written as stored", " Agent :X25:5:2\r\nSms:SMS:5:3\r\n",
+         {AddressEntry{}, Entry("   ", 1, 0, "1"), Entry(" Agent ", 7, 0, "2"), AddressEntry{}, Entry("Sms", 8, 0, "3")}},
+        {"ANSI bytes", "M\xfcller:Fax:8:1\r\n", {Entry(QString::fromUtf8("M\u00fcller"), 2, 2, "1")}},
     };
-    for (const WriteCase& c : cases) {
+    for (const FileCase& c : cases) {
         SCOPED_TRACE(c.name);
         WriteBook("old content\r\n");
         m.AddressBookEntries = c.entries;
