@@ -2,6 +2,8 @@
 
 #include "foundation/ErrorHandling.h"
 #include "foundation/Foundation.h"
+#include "foundation/MessageBoxQueue.h"
+#include "foundation/TimerTick.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -13,7 +15,8 @@ void ShowFileErrorBox(Foundation& f, const QString& routine, int errorNumber, co
                                  fileName.isEmpty() ? QStringLiteral("<Unknown file name>") : fileName);
     box.title = ErrorTitle(errorNumber);
     box.buttons = MsgButtons::Ok;
-    if (f.Os.Boxes) f.Os.Boxes->Show(box);
+    if (InTimerTick(f)) QueueMessageBox(f, box.text, box.title);
+    else if (f.Os.Boxes) f.Os.Boxes->Show(box);
 }
 
 void ShowFileErrorBox(Foundation& f, const QString& routine, const FileError& error, const QString& fileName) {

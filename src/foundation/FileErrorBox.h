@@ -10,7 +10,8 @@ struct Foundation;
 // The box that the settings and data-file routines show at once (not queued) when a file
 // operation fails: owned by the main window, one OK button, caption "Error <number>", text
 // "(<routine>) Error '<number>': <description>." CR LF and the file-error text for the number and
-// the file. An empty fileName stands for "<Unknown file name>".
+// the file. An empty fileName stands for "<Unknown file name>". Inside a timer tick the text goes
+// to the message-box queue instead: a modal box there would let the timer fire again under it.
 void ShowFileErrorBox(Foundation& f, const QString& routine, int errorNumber, const QString& description,
                       const QString& fileName = {});
 void ShowFileErrorBox(Foundation& f, const QString& routine, const FileError& error,

@@ -75,6 +75,8 @@ struct Foundation {
     // cErrorLog.h); start-up replaces the queue by a new, empty one.
     std::unique_ptr<cErrorQueue> gErrorQueue;
     std::unique_ptr<cErrorLog> gErrorLog;
+    // How many timer ticks are running now (TimerTick.h); file errors are queued meanwhile.
+    int TimerTicksRunning = 0;
     // The debug log window, created on first use.
     DebugLogHolder DebugLog{*this};
     // The language dialog, created on first use.

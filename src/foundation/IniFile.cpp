@@ -32,6 +32,32 @@ QString OneLine(const QString& value) {
     return v;
 }
 
+bool EndsSignature(QStringView line) { return TrimBlanks(line) == kSignatureEnd; }
+
+// The signature's lines as the reader will split them (at CR LF, CR or LF), each ended by CR LF.
+// A line that would end the block early is defused, so that the lines after it cannot become
+// keys of their own (a signature could otherwise set the TCU's address).
+QString SignatureLines(const QString& value) {
+    QStringList lines = SplitFileLines(value);
+    // A value ending in a line break has an empty last line the splitter does not return.
+    if (value.endsWith('\r') || value.endsWith('\n')) lines.append(QString());
+    if (lines.isEmpty()) lines.append(QString());
+    QString text;
+    for (QString& line : lines) {
+        if (EndsSignature(line)) line.replace('[', '(').replace(']', ')');
+        text += line + kCrLf;
+    }
+    return text;
+}
+
+// Reports the first failure of the settings file in this run; later ones would only repeat it.
+void ReportIniFileError(Foundation& f, const QString& routine, int number, const QString& description,
+                        const QString& path) {
+    if (f.gIniEntries.ErrorReported) return;
+    f.gIniEntries.ErrorReported = true;
+    ShowFileErrorBox(f, routine, number, description, path);
+}
+
 }  // namespace
 
 QString GetIniFilePath(const Foundation& f) {
@@ -74,7 +100,7 @@ QString IniFileText(const QList<KeyValuePair>& entries) {
     QString text;
     for (const KeyValuePair& e : entries) {
         if (e.Key == kSignatureKey)
-            text += e.Key + kCrLf + e.Value + kCrLf + kSignatureEnd + kCrLf + kCrLf;
+            text += e.Key + kCrLf + SignatureLines(e.Value) + kSignatureEnd + kCrLf + kCrLf;
         else
             text += e.Key + kCrLf + OneLine(e.Value) + kCrLf + kCrLf;
     }
@@ -109,24 +135,27 @@ QString DefaultIniFileText(const QString& dataPath) {
 void CreateIniFile104(Foundation& f) {
     const QString path = GetIniFilePath(f);
     const FileError err = WriteFileAtomic(path, f.Os.Codec.Encode(DefaultIniFileText(f.gConfiguration.DataPath)));
-    if (err) ShowFileErrorBox(f, "CreateIniFile104", err, path);
+    if (err) ReportIniFileError(f, "CreateIniFile104", err.number, err.description, path);
 }
 
 void ReadIniFile(Foundation& f) {
+    // Marked before anything can show a box: the box's event loop runs timer ticks that read
+    // settings, and they must not start a load of their own.
+    f.gIniEntries.LoadTried = true;
     const QString path = GetIniFilePath(f);
     if (!CheckFileExists(f, path)) CreateIniFile104(f);
 
     QByteArray bytes;
     const FileError err = ReadFileBytes(path, bytes);
     if (err) {
-        // Nothing was read: the list keeps its state, so the next access tries again.
-        ShowFileErrorBox(f, "ReadIniFile", err, path);
+        // Nothing was read: the list keeps its state, and reads answer from it.
+        ReportIniFileError(f, "ReadIniFile", err.number, err.description, path);
         return;
     }
     bool complete = true;
     f.gIniEntries.Items = ParseIniFileText(f.Os.Codec.Decode(bytes), &complete);
     f.gIniEntries.Loaded = true;
-    if (!complete) ShowFileErrorBox(f, "ReadIniFile", kErrInputPastEndOfFile, "Input past end of file", path);
+    if (!complete) ReportIniFileError(f, "ReadIniFile", kErrInputPastEndOfFile, "Input past end of file", path);
 }
 
 void WriteIniFile(Foundation& f) {
@@ -135,14 +164,15 @@ void WriteIniFile(Foundation& f) {
 }
 
 QString GetIniValue(Foundation& f, const QString& key) {
-    if (!f.gIniEntries.Loaded) ReadIniFile(f);
+    if (!f.gIniEntries.LoadTried) ReadIniFile(f);
     for (const KeyValuePair& e : f.gIniEntries.Items)
         if (e.Key == key) return e.Value;
     return {};
 }
 
 std::uint8_t SetIniValue(Foundation& f, const QString& key, const QString& value, bool save) {
-    if (!f.gIniEntries.Loaded) ReadIniFile(f);
+    if (!f.gIniEntries.LoadTried) ReadIniFile(f);
+    // Writing a list that was never read would replace the user's settings with this one key.
     if (!f.gIniEntries.Loaded) return 1;
     bool found = false;
     for (KeyValuePair& e : f.gIniEntries.Items) {

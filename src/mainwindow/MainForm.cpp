@@ -16,6 +16,7 @@
 #include "foundation/Captions.h"
 #include "foundation/Foundation.h"
 #include "foundation/MessageBoxQueue.h"
+#include "foundation/TimerTick.h"
 #include "foundation/cErrorQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/DownloadWatchdogs.h"
@@ -213,14 +214,18 @@ void MainForm::MainFormSetUp() {
     if (QLayout* layout = centralWidget()->layout()) layout->activate();
 }
 
-void MainForm::Timer1_Timer() { tidepost::Timer1_Timer(m_link); }
-void MainForm::Timer2_Timer() { tidepost::Timer2_Timer(m_link); }
-void MainForm::Timer_60S_Timer() { tidepost::Timer_60S_Timer(m_link); }
-void MainForm::EventTimer_Timer() { tidepost::EventTimer_Timer(m_link); }
-void MainForm::Winsock_timer_Timer() { tidepost::Winsock_timer_Timer(m_link); }
-void MainForm::CloseDownTimer_Timer() { tidepost::CloseDownTimer_Timer(m_link); }
-void MainForm::EGCTimer_Timer() { tidepost::EGCTimer_Timer(m_link); }
-void MainForm::MessageTimer_Timer() { tidepost::MessageTimer_Timer(m_link); }
+void MainForm::RunTick(const QTimer* timer, void (*tick)(Link&)) {
+    RunTimerTick(m_foundation, m_ticking[timer], [&] { tick(m_link); });
+}
+
+void MainForm::Timer1_Timer() { RunTick(m_timer1, tidepost::Timer1_Timer); }
+void MainForm::Timer2_Timer() { RunTick(m_timer2, tidepost::Timer2_Timer); }
+void MainForm::Timer_60S_Timer() { RunTick(m_timer60S, tidepost::Timer_60S_Timer); }
+void MainForm::EventTimer_Timer() { RunTick(m_eventTimer, tidepost::EventTimer_Timer); }
+void MainForm::Winsock_timer_Timer() { RunTick(m_winsockTimer, tidepost::Winsock_timer_Timer); }
+void MainForm::CloseDownTimer_Timer() { RunTick(m_closeDownTimer, tidepost::CloseDownTimer_Timer); }
+void MainForm::EGCTimer_Timer() { RunTick(m_egcTimer, tidepost::EGCTimer_Timer); }
+void MainForm::MessageTimer_Timer() { RunTick(m_messageTimer, tidepost::MessageTimer_Timer); }
 
 void MainForm::MBoxTimer_Timer() {
     // Off while a box is open, so the next text waits until this one has been closed.

@@ -2,6 +2,7 @@
 #include <QMap>
 #include <QMainWindow>
 #include <QStringList>
+#include <map>
 #include <memory>
 
 #include "foundation/IMainForm.h"
@@ -144,6 +145,8 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, int stringId, const QString& english, bool checkable);
     void RunStartUp(const QStringList& arguments);
     void CheckStartUpMenus();
+    // Runs the link's tick of `timer`, skipped while that timer's previous tick still runs.
+    void RunTick(const QTimer* timer, void (*tick)(Link&));
 
     Foundation& m_foundation;
     Link& m_link;
@@ -158,6 +161,8 @@ private:
     QTimer* m_messageTimer;
     QTimer* m_winsockTimer;
     QTimer* m_mboxTimer;
+    // Per timer: its tick is running (a map, so a flag stays put while other timers are added).
+    std::map<const QTimer*, bool> m_ticking;
 
     QLabel* m_label1 = nullptr;
     QLabel* m_label4 = nullptr;

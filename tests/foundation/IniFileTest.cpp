@@ -7,6 +7,7 @@
 
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
+#include "foundation/TimerTick.h"
 #include "foundation/cFile.h"
 #include "DefaultIniBytes.h"
 #include "support/TestPlatform.h"
@@ -219,20 +220,100 @@ TEST_F(IniFileTest, SignatureWithoutItsEndLineStopsTheLoadWithABox) {
     EXPECT_EQ(platform.Boxes.Shown[0].text, "(ReadIniFile) Error '62': Input past end of file.\r\n");
 }
 
-TEST_F(IniFileTest, UnusableSettingsFileShowsBoxesAndStaysUnloaded) {
+TEST_F(IniFileTest, UnusableSettingsFileIsReportedOnceAndNotReadAgain) {
     ASSERT_TRUE(QDir().mkdir(IniPath()));
     EXPECT_EQ(GetIniValue(f, "[A]"), "");
     EXPECT_FALSE(f.gIniEntries.Loaded);
-    QStringList titles;
-    for (const MessageBoxRequest& box : platform.Boxes.Shown) titles << box.title;
-    EXPECT_EQ(titles, (QStringList{"Error 75", "Error 70"}));
+    // Creating the default file fails first; the read that follows says nothing new.
+    ASSERT_EQ(platform.Boxes.Shown.size(), 1);
+    EXPECT_EQ(platform.Boxes.Shown[0].title, "Error 75");
     EXPECT_TRUE(platform.Boxes.Shown[0].text.startsWith("(CreateIniFile104) Error '75': "));
-    EXPECT_TRUE(platform.Boxes.Shown[1].text.startsWith("(ReadIniFile) Error '70': "));
 
-    // Nothing is stored, and every access tries (and reports) again.
+    // Reads answer from memory; nothing is stored or written, and nothing is reported again, not
+    // even by a later explicit load or the start-up check's attempt to create the file.
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(GetIniValue(f, "[HOST Interface]"), "");
     EXPECT_EQ(SetIniValue(f, "[A]", "1", true), 1);
+    EXPECT_EQ(GetIniValue(f, "[A]"), "");
+    ReadIniFile(f);
+    CreateIniFile104(f);
     EXPECT_FALSE(f.gIniEntries.Loaded);
-    EXPECT_EQ(platform.Boxes.Shown.size(), 4);
+    EXPECT_TRUE(QFileInfo(IniPath()).isDir());
+    EXPECT_EQ(platform.Boxes.Shown.size(), 1);
+    EXPECT_TRUE(Queued().isEmpty());
+
+    // An explicit load still tries: once the file is usable again it is read.
+    ASSERT_TRUE(QDir().rmdir(IniPath()));
+    WriteIni("[A]\r\n2\r\n");
+    ReadIniFile(f);
+    EXPECT_EQ(GetIniValue(f, "[A]"), "2");
+    EXPECT_EQ(platform.Boxes.Shown.size(), 1);
+}
+
+TEST_F(IniFileTest, UnusableSettingsFileInsideATimerTickIsQueuedOnce) {
+    ASSERT_TRUE(QDir().mkdir(IniPath()));
+    bool eventTimerRunning = false;
+    bool lanTimerRunning = false;
+    for (int tick = 0; tick < 30; ++tick) {
+        RunTimerTick(f, eventTimerRunning, [&] { EXPECT_EQ(GetIniValue(f, "[SETPCTIME]"), ""); });
+        RunTimerTick(f, lanTimerRunning, [&] { EXPECT_EQ(GetIniValue(f, "[HOST Interface]"), ""); });
+        // The main window shows (and so takes out) what was queued before the next tick.
+        const QStringList queued = Queued();
+        if (tick == 0) {
+            ASSERT_EQ(queued.size(), 1);
+            EXPECT_TRUE(queued[0].startsWith("(CreateIniFile104) Error '75': Path/File access error.\r\n"));
+        } else {
+            EXPECT_TRUE(queued.isEmpty()) << "tick " << tick;
+        }
+    }
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty()) << "no modal box inside a tick";
+}
+
+// A signature is free text; whatever it holds, it must come back as the same signature and set
+// no other key. Each case gives the signature and what a new run reads back.
+TEST_F(IniFileTest, HostileSignaturesRoundTripWithoutSettingKeys) {
+    const struct {
+        const char* name;
+        QString signature;
+        QString readBack;
+    } cases[] = {
+        {"its end line, then a key and a value", "Regards\r\n[End Of Signature]\r\n[IP Settings]\r\n10.6.6.6",
+         "Regards\r\n(End Of Signature)\r\n[IP Settings]\r\n10.6.6.6"},
+        {"its end line with blanks around it", "  [End Of Signature]  \r\n[IP Settings]\r\n10.6.6.6",
+         "  (End Of Signature)  \r\n[IP Settings]\r\n10.6.6.6"},
+        {"only its end line", "[End Of Signature]", "(End Of Signature)"},
+        {"its end line last, with a line end", "x\r\n[End Of Signature]\r\n", "x\r\n(End Of Signature)\r\n"},
+        {"lines ended by LF alone", "a\n[End Of Signature]\n[IP Settings]\n10.6.6.6",
+         "a\r\n(End Of Signature)\r\n[IP Settings]\r\n10.6.6.6"},
+        {"lines ended by CR alone", "a\r[End Of Signature]\r[IP Settings]\r10.6.6.6",
+         "a\r\n(End Of Signature)\r\n[IP Settings]\r\n10.6.6.6"},
+        // What the reader does not take for the end stays as it was typed.
+        {"another letter case", "[end of signature]\r\n[IP Settings]", "[end of signature]\r\n[IP Settings]"},
+        {"a tab before it", "\t[End Of Signature]", "\t[End Of Signature]"},
+        {"text around it", "see [End Of Signature] here", "see [End Of Signature] here"},
+        {"the file's end line", "[End Of File]\r\n[IP Settings]", "[End Of File]\r\n[IP Settings]"},
+        {"a key line", "[IP Settings]\r\n10.6.6.6", "[IP Settings]\r\n10.6.6.6"},
+        {"empty lines and blanks", "\r\n  \r\n\r\n", "\r\n  \r\n\r\n"},
+        {"empty", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteIni("[Signature]\r\n[End Of Signature]\r\n[IP Settings]\r\n192.168.1.10\r\n[A]\r\n1\r\n");
+        f.gIniEntries = {};
+        SetIniValue(f, "[Signature]", c.signature, true);
+
+        for (int run = 1; run <= 2; ++run) {
+            SCOPED_TRACE(run);
+            Foundation next(platform.Os);
+            next.gConfiguration.DataPath = platform.DataFolder();
+            EXPECT_EQ(GetIniValue(next, "[IP Settings]"), "192.168.1.10");
+            EXPECT_EQ(next.gIniEntries.Items, (QList<KeyValuePair>{{"[Signature]", c.readBack},
+                                                                   {"[IP Settings]", "192.168.1.10"},
+                                                                   {"[A]", "1"}}));
+            // The second run writes what it read: nothing changes any more.
+            WriteIniFile(next);
+        }
+    }
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
 }
 
 TEST_F(IniFileTest, FileSaveAndLoad) {
