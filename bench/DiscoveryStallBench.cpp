@@ -17,7 +17,7 @@
 #include "foundation/Foundation.h"
 #include "link/Link.h"
 #include "link/TcuDiscovery.h"
-#include "platform/ISettingsStore.h"
+#include "platform/QtSettingsStore.h"
 #include "platform/QtSlpDiscovery.h"
 #include "sim/SimSlpResponder.h"
 #include "sim/SimTcu.h"

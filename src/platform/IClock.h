@@ -13,11 +13,4 @@ public:
     virtual qint64 MonotonicMs() const = 0;   // milliseconds since an arbitrary start
 };
 
-class SystemClock : public IClock {
-public:
-    QDateTime Now() const override;
-    QDateTime NowUtc() const override;
-    qint64 MonotonicMs() const override;
-};
-
 }  // namespace tidepost

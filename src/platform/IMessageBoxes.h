@@ -26,13 +26,4 @@ public:
     virtual void SetDefaultOwner(QWidget* owner) = 0;
 };
 
-class QtMessageBoxes : public IMessageBoxes {
-public:
-    MsgAnswer Show(const MessageBoxRequest& request, QWidget* owner = nullptr) override;
-    void SetDefaultOwner(QWidget* owner) override { m_owner = owner; }
-
-private:
-    QWidget* m_owner = nullptr;
-};
-
 }  // namespace tidepost

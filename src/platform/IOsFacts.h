@@ -16,11 +16,4 @@ public:
     virtual OsVersionRecord GetOsVersion() const = 0;
 };
 
-// The running Linux system: the kernel's major and minor release and no suite flags, so nothing
-// takes the embedded-edition paths.
-class LinuxOsFacts : public IOsFacts {
-public:
-    OsVersionRecord GetOsVersion() const override;
-};
-
 }  // namespace tidepost

@@ -1,5 +1,4 @@
 #pragma once
-#include <QObject>
 #include <QString>
 #include <functional>
 
@@ -12,15 +11,6 @@ public:
     // Starts playing the wave file at path and returns at once. finished, when given, is called
     // once when the sound has ended, or when it could not be played (possibly before Play returns).
     virtual void Play(const QString& path, std::function<void()> finished = {}) = 0;
-};
-
-// Runs the desktop's command-line player (paplay, else aplay) as a child process; plays nothing
-// where neither is installed.
-class ProcessSoundPlayer : public QObject, public ISoundPlayer {
-    Q_OBJECT
-public:
-    explicit ProcessSoundPlayer(QObject* parent = nullptr) : QObject(parent) {}
-    void Play(const QString& path, std::function<void()> finished = {}) override;
 };
 
 }  // namespace tidepost

@@ -1,7 +1,7 @@
 #include <QStringList>
 #include <QSysInfo>
 
-#include "platform/IOsFacts.h"
+#include "platform/LinuxOsFacts.h"
 
 namespace tidepost {
 

@@ -2,7 +2,7 @@
 #include <QStandardPaths>
 #include <memory>
 
-#include "platform/ISoundPlayer.h"
+#include "platform/ProcessSoundPlayer.h"
 
 namespace tidepost {
 

@@ -2,7 +2,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
-#include "platform/IDiskSpace.h"
+#include "platform/QtDiskSpace.h"
 
 namespace tidepost {
 

@@ -1,4 +1,4 @@
-#include "platform/IMessageBoxes.h"
+#include "platform/QtMessageBoxes.h"
 
 #include <QMessageBox>
 #include <QPushButton>

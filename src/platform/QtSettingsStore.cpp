@@ -1,4 +1,4 @@
-#include "platform/ISettingsStore.h"
+#include "platform/QtSettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include <QStyle>
 #include <QSystemTrayIcon>
 
-#include "platform/ITrayIcon.h"
+#include "platform/QtTrayIcon.h"
 
 namespace tidepost {
 

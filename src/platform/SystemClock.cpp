@@ -1,4 +1,4 @@
-#include "platform/IClock.h"
+#include "platform/SystemClock.h"
 
 #include <QElapsedTimer>
 

@@ -2,8 +2,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "platform/IDiskSpace.h"
-#include "platform/ITrayIcon.h"
+#include "platform/QtDiskSpace.h"
+#include "platform/QtTrayIcon.h"
 
 using namespace tidepost;
 

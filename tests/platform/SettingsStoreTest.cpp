@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "platform/ISettingsStore.h"
+#include "platform/QtSettingsStore.h"
 
 using namespace tidepost;
 

@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/IMessageBoxes.h"
+
+namespace tidepost {
+
+// QMessageBox, modal, owned by the given window or else the default owner.
+class QtMessageBoxes : public IMessageBoxes {
+public:
+    MsgAnswer Show(const MessageBoxRequest& request, QWidget* owner = nullptr) override;
+    void SetDefaultOwner(QWidget* owner) override { m_owner = owner; }
+
+private:
+    QWidget* m_owner = nullptr;
+};
+
+}  // namespace tidepost
