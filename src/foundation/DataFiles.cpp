@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -19,17 +18,20 @@
 #include "foundation/cFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileLookup.h"
+#include "platform/IOsFacts.h"
 
 namespace tidepost {
 
 namespace {
 
 // The program folder holds the data while it can be written; an installed program keeps it in
-// the user's data folder instead.
+// the user's data folder instead. Where the system names no such folder the program folder stays.
 QString OwnDataFolder(const Foundation& f) {
     const QFileInfo program(f.Os.ProgramFolder);
     if (!f.Os.ProgramFolder.isEmpty() && program.isDir() && program.isWritable()) return f.Os.ProgramFolder;
-    const QString fallback = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tidepost";
+    const QString userData = f.Os.OsFacts ? f.Os.OsFacts->UserDataLocation() : QString();
+    if (userData.isEmpty()) return f.Os.ProgramFolder;
+    const QString fallback = userData + "/" + f.gProductName;
     QDir().mkpath(fallback);
     return fallback;
 }

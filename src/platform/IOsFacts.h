@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 namespace tidepost {
 
@@ -14,6 +15,9 @@ class IOsFacts {
 public:
     virtual ~IOsFacts() = default;
     virtual OsVersionRecord GetOsVersion() const = 0;
+    // The folder under which the user's own application data belong (on Linux $XDG_DATA_HOME,
+    // usually ~/.local/share); "" when the system names none.
+    virtual QString UserDataLocation() const = 0;
 };
 
 }  // namespace tidepost

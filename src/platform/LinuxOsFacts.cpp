@@ -1,3 +1,4 @@
+#include <QStandardPaths>
 #include <QStringList>
 #include <QSysInfo>
 
@@ -11,6 +12,10 @@ OsVersionRecord LinuxOsFacts::GetOsVersion() const {
     if (!parts.isEmpty()) r.MajorVersion = parts.value(0).toInt();
     if (parts.size() > 1) r.MinorVersion = parts.value(1).toInt();
     return r;
+}
+
+QString LinuxOsFacts::UserDataLocation() const {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
 
 }  // namespace tidepost

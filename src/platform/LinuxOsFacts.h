@@ -8,6 +8,7 @@ namespace tidepost {
 class LinuxOsFacts : public IOsFacts {
 public:
     OsVersionRecord GetOsVersion() const override;
+    QString UserDataLocation() const override;
 };
 
 }  // namespace tidepost

@@ -89,17 +89,16 @@ TEST_F(DataFilesTest, DataFolderRule) {
 }
 
 TEST_F(DataFilesTest, InstalledProgramKeepsItsDataInTheUsersDataFolder) {
-    QTemporaryDir xdg;
-    const QByteArray saved = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", xdg.path().toLocal8Bit());
+    QTemporaryDir userData;
+    platform.OsFacts.UserData = userData.path();
     platform.Os.ProgramFolder = Program() + "/not-there";
     const QString path = GetDataPath(f);
-    if (saved.isNull())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", saved);
-    EXPECT_EQ(path, xdg.path() + "/Tidepost");
+    EXPECT_EQ(path, userData.path() + "/Tidepost");
     EXPECT_TRUE(QFileInfo(path).isDir());
+
+    // A system that names no user data folder leaves the data beside the program.
+    platform.OsFacts.UserData.clear();
+    EXPECT_EQ(GetDataPath(f), Program() + "/not-there");
 }
 
 TEST_F(DataFilesTest, FirstStartOnAnEmptyDataFolder) {

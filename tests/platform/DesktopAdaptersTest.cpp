@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "platform/LinuxOsFacts.h"
 #include "platform/QtDiskSpace.h"
 #include "platform/QtTrayIcon.h"
 
@@ -30,4 +31,17 @@ TEST(QtTrayIcon, DoesNothingWithoutANotificationArea) {
     tray.ShowIcon("tip");
     tray.RemoveIcon();
     EXPECT_FALSE(activated);
+}
+
+// An installed program keeps its data where the desktop says the user's data belong.
+TEST(LinuxOsFacts, UserDataLocationFollowsTheDesktopSetting) {
+    QTemporaryDir dir;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    const QString location = LinuxOsFacts().UserDataLocation();
+    if (saved.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", saved);
+    EXPECT_EQ(location, dir.path());
 }
