@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QWidget>
 #include <cmath>
-#include <thread>
 #include <utility>
 
 #include "foundation/Foundation.h"
@@ -30,12 +29,6 @@ void ShowStatusMessage(Foundation& f, const QString& text) {
     if (!f.MainForm) return;
     const QString stamp = f.Os.Clock->Now().toString("yyyy-MM-dd HH:mm:ss");
     f.MainForm->SetStatusPanelText(2, stamp + ": " + FlattenText(text));
-}
-
-void WaitSeconds(Foundation& f, float seconds) {
-    if (!(seconds > 0)) return;
-    const qint64 deadline = f.Os.Clock->MonotonicMs() + static_cast<qint64>(std::ceil(double(seconds) * 1000.0));
-    while (f.Os.Clock->MonotonicMs() < deadline) std::this_thread::yield();
 }
 
 bool PlayWaveFile(Foundation& f, const QString& name, std::function<void()> finished) {

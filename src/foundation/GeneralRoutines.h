@@ -17,11 +17,6 @@ void ShowNewMessageTrayIcon(Foundation& f);
 // Without a main window nothing is shown.
 void ShowStatusMessage(Foundation& f, const QString& text);
 
-// Waits the given seconds by polling the monotonic clock, without letting any event run.
-// Nothing in the program may call it: blocking the event loop stalls the links and the timers,
-// so every wait the program needs is a deadline kept in the state of its timer-driven step.
-void WaitSeconds(Foundation& f, float seconds);
-
 // Plays a wave file of the program's folder (the name must end in "WAV", any case, and the file
 // must exist); otherwise, and on any failure, does nothing. Returns at once: the sound plays on
 // while the event loop runs. `finished`, when given, is called once the sound has ended or could

@@ -52,34 +52,6 @@ TEST_F(GeneralRoutines, StatusMessageWithoutMainWindowIsDropped) {
     ShowStatusMessage(f, "nothing to show it on");
 }
 
-// A clock that moves on by a step every time it is read, so a polling wait can end.
-class SteppingClock : public test::ManualClock {
-public:
-    qint64 MonotonicMs() const override {
-        const qint64 now = ManualClock::MonotonicMs() + m_elapsed;
-        m_elapsed += 100;
-        ++Reads;
-        return now;
-    }
-    mutable int Reads = 0;
-
-private:
-    mutable qint64 m_elapsed = 0;
-};
-
-TEST_F(GeneralRoutines, WaitSecondsEndsOnceTheTimeHasPassed) {
-    SteppingClock clock;
-    platform.Os.Clock = &clock;
-    WaitSeconds(f, 0.5f);
-    // Read at 0 to start, then at 100..500: it stops at the first reading that is no longer below 500.
-    EXPECT_EQ(clock.Reads, 6);
-
-    clock.Reads = 0;
-    WaitSeconds(f, 0);
-    WaitSeconds(f, -1);
-    EXPECT_EQ(clock.Reads, 0);
-}
-
 TEST_F(GeneralRoutines, PlayWaveFilePlaysOnlyExistingWaveFilesOfTheProgramFolder) {
     WriteProgramFile("alarm.wav");
     WriteProgramFile("Beep.WAV");
