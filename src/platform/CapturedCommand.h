@@ -12,6 +12,8 @@ namespace tidepost {
 // A program run without a shell, its standard output and error captured together. It runs while
 // the event loop goes on; the answer is complete when the program has ended or the time limit has
 // passed, in which case it is what the program had written by then and the program is stopped.
+// Dropping the answer stops a program still running without waiting for it to go: the event loop
+// collects it afterwards.
 class CapturedCommand : public IPendingAnswer {
 public:
     static constexpr int DefaultTimeoutMs = 10'000;
@@ -29,7 +31,8 @@ public:
 private:
     void Collect();
     void Finish();
-    QProcess m_process;
+    // Owned; handed to the event loop when the program outlives the answer.
+    QProcess* m_process;
     QTimer m_timeout;
     QByteArray m_output;
     bool m_finished = false;

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -182,6 +183,23 @@ TEST_F(FakeSlpTool, ProgramThatOverrunsItsTimeGivesWhatItWroteSoFar) {
     ASSERT_TRUE(WaitFor(*answer, 5000));
     EXPECT_EQ(answer->Output(), "partial\n");
     EXPECT_EQ(answer->ErrorLogLine(), "");
+}
+
+// Giving up on a search while its program still runs returns at once; the program is stopped
+// and collected by the event loop, leaving nothing behind.
+TEST_F(FakeSlpTool, DroppedWhileRunningStopsTheProgramAndLeavesNothingBehind) {
+    const QString pidFile = folder.path() + "/pid";
+    Write("echo $$ > \"" + pidFile.toLocal8Bit() + "\"\nexec sleep 30\n");
+    auto answer = RunCommandCaptured(folder.path() + "/slptool", {});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(pidFile).size() > 0; }, 10000));
+    QFile file(pidFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString proc = "/proc/" + QString::fromLatin1(file.readAll().trimmed());
+    ASSERT_TRUE(QFileInfo::exists(proc));
+
+    answer.reset();
+    // Gone, not even a zombie: the process was reaped.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(proc); }, 10000));
 }
 
 TEST_F(FakeSlpTool, OutputIsKeptToOnePipeBuffer) {
