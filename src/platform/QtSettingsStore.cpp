@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tidepost {
 
@@ -17,9 +21,18 @@ QString QtSettingsStore::FileOf(const QString& app) const { return m_root + "/" 
 namespace {
 QString KeyPath(const QString& section, const QString& key) { return section + "/" + key; }
 
-void Restrict(const QString& file) {
-    if (QFile::exists(file))
-        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+// Makes the file private before anything is written to it. QSettings writes through a temporary
+// file that takes the permissions of the file it replaces, and for a new file those the umask
+// gives, so a new file is first created empty with mode 0600 (and an older, wider one narrowed).
+void MakePrivate(const QString& file) {
+    const QByteArray name = QFile::encodeName(file);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd >= 0) {
+        ::fchmod(fd, S_IRUSR | S_IWUSR);  // a umask that takes the owner's write bit away
+        ::close(fd);
+    } else if (errno == EEXIST) {
+        ::chmod(name.constData(), S_IRUSR | S_IWUSR);
+    }
 }
 }  // namespace
 
@@ -33,12 +46,10 @@ QString QtSettingsStore::Get(const QString& app, const QString& section, const Q
 void QtSettingsStore::Save(const QString& app, const QString& section, const QString& key,
                            const QString& value) {
     QDir().mkpath(m_root);
-    {
-        QSettings s(FileOf(app), QSettings::IniFormat);
-        s.setValue(KeyPath(section, key), value);
-        s.sync();
-    }
-    Restrict(FileOf(app));
+    MakePrivate(FileOf(app));
+    QSettings s(FileOf(app), QSettings::IniFormat);
+    s.setValue(KeyPath(section, key), value);
+    s.sync();
 }
 
 QList<QPair<QString, QString>> QtSettingsStore::GetSection(const QString& app, const QString& section) {
