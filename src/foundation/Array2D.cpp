@@ -2,10 +2,17 @@
 
 #include <algorithm>
 
+#include "foundation/Definitions.h"
+#include "foundation/RuntimeError.h"
+
 namespace tidepost {
 
 Array2D::Array2D(int columns, int rows)
     : m_columns(std::max(columns, 0)), m_rows(std::max(rows, 0)), m_cells(qsizetype(m_columns) * m_rows) {}
+
+void Array2D::ThrowOutOfRange() {
+    throw RuntimeError(kErrSubscriptOutOfRange, QStringLiteral("Array2D"), QStringLiteral("Subscript out of range"));
+}
 
 void Array2D::ResizeRows(int rows) {
     m_rows = std::max(rows, 0);

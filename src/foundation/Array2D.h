@@ -13,7 +13,8 @@ public:
 
     int Columns() const { return m_columns; }
     int Rows() const { return m_rows; }
-    // The cell at (column, row); both must lie inside the table.
+    // The cell at (column, row). An index outside the table throws RuntimeError 9 "Subscript out
+    // of range" in every build, as a classic array does, instead of touching other memory.
     QVariant& operator()(int column, int row) { return m_cells[Index(column, row)]; }
     const QVariant& operator()(int column, int row) const { return m_cells[Index(column, row)]; }
     // Grows or shrinks the number of rows, keeping the values of the rows that stay.
@@ -22,9 +23,10 @@ public:
 
 private:
     qsizetype Index(int column, int row) const {
-        Q_ASSERT(column >= 0 && column < m_columns && row >= 0 && row < m_rows);
+        if (column < 0 || column >= m_columns || row < 0 || row >= m_rows) ThrowOutOfRange();
         return qsizetype(row) * m_columns + column;
     }
+    [[noreturn]] static void ThrowOutOfRange();
     int m_columns = 0;
     int m_rows = 0;
     QList<QVariant> m_cells;  // row by row, so a row's cells lie together

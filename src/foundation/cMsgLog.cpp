@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 
+#include "foundation/ErrorHandling.h"
 #include "foundation/Foundation.h"
+#include "foundation/MessageBoxQueue.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileLookup.h"
 
@@ -15,6 +17,11 @@ QString FileNameField(const QString& line, bool sentItems) {
     if (sentItems) return line.section(';', 0, 0);
     return line.section(':', -1, -1);
 }
+
+void ReportIndexFailure(Foundation& f, const FileError& err, const QString& index) {
+    const QString text = ComposeErrorText(QStringLiteral("cMsgLog.DeleteFromMsgLog"), err.number, err.description);
+    QueueMessageBox(f, WithFileErrorText(f, text, err.number, index), ErrorTitle(err.number));
+}
 }  // namespace
 
 bool cMsgLog::DeleteFromMsgLog(const QString& strFileRef, const QString& strDir, const QString& strLog) const {
@@ -23,7 +30,10 @@ bool cMsgLog::DeleteFromMsgLog(const QString& strFileRef, const QString& strDir,
     if (!QFileInfo::exists(index) && AppendToFile(index, {})) return false;
 
     QByteArray content;
-    if (ReadFileBytes(index, content)) return false;
+    if (const FileError err = ReadFileBytes(index, content)) {
+        ReportIndexFailure(m_f, err, index);
+        return false;
+    }
 
     const bool sentItems = strLog.compare("out", Qt::CaseInsensitive) == 0;
     qsizetype start = 0;
@@ -36,7 +46,7 @@ bool cMsgLog::DeleteFromMsgLog(const QString& strFileRef, const QString& strDir,
             QByteArray rest = content;
             rest.remove(start, next - start);
             const QString staging = QFileInfo(index).path() + "/" + strLog + ".tmp";
-            (void)WriteFileAtomic(index, rest, staging);
+            if (const FileError err = WriteFileAtomic(index, rest, staging)) ReportIndexFailure(m_f, err, index);
             return false;
         }
         start = next;

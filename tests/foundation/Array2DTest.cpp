@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "foundation/Array2D.h"
+#include "foundation/RuntimeError.h"
 
 using namespace tidepost;
 
@@ -123,3 +124,31 @@ TEST(Array2D, ResizingRowsKeepsTheRowsThatStay) {
 }
 
 }  // namespace
+
+// Checked in release builds too: a wrong index is an error the caller can handle, never a write
+// into some other cell or past the table.
+TEST(Array2D, IndexOutsideTheTableIsSubscriptOutOfRange) {
+    Array2D table(3, 2);
+    const Array2D& constTable = table;
+    const Array2D empty;
+    const struct {
+        int column;
+        int row;
+    } outside[] = {{-1, 0}, {3, 0}, {0, -1}, {0, 2}, {3, 1}, {2, 2}, {0, 1 << 30}};
+    for (const auto& c : outside) {
+        SCOPED_TRACE(testing::Message() << c.column << "," << c.row);
+        try {
+            table(c.column, c.row) = 1;
+            ADD_FAILURE() << "no error";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.Number, 9);
+            EXPECT_EQ(e.Description, "Subscript out of range");
+        }
+        EXPECT_THROW((void)constTable(c.column, c.row), RuntimeError);
+    }
+    EXPECT_THROW((void)empty(0, 0), RuntimeError);
+    EXPECT_THROW(table.SwapRows(0, 2), RuntimeError);
+    table.ResizeRows(1);
+    EXPECT_THROW(table(0, 1) = 1, RuntimeError);
+    EXPECT_NO_THROW(table(2, 0) = 1);
+}

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/Foundation.h"
+#include "foundation/cErrorQueue.h"
 #include "foundation/cMsgLog.h"
 #include "support/TestPlatform.h"
 
@@ -125,4 +126,29 @@ TEST_F(MsgLogTest, AnsiBytesOfOtherLinesAreKept) {
     platform.WriteDataFile("in.idx", "IN.001:\xE9t\xE9:No:a.in\r\nIN.002:\xFF\x80:No:b\xE9.in\r\n");
     msgLog.DeleteFromMsgLog(QString::fromUtf8("bé.in"), platform.DataFolder(), "in");
     EXPECT_EQ(platform.ReadDataFile("in.idx"), "IN.001:\xE9t\xE9:No:a.in\r\n");
+}
+
+// The message is gone but its line stays in the index: the user must hear of it.
+TEST_F(MsgLogTest, IndexThatCannotBeRewrittenOrReadIsReported) {
+    const QByteArray index = "IN.001:1:0:0:06-12-31 23:59:1:1:Mem:No:a.in\r\n";
+    platform.WriteDataFile("in.idx", index);
+    // A folder where the new index would be staged makes the rewrite fail.
+    ASSERT_TRUE(QDir(platform.DataFolder()).mkdir("in.tmp"));
+    msgLog.DeleteFromMsgLog("a.in", platform.DataFolder(), "in");
+    EXPECT_EQ(platform.ReadDataFile("in.idx"), index);
+
+    QDir(platform.DataFolder()).rmdir("in.tmp");
+    ASSERT_TRUE(QDir(platform.DataFolder()).mkdir("Outbox"));
+    ASSERT_TRUE(QDir(platform.DataFolder()).mkdir("Outbox/OUT.IDX"));
+    msgLog.DeleteFromMsgLog("a.out", platform.DataFolder() + "/Outbox", "out");
+
+    QStringList queued;
+    while (f.gErrorQueue && f.gErrorQueue->Count() > 0) queued << f.gErrorQueue->Dequeue().toString();
+    const QString advice = "'.\r\nPlease make sure you have write access to this directory and file, and that the "
+                           "file is not opened by another process.";
+    EXPECT_EQ(queued, (QStringList{"(cMsgLog.DeleteFromMsgLog) Error '75': Path/File access error.\r\n"
+                                   "Could not open the file '" + platform.DataFolder() + "/in.idx" + advice,
+                                   "(cMsgLog.DeleteFromMsgLog) Error '70': Permission denied.\r\n"
+                                   "Could not open the file '" + platform.DataFolder() + "/Outbox/OUT.IDX" + advice}));
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
 }
