@@ -124,14 +124,17 @@ void CSession::Reset() {
 
 QString CSession::GetPosStr() const {
     const PositionRecord& p = m_s.Position;
+    // The hundredths follow a decimal point, so they take two digits: 5 hundredths is "40.05",
+    // where a plain "40.5" would read as 50 hundredths (about 800 m further on).
+    const auto hundredths = [](int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); };
     return QStringLiteral("%1,%2.%3%4 , %5,%6.%7%8")
         .arg(int(p.LatDeg))
         .arg(int(p.LatMin))
-        .arg(int(p.LatHund))
+        .arg(hundredths(p.LatHund))
         .arg(p.South ? QLatin1Char('S') : QLatin1Char('N'))
         .arg(int(p.LonDeg))
         .arg(int(p.LonMin))
-        .arg(int(p.LonHund))
+        .arg(hundredths(p.LonHund))
         .arg(p.West ? QLatin1Char('W') : QLatin1Char('E'));
 }
 

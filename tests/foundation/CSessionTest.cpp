@@ -132,6 +132,24 @@ TEST(CSession, SetPosStoresAPositionReport) {
     EXPECT_FALSE(p.West);
 }
 
+// The hundredths are the digits after the decimal point: 05 and 50 are different places.
+TEST(CSession, PositionTextWritesTheHundredthsWithTwoDigits) {
+    const struct {
+        const char* report;
+        const char* text;
+    } cases[] = {
+        {"55 40 05 N 12 35 50 E", "55,40.05N , 12,35.50E"},
+        {"55 40 50 S 12 35 05 W", "55,40.50S , 12,35.05W"},
+        {"0 0 0 N 0 0 0 E", "0,0.00N , 0,0.00E"},
+        {"89 59 99 N 179 59 99 W", "89,59.99N , 179,59.99W"},
+    };
+    for (const auto& c : cases) {
+        CSession s;
+        s.SetPos(c.report, "0", "", "0", true);
+        EXPECT_EQ(s.GetPosStr(), c.text) << c.report;
+    }
+}
+
 TEST(CSession, SetPosHemispheres) {
     const struct {
         const char* ns;
@@ -170,7 +188,7 @@ TEST(CSession, SetPosWithABadNumberFailsAndKeepsTheOldPosition) {
         CSession s;
         s.SetPos("1 2 3 S 4 5 6 W", "90", "t", "5", true);
         EXPECT_THROW(s.SetPos(text, "180", "u", "6", false), RuntimeError) << text;
-        EXPECT_EQ(s.GetPosStr(), "1,2.3S , 4,5.6W") << text;
+        EXPECT_EQ(s.GetPosStr(), "1,2.03S , 4,5.06W") << text;
         EXPECT_EQ(s.GetCourseStr(), "90");
         EXPECT_TRUE(s.GetPos().Valid);
     }

@@ -86,7 +86,7 @@ TEST_F(Replies, PositionRepliesThatChangeNothing) {
     for (const Case& c : cases) {
         HandlePositionReply(link, PositionReply("01 02 03 N 004 05 06 E"));
         HandlePositionReply(link, c.reply);
-        EXPECT_EQ(f.gSession.GetPosStr(), "1,2.3N , 4,5.6E") << c.name;
+        EXPECT_EQ(f.gSession.GetPosStr(), "1,2.03N , 4,5.06E") << c.name;
         EXPECT_EQ(f.gSession.GetPos().Updated, "10:22:33 UTC") << c.name;
     }
 }
