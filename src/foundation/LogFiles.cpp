@@ -1,5 +1,7 @@
 #include "foundation/LogFiles.h"
 
+#include <QFileInfo>
+
 #include "foundation/Foundation.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileLookup.h"
@@ -14,10 +16,28 @@ QString DataFilePath(const Foundation& f, const QString& fileName) {
     return FindFileNoCase(f.gConfiguration.DataPath, fileName);
 }
 
-FileError AppendLogLine(const Foundation& f, const QString& fileName, const QString& line) {
+namespace {
+// Rewrites the log with the lines that start in its newer half. A failure leaves the log as it
+// was; the next append tries again.
+void KeepNewestHalf(const QString& path) {
+    QByteArray content;
+    if (ReadFileBytes(path, content) || content.size() <= kMaxLogBytes) return;
+    const qsizetype lineEnd = content.indexOf('\n', content.size() / 2 - 1);
+    const qsizetype cut = lineEnd < 0 ? content.size() : lineEnd + 1;
+    (void)WriteFileAtomic(path, content.mid(cut));
+}
+}  // namespace
+
+FileError AppendToLog(const Foundation& f, const QString& fileName, const QString& text) {
     const QString path = DataFilePath(f, fileName);
     if (path.isEmpty()) return {kErrPathNotFound, "Path not found"};
-    return AppendToFile(path, f.Os.Codec.Encode(line + "\r\n"));
+    const FileError err = AppendToFile(path, f.Os.Codec.Encode(text));
+    if (!err && QFileInfo(path).size() > kMaxLogBytes) KeepNewestHalf(path);
+    return err;
+}
+
+FileError AppendLogLine(const Foundation& f, const QString& fileName, const QString& line) {
+    return AppendToLog(f, fileName, line + "\r\n");
 }
 
 }  // namespace tidepost

@@ -4,15 +4,12 @@
 
 #include "foundation/Foundation.h"
 #include "foundation/LogFiles.h"
-#include "platform/AtomicFile.h"
 #include "platform/IClock.h"
 
 namespace tidepost {
 
 void AppendToLogFile(const Foundation& f, const QString& text, const QString& fileName, bool withLineEnd) {
-    const QString path = DataFilePath(f, fileName);
-    if (path.isEmpty()) return;
-    (void)AppendToFile(path, f.Os.Codec.Encode(withLineEnd ? text + "\r\n" : text));
+    (void)AppendToLog(f, fileName, withLineEnd ? text + "\r\n" : text);
 }
 
 void AppendLinkErrorLine(const Foundation& f, int number, const QString& description) {

@@ -1,8 +1,10 @@
 #include <QDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "foundation/Foundation.h"
 #include "foundation/ILog.h"
+#include "foundation/LogFiles.h"
 #include "foundation/cErrorLog.h"
 #include "support/TestPlatform.h"
 
@@ -80,4 +82,58 @@ TEST_F(LogsTest, UnwritableDataFolderLosesTheLineSilently) {
     EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
     EXPECT_EQ(QDir(platform.DataFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{"not-a-folder"});
+}
+
+namespace {
+// Lines of different lengths, so the cut falls inside a line, up to 40 bytes below the limit:
+// one more line stays below it, the next goes past.
+QByteArray OldLog() {
+    QByteArray log;
+    for (int i = 0; log.size() < kMaxLogBytes - 300; ++i)
+        log += "old line " + QByteArray::number(i) + " " + QByteArray(i % 97, 'x') + "\r\n";
+    return log + "old line last " + QByteArray(kMaxLogBytes - 40 - log.size() - 16, 'x') + "\r\n";
+}
+}  // namespace
+
+// An error log on a PC that has run for years: past its limit it keeps its newest half, every
+// line whole, and goes on growing from there.
+TEST_F(LogsTest, LogPastItsLimitKeepsItsNewestHalfInWholeLines) {
+    const struct {
+        const char* file;
+        std::function<void(const QString&)> write;
+        QByteArray line;
+    } writers[] = {
+        {"ErrorLog.txt", [&](const QString& text) { ErrorLog(f).AddLine(text); }, "2012-7-3 9:5:0 newest\r\n"},
+        {"RemoteLog.txt",
+         [&](const QString& text) {
+             cLog log(f);
+             log.SetLogFile("RemoteLog.txt");
+             EXPECT_TRUE(log.Log(text));
+         },
+         "2012-07-03 09:05:00  newest\r\n"},
+    };
+    const QByteArray old = OldLog();
+    for (const auto& w : writers) {
+        SCOPED_TRACE(w.file);
+        platform.WriteDataFile(w.file, old);
+        w.write("still below");
+        const QByteArray below = platform.ReadDataFile(w.file);
+        ASSERT_LE(below.size(), kMaxLogBytes);
+        ASSERT_TRUE(below.startsWith(old));
+
+        w.write("newest");
+        const QByteArray full = below + w.line;
+        const QByteArray kept = platform.ReadDataFile(w.file);
+        ASSERT_LT(kept.size(), full.size()) << "the log was cut";
+        EXPECT_TRUE(full.endsWith(kept)) << "the newest part, unchanged";
+        EXPECT_EQ(full.at(full.size() - kept.size() - 1), '\n') << "cut where a line starts";
+        EXPECT_TRUE(kept.startsWith("old line "));
+        EXPECT_LE(kept.size(), full.size() / 2);
+        EXPECT_GT(kept.size(), full.size() / 2 - 120);
+
+        w.write("after");
+        EXPECT_TRUE(platform.ReadDataFile(w.file).startsWith(kept));
+    }
+    EXPECT_EQ(QDir(platform.DataFolder()).entryList(QDir::Files), (QStringList{"ErrorLog.txt", "RemoteLog.txt"}))
+        << "no staging file stays";
 }

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "DialogueFixture.h"
+#include "foundation/LogFiles.h"
 #include "foundation/RuntimeError.h"
 #include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
@@ -470,6 +471,26 @@ TEST_F(Engine, CommLogHoldsEveryChunkJoinedWhileLoggingIsOn) {
     Arrive("can0:/$ ");
     Tick();
     EXPECT_EQ(DataFile("CommLog.txt"), "st -l\r\ncan0:/$ ");
+}
+
+// A communication log left on for weeks: past its limit it keeps its newest half, cut where a
+// line starts, and the chunks go on arriving after it.
+TEST_F(Engine, CommLogPastItsLimitKeepsItsNewestHalf) {
+    QByteArray old;
+    for (int i = 0; old.size() < kMaxLogBytes - 10; ++i) old += "st -l\r\nINFO " + QByteArray::number(i) + "\r\ncan0:/$ ";
+    platform.WriteDataFile("CommLog.txt", old);
+    window.LogPCComm = true;
+    link.DialogueState = 1;
+    StampActivity(link);
+    Arrive("st -l\r\nINFO new\r\ncan0:/$ ");
+    Tick();
+    const QByteArray full = old + "st -l\r\nINFO new\r\ncan0:/$ ";
+    const QByteArray kept = platform.ReadDataFile("CommLog.txt");
+    ASSERT_LT(kept.size(), full.size()) << "the log was cut";
+    EXPECT_TRUE(full.endsWith(kept));
+    EXPECT_LE(kept.size(), full.size() / 2);
+    EXPECT_TRUE(kept.startsWith("INFO ") || kept.startsWith("can0:/$ ")) << kept.left(20).constData();
+    EXPECT_EQ(full.at(full.size() - kept.size() - 1), '\n');
 }
 
 TEST_F(Engine, NoCommLogWhileLoggingIsOff) {
