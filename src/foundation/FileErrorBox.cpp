@@ -4,7 +4,6 @@
 #include "foundation/Foundation.h"
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/TimerTick.h"
-#include "platform/IMessageBoxes.h"
 
 namespace tidepost {
 
@@ -15,6 +14,10 @@ void ShowFileErrorBox(Foundation& f, const QString& routine, int errorNumber, co
                                  fileName.isEmpty() ? QStringLiteral("<Unknown file name>") : fileName);
     box.title = ErrorTitle(errorNumber);
     box.buttons = MsgButtons::Ok;
+    ShowFileErrorBox(f, box);
+}
+
+void ShowFileErrorBox(Foundation& f, const MessageBoxRequest& box) {
     if (InTimerTick(f)) QueueMessageBox(f, box.text, box.title);
     else if (f.Os.Boxes) f.Os.Boxes->Show(box);
 }

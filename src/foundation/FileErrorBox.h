@@ -2,6 +2,7 @@
 #include <QString>
 
 #include "platform/FileError.h"
+#include "platform/IMessageBoxes.h"
 
 namespace tidepost {
 
@@ -16,5 +17,7 @@ void ShowFileErrorBox(Foundation& f, const QString& routine, int errorNumber, co
                       const QString& fileName = {});
 void ShowFileErrorBox(Foundation& f, const QString& routine, const FileError& error,
                       const QString& fileName = {});
+// The same for a box a routine composed itself: at once, or queued inside a timer tick.
+void ShowFileErrorBox(Foundation& f, const MessageBoxRequest& box);
 
 }  // namespace tidepost

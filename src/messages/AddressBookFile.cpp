@@ -5,6 +5,7 @@
 
 #include "foundation/DataFileText.h"
 #include "foundation/ErrorHandling.h"
+#include "foundation/FileErrorBox.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "foundation/MessageBoxQueue.h"
@@ -34,7 +35,7 @@ void ReportFileError(Foundation& f, const QString& routine, const FileError& err
     if (err.number == kErrPathNotFound) box.text += QStringLiteral("\r\nSetting default path.");
     box.title = ErrorTitle(err.number);
     box.buttons = MsgButtons::Ok;
-    if (f.Os.Boxes) f.Os.Boxes->Show(box);
+    ShowFileErrorBox(f, box);
     if (err.number == kErrPathNotFound) SetDefaultAddressBookDir(f);
 }
 

@@ -10,6 +10,7 @@
 #include "messages/IspAccessFields.h"
 #include "messages/RxErrorCounters.h"
 #include "messages/TestForm.h"
+#include "platform/QtSettingsStore.h"
 #include "support/TestPlatform.h"
 
 using namespace tidepost;
