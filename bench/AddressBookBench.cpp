@@ -4,63 +4,19 @@
 // ratio to reading the file's bytes alone, measured in the same run.
 #include <benchmark/benchmark.h>
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <algorithm>
 #include <chrono>
 
-#include "foundation/Foundation.h"
-#include "link/Link.h"
-#include "messages/AddressBookFile.h"
+#include "AddressBook30000.h"
 #include "messages/AddressSearch.h"
-#include "messages/Messages.h"
 #include "messages/cAddressBook.h"
-#include "platform/AtomicFile.h"
 
 using namespace tidepost;
 
 namespace {
 
-constexpr int kEntries = 30000;
+using Book = bench::AddressBook30000;
+constexpr int kEntries = Book::kEntries;
 constexpr double kTargetMs = 100.0;
-
-struct Book {
-    QTemporaryDir data;
-    Platform os;
-    Foundation f{os};
-    Link link{f};
-    Messages m{f, link};
-    QString path;
-
-    Book() {
-        f.gConfiguration.DataPath = data.path();
-        QDir().mkpath(data.path() + "/addressbook");
-        f.gIniEntries.Items = {{"[addressbook]", data.path() + "/addressbook/"}};
-        f.gIniEntries.Loaded = true;
-        static const char* const kTypes[] = {"Email", "Telex", "Fax", "InmC", "DNID"};
-        QByteArray file;
-        for (int i = 0; i < kEntries; ++i) {
-            file += "Contact" + QByteArray::number(i) + ":" + kTypes[i % 5] + ":" + (i % 2 ? "7" : "5") + ":" +
-                    QByteArray::number(100000000 + i * 7);
-            if (i % 3 == 0) file += ":" + QByteArray::number(i % 100);
-            file += "\r\n";
-        }
-        path = data.path() + "/addressbook/address.dat";
-        WriteFileAtomic(path, file);
-    }
-
-    // Milliseconds to read the file's bytes, the best of a few runs.
-    double RawReadMs() const {
-        double best = 1e9;
-        for (int i = 0; i < 5; ++i) {
-            QByteArray bytes;
-            const auto start = std::chrono::steady_clock::now();
-            ReadFileBytes(path, bytes);
-            best = std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        }
-        return best;
-    }
-};
 
 template <typename Step>
 void Measure(benchmark::State& state, Book& book, Step step) {

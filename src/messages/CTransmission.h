@@ -1,0 +1,96 @@
+#pragma once
+#include <QString>
+#include <QtGlobal>
+
+#include "messages/AddressEntry.h"
+#include "messages/CMessage.h"
+#include "messages/RecipientMatrix.h"
+
+namespace tidepost {
+
+struct Messages;
+
+// One submission to the transceiver: one destination network, one set of codes for "tx"
+// ("-l" presentation, "-s" service, "-t" destination, "-e" extension), one group of recipients.
+// A caller makes one per group: it sets the parameters, lets SortRecipients take the next group
+// from the names still to send, then ConvertAddresses turns the group's names into addresses.
+// A new one has every code 0, every flag false, every text empty and an empty Message.
+class CTransmission {
+public:
+    static constexpr quint8 kDistressPriority = 1;
+
+    explicit CTransmission(Messages& messages) : m_messages(messages) {}
+
+    // The e-mail service provider whose record gives e-mail and SMS access data.
+    QString ISP;
+    // The three-digit number of the land earth station that gets the submission.
+    QString LESUsed;
+    // 0 routine, 1 distress.
+    quint8 Priority = 0;
+
+    // The transmission's own message: the group's recipients, subject and text.
+    CMessage& Message() { return m_message; }
+    const CMessage& Message() const { return m_message; }
+    void SetMessage(const CMessage& message) { m_message = message; }
+
+    // Format 0 gives the "-l" code 6 (5-bit), 1 gives 0 (7-bit), 2 gives 7 (8-bit); true. Any other
+    // format changes nothing and gives false.
+    bool SetPresentation(quint8 format);
+    // The "-t" code and the "-e" extension of a destination type; Inmarsat-C reads Presentation,
+    // so SetPresentation comes first. A type above 8 changes nothing. True.
+    bool SetDestination(quint8 Index, const QString& Address, const QString& MemberOrPrefix);
+    bool SetParameters(const QString& isp, bool ReqConf, bool PrintMes, bool DESCheck);
+    void SetOutFileName(const QString& name) { m_outFileName = name; }
+
+    // Takes the next group from `names` (address-book names still to send) into Message and sets
+    // the submission codes; returns `names` without the names taken. Groups come by destination
+    // type, then format; one group holds every name of its type and format from To, Cc and Bcc,
+    // except that special access codes, DNIDs (with their member) and X.25 prefixes each get a
+    // group of their own and every SMS number is sent alone. A name the address book does not
+    // hold forms no group, changes nothing and gives an empty matrix. A distress message always
+    // goes to the first 7-bit telex To item, and `names` comes back unchanged.
+    RecipientMatrix SortRecipients(const RecipientMatrix& names);
+    // Turns the names in Message's address matrix into the addresses the transceiver expects.
+    // False at the first name the address book does not hold (cells done so far stay done).
+    bool ConvertAddresses();
+
+    bool AddressesFound() const { return m_addressesFound; }
+    // The destination type and format of the group.
+    TypeAndFormat CurrentGroup() const { return m_currentGroup; }
+
+    quint8 Presentation() const { return m_presentation; }
+    quint8 Service() const { return m_service; }
+    quint8 NetworkType() const { return m_networkType; }
+    quint8 DestinationCode() const { return m_destinationCode; }
+    const QString& DestinationExt() const { return m_destinationExt; }
+    // Progress: +4 grouped, +16 formatted, +32 submitted, +64 logged.
+    quint8 Status() const { return m_status; }
+    bool RequestConfirmation() const { return m_requestConfirmation; }
+    bool PrintMessage() const { return m_printMessage; }
+    bool DESEncrypted() const { return m_desEncrypted; }
+    const QString& OutFileName() const { return m_outFileName; }
+    const QString& TransmissionDate() const { return m_transmissionDate; }
+    const QString& TransmissionTime() const { return m_transmissionTime; }
+
+private:
+    RecipientMatrix SortDistressRecipients(const RecipientMatrix& names);
+
+    Messages& m_messages;
+    CMessage m_message;
+    quint8 m_presentation = 0;
+    quint8 m_service = 0;
+    quint8 m_networkType = 0;
+    quint8 m_status = 0;
+    quint8 m_destinationCode = 0;
+    QString m_destinationExt;
+    bool m_requestConfirmation = false;
+    bool m_printMessage = false;
+    bool m_desEncrypted = false;
+    bool m_addressesFound = false;
+    QString m_outFileName;
+    QString m_transmissionDate;
+    QString m_transmissionTime;
+    TypeAndFormat m_currentGroup{0, 0};
+};
+
+}  // namespace tidepost
