@@ -17,4 +17,8 @@ std::uint8_t FormatWordToCode(QStringView word);
 // 0 "5", 1 "7", 2 "8"; "" for any other code.
 QString FormatCodeToWord(int code);
 
+// Telex, fax, Inmarsat-C, PSTN and X.25 (1, 2, 3, 4, 7): the types whose addresses are numbers that
+// the entry's prefix goes in front of.
+constexpr bool IsPrefixedNumberType(int type) { return type == 1 || type == 2 || type == 3 || type == 4 || type == 7; }
+
 }  // namespace tidepost

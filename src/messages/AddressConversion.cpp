@@ -3,6 +3,7 @@
 #include <array>
 
 #include "messages/AddressBookTable.h"
+#include "messages/AddressCodes.h"
 #include "messages/CTransmission.h"
 #include "messages/Messages.h"
 
@@ -13,10 +14,6 @@ namespace {
 constexpr qint16 kInmarsatC = 3;
 constexpr qint16 kX25 = 7;
 constexpr qint16 kEightBit = 2;
-
-// Numbers of these networks go to the transceiver without the international "00" or "+" the
-// operator may have typed, and with the entry's prefix in front.
-bool IsDialledNumber(qint16 type) { return type == 1 || type == 2 || type == 3 || type == 4 || type == kX25; }
 
 // For X.25 and 8-bit Inmarsat-C an ocean region's telex code 580..584 is written as its data
 // network code 1110..1114.
@@ -34,8 +31,10 @@ QString DataNetworkCode(const QString& number) {
     return text;
 }
 
+// Numbers go to the transceiver without the international "00" or "+" the operator may have typed,
+// and with the entry's prefix in front.
 QString TransceiverAddress(const AddressEntry& entry) {
-    if (!IsDialledNumber(entry.Type)) return entry.Address;
+    if (!IsPrefixedNumberType(entry.Type)) return entry.Address;
     QString number = entry.Address;
     if (number.startsWith(QLatin1String("00"))) number.remove(0, 2);
     if (number.startsWith(u'+')) number.remove(0, 1);

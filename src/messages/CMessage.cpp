@@ -1,5 +1,7 @@
 #include "messages/CMessage.h"
 
+#include <QStringList>
+
 #include "foundation/Definitions.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/UsefullRoutines.h"

@@ -5,6 +5,7 @@
 
 #include "foundation/UsefullRoutines.h"
 #include "messages/AddressBookTable.h"
+#include "messages/AddressCodes.h"
 #include "messages/CTransmission.h"
 #include "messages/Messages.h"
 
@@ -20,15 +21,12 @@ constexpr quint8 kDnid = 6;
 constexpr quint8 kX25 = 7;
 constexpr quint8 kSms = 8;
 
-// The types whose two-character prefix asks for the service code 1.
-bool PrefixSetsService(quint8 type) { return type == 1 || type == 2 || type == 3 || type == 4 || type == kX25; }
-
 QString DnidAndMember(const AddressEntry& entry) { return entry.Address + u',' + entry.MemberOrPrefix; }
 
 // Whether a name found in a cell of `type` joins the group `opener` opened in that type. One "tx"
 // carries one extension, so a special access code or a DNID and member joins only the group of
-// its own code; an X.25 name only that of its own prefix, so that every group holds at least its
-// opener and the grouping ends. An SMS carries one number only: each is sent alone.
+// its own code; an X.25 name joins only the group of its own prefix. An SMS carries one number:
+// each is sent alone.
 bool JoinsGroup(quint8 type, const AddressEntry& entry, const AddressEntry& opener) {
     switch (type) {
     case kSac: return entry.Address == opener.Address;
@@ -93,6 +91,8 @@ RecipientMatrix CTransmission::SortRecipients(const RecipientMatrix& names) {
                     const int found = FindAddressEntry(m_messages, name, false);
                     if (found < 0) return RecipientMatrix{};
                     const AddressEntry& entry = m_messages.AddressBookEntries.at(found);
+                    // The opener is always in its group, so every group takes at least one name
+                    // and repeated calls come to an end.
                     if (!opener) {
                         opener = entry;
                         groupType = type;
@@ -115,7 +115,8 @@ RecipientMatrix CTransmission::SortRecipients(const RecipientMatrix& names) {
     SetPresentation(groupFormat);
     SetDestination(groupType, opener->Address, opener->MemberOrPrefix);
     m_currentGroup = {groupType, groupFormat};
-    m_service = opener->MemberOrPrefix.size() == 2 && PrefixSetsService(groupType) ? 1 : 0;
+    // A two-digit prefix in front of a number asks for the service code 1.
+    m_service = opener->MemberOrPrefix.size() == 2 && IsPrefixedNumberType(groupType) ? 1 : 0;
     for (const Join& join : joins) m_message.AppendAddressCell(join.Name, join.Type, join.Format, join.List);
     m_addressesFound = true;
     m_status += 4;
