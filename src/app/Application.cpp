@@ -32,6 +32,7 @@ Application::Application(const QString& programFolder)
     Os.Tray = &Tray;
     Os.Sound = &Sound;
     Os.Disk = &Disk;
+    Os.Printer = &Printer;
     RegisterMessageHandlers(Messages);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/ProcessSoundPlayer.h"
 #include "platform/QtDiskSpace.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/QtPrinter.h"
 #include "platform/QtSerialControl.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtSlpDiscovery.h"
@@ -34,6 +35,7 @@ public:
     QtTrayIcon Tray;
     ProcessSoundPlayer Sound;
     QtDiskSpace Disk;
+    QtPrinter Printer;
     Platform Os;
     tidepost::Foundation Foundation;
     // The links to the transceiver; a serial port number names its device in the settings store.

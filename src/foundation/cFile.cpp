@@ -11,10 +11,6 @@
 
 namespace tidepost {
 
-namespace {
-constexpr int kErrFileAlreadyExists = 58;
-}  // namespace
-
 bool cFile::Load(const QString& path, QString& strData) const {
     QByteArray bytes;
     if (ReadFileBytes(path, bytes)) return false;

@@ -100,9 +100,9 @@ void TestEndOfReply(Link& link) {
     CSession& session = link.F.gSession;
     bool complete = false;
 
-    const QString last8 = reply.right(8);
-    if (kTransceiverPrompts.contains(last8)) {
-        link.CurrentPrompt = last8;
+    const QString prompt = TransceiverPromptAtEnd(reply);
+    if (!prompt.isEmpty()) {
+        link.CurrentPrompt = prompt;
         complete = true;
         session.ConnectedToTCU_Via_Com = true;
     } else if (reply.endsWith(kTcuPrompt)) {
@@ -202,6 +202,11 @@ void SetTimer1Enabled(Link& link, bool enabled) {
 }
 
 }  // namespace
+
+QString TransceiverPromptAtEnd(const QString& reply) {
+    const QString last8 = reply.right(8);
+    return kTransceiverPrompts.contains(last8) ? last8 : QString();
+}
 
 qint16 ReadCommandTimeOut(Foundation& f) {
     const QString text = GetAppSetting(f, f.gProductName, "Settings", "CommandTimeOut", "4").trimmed();

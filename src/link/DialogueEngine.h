@@ -14,6 +14,10 @@ qint16 ReadCommandTimeOut(Foundation& f);
 // supported" box not shown yet, and the time-out read from the settings.
 void StartDialogue(Link& link);
 
+// The transceiver's shell prompt ("can0:/$ ", "can1:/$ " or "can2:/$ ") that ends the reply; ""
+// when it ends otherwise (cut by the time-out or a lost link, or another shell's prompt).
+QString TransceiverPromptAtEnd(const QString& reply);
+
 // LastActivityTime := now.
 void StampActivity(Link& link);
 

@@ -18,8 +18,10 @@ QString GetNewMessageFileName(Foundation& f, const QString& folder, const QStrin
     return {};
 }
 
-bool AppendIndexLine(Foundation& f, const QString& path, const QString& line) {
-    return !AppendToFile(ResolvePath(path), f.Os.Codec.Encode(line + QStringLiteral("\r\n")));
+bool AppendIndexLine(Foundation& f, const QString& path, const QString& line) { return !AppendToIndex(f, path, line); }
+
+FileError AppendToIndex(Foundation& f, const QString& path, const QString& line) {
+    return AppendToFile(ResolvePath(path), f.Os.Codec.Encode(line + QStringLiteral("\r\n")));
 }
 
 }  // namespace tidepost

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include "platform/FileError.h"
+
 namespace tidepost {
 
 struct Foundation;
@@ -14,5 +16,7 @@ QString GetNewMessageFileName(Foundation& f, const QString& folder, const QStrin
 // Appends `line` and CR LF (ANSI text) to the file at `path`, creating the file when missing; an
 // existing file of another letter case is the one appended to. False on any failure.
 bool AppendIndexLine(Foundation& f, const QString& path, const QString& line);
+// The same, giving the failure's error (number 0 on success).
+FileError AppendToIndex(Foundation& f, const QString& path, const QString& line);
 
 }  // namespace tidepost

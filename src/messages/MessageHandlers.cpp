@@ -3,6 +3,8 @@
 #include "link/Link.h"
 #include "messages/InboxFetch.h"
 #include "messages/Messages.h"
+#include "messages/PrintFetchedFile.h"
+#include "messages/TransferInToPC.h"
 
 namespace tidepost {
 
@@ -10,6 +12,8 @@ void RegisterMessageHandlers(Messages& m) {
     ReplyDispatch& d = m.L.Dispatch;
     d.HandleInboxListing = [&m](const QString& reply) { HandleInboxListing(m, reply); };
     d.HandleInboxLog = [&m](const QString& reply) { HandleInboxLog(m, reply); };
+    d.Transfer_IN_To_PC = [&m](const QString& reply) { Transfer_IN_To_PC(m, reply); };
+    d.Print_Fetched_File = [&m](QString& text) { Print_Fetched_File(m, text, PrintedText::Reply); };
 }
 
 }  // namespace tidepost

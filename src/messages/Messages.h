@@ -1,6 +1,9 @@
 #pragma once
 #include <QList>
+#include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 
 #include "messages/AddressEntry.h"
 #include "messages/AddressSearch.h"
@@ -11,6 +14,10 @@ namespace tidepost {
 struct Foundation;
 struct Link;
 class IAddressBookWindows;
+class IMessagesWindow;
+class IDistressMessageForm;
+class IRemoteConfig;
+class IRemoteConfigProcess;
 
 // The message area's state: received and outgoing messages, the outbox log and the address book.
 // One instance per program run, owned by the application object. Members keep the names the
@@ -24,6 +31,11 @@ struct Messages {
     // read while the fetched messages arrive; each holds at least one (then empty) entry.
     QList<InboxListEntry> gInboxListing{InboxListEntry{}};
     QList<InLogEntry> gInboxLog{InLogEntry{}};
+    // The message number (last three characters of the name) of the fetched message being handled.
+    QString gFetchMsgNumber;
+    // The debug menu's "Simulate message rx error" is checked: every listed size counts one more,
+    // so that every message looks short.
+    bool mnuSimMsgRxError = false;
 
     // The address book in memory (AddressBookFile.h): never empty; an empty name is a free slot.
     QList<AddressEntry> AddressBookEntries{AddressEntry{}};
@@ -33,6 +45,15 @@ struct Messages {
     AddressSearchResult LastSearchResult;
     // The chooser and the address card, once the area that owns them has set itself here.
     IAddressBookWindows* AddressBookWindows = nullptr;
+
+    // The main window's views and the alarm window of urgency and distress messages, registered
+    // by the areas that own them; null before that and in tests without them.
+    IMessagesWindow* Window = nullptr;
+    IDistressMessageForm* DistressMessageForm = nullptr;
+    // The decoder and the processor of remote-configuration packets, made per received message
+    // by the area that owns them; while unset no packet is recognised.
+    std::function<std::unique_ptr<IRemoteConfig>()> NewRemoteConfig;
+    std::function<std::unique_ptr<IRemoteConfigProcess>()> NewRemoteConfigProcess;
 };
 
 }  // namespace tidepost

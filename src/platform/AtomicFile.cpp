@@ -23,12 +23,10 @@ FileError WriteAll(int fd, const QByteArray& content) {
     }
     return {};
 }
-}  // namespace
 
-FileError WriteFileAtomic(const QString& path, const QByteArray& content, const QString& stagingPath) {
-    const QString staging = stagingPath.isEmpty() ? path + ".tmp~" : stagingPath;
-    const QByteArray stagingName = QFile::encodeName(staging);
-    const int fd = ::open(stagingName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+// Creates (or empties) the staging file, writes the content and flushes it to disk.
+FileError WriteStaging(const QString& staging, const QByteArray& content) {
+    const int fd = ::open(QFile::encodeName(staging).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         if (errno == ENOENT && !QFileInfo(staging).dir().exists()) return {kErrPathNotFound, "Path not found"};
         return FileErrorFromErrno(errno);
@@ -36,9 +34,42 @@ FileError WriteFileAtomic(const QString& path, const QByteArray& content, const 
     FileError err = WriteAll(fd, content);
     if (!err && ::fsync(fd) != 0) err = FileErrorFromErrno(errno);
     if (::close(fd) != 0 && !err) err = FileErrorFromErrno(errno);
+    return err;
+}
+
+const FileError kAlreadyExists{kErrFileAlreadyExists, "File already exists"};
+
+// Gives the staged file the target's name unless a file of that name exists; the staging name
+// stays for the caller to remove.
+FileError MoveIntoPlaceNoReplace(const QByteArray& staging, const QByteArray& target) {
+    if (::renameat2(AT_FDCWD, staging.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0) return {};
+    if (errno == EEXIST) return kAlreadyExists;
+    if (errno != EINVAL && errno != ENOSYS) return FileErrorFromErrno(errno);
+    // A file system without the exclusive rename: a hard link fails just as surely on a taken name.
+    if (::link(staging.constData(), target.constData()) == 0) return {};
+    if (errno == EEXIST) return kAlreadyExists;
+    return FileErrorFromErrno(errno);
+}
+}  // namespace
+
+FileError WriteFileAtomic(const QString& path, const QByteArray& content, const QString& stagingPath) {
+    const QString staging = stagingPath.isEmpty() ? path + ".tmp~" : stagingPath;
+    const QByteArray stagingName = QFile::encodeName(staging);
+    FileError err = WriteStaging(staging, content);
     if (!err && ::rename(stagingName.constData(), QFile::encodeName(path).constData()) != 0)
         err = FileErrorFromErrno(errno);
     if (err) ::unlink(stagingName.constData());
+    return err;
+}
+
+QString NewFileStagingPath(const QString& path) { return path + ".new~"; }
+
+FileError WriteNewFile(const QString& path, const QByteArray& content) {
+    const QString staging = NewFileStagingPath(path);
+    const QByteArray stagingName = QFile::encodeName(staging);
+    FileError err = WriteStaging(staging, content);
+    if (!err) err = MoveIntoPlaceNoReplace(stagingName, QFile::encodeName(path));
+    ::unlink(stagingName.constData());
     return err;
 }
 

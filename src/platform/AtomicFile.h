@@ -11,6 +11,12 @@ namespace tidepost {
 // backup file, else a temporary file), is flushed to disk, and is then renamed over the original.
 FileError WriteFileAtomic(const QString& path, const QByteArray& content, const QString& stagingPath = {});
 
+// Creates the file at `path` holding `content`, and never replaces a file: the content is written
+// beside it (NewFileStagingPath) and flushed, then takes the name only while the name is free.
+// Error 58 "File already exists" when it is taken. On any failure no file of either name is left.
+FileError WriteNewFile(const QString& path, const QByteArray& content);
+QString NewFileStagingPath(const QString& path);
+
 // The whole file at `path`; on failure the classic error, and `bytes` holds nothing.
 FileError ReadFileBytes(const QString& path, QByteArray& bytes);
 

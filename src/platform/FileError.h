@@ -6,6 +6,7 @@ namespace tidepost {
 // Classic run-time file error numbers, which the user texts are keyed on.
 enum FileErrorNumber {
     kErrFileNotFound = 53,
+    kErrFileAlreadyExists = 58,
     kErrDiskFull = 61,
     kErrPermissionDenied = 70,
     kErrPathFileAccess = 75,

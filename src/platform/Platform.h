@@ -15,6 +15,7 @@ class ITrayIcon;
 class ISoundPlayer;
 class IDiskSpace;
 class ISlpDiscovery;
+class IPrinter;
 
 // What the operating system gives the program. The adapters are owned by whoever builds the
 // application (main() with the real ones, a test fixture with fakes); everything else reads them here.
@@ -29,6 +30,7 @@ struct Platform {
     ISoundPlayer* Sound = nullptr;      // sound files, played without blocking
     IDiskSpace* Disk = nullptr;         // free space of the file systems
     ISlpDiscovery* Slp = nullptr;       // the search for terminal control units on the network
+    IPrinter* Printer = nullptr;        // the PC's default printer
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder
     // The installation folders of the predecessor product and of this product, between which the

@@ -17,6 +17,7 @@ TestPlatform::TestPlatform() {
     Os.Sound = &Sound;
     Os.Disk = &Disk;
     Os.Slp = &Slp;
+    Os.Printer = &Printer;
     Os.ProgramFolder = m_program.path();
 }
 

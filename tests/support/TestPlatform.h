@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "support/FakeDiskSpace.h"
 #include "support/FakeOsFacts.h"
+#include "support/FakePrinter.h"
 #include "support/FakeSerialControl.h"
 #include "support/FakeSettingsStore.h"
 #include "support/FakeSlpDiscovery.h"
@@ -34,6 +35,7 @@ struct TestPlatform {
     FakeSoundPlayer Sound;
     FakeDiskSpace Disk;
     FakeSlpDiscovery Slp;
+    FakePrinter Printer;
     Platform Os;
 
 private:
