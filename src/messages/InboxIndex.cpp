@@ -36,19 +36,26 @@ QString InboxIndexLine(const InLogEntry& entry, const QString& when, const QStri
            QString::number(entry.Reference) + ":" + entry.Routing + ":No:" + disk;
 }
 
+// Only the lines that begin with the message's name and LES are decoded: an index of many
+// thousand lines is searched as bytes.
 bool IsInInboxIndex(Foundation& f, const QString& path, const InLogEntry& entry, const QString& when) {
     QByteArray bytes;
     if (ReadFileBytes(ResolvePath(path), bytes)) return false;
-    const QString text = f.Os.Codec.Decode(bytes);
-    const QString lead = entry.Name + ":" + ThreeDigitLes(entry.LES) + ":";
+    const QByteArray lead = f.Os.Codec.Encode(entry.Name + ":" + ThreeDigitLes(entry.LES) + ":");
     const QString date = when.section(u':', 0, 0);
     const QString minute = when.section(u':', 1);
     const QString size = QString::number(entry.Size);
     const QString reference = QString::number(entry.Reference);
-    for (const QStringView line : QStringView(text).tokenize(u'\n')) {
-        if (!line.startsWith(lead)) continue;
-        if (Part(line, 4) == date && Part(line, 5) == minute && Part(line, 6) == size && Part(line, 7) == reference)
-            return true;
+    for (qsizetype at = bytes.indexOf(lead); at >= 0; at = bytes.indexOf(lead, at)) {
+        qsizetype end = bytes.indexOf('\n', at);
+        if (end < 0) end = bytes.size();
+        if (at == 0 || bytes.at(at - 1) == '\n') {
+            const QString line = f.Os.Codec.Decode(bytes.mid(at, end - at));
+            if (Part(line, 4) == date && Part(line, 5) == minute && Part(line, 6) == size &&
+                Part(line, 7) == reference)
+                return true;
+        }
+        at = end;
     }
     return false;
 }

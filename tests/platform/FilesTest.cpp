@@ -60,3 +60,27 @@ TEST(AppendToFile, CreatesThenAppends) {
     EXPECT_FALSE(AppendToFile(path, "b\r\n"));
     EXPECT_EQ(Read(path), "a\r\nb\r\n");
 }
+
+TEST(WriteNewFile, CreatesTheFileAndNeverReplacesOne) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/24050601.in";
+    EXPECT_FALSE(WriteNewFile(path, "body\r\n"));
+    EXPECT_EQ(Read(path), "body\r\n");
+
+    const FileError taken = WriteNewFile(path, "another");
+    EXPECT_EQ(taken.number, kErrFileAlreadyExists);
+    EXPECT_EQ(Read(path), "body\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"24050601.in"}) << "no staging file is left";
+
+    EXPECT_EQ(WriteNewFile(dir.path() + "/no/such/folder/f.in", "x").number, kErrPathNotFound);
+}
+
+// /dev/full stands in for a full disk under the file written beside the new one.
+TEST(WriteNewFile, FullDiskLeavesNoFileOfEitherName) {
+    if (!QFile::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/24050601.in";
+    ASSERT_TRUE(QFile::link("/dev/full", NewFileStagingPath(path)));
+    EXPECT_EQ(WriteNewFile(path, "body").number, kErrDiskFull);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::System).isEmpty());
+}
