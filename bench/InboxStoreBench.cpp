@@ -13,7 +13,7 @@
 #include "messages/InboxFetch.h"
 #include "messages/Messages.h"
 #include "messages/TransferInToPC.h"
-#include "platform/ISettingsStore.h"
+#include "platform/QtSettingsStore.h"
 #include "sim/SimShell.h"
 #include "support/FakeTrayIcon.h"
 #include "support/ManualClock.h"
