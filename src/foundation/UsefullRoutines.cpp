@@ -1,5 +1,7 @@
 #include "foundation/UsefullRoutines.h"
 
+#include <limits>
+
 #include <QStringView>
 
 namespace tidepost {
@@ -124,6 +126,25 @@ bool IsAllDigits(const QString& text) {
     for (const QChar ch : text)
         if (ch < u'0' || ch > u'9') return false;
     return true;
+}
+
+qint64 LeadingNumber(QStringView text) {
+    constexpr qint64 kLimit = std::numeric_limits<qint64>::max() / 10 - 10;
+    qint64 sign = 1;
+    qint64 value = 0;
+    bool signAllowed = true;
+    for (const QChar ch : text) {
+        if (ch == u' ' || ch == u'\t') continue;
+        if (signAllowed && (ch == u'-' || ch == u'+')) {
+            if (ch == u'-') sign = -1;
+            signAllowed = false;
+            continue;
+        }
+        if (ch < u'0' || ch > u'9') break;
+        signAllowed = false;
+        if (value < kLimit) value = value * 10 + (ch.unicode() - u'0');
+    }
+    return sign * value;
 }
 
 QString FormatThreeDigits(QString& text) {

@@ -48,6 +48,11 @@ QStringView TrimBlanks(QStringView text);
 // True when text is not empty and holds only the ASCII digits 0-9 (no sign, blank or point).
 bool IsAllDigits(const QString& text);
 
+// The whole number at the start of text as the classic Val reads it: blanks and tabs anywhere are
+// skipped, an optional sign, then ASCII digits up to the first other character; 0 without a
+// digit ("001" gives 1, "Auto" 0, " 1 02" 102). Very long digit runs stop growing at the limit.
+qint64 LeadingNumber(QStringView text);
+
 // Trims blanks; a number of 0 or more is padded with "0" to three characters (longer ones stay);
 // a negative number or anything else gives "Unk". Written back into text and returned.
 // A number is ASCII digits with at most one decimal point, optionally preceded by "-".

@@ -1,6 +1,7 @@
 #include "link/TcuDiscovery.h"
 
 #include "foundation/AppSettings.h"
+#include "foundation/UsefullRoutines.h"
 #include "foundation/cErrorLog.h"
 #include "link/Link.h"
 
@@ -10,24 +11,6 @@ namespace {
 
 const QString kTcuModel = QStringLiteral("device-model=880");
 const QString kSwVersionKey = QStringLiteral("device-sw-version=");
-
-// The numeric value of a short text as the classic Val reads it: blanks anywhere are skipped, an
-// optional sign, then digits up to the first other character; 0 when there is no digit.
-qint16 NumericValue(const QString& text) {
-    QString t = text;
-    t.remove(' ').remove('\t');
-    int sign = 1;
-    if (t.startsWith('-') || t.startsWith('+')) {
-        if (t.front() == '-') sign = -1;
-        t.remove(0, 1);
-    }
-    int value = 0;
-    for (const QChar c : t) {
-        if (!c.isDigit() || c.unicode() > '9') break;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return static_cast<qint16>(sign * value);
-}
 
 }  // namespace
 
@@ -51,7 +34,8 @@ std::optional<std::pair<qint16, qint16>> TcuSwVersionOf(const QString& attribute
     if (key < 0) return std::nullopt;
     const qsizetype dot = attributes.indexOf('.', key + kSwVersionKey.size());
     if (dot < 0) return std::nullopt;
-    return std::make_pair(NumericValue(attributes.mid(dot - 1, 1)), NumericValue(attributes.mid(dot + 1, 2)));
+    return std::make_pair(static_cast<qint16>(LeadingNumber(attributes.mid(dot - 1, 1))),
+                          static_cast<qint16>(LeadingNumber(attributes.mid(dot + 1, 2))));
 }
 
 bool TcuDiscovery::StartSearch(ISlpDiscovery* slp, const SlpTarget& target) {

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "foundation/DataFileText.h"
 #include "foundation/DataFiles.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
@@ -49,6 +50,24 @@ QByteArray LesFileBytes(const QList<KeyValuePair>& list) {
     QByteArray out;
     for (const KeyValuePair& e : list) out += (e.Key + "|" + e.Value + "\r\n").toLatin1();
     return out;
+}
+
+TEST(SplitFileLines, EachLineEndEndsOneLine) {
+    const struct {
+        const char* text;
+        QStringList lines;
+    } cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"\r\n", {""}},
+        {"a\r\nb\n\nc\rd\r\n", {"a", "b", "", "c", "d"}},
+        {"a\n\rb", {"a", "", "b"}},  // LF CR is two line ends
+        {"a;b\r\n\r\n", {"a;b", ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(SplitFileLines(QString::fromLatin1(c.text)), c.lines);
+    }
 }
 
 TEST_F(DataFilesTest, DataFolderRule) {

@@ -205,6 +205,12 @@ public:
     void SetFillStyle(int style) override { Calls << QString("FillStyle=%1").arg(style); }
     void SetCellForeColor(int colour) override { Calls << QString("ForeColor=%1").arg(colour); }
     void SetCellFontBold(bool bold) override { Calls << QString("Bold=%1").arg(bold); }
+    void SetRows(int rows) override { Calls << QString("Rows=%1").arg(rows); }
+    void SetCols(int cols) override { Calls << QString("Cols=%1").arg(cols); }
+    void SetCellAlignment(int alignment) override { Calls << QString("Alignment=%1").arg(alignment); }
+    void SetText(const QString& text) override { Calls << "Text=" + text; }
+    void SetRedraw(bool redraw) override { Calls << QString("Redraw=%1").arg(redraw); }
+    void SetSort(int order) override { Calls << QString("Sort=%1").arg(order); }
     QStringList Calls;
 };
 

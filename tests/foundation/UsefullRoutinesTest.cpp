@@ -217,6 +217,22 @@ TEST(IsAllDigits, OnlyAsciiDigitsAndNotEmpty) {
     EXPECT_FALSE(IsAllDigits(QString(QChar(0x0663))));
 }
 
+TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
+    const struct {
+        const char* text;
+        qint64 expected;
+    } cases[] = {
+        {"102", 102}, {" 102", 102}, {"001", 1}, {"1 0 2", 102}, {"\t7", 7}, {"Auto", 0}, {"", 0},
+        {"-12", -12}, {"+5", 5}, {"- 3", -3}, {"12a7", 12}, {"1.9", 1}, {"--1", 0}, {"3-1", 3},
+        {"99999999999999999999999999", 999999999999999999},  // stops growing near the limit
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(LeadingNumber(QString::fromLatin1(c.text)), c.expected);
+    }
+    EXPECT_EQ(LeadingNumber(QString(QChar(0x0663))), 0) << "a digit of another script is none";
+}
+
 TEST(AddBackslash, AppendsASeparatorOnlyWhenMissing) {
     EXPECT_EQ(AddBackslash("/data/Inbox"), "/data/Inbox/");
     EXPECT_EQ(AddBackslash("/data/Inbox/"), "/data/Inbox/");
