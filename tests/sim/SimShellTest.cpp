@@ -120,6 +120,15 @@ TEST_F(ShellFixture, CutReplyStopsMidWayOnce) {
     EXPECT_EQ(Say("st -l\r\n"), "st -l\r\ncan0:/$ ");
 }
 
+TEST_F(ShellFixture, RestartLineComesAfterTheEchoOfTheNextReplyOnce) {
+    shell.AddInfo("30", "Logged in");
+    shell.EchoTerminator = "\r\r\n";
+    shell.LineEnd = "\n";
+    shell.RestartPending = true;
+    EXPECT_EQ(Say("st -l\r\n"), "st -l\r\r\nStarting application program.\nINFO 30: Logged in\ncan0:/$ ");
+    EXPECT_EQ(Say("ver\r\n").count("Starting application program."), 0);
+}
+
 TEST_F(ShellFixture, ExtraRowsComeBeforeTheCommonTable) {
     shell.ExtraCommands.append({"ty IN.", true, [](SimShell& s, const QString& line) {
                                     return "fetched " + line.mid(6) + s.LineEnd;

@@ -48,6 +48,10 @@ void SimShell::Receive(const QByteArray& bytes) {
         Received.append(line);
         if (Mute) continue;
         QString reply = ReplyTo(line);
+        if (RestartPending) {
+            reply.insert(line.size() + EchoTerminator.size(), kRestartLine + LineEnd);
+            RestartPending = false;
+        }
         if (CutNextReplyAfter >= 0) {
             reply.truncate(CutNextReplyAfter);
             CutNextReplyAfter = -1;

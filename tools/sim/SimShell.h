@@ -64,6 +64,10 @@ public:
     bool Mute = false;
     // The next reply stops after this many characters and the rest is never sent; -1: no cut.
     int CutNextReplyAfter = -1;
+    // The transceiver's application has restarted: the next reply carries the line it prints then
+    // (kRestartLine), right after the echo.
+    bool RestartPending = false;
+    static inline const QString kRestartLine = QStringLiteral("Starting application program.");
     // What the transceiver reports about itself and its state.
     SimTransceiver Transceiver;
     // The received messages waiting in its file system.

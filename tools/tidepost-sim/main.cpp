@@ -9,6 +9,8 @@
 //   lines lf|crlf|crcrlf    the line end of the lines of a reply
 //   mute / unmute           stop / resume answering (the commands are still read)
 //   cut <n>                 the next reply stops after n characters
+//   restart                 the transceiver has restarted: the next reply carries the line
+//                           "Starting application program." after its echo
 //   set <name> <value>      what the transceiver reports (model, mobile-type, solas, version, ...)
 //   message [key=value ...] [text]   a received message in the inbox; keys number, les, c6,
 //                           priority, presentation, date (yyyy-MM-ddThh:mm), ref, c43, routing,
@@ -79,6 +81,8 @@ void Control(SimShell& shell, SimTcuServer* tcu, const QString& line) {
         const int n = rest.toInt(&ok);
         if (ok && n >= 0) shell.CutNextReplyAfter = n;
         else Print("? cut <characters>");
+    } else if (word == "restart") {
+        shell.RestartPending = true;
     } else if (word == "set") {
         if (!SetTransceiverValue(shell.Transceiver, rest.section(' ', 0, 0), rest.section(' ', 1)))
             Print("? set <name> <value>; names: " + TransceiverValueNames());
@@ -101,7 +105,7 @@ void Control(SimShell& shell, SimTcuServer* tcu, const QString& line) {
     } else if (word == "quit") {
         QCoreApplication::quit();
     } else if (!word.isEmpty()) {
-        Print("? info|error|echo|lines|mute|unmute|cut|set|message|listing|keep-next-delete|inbox|quit");
+        Print("? info|error|echo|lines|mute|unmute|cut|restart|set|message|listing|keep-next-delete|inbox|quit");
     }
 }
 
