@@ -4,7 +4,7 @@
 namespace tidepost {
 
 // What the message area asks of the main window: which view its main area shows, and the views
-// that show stored messages. The main window implements it and registers itself in
+// that show stored and sent messages. The main window implements it and registers itself in
 // Messages::Window; while that is null nothing is shown.
 class IMessagesWindow {
 public:
@@ -22,6 +22,13 @@ public:
     virtual void InboxMSGrid_AddRow(const QStringList& cells, int foreColor) = 0;
     // Widens the selection of the inbox grid's current row to all columns.
     virtual void InBox_SetAllColumnsSelected() = 0;
+
+    // Switches to the sent-items view and loads it again from the outbox log.
+    virtual void OutboxButton_Click() = 0;
+    // Widens the selection of the sent-items grid's current row to all its columns.
+    virtual void OutBox_SetAllColumnsSelected() = 0;
+    // The column widths of the sent-items grid as the user last left them.
+    virtual void RestoreSentItemsGridWidths() = 0;
 
     // Rebuilds the Forms menu from the forms folder (a remote command may have written a form).
     virtual void UpdateElectronicFormsMenu() = 0;

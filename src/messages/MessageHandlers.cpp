@@ -1,10 +1,13 @@
 #include "messages/MessageHandlers.h"
 
 #include "link/Link.h"
+#include "messages/IMessagesWindow.h"
 #include "messages/InboxFetch.h"
 #include "messages/Messages.h"
 #include "messages/PrintFetchedFile.h"
 #include "messages/TransferInToPC.h"
+#include "messages/OutboxRecovery.h"
+#include "messages/cOutBox.h"
 
 namespace tidepost {
 
@@ -14,6 +17,12 @@ void RegisterMessageHandlers(Messages& m) {
     d.HandleInboxLog = [&m](const QString& reply) { HandleInboxLog(m, reply); };
     d.Transfer_IN_To_PC = [&m](const QString& reply) { Transfer_IN_To_PC(m, reply); };
     d.Print_Fetched_File = [&m](QString& text) { Print_Fetched_File(m, text, PrintedText::Reply); };
+    d.cOutBox.AddDistressAlert = [&m](int status) { GetOutBox(m).AddDistressAlert(status); };
+    d.OutboxButton_Click = [&m] {
+        if (m.Window) m.Window->OutboxButton_Click();
+    };
+    d.ClearOutboxAfterMesRestart = [&m] { ClearOutboxAfterMesRestart(m); };
+    m.L.ClearOutboxAtStartUp = [&m] { ClearOutboxAtStartUp(m); };
 }
 
 }  // namespace tidepost

@@ -8,6 +8,7 @@
 #include "messages/AddressEntry.h"
 #include "messages/AddressSearch.h"
 #include "messages/InboxEntries.h"
+#include "messages/cOutBox.h"
 
 namespace tidepost {
 
@@ -18,6 +19,7 @@ class IMessagesWindow;
 class IDistressMessageForm;
 class IRemoteConfig;
 class IRemoteConfigProcess;
+class IFlexGrid;
 
 // The message area's state: received and outgoing messages, the outbox log and the address book.
 // One instance per program run, owned by the application object. Members keep the names the
@@ -49,11 +51,15 @@ struct Messages {
     // The main window's views and the alarm window of urgency and distress messages, registered
     // by the areas that own them; null before that and in tests without them.
     IMessagesWindow* Window = nullptr;
+    IFlexGrid* OutboxMSGrid = nullptr;
     IDistressMessageForm* DistressMessageForm = nullptr;
     // The decoder and the processor of remote-configuration packets, made per received message
     // by the area that owns them; while unset no packet is recognised.
     std::function<std::unique_ptr<IRemoteConfig>()> NewRemoteConfig;
     std::function<std::unique_ptr<IRemoteConfigProcess>()> NewRemoteConfigProcess;
+
+    // The outbox log's keeper, created on first use (GetOutBox).
+    std::unique_ptr<cOutBox> OutBoxInstance;
 };
 
 }  // namespace tidepost

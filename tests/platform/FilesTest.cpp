@@ -53,6 +53,17 @@ TEST(WriteFileAtomic, FailureKeepsTheOriginalAndGivesAClassicNumber) {
     EXPECT_EQ(err.number, kErrPathNotFound);
 }
 
+TEST(WriteFileAtomic, FailedRenameKeepsTheOriginalAndRemovesTheStagingFile) {
+    QTemporaryDir dir;
+    // The rename cannot replace a folder that holds a file.
+    const QString path = dir.path() + "/OUT.IDX";
+    ASSERT_TRUE(QDir().mkpath(path));
+    Write(path + "/kept", "old");
+    EXPECT_TRUE(WriteFileAtomic(path, "new", dir.path() + "/OUT.BAK"));
+    EXPECT_EQ(Read(path + "/kept"), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"OUT.IDX"});
+}
+
 TEST(AppendToFile, CreatesThenAppends) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/log.txt";

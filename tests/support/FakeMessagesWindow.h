@@ -1,13 +1,14 @@
 #pragma once
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 #include "messages/IMessagesWindow.h"
 
 namespace tidepost::test {
 
-// Stands in for the main window as the message area sees it: shows the view in Shown and
-// remembers the rows added to the inbox grid.
+// Stands in for the main window as the message area sees it: shows the view in Shown, remembers
+// the rows added to the inbox grid and records what is asked of the sent-items view.
 class FakeMessagesWindow : public IMessagesWindow {
 public:
     struct InboxRow {
@@ -18,12 +19,20 @@ public:
     int MessageLogShown() const override { return Shown; }
     void InboxMSGrid_AddRow(const QStringList& cells, int foreColor) override { InboxRows.append({cells, foreColor}); }
     void InBox_SetAllColumnsSelected() override { ++InboxSelections; }
+    void OutboxButton_Click() override {
+        Calls.append("OutboxButton_Click");
+        if (OnOutboxButton) OnOutboxButton();
+    }
+    void OutBox_SetAllColumnsSelected() override { Calls.append("OutBox_SetAllColumnsSelected"); }
+    void RestoreSentItemsGridWidths() override { Calls.append("RestoreSentItemsGridWidths"); }
     void UpdateElectronicFormsMenu() override { ++FormsMenuUpdates; }
 
     int Shown = 0;
     QList<InboxRow> InboxRows;
     int InboxSelections = 0;
     int FormsMenuUpdates = 0;
+    QStringList Calls;
+    std::function<void()> OnOutboxButton;
 };
 
 }  // namespace tidepost::test
