@@ -120,9 +120,6 @@ struct Link {
     std::function<void()> CheckCommEvent;
     std::function<void()> ShowReplyInTerminal;
     std::function<void()> StreamingStep;
-    // Settles the outbox log's lines left unfinished by the previous run; registered by the
-    // message area and run by the start-up before it opens the serial port.
-    std::function<void()> ClearOutboxAtStartUp;
 
     // The periodic polls (PeriodicPolls.h): the transceiver last seen by the change watch, the
     // once-per-run low-disk warning (cleared when another EGC folder is chosen), the terminal

@@ -19,6 +19,7 @@
 #include "link/SerialLink.h"
 #include "mainwindow/MainForm.h"
 #include "messages/AddressBookFile.h"
+#include "messages/OutboxRecovery.h"
 #include "platform/FileError.h"
 #include "platform/ISerialControl.h"
 
@@ -97,6 +98,9 @@ void MainForm::RunStartUp(const QStringList& arguments) {
 
     if (m_messages) ReadAddressBookFile(*m_messages);
 
+    // Before the port opens: the clean-up closes any open link, which would leave the first
+    // commands below for a closed port until the poll reopens it.
+    if (m_messages) ClearOutboxAtStartUp(*m_messages);
     if (GetIniValue(f, "[HOST Interface]") == QLatin1String("COM")) OpenComPortAtStartUp(f);
 
     // The echo of the first line, ended by a bare CR, teaches the line end of the echo.

@@ -22,7 +22,6 @@ void RegisterMessageHandlers(Messages& m) {
         if (m.Window) m.Window->OutboxButton_Click();
     };
     d.ClearOutboxAfterMesRestart = [&m] { ClearOutboxAfterMesRestart(m); };
-    m.L.ClearOutboxAtStartUp = [&m] { ClearOutboxAtStartUp(m); };
 }
 
 }  // namespace tidepost

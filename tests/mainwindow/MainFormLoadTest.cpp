@@ -95,6 +95,22 @@ TEST_F(StartUp, AnUnreadableAddressBookShowsItsBoxAndTheStartUpGoesOn) {
     EXPECT_EQ(platform.Boxes.Shown[0].title, "Error 70");
     EXPECT_TRUE(platform.Boxes.Shown[0].text.startsWith("(ReadAddressBookFile) Error '70': Permission denied.\r\n"));
     EXPECT_EQ(messages.AddressBookEntries.size(), 1);
+}
+
+// The last run left a submission without a reference: it is marked, the other lines stay byte for
+// byte, and the port the clean-up would close is opened only afterwards.
+TEST_F(StartUp, UnfinishedSubmissionsOfTheLastRunArePcClearedBeforeThePortOpens) {
+    const QByteArray alert = "-;MRCC;Auto;Distress Alert;12-07-02;18:30;-;-;Sending;0;0;0;0;0;0;0;0;SEARCH & RESCUE;;;SEARCH & RESCUE";
+    const QByteArray submission = "12070301.out;a@b.c;102;E-Mail 7 Bit;12-07-03;09:05; 12;%1;%2;0;0;0;0;03;07;09;05;A;;;Hi";
+    const QByteArray log = QByteArray(submission).replace("%1", "<None>").replace("%2", "Initiated") + "\r\n" +
+                           QByteArray(submission).replace("%1", "OUT.021").replace("%2", "Sending") + "\r\n" + alert +
+                           "\r\n";
+    platform.WriteDataFile("sent items/OUT.IDX", log);
+
+    Load({{"[HOST Interface]", "COM"}});
+    EXPECT_EQ(platform.ReadDataFile("sent items/OUT.IDX"), QByteArray(log).replace(";Initiated;", ";PC Cleared;"));
+    EXPECT_FALSE(QFile::exists(platform.DataFolder() + "/sent items/OUT.BAK"));
+    EXPECT_EQ(platform.Serial.CloseCount, 0) << "the first commands find the port open";
     EXPECT_TRUE(platform.Serial.PortOpen());
     EXPECT_EQ(link.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
 }
