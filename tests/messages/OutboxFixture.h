@@ -62,6 +62,13 @@ inline QByteArray SubmissionLine(const QString& file, const QString& les, const 
         .toLatin1();
 }
 
+// The text of a log of these lines, each ending CR LF.
+inline QByteArray Lines(const QList<QByteArray>& lines) {
+    QByteArray text;
+    for (const QByteArray& line : lines) text += line + "\r\n";
+    return text;
+}
+
 // A distress-alert line with the given status.
 inline QByteArray DistressLine(const QString& status) {
     return ("-;MRCC;Auto;Distress Alert;12-07-02;18:30;-;-;" + status +

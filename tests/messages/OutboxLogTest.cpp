@@ -14,12 +14,6 @@ namespace {
 
 using OutboxLog = OutboxFixture;
 
-QByteArray Lines(const QList<QByteArray>& lines) {
-    QByteArray text;
-    for (const QByteArray& line : lines) text += line + "\r\n";
-    return text;
-}
-
 const QByteArray kInitiated1 = SubmissionLine("12070301.out", "102", "<None>", "Initiated");
 const QByteArray kInitiated2 = SubmissionLine("12070302.out", " 102", "<None>", "Initiated");
 const QByteArray kSending = SubmissionLine("12070303.out", "001", "OUT.021", "Sending");

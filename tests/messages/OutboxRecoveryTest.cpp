@@ -17,12 +17,6 @@ namespace {
 
 using OutboxRecovery = OutboxFixture;
 
-QByteArray Lines(const QList<QByteArray>& lines) {
-    QByteArray text;
-    for (const QByteArray& line : lines) text += line + "\r\n";
-    return text;
-}
-
 QByteArray Cleared(const QByteArray& line, const QByteArray& oldStatus, const QByteArray& newStatus) {
     QByteArray changed = line;
     return changed.replace(";" + oldStatus + ";0;", ";" + newStatus + ";0;");
