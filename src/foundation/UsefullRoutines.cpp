@@ -64,15 +64,16 @@ QString GetField(int n, const QString& separator, const QString& text) {
 QString DropLastChar(const QString& text) { return text.isEmpty() ? text : text.left(text.size() - 1); }
 
 QString RemoveChar(const QString& text, const QString& c) {
-    if (c.size() != 1) return text;
+    // Most texts hold none: they are handed back shared, without a copy.
+    if (c.size() != 1 || !text.contains(c.at(0))) return text;
     QString out = text;
     out.remove(c.at(0));
     return out;
 }
 
-QString RemoveSpaces(const QString& text) { return RemoveChar(text, " "); }
+QString RemoveSpaces(const QString& text) { return RemoveChar(text, QStringLiteral(" ")); }
 
-QString RemoveColons(const QString& text) { return RemoveChar(text, ":"); }
+QString RemoveColons(const QString& text) { return RemoveChar(text, QStringLiteral(":")); }
 
 QString RemoveStxEtx(const QString& text) {
     QString out = text;

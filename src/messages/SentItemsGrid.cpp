@@ -11,6 +11,7 @@
 #include "foundation/UsefullRoutines.h"
 #include "messages/IMessagesWindow.h"
 #include "messages/Messages.h"
+#include "messages/cOutBox.h"
 #include "platform/AtomicFile.h"
 #include "platform/IMessageBoxes.h"
 
@@ -71,7 +72,7 @@ void ShowSentItemsWarning(Messages& m) {
 }
 
 void FillRow(IFlexGrid& grid, int row, const QString& line, const StatusTranslation& translate) {
-    const QList<QStringView> fields = QStringView(line).split(u';');
+    const OutboxFields fields = SplitOutboxLine(line);
     const auto field = [&fields](int i) { return i < fields.size() ? fields[i].toString() : QString(); };
 
     const QString to = RemoveColons(field(17));

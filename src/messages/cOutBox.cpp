@@ -39,6 +39,17 @@ QString StatusOfAlert(int status) {
 
 }  // namespace
 
+OutboxFields SplitOutboxLine(QStringView line) {
+    constexpr qsizetype kFullLine = 21;
+    OutboxFields fields;
+    fields.reserve(kFullLine);
+    qsizetype start = 0;
+    for (qsizetype semicolon; (semicolon = line.indexOf(u';', start)) >= 0; start = semicolon + 1)
+        fields.append(line.mid(start, semicolon - start));
+    fields.append(line.mid(start));
+    return fields;
+}
+
 cOutBox::cOutBox(Messages& m) : m_m(m) {
     MlStrings& strings = m.F.Strings;
     m_languageChanged = QObject::connect(&strings.Notifier, &LanguageNotifier::LanguageChanged,
@@ -88,7 +99,7 @@ int cOutBox::Rewrite(Routine routine, const LineMatch& match, const QString& new
     for (const QString& line : lines) {
         if (line.isEmpty() && routine == Routine::UpdateOutBox) continue;
         if (count == 0 || updateAll) {
-            const OutboxFields fields = QStringView(line).split(u';');
+            const OutboxFields fields = SplitOutboxLine(line);
             if (fields.size() >= kMinUpdateFields && match(fields)) {
                 for (qsizetype i = 0; i < fields.size(); ++i) {
                     if (i > 0) text += u';';
@@ -186,7 +197,7 @@ int cOutBox::GetIndexValue(int RefIndex, const QString& RefNo, int field, QStrin
         throw RuntimeError(err.number, QStringLiteral("cOutBox"), err.description);
 
     for (const QString& line : SplitFileLines(f.Os.Codec.Decode(bytes))) {
-        const OutboxFields fields = QStringView(line).split(u';');
+        const OutboxFields fields = SplitOutboxLine(line);
         if (fields.size() < kMinLookupFields) continue;
         const QStringView key = RefIndex >= 0 && RefIndex < fields.size() ? fields[RefIndex] : QStringView();
         if (TrimBlanks(key) != RefNo) continue;

@@ -11,6 +11,7 @@ struct Messages;
 
 // The fields of one outbox-log line (split at ";"), viewing the line's text.
 using OutboxFields = QList<QStringView>;
+OutboxFields SplitOutboxLine(QStringView line);
 
 // The outbox log "OUT.IDX" of the sent-items folder: one ";"-separated line per submission or
 // distress alert (21 fields: 0 file name, 2 LES, 7 reference, 8 delivery status, 17..19 the
