@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "foundation/DataFileText.h"
+#include "foundation/FileErrorBox.h"
 #include "foundation/Foundation.h"
 #include "foundation/IFlexGrid.h"
 #include "foundation/MlText.h"
@@ -13,7 +14,6 @@
 #include "messages/Messages.h"
 #include "messages/cOutBox.h"
 #include "platform/AtomicFile.h"
-#include "platform/IMessageBoxes.h"
 
 namespace tidepost {
 
@@ -64,7 +64,7 @@ void ShowSentItemsWarning(Messages& m) {
     box.title = QStringLiteral("Sent Items directory warning!");
     box.buttons = MsgButtons::Ok;
     box.icon = MsgIcon::Critical;
-    if (f.Os.Boxes) f.Os.Boxes->Show(box);
+    ShowFileErrorBox(f, box);
     if (IFlexGrid* grid = m.OutboxMSGrid) {
         grid->SetRows(1);
         grid->SetRedraw(true);

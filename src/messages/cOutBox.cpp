@@ -2,6 +2,7 @@
 
 #include "foundation/DataFileText.h"
 #include "foundation/ErrorHandling.h"
+#include "foundation/FileErrorBox.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "foundation/MessageBoxQueue.h"
@@ -15,7 +16,6 @@
 #include "messages/SentItemsGrid.h"
 #include "platform/AtomicFile.h"
 #include "platform/IClock.h"
-#include "platform/IMessageBoxes.h"
 
 namespace tidepost {
 
@@ -143,7 +143,7 @@ void cOutBox::ShowUpdateError(Routine routine, int number, const QString& descri
     }
     box.text = WithFileErrorText(f, box.text, number, path);
     box.buttons = MsgButtons::Ok;
-    if (f.Os.Boxes) f.Os.Boxes->Show(box);
+    ShowFileErrorBox(f, box);
 }
 
 bool cOutBox::SaveMessage(const QString& strMsg, const QString& DiskFileName) {

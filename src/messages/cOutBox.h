@@ -30,7 +30,7 @@ public:
     // (any LES when it is empty) and whose status equals strStatus (any when empty); all of them
     // or only the first. Empty lines are dropped. When a line matched, the log is rewritten (also
     // when nothing in it changed) and the sent-items grid reloaded. Returns the number of lines
-    // matched. Failures are shown in a box at once.
+    // matched. Failures are shown in a box at once (queued while a timer tick runs).
     int UpdateOutBox(const QString& strLesNo, const QString& strRefNo, const QString& strStatus,
                      const QString& strNewRefNo, const QString& strNewStatus, bool bUpdateAll);
     // The same for the lines whose file name (field 0) equals strFileName exactly; empty lines stay.

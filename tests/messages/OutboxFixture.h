@@ -26,6 +26,7 @@ struct OutboxFixture : MessagesFixture {
         QDir().mkpath(outbox);
         f.gOutboxDir = outbox + "/";
         f.gIniEntries.Loaded = true;
+        f.gIniEntries.LoadTried = true;
         f.gIniEntries.Items = {{"[outbox]", f.gOutboxDir}};
         m.Window = &views;
         m.OutboxMSGrid = &grid;

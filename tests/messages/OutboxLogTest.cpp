@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "foundation/RuntimeError.h"
+#include "foundation/TimerTick.h"
 #include "messages/OutboxFixture.h"
 #include "platform/IMessageBoxes.h"
 
@@ -129,6 +130,13 @@ TEST_F(OutboxLog, AReadFailureShowsTheBoxOfTheRoutineAndChangesNothing) {
                   "'.\r\nPlease make sure you have write access to this directory and file, and that the file is not "
                   "opened by another process.");
     EXPECT_EQ(platform.Boxes.Shown[0].title, "Error 70");
+}
+
+TEST_F(OutboxLog, InsideATimerTickTheBoxIsQueued) {
+    bool ticking = false;
+    RunTimerTick(f, ticking, [&] { EXPECT_EQ(OutBox().UpdateOutBox("", "<None>", "", "", "Failed", true), 0); });
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty()) << "no modal box inside the dialogue's tick";
+    EXPECT_EQ(QueuedTexts(), QStringList{"(UpdateOutBox) Error '53': File not found.\r\n"});
 }
 
 TEST_F(OutboxLog, AWriteFailureKeepsTheOldLogWholeAndReportsTheCount) {
