@@ -57,9 +57,9 @@ struct Bench {
         os.Clock = &clock;
         os.Serial = &serial;
         f.gConfiguration.DataPath = data.path();
-        link.Window = &window;
-        link.EchoTerminator = "\r\n";
-        link.EchoTerminatorLength = 2;
+        link.Windows.Window = &window;
+        link.Dialogue.EchoTerminator = "\r\n";
+        link.Dialogue.EchoTerminatorLength = 2;
     }
 };
 
@@ -97,7 +97,7 @@ void ReplyOf64KbIn1KbChunks(benchmark::State& state) {
     double seconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        b.link.DialogueState = 1;
+        b.link.Dialogue.DialogueState = 1;
         StampActivity(b.link);
         for (const QByteArray& chunk : chunks) {
             b.serial.Incoming += chunk;

@@ -16,7 +16,7 @@
 #include "foundation/AppSettings.h"
 #include "foundation/Foundation.h"
 #include "link/Link.h"
-#include "link/TcuDiscovery.h"
+#include "link/LanDiscovery.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtSlpDiscovery.h"
 #include "sim/SimSlpResponder.h"

@@ -270,7 +270,7 @@ IdleFigures MeasureIdleProgram(Far far) {
         QObject::connect(timer2, &QTimer::timeout, [&ticks] { ++ticks; });
 
     RunFor(kSettleMs);
-    figures.Settled = p.link.CommandQueue.isEmpty() && p.link.DialogueState == 0;
+    figures.Settled = p.link.Dialogue.CommandQueue.isEmpty() && p.link.Dialogue.DialogueState == 0;
     ticks = 0;
 
     const double processBefore = ProcessCpuMs();

@@ -54,9 +54,9 @@ void StoreMessage(benchmark::State& state) {
     f.gConfiguration.DataPath = data.path();
     f.gInboxDir = inbox;
     Link link(f);
-    link.EchoTerminator = "\r\n";
-    link.EchoTerminatorLength = 2;
-    link.CurrentPrompt = "can0:/$ ";
+    link.Dialogue.EchoTerminator = "\r\n";
+    link.Dialogue.EchoTerminatorLength = 2;
+    link.Dialogue.CurrentPrompt = "can0:/$ ";
     Messages m(f, link);
 
     sim::SimShell shell;
@@ -74,12 +74,12 @@ void StoreMessage(benchmark::State& state) {
     for (auto _ : state) {
         // A new reference each time, so that every message is new to the index.
         ++m.gInboxLog[0].Reference;
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         const auto start = std::chrono::steady_clock::now();
         Transfer_IN_To_PC(m, reply);
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         state.PauseTiming();
-        stored = stored && link.CommandQueue == "delete IN.001\r\n";
+        stored = stored && link.Dialogue.CommandQueue == "delete IN.001\r\n";
         for (const QString& name : QDir(inbox).entryList({"*.in"}, QDir::Files)) QFile::remove(inbox + "/" + name);
         state.ResumeTiming();
     }

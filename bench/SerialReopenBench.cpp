@@ -120,7 +120,7 @@ double LongestStallMs(Link& link) {
     poll.setTimerType(Qt::PreciseTimer);
     poll.setInterval(kPollIntervalMs);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         Timer2_Timer(link);
         if (++polls == kReopensPerRun) loop.quit();
     });
@@ -166,7 +166,7 @@ void OnePollTickInLanMode(benchmark::State& state) {
     Bench b(true);
     SetIniValue(b.f, "[HOST Interface]", "LAN", false);
     for (auto _ : state) {
-        b.link.CommandQueue.clear();
+        b.link.Dialogue.CommandQueue.clear();
         Timer2_Timer(b.link);
     }
 }

@@ -47,7 +47,7 @@ int Application::Run() {
     });
     const int result = QApplication::exec();
     // Closing unloads every window; a language dialog still loaded stores its choice then.
-    Foundation.LanguageSelect.unload();
+    Foundation.Windows.LanguageSelect.unload();
     WriteIniFile(Foundation);
     return result;
 }

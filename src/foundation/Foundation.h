@@ -7,18 +7,15 @@
 
 #include "foundation/CConfiguration.h"
 #include "foundation/CSession.h"
-#include "foundation/DebugLogHolder.h"
+#include "foundation/FoundationWindows.h"
 #include "foundation/IniFile.h"
 #include "foundation/IspRecord.h"
-#include "foundation/LanguageSelectHolder.h"
 #include "foundation/MlStrings.h"
 #include "foundation/cErrorLog.h"
 #include "foundation/cErrorQueue.h"
 #include "platform/Platform.h"
 
 namespace tidepost {
-
-class IMainForm;
 
 // The foundation's state: one instance per program run, owned by the application object.
 // Members keep the names the rest of the program knows them by.
@@ -54,12 +51,6 @@ struct Foundation {
     // calls it last. Set by the area that owns the default messages; nothing happens while empty.
     std::function<void()> UpgradeDefaultMessages;
 
-    // The main window once it has registered itself; null before that and in tests without one.
-    IMainForm* MainForm = nullptr;
-    // The new-message icon is in the notification area: set when it is shown, cleared by the
-    // main window when it removes the icon.
-    bool TrayIconShown = false;
-
     // The provider list of "isp.dat", in file order.
     QList<IspRecord> gIspList;
 
@@ -77,13 +68,9 @@ struct Foundation {
     std::unique_ptr<cErrorLog> gErrorLog;
     // How many timer ticks are running now (TimerTick.h); file errors are queued meanwhile.
     int TimerTicksRunning = 0;
-    // The debug log window, created on first use.
-    DebugLogHolder DebugLog{*this};
-    // The language dialog, created on first use.
-    LanguageSelectHolder LanguageSelect{*this};
-    // The main window closes without the exit question (set before the language dialog closes
-    // the program).
-    bool ExitWithoutQuestion = false;
+
+    // The main window, the foundation's own windows and what they share (FoundationWindows.h).
+    FoundationWindows Windows{*this};
 };
 
 }  // namespace tidepost

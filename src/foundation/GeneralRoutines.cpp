@@ -22,13 +22,13 @@ namespace tidepost {
 
 void ShowNewMessageTrayIcon(Foundation& f) {
     if (f.Os.Tray) f.Os.Tray->ShowIcon("New messages in Tidepost inbox");
-    f.TrayIconShown = true;
+    f.Windows.TrayIconShown = true;
 }
 
 void ShowStatusMessage(Foundation& f, const QString& text) {
-    if (!f.MainForm) return;
+    if (!f.Windows.MainForm) return;
     const QString stamp = f.Os.Clock->Now().toString("yyyy-MM-dd HH:mm:ss");
-    f.MainForm->SetStatusPanelText(2, stamp + ": " + FlattenText(text));
+    f.Windows.MainForm->SetStatusPanelText(2, stamp + ": " + FlattenText(text));
 }
 
 bool PlayWaveFile(Foundation& f, const QString& name, std::function<void()> finished) {
@@ -57,8 +57,8 @@ bool ErrorOccurred() { return false; }
 OsVersionRecord GetOsVersion(const Foundation& f) { return f.Os.OsFacts ? f.Os.OsFacts->GetOsVersion() : OsVersionRecord{}; }
 
 double GetColorDepth(const Foundation& f) {
-    if (!f.MainForm) return 0;
-    return std::pow(2.0, f.MainForm->DisplayColorBits());
+    if (!f.Windows.MainForm) return 0;
+    return std::pow(2.0, f.Windows.MainForm->DisplayColorBits());
 }
 
 QString GetCaptionPair(const Foundation& f, int id, int parentId) {

@@ -100,7 +100,7 @@ void LanguageSelect::ml_RuntimeSupport_LanguageChanged(int LanguageID, const QSt
 }
 
 void LanguageSelect::CentreWindow() {
-    QWidget* main = m_f.MainForm ? m_f.MainForm->Form() : nullptr;
+    QWidget* main = m_f.Windows.MainForm ? m_f.Windows.MainForm->Form() : nullptr;
     QRect over;
     if (!m_isStartup && main && !(main->windowState() & Qt::WindowMinimized))
         over = main->frameGeometry();
@@ -146,8 +146,8 @@ void LanguageSelect::ShowDialog(bool IsStartup) {
     if (!m_showAtStart) return;
     setModal(true);
     // OK and Cancel unload the dialog while it is shown: nothing of it is used after this.
-    if (m_f.LanguageSelect.ShowModal)
-        m_f.LanguageSelect.ShowModal(*this);
+    if (m_f.Windows.LanguageSelect.ShowModal)
+        m_f.Windows.LanguageSelect.ShowModal(*this);
     else
         exec();
 }
@@ -167,15 +167,15 @@ void LanguageSelect::OKButton_Click() {
             box.title = MlText(m_f, 3011, "Restart Tidepost");
             box.buttons = MsgButtons::Ok;
             m_f.Os.Boxes->Show(box, this);
-            m_f.ExitWithoutQuestion = true;
-            if (m_f.MainForm) m_f.MainForm->mnuExit_Click();
+            m_f.Windows.ExitWithoutQuestion = true;
+            if (m_f.Windows.MainForm) m_f.Windows.MainForm->mnuExit_Click();
         }
         hide();
     }
-    m_f.LanguageSelect.unload();
+    m_f.Windows.LanguageSelect.unload();
 }
 
-void LanguageSelect::CancelButton_Click() { m_f.LanguageSelect.unload(); }
+void LanguageSelect::CancelButton_Click() { m_f.Windows.LanguageSelect.unload(); }
 
 void LanguageSelect::reject() { CancelButton_Click(); }
 

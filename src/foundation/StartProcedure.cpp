@@ -14,7 +14,7 @@ void Main(Foundation& f, const std::function<void()>& showMainForm) {
     // notices are already in the stored language.
     ApplyStoredLanguage(f);
     LoadFoundation(f);
-    f.LanguageSelect.ShowDialog(true);
+    f.Windows.LanguageSelect.ShowDialog(true);
     if (showMainForm) showMainForm();
 }
 

@@ -102,9 +102,9 @@ bool IsReportFileName(const QString& name) {
 
 }  // namespace
 
-CInfo::CInfo(Link& link) : m_link(link) {
-    link.Dispatch.CheckInfos = [this](const QString& reply) { CheckInfos(reply); };
-    link.Dispatch.CheckErrors = [this](const QString& reply) { CheckErrors(reply); };
+void RegisterInfoChecks(Link& link) {
+    link.Dispatch.CheckInfos = [&link](const QString& reply) { CInfo(link).CheckInfos(reply); };
+    link.Dispatch.CheckErrors = [&link](const QString& reply) { CInfo(link).CheckErrors(reply); };
 }
 
 bool CInfo::WalkEntries(const QString& buffer, const QString& key, const std::function<void(const QString&)>& valid,
@@ -113,7 +113,7 @@ bool CInfo::WalkEntries(const QString& buffer, const QString& key, const std::fu
     for (;;) {
         const qsizetype start = FindEntryStart(buffer, key, from);
         if (start < 0) return true;
-        const qsizetype end = FindEntryEnd(buffer, start, key, m_link.CurrentPrompt);
+        const qsizetype end = FindEntryEnd(buffer, start, key, m_link.Dialogue.CurrentPrompt);
         if (end < 0) return false;
         const QString entry = buffer.mid(start, end - start);
         QString number;
@@ -172,8 +172,9 @@ void CInfo::Record(Kind kind, const QString& shownNumber, qint16 number, const Q
     Foundation& f = m_link.F;
     if (showStatus) ShowStatusMessage(f, (kind == kInfo ? kInfoKey : kErrorKey) + shownNumber + ": " + text);
     const QDateTime now = f.Os.Clock->Now();
-    m_link.gInfoLog.AddInfo(now, kind, number, text);
-    if (m_link.NotificationsWindow) m_link.NotificationsWindow->AddMessageGridInfoEntry(now, kind, number, text);
+    m_link.Notifications.gInfoLog.AddInfo(now, kind, number, text);
+    if (INotificationsWindow* window = m_link.Windows.NotificationsWindow)
+        window->AddMessageGridInfoEntry(now, kind, number, text);
 }
 
 void CInfo::HandleInfoEntry(const QString& entry, qint16 number, const QString& text) {
@@ -181,8 +182,8 @@ void CInfo::HandleInfoEntry(const QString& entry, qint16 number, const QString& 
 
     const QString box = kInfoKey + QString::number(number) + ": " + text;
     bool showBox = In(kInfoBoxes, number);
-    if (number == 116 && !m_link.Info116Shown) {
-        m_link.Info116Shown = true;
+    if (number == 116 && !m_link.Notifications.Info116Shown) {
+        m_link.Notifications.Info116Shown = true;
         showBox = true;
     }
     // Land mobiles report these as a matter of course.
@@ -193,7 +194,7 @@ void CInfo::HandleInfoEntry(const QString& entry, qint16 number, const QString& 
 }
 
 void CInfo::RunInfoReaction(const QString& entry, qint16 number) {
-    const DeliveryStatusReactions& d = DeliveryStatus;
+    const DeliveryStatusReactions& d = m_link.Notifications.DeliveryStatus;
     const auto call = [&entry](const DeliveryStatusReactions::EntryHandler& handler) {
         if (handler) handler(entry);
     };
@@ -240,8 +241,8 @@ void CInfo::RunInfoReaction(const QString& entry, qint16 number) {
         break;
     case 502: ShowTestModeNotice(); break;
     case 552:
-        if (m_link.StatusField) m_link.StatusField->PaintMobileStatusField(StatusFieldColours::Alarm);
-        if (m_link.Info552Count < 32767) ++m_link.Info552Count;
+        if (m_link.Windows.StatusField) m_link.Windows.StatusField->PaintMobileStatusField(StatusFieldColours::Alarm);
+        if (m_link.Notifications.Info552Count < 32767) ++m_link.Notifications.Info552Count;
         break;
     case 733: HandleInfo733(); break;
     case 803: HandleInfo803(); break;
@@ -252,7 +253,7 @@ void CInfo::RunInfoReaction(const QString& entry, qint16 number) {
 // The transceiver status is asked for again unless that query is already waiting. Some
 // notifications look for it exactly as written, others in any letter case.
 void CInfo::QueueStatusQuery(bool anyCase) {
-    const bool queued = anyCase ? IsCommandQueued(m_link, "st -w") : m_link.CommandQueue.contains("st -w");
+    const bool queued = anyCase ? IsCommandQueued(m_link, "st -w") : m_link.Dialogue.CommandQueue.contains("st -w");
     if (!queued) QueueCommand(m_link, "st -w", true, false);
 }
 
@@ -271,24 +272,24 @@ void CInfo::HandleError253(const QString& entry) {
 
 // The transceiver entered its distress buttons test mode.
 void CInfo::HandleInfo733() {
-    if (m_link.DistressModeForm) m_link.DistressModeForm->HandleEvent(1);
-    if (SetDistressTestModeActive) SetDistressTestModeActive(true);
-    if (m_link.NotificationsWindow) m_link.NotificationsWindow->ShowDistressButtonsTestWindow();
+    if (m_link.Windows.DistressModeForm) m_link.Windows.DistressModeForm->HandleEvent(1);
+    if (const auto& set = m_link.Notifications.SetDistressTestModeActive) set(true);
+    if (INotificationsWindow* window = m_link.Windows.NotificationsWindow) window->ShowDistressButtonsTestWindow();
 }
 
 // The transceiver left its distress buttons test mode.
 void CInfo::HandleInfo803() {
-    if (m_link.DistressModeForm) m_link.DistressModeForm->HandleEvent(3);
-    if (SetDistressTestModeActive) SetDistressTestModeActive(true);
+    if (m_link.Windows.DistressModeForm) m_link.Windows.DistressModeForm->HandleEvent(3);
+    if (const auto& set = m_link.Notifications.SetDistressTestModeActive) set(true);
 }
 
 void CInfo::HideTestModeNotice() {
-    if (m_link.NotificationsWindow) m_link.NotificationsWindow->HideTestModeNotice();
+    if (INotificationsWindow* window = m_link.Windows.NotificationsWindow) window->HideTestModeNotice();
 }
 
 void CInfo::ShowTestModeNotice() {
-    if (!m_link.StatusField) return;
-    m_link.StatusField->ShowTestModeNotice(
+    if (!m_link.Windows.StatusField) return;
+    m_link.Windows.StatusField->ShowTestModeNotice(
         MlText(m_link.F, 105,
                "Automatic test mode: Normal communication disabled. Do not press any distress button unless you "
                "are in distress."));

@@ -6,26 +6,10 @@ namespace tidepost {
 
 struct Link;
 
-// The reactions to the notifications that speak of a message's or a distress alert's delivery.
-// They belong to the outbox log, whose area fills them in; one left empty does nothing.
-// Each gets the whole entry as cut from the reply, from "INFO " to the end of its text.
-struct DeliveryStatusReactions {
-    using EntryHandler = std::function<bool(const QString& entry)>;
-    EntryHandler HandleInfo20;  // distress alert failed
-    EntryHandler HandleInfo21;  // distress alert confirmed
-    EntryHandler HandleInfo22;  // distress alert being sent
-    EntryHandler HandleInfo80;  // transmission failed
-    EntryHandler HandleInfo81;  // transmission delivered
-    EntryHandler HandleInfo82;  // the transceiver's own file for the message being sent
-    std::function<bool()> HandleInfo130;
-    std::function<bool()> HandleInfo131;
-    // 140 with confirmed False, 141 with True.
-    std::function<bool(const QString& entry, bool confirmed)> HandleInfo140_141;
-};
-
 // Walks a status-list reply for the transceiver's INFO and ERROR entries: records each in the
 // status bar, the info log and its view, raises a box for the numbers that need the operator,
-// and runs the reaction that belongs to the number.
+// and runs the reaction that belongs to the number (LinkNotifications.h holds the reactions other
+// areas register). A CInfo works for one call on the link it is given.
 //
 // An entry starts with "INFO " or "ERROR " at the start of a line and runs up to the line end
 // before the next entry or before the prompt, so its text may span several lines. The number
@@ -33,8 +17,7 @@ struct DeliveryStatusReactions {
 // blanks or zeros); the text starts two characters after the colon.
 class CInfo {
 public:
-    // Registers CheckInfos and CheckErrors as the dispatch's status-list handlers.
-    explicit CInfo(Link& link);
+    explicit CInfo(Link& link) : m_link(link) {}
     CInfo(const CInfo&) = delete;
     CInfo& operator=(const CInfo&) = delete;
 
@@ -42,10 +25,6 @@ public:
     bool CheckInfos(const QString& buffer);
     // Handles every ERROR entry of the buffer in order. Always True.
     bool CheckErrors(const QString& buffer);
-
-    DeliveryStatusReactions DeliveryStatus;
-    // The distress area's test-mode flag (it also enables its menu); nothing while empty.
-    std::function<void(bool active)> SetDistressTestModeActive;
 
 private:
     enum Kind : quint8 { kInfo = 1, kError = 2 };
@@ -70,5 +49,9 @@ private:
     qint16 m_number = 0;
     QString m_text;
 };
+
+// Puts CheckInfos and CheckErrors on the dispatch as its status-list handlers (gInfo.CheckInfos,
+// gInfo.CheckErrors).
+void RegisterInfoChecks(Link& link);
 
 }  // namespace tidepost

@@ -1,6 +1,5 @@
 #include "link/CommandQueue.h"
 
-#include "link/ITransceiverStatusCaption.h"
 #include "link/Link.h"
 
 namespace tidepost {
@@ -15,10 +14,10 @@ const QString kCrLf = QStringLiteral("\r\n");
 class QueueEdit {
 public:
     explicit QueueEdit(Link& link) : m_link(link) {
-        Q_ASSERT(!m_link.CommandQueueBusy);
-        m_link.CommandQueueBusy = true;
+        Q_ASSERT(!m_link.Dialogue.CommandQueueBusy);
+        m_link.Dialogue.CommandQueueBusy = true;
     }
-    ~QueueEdit() { m_link.CommandQueueBusy = false; }
+    ~QueueEdit() { m_link.Dialogue.CommandQueueBusy = false; }
     QueueEdit(const QueueEdit&) = delete;
     QueueEdit& operator=(const QueueEdit&) = delete;
 
@@ -33,26 +32,26 @@ bool ContainsAnyIgnoringCase(const QString& cmd, std::initializer_list<const cha
 }
 
 void AnnounceStatusUpdate(Link& link) {
-    ITransceiverStatusCaption* window = link.TransceiverStatusWindow;
-    if (window == nullptr || !window->IsStatusWindowVisible()) return;
+    const auto& window = link.Windows.TransceiverStatusForm;
+    if (!window.IsVisible || !window.IsVisible() || !window.SetCaption) return;
     const QString caption = link.F.Strings.GetMlString(2888, "Transceiver Status updating...");
-    if (!caption.isEmpty()) window->SetStatusWindowCaption(caption);
+    if (!caption.isEmpty()) window.SetCaption(caption);
 }
 
 }  // namespace
 
 bool QueueCommand(Link& link, const QString& cmd, bool allowDuplicate, bool atFront) {
     if (!IsCommandAllowed(link, cmd)) return false;
-    if (!allowDuplicate && link.CommandQueue.contains(cmd, Qt::CaseSensitive)) return false;
+    if (!allowDuplicate && link.Dialogue.CommandQueue.contains(cmd, Qt::CaseSensitive)) return false;
 
     bool added = false;
     if (atFront) {
         QueueEdit edit(link);
-        link.CommandQueue = kCrLf + cmd + kCrLf + link.CommandQueue;
+        link.Dialogue.CommandQueue = kCrLf + cmd + kCrLf + link.Dialogue.CommandQueue;
         added = true;
     } else if (!cmd.isEmpty()) {
         QueueEdit edit(link);
-        link.CommandQueue += cmd + kCrLf;
+        link.Dialogue.CommandQueue += cmd + kCrLf;
         added = true;
     }
     if (cmd == QLatin1String("st -w")) AnnounceStatusUpdate(link);
@@ -60,7 +59,7 @@ bool QueueCommand(Link& link, const QString& cmd, bool allowDuplicate, bool atFr
 }
 
 bool IsCommandAllowed(const Link& link, const QString& cmd) {
-    if (!link.ClosingDown) return true;
+    if (!link.Dialogue.ClosingDown) return true;
     const CSession& session = link.F.gSession;
     if (session.ProcessingEgcs() && ContainsAnyIgnoringCase(cmd, {"ty EGC.", "st -e", "delete EGC."}))
         return true;
@@ -70,15 +69,15 @@ bool IsCommandAllowed(const Link& link, const QString& cmd) {
 }
 
 bool IsCommandQueued(const Link& link, const QString& text) {
-    return link.CommandQueue.contains(text, Qt::CaseInsensitive);
+    return link.Dialogue.CommandQueue.contains(text, Qt::CaseInsensitive);
 }
 
 QString TakeFirstCommandLine(Link& link) {
-    const qsizetype lf = link.CommandQueue.indexOf(QLatin1Char('\n'));
+    const qsizetype lf = link.Dialogue.CommandQueue.indexOf(QLatin1Char('\n'));
     if (lf < 0) return {};
     QueueEdit edit(link);
-    QString line = link.CommandQueue.left(lf + 1);
-    link.CommandQueue.remove(0, lf + 1);
+    QString line = link.Dialogue.CommandQueue.left(lf + 1);
+    link.Dialogue.CommandQueue.remove(0, lf + 1);
     return line;
 }
 

@@ -5,7 +5,7 @@ namespace tidepost {
 
 struct Link;
 
-// Adds a command line to link.CommandQueue: at the end as cmd + CR LF, or at the front as
+// Adds a command line to link.Dialogue.CommandQueue: at the end as cmd + CR LF, or at the front as
 // CR LF + cmd + CR LF (an empty line first, then cmd). Refused (False, nothing added) when
 // IsCommandAllowed refuses cmd, when allowDuplicate is False and cmd already occurs anywhere in
 // the queue (case-sensitive substring), and, at the end only, when cmd is empty.

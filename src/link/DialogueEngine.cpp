@@ -10,7 +10,7 @@
 #include "link/ITerminalWindow.h"
 #include "link/Link.h"
 #include "link/LinkLoss.h"
-#include "link/ReplyDispatch.h"
+#include "link/DispatchReply.h"
 #include "link/TickGuard.h"
 #include "platform/IClock.h"
 #include "platform/IMessageBoxes.h"
@@ -45,7 +45,7 @@ ISocketControl* ConnectedSocket(const Link& link) {
 }
 
 void SetLabel1(Link& link, const QString& caption) {
-    if (link.Window) link.Window->SetLabel1Caption(caption);
+    if (link.Windows.Window) link.Windows.Window->SetLabel1Caption(caption);
 }
 
 void SetReceiveThreshold(Link& link, int threshold) {
@@ -54,7 +54,7 @@ void SetReceiveThreshold(Link& link, int threshold) {
 
 // A failed write never stops the dialogue: it is checked, logged and forgotten.
 void LinkFailure(Link& link, int number, const QString& description) {
-    if (link.CheckCommEvent) link.CheckCommEvent();
+    if (link.Dialogue.CheckCommEvent) link.Dialogue.CheckCommEvent();
     AppendLinkErrorLine(link.F, number, description);
 }
 
@@ -69,24 +69,25 @@ void Send(Link& link, const QString& line) {
 }
 
 void IdleStep(Link& link) {
+    LinkDialogue& d = link.Dialogue;
     SetLabel1(link, "Idle");
     SetReceiveThreshold(link, 1);
-    link.ReplyBuffer.clear();
-    link.ReplyKeptOpen = false;
+    d.ReplyBuffer.clear();
+    d.ReplyKeptOpen = false;
     StampActivity(link);
 
     QString line = TakeFirstCommandLine(link);
     if (!line.isEmpty()) {
         if (line.startsWith(QLatin1String("tr "))) {
             line.chop(1);  // an upload command goes out ending with CR only
-            link.TransferLineSent = true;
-            link.TransferReadAfter = 0;
+            d.TransferLineSent = true;
+            d.TransferReadAfter = 0;
         }
-        link.DialogueState = 1;
+        d.DialogueState = 1;
         Send(link, line);
-    } else if (link.TerminalModeRequested) {
+    } else if (d.TerminalModeRequested) {
         UnloadWaitForm(link);
-        if (ITerminalWindow* terminal = link.TerminalModeForm) {
+        if (ITerminalWindow* terminal = link.Windows.TerminalModeForm) {
             terminal->Show();
             terminal->InitPrompt();
             if (terminal->IsVisible()) terminal->FocusTerminalWindow();
@@ -96,50 +97,52 @@ void IdleStep(Link& link) {
 
 // A quiet tick with something received: is the reply complete?
 void TestEndOfReply(Link& link) {
-    const QString& reply = link.ReplyBuffer;
+    LinkDialogue& d = link.Dialogue;
+    const QString& reply = d.ReplyBuffer;
     CSession& session = link.F.gSession;
     bool complete = false;
 
     const QString prompt = TransceiverPromptAtEnd(reply);
     if (!prompt.isEmpty()) {
-        link.CurrentPrompt = prompt;
+        d.CurrentPrompt = prompt;
         complete = true;
         session.ConnectedToTCU_Via_Com = true;
     } else if (reply.endsWith(kTcuPrompt)) {
         // The TCU's own shell answered: the bridge to the transceiver is not running.
-        link.CurrentPrompt = kTcuPrompt;
+        d.CurrentPrompt = kTcuPrompt;
         session.ConnectedToTCU_Via_Com = true;
-    } else if (reply.endsWith(QLatin1String("\r\n: ")) && !link.NotSupportedShown) {
+    } else if (reply.endsWith(QLatin1String("\r\n: ")) && !d.NotSupportedShown) {
         MessageBoxRequest box;
         box.text = "The transceiver is not supported by this version of Tidepost";
         box.title = "Transceiver not supported";
         box.buttons = MsgButtons::Ok;
-        link.NotSupportedShown = true;
+        d.NotSupportedShown = true;
         if (link.F.Os.Boxes) link.F.Os.Boxes->Show(box);
     }
 
     if (reply.endsWith(QLatin1String("> ")) || reply.endsWith(QLatin1String(" >"))) complete = true;
     for (const QString& prompt : kPasswordPrompts)
-        if (reply.endsWith(link.EchoTerminator + prompt)) complete = true;
+        if (reply.endsWith(d.EchoTerminator + prompt)) complete = true;
 
     if (complete) {
-        link.DialogueState = 2;
+        d.DialogueState = 2;
         session.SetMesConnected(true);
     }
-    if (link.CurrentPrompt == kTcuPrompt && !link.MinicStarted) QueueCommand(link, "minic -f", false, true);
+    if (d.CurrentPrompt == kTcuPrompt && !d.MinicStarted) QueueCommand(link, "minic -f", false, true);
     // The echo of an upload command ends its reply at once, so the streaming can start.
-    if (reply.startsWith(QLatin1String("tr "))) link.DialogueState = 2;
+    if (reply.startsWith(QLatin1String("tr "))) d.DialogueState = 2;
 }
 
 void ReceivingStep(Link& link) {
-    if (link.TransferLineSent) {
-        if (link.TransferReadAfter == 0) {
-            link.TransferReadAfter = Now(link) + kTransferEchoWaitMs;
+    LinkDialogue& d = link.Dialogue;
+    if (d.TransferLineSent) {
+        if (d.TransferReadAfter == 0) {
+            d.TransferReadAfter = Now(link) + kTransferEchoWaitMs;
             return;
         }
-        if (Now(link) < link.TransferReadAfter) return;
-        link.TransferLineSent = false;
-        link.TransferReadAfter = 0;
+        if (Now(link) < d.TransferReadAfter) return;
+        d.TransferLineSent = false;
+        d.TransferReadAfter = 0;
     }
 
     QString chunk;
@@ -152,53 +155,56 @@ void ReceivingStep(Link& link) {
     // With both links up the socket carries the same conversation; its text is the one kept.
     if (ISocketControl* socket = ConnectedSocket(link)) chunk = link.F.Os.Codec.Decode(socket->GetData());
 
-    if (link.Window && link.Window->IsLogPCCommChecked()) AppendToLogFile(link.F, chunk, "CommLog.txt", false);
+    if (ILinkWindow* window = link.Windows.Window; window && window->IsLogPCCommChecked())
+        AppendToLogFile(link.F, chunk, "CommLog.txt", false);
 
     if (!chunk.isEmpty()) {
         SetLabel1(link, "Receiving");
-        link.ReplyBuffer += chunk;
-        link.ReplyKeptOpen = false;
+        d.ReplyBuffer += chunk;
+        d.ReplyKeptOpen = false;
         StampActivity(link);
-    } else if (link.ReplyBuffer.size() >= 2) {
+    } else if (d.ReplyBuffer.size() >= 2) {
         TestEndOfReply(link);
         // A reply that ended at its prompt is whole, however late this tick comes (a modal box
         // may have held the timer): it is no time-out and the link is not lost.
-        if (link.DialogueState == 2) return;
+        if (d.DialogueState == 2) return;
     }
 
     // Counted from the last received chunk, not from the send.
-    if (Now(link) > link.LastActivityTime + qint64(link.CommandTimeOut) * 1000) {
+    if (Now(link) > d.LastActivityTime + qint64(d.CommandTimeOut) * 1000) {
         if (!TerminalVisible(link)) ConnectionLost(link);
-        link.DialogueState = 2;  // the partial reply is dispatched as it is
+        d.DialogueState = 2;  // the partial reply is dispatched as it is
     }
 }
 
 void CompleteStep(Link& link) {
-    if (TerminalVisible(link) && link.ShowReplyInTerminal) link.ShowReplyInTerminal();
+    if (TerminalVisible(link) && link.Dialogue.ShowReplyInTerminal) link.Dialogue.ShowReplyInTerminal();
     DispatchReply(link);
 }
 
 void UploadStep(Link& link) {
-    if (link.StreamingStep) {
-        link.StreamingStep();
+    LinkDialogue& d = link.Dialogue;
+    if (d.StreamingStep) {
+        d.StreamingStep();
         return;
     }
     // Nothing to stream: wait for the transceiver's answer as after an empty upload.
-    link.ReplyBuffer.clear();
-    link.DialogueState = 1;
+    d.ReplyBuffer.clear();
+    d.DialogueState = 1;
     SetReceiveThreshold(link, 1);
     StampActivity(link);
 }
 
 void DebugDisplay(Link& link) {
-    if (link.DebugMode == 0 || link.Window == nullptr) return;
-    link.Window->SetLabel4Caption(link.CommandQueue);
-    const QString ticker = link.Window->Label10Caption();
-    link.Window->SetLabel10Caption(ticker.size() > 8 ? QStringLiteral("T1: ") : ticker + "*");
+    ILinkWindow* window = link.Windows.Window;
+    if (link.Dialogue.DebugMode == 0 || window == nullptr) return;
+    window->SetLabel4Caption(link.Dialogue.CommandQueue);
+    const QString ticker = window->Label10Caption();
+    window->SetLabel10Caption(ticker.size() > 8 ? QStringLiteral("T1: ") : ticker + "*");
 }
 
 void SetTimer1Enabled(Link& link, bool enabled) {
-    if (link.Window) link.Window->SetTimer1Enabled(enabled);
+    if (link.Windows.Window) link.Windows.Window->SetTimer1Enabled(enabled);
 }
 
 }  // namespace
@@ -220,14 +226,15 @@ qint16 ReadCommandTimeOut(Foundation& f) {
 }
 
 void StartDialogue(Link& link) {
-    link.CommandQueue.clear();
-    link.DialogueState = 0;
-    link.MinicStarted = false;
-    link.NotSupportedShown = false;
-    link.CommandTimeOut = ReadCommandTimeOut(link.F);
+    LinkDialogue& d = link.Dialogue;
+    d.CommandQueue.clear();
+    d.DialogueState = 0;
+    d.MinicStarted = false;
+    d.NotSupportedShown = false;
+    d.CommandTimeOut = ReadCommandTimeOut(link.F);
 }
 
-void StampActivity(Link& link) { link.LastActivityTime = Now(link); }
+void StampActivity(Link& link) { link.Dialogue.LastActivityTime = Now(link); }
 
 void Timer1_Timer(Link& link) {
     constexpr const char* kProcedure = "MainForm.Timer1_Timer";
@@ -237,7 +244,7 @@ void Timer1_Timer(Link& link) {
     RunGuarded(link.F, kProcedure, [&] { SetTimer1Enabled(link, false); });
     RunGuarded(link.F, kProcedure, [&] {
         DebugDisplay(link);
-        switch (link.DialogueState) {
+        switch (link.Dialogue.DialogueState) {
         case 0: IdleStep(link); break;
         case 1: ReceivingStep(link); break;
         case 2: CompleteStep(link); break;

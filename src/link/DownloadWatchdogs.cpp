@@ -9,14 +9,14 @@ namespace tidepost {
 void EGCTimer_Timer(Link& link) {
     RunGuarded(link.F, "MainForm.EGCTimer_Timer", [&] {
         link.F.gSession.SetProcessingEgcs(false);
-        if (link.Window) link.Window->SetEGCTimerEnabled(false);
+        if (link.Windows.Window) link.Windows.Window->SetEGCTimerEnabled(false);
     });
 }
 
 void MessageTimer_Timer(Link& link) {
     RunGuarded(link.F, "MainForm.MessageTimer_Timer", [&] {
         link.F.gSession.SetProcessingMsgs(false);
-        if (link.Window) link.Window->SetMessageTimerEnabled(false);
+        if (link.Windows.Window) link.Windows.Window->SetMessageTimerEnabled(false);
     });
 }
 

@@ -5,13 +5,17 @@ namespace tidepost {
 
 // What the link asks of the main window: the timers it owns for the dialogue, the labels and
 // indicators the link writes, and the small busy windows of the shell. The main window implements
-// it and registers itself in Link::Window; until then (and in tests without a window) the pointer
+// it and registers itself in Link::Windows.Window; until then (and in tests without a window) the pointer
 // is null and the link writes nothing to a window.
 class ILinkWindow {
 public:
     virtual ~ILinkWindow() = default;
 
     // Timers of the main window (Timer1 runs the engine; the others are stopped or started by it).
+    // EnableTimers switches the running program's timers (Timer1, Timer2, Timer_60S, MessageTimer,
+    // MBoxTimer) together; EventTimer is started apart from them.
+    virtual void EnableTimers(bool enable) = 0;
+    virtual void SetEventTimerEnabled(bool enabled) = 0;
     virtual void SetTimer1Enabled(bool enabled) = 0;
     virtual void SetTimer2Enabled(bool enabled) = 0;
     virtual void SetCloseDownTimerEnabled(bool enabled) = 0;
@@ -27,6 +31,7 @@ public:
 
     // The menu item "Log PC communication to file" is checked.
     virtual bool IsLogPCCommChecked() const = 0;
+    virtual void SetLogPCCommChecked(bool checked) = 0;
     // Enables or disables the menu items that need the transceiver.
     virtual void UpdateMenu(bool enable) = 0;
     // Stores the mobile status code (0..25) and shows its text while the transceiver answers.

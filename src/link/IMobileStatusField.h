@@ -11,7 +11,7 @@ enum class StatusFieldColours {
 
 // What the status replies paint on the main window beyond the mobile status code (which goes
 // through ILinkWindow::SetMobileStatus). The main window implements it and registers itself in
-// Link::StatusField; while that is null nothing is painted.
+// Link::Windows.StatusField; while that is null nothing is painted.
 class IMobileStatusField {
 public:
     virtual ~IMobileStatusField() = default;

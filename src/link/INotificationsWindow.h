@@ -6,7 +6,7 @@ namespace tidepost {
 
 // What the transceiver's notifications ask of the main window beyond its mobile status field
 // (IMobileStatusField): its info-log view, hiding its test-mode notice and the distress buttons
-// test window. The main window implements it and registers itself in Link::NotificationsWindow;
+// test window. The main window implements it and registers itself in Link::Windows.NotificationsWindow;
 // while that is null nothing is shown.
 class INotificationsWindow {
 public:

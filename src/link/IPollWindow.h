@@ -6,7 +6,7 @@ namespace tidepost {
 // What the periodic polls ask of the main window beyond ILinkWindow: the poll ticker of the debug
 // display and the first-time question whether the PC clock is to follow the transceiver, whose
 // windows belong to later areas. The main window implements it and registers itself in
-// Link::PollWindow; while the pointer is null the ticker is not shown and the question is not asked.
+// Link::Windows.PollWindow; while the pointer is null the ticker is not shown and the question is not asked.
 class IPollWindow {
 public:
     virtual ~IPollWindow() = default;

@@ -3,7 +3,7 @@
 namespace tidepost {
 
 // What the dialogue asks of the terminal window. The window implements it and registers itself in
-// Link::TerminalModeForm; while the pointer is null the terminal counts as not visible.
+// Link::Windows.TerminalModeForm; while the pointer is null the terminal counts as not visible.
 class ITerminalWindow {
 public:
     virtual ~ITerminalWindow() = default;

@@ -7,7 +7,7 @@
 #include "link/CommandQueue.h"
 #include "link/ILinkWindow.h"
 #include "link/Link.h"
-#include "link/TcuDiscovery.h"
+#include "link/LanDiscovery.h"
 #include "link/TickGuard.h"
 #include "platform/ISocketControl.h"
 
@@ -35,11 +35,11 @@ void Send(Link& link, const QString& text) { link.F.Os.Socket->SendData(link.F.O
 QString ReadSocket(Link& link) { return link.F.Os.Codec.Decode(link.F.Os.Socket->GetData()); }
 
 void SetBar(Link& link, int colour) {
-    if (link.Window) link.Window->SetTCUConnBarColor(colour);
+    if (link.Windows.Window) link.Windows.Window->SetTCUConnBarColor(colour);
 }
 
 void SetStatusCaption(Link& link, const QString& caption) {
-    if (link.LanWindow) link.LanWindow->SetMobileStatusFieldCaption(caption);
+    if (link.Windows.LanWindow) link.Windows.LanWindow->SetMobileStatusFieldCaption(caption);
 }
 
 // Green while the TCU is reachable. The status field is the link's to write only while the
@@ -53,6 +53,7 @@ void ShowTcuIndicator(Link& link, bool tcuReachable) {
 }
 
 void RefreshTcuIndicator(Link& link, bool lanMode) {
+    LinkLan& lan = link.Lan;
     CSession& session = link.F.gSession;
     if (lanMode) {
         ShowTcuIndicator(link, session.ConnectedToTCU);
@@ -60,17 +61,18 @@ void RefreshTcuIndicator(Link& link, bool lanMode) {
     }
     if (session.ConnectedToTCU_Via_Com) {
         session.ConnectedToTCU_Via_Com = false;
-        link.TcuIndicatorCountdown = kIndicatorTicks;
+        lan.TcuIndicatorCountdown = kIndicatorTicks;
     }
-    if (link.TcuIndicatorCountdown == 0) session.ConnectedToTCU_Via_Com = false;
-    ShowTcuIndicator(link, link.TcuIndicatorCountdown != 0);
-    if (link.TcuIndicatorCountdown > 0) --link.TcuIndicatorCountdown;
+    if (lan.TcuIndicatorCountdown == 0) session.ConnectedToTCU_Via_Com = false;
+    ShowTcuIndicator(link, lan.TcuIndicatorCountdown != 0);
+    if (lan.TcuIndicatorCountdown > 0) --lan.TcuIndicatorCountdown;
 }
 
 void ConnectStep(Link& link) {
+    LinkLan& lan = link.Lan;
     Foundation& f = link.F;
     ISocketControl* socket = f.Os.Socket;
-    link.LanReceiveBuffer.clear();
+    lan.LanReceiveBuffer.clear();
     socket->Close();
     // With the socket closed no bridge runs. Left set (after the transceiver stayed silent in
     // state 4), the engine would go on reading the socket while it waits for a reply and take the
@@ -82,11 +84,11 @@ void ConnectStep(Link& link) {
     } else {
         if (f.gConfiguration.SlpTcuAddressCount() == 0) {
             // The search answers on a later tick (TakeTcuDiscoveryAnswers); one runs at a time.
-            if (link.SlpRetryTicks == 0 && !IsFindingTcuAddresses(link)) {
+            if (lan.SlpRetryTicks == 0 && !IsFindingTcuAddresses(link)) {
                 ErrorLog(f).AddLine("Check1");
                 FindTcuAddresses(link);
             }
-            ++link.SlpRetryTicks;
+            ++lan.SlpRetryTicks;
         }
         const QStringList found = f.gConfiguration.SlpTcuAddresses();
         if (f.gConfiguration.SlpTcuAddressCount() == 1 && !found.value(0).isEmpty()) {
@@ -99,110 +101,117 @@ void ConnectStep(Link& link) {
     socket->SetRemotePort(GetTcuPort(link));
     socket->SetLocalPort(0);
     socket->Connect();
-    link.LanLinkState = 1;
+    lan.LanLinkState = 1;
 }
 
 void WaitForTcpStep(Link& link) {
+    LinkLan& lan = link.Lan;
     CSession& session = link.F.gSession;
     if (IsConnected(link.F.Os.Socket)) {
         session.ConnectedToTCU = true;
-        link.LanRetryCount = 0;
-        link.LanLinkState = 2;
+        lan.LanRetryCount = 0;
+        lan.LanLinkState = 2;
         return;
     }
-    if (++link.LanRetryCount >= 2) {
+    if (++lan.LanRetryCount >= 2) {
         session.ConnectedToTCU = false;
-        link.LanRetryCount = 0;
-        link.LanLinkState = 0;
+        lan.LanRetryCount = 0;
+        lan.LanLinkState = 0;
     }
 }
 
 void StartBridgeStep(Link& link) {
+    LinkLan& lan = link.Lan;
     const bool connected = IsConnected(link.F.Os.Socket);
     if (connected) {
         Send(link, kCrLf);
         Send(link, "minic -f" + kCrLf);
     }
-    if (++link.LanRetryCount > 5) {
-        link.LanRetryCount = 0;
-        link.LanLinkState = 0;
+    if (++lan.LanRetryCount > 5) {
+        lan.LanRetryCount = 0;
+        lan.LanLinkState = 0;
     } else if (connected) {
-        link.LanLinkState = 3;
+        lan.LanLinkState = 3;
     }
 }
 
 void WaitForBridgeStep(Link& link) {
-    if (IsConnected(link.F.Os.Socket)) link.LanReceiveBuffer = ReadSocket(link);
-    const QString& text = link.LanReceiveBuffer;
+    LinkLan& lan = link.Lan;
+    if (IsConnected(link.F.Os.Socket)) lan.LanReceiveBuffer = ReadSocket(link);
+    const QString& text = lan.LanReceiveBuffer;
     bool answered = false;
     if (text.contains(QLatin1String("minic: command not found")) ||
         text.contains(QLatin1String("Connected"), Qt::CaseInsensitive)) {
         answered = true;
         link.F.gSession.LanConnected = true;
         QueueCommand(link, "st -v" + kCrLf + "st -i", true, false);
-        link.LanRetryCount = 0;
+        lan.LanRetryCount = 0;
     }
-    if (++link.LanRetryCount > 5) {
-        link.LanRetryCount = 0;
-        link.LanLinkState = 0;
+    if (++lan.LanRetryCount > 5) {
+        lan.LanRetryCount = 0;
+        lan.LanLinkState = 0;
     } else if (answered) {
-        link.LanLinkState = 4;
+        lan.LanLinkState = 4;
     }
 }
 
 void WaitForTransceiverStep(Link& link) {
+    LinkLan& lan = link.Lan;
     Foundation& f = link.F;
     f.gSession.LanConnected = true;
     if (f.gSession.MesConnected()) {
-        link.LanRetryCount = 0;
+        lan.LanRetryCount = 0;
         if (f.gConfiguration.GetTcuSwMajor() == 0) {
             ErrorLog(f).AddLine("Check2");
             ReadTcuSwVersion(link, f.Os.Socket->RemoteHost());
         }
-        link.LanLinkState = 5;
+        lan.LanLinkState = 5;
         return;
     }
-    if (++link.LanRetryCount > 10) {
-        link.LanRetryCount = 0;
-        link.LanLinkState = 0;
+    if (++lan.LanRetryCount > 10) {
+        lan.LanRetryCount = 0;
+        lan.LanLinkState = 0;
     }
 }
 
 void SuperviseStep(Link& link) {
     if (link.F.gSession.MesConnected()) return;
     link.F.gSession.LanConnected = false;
-    link.LanLinkState = 6;
+    link.Lan.LanLinkState = 6;
 }
 
 void ProbeStep(Link& link) {
+    LinkLan& lan = link.Lan;
     if (!IsConnected(link.F.Os.Socket)) {
-        link.LanLinkState = 0;
+        lan.LanLinkState = 0;
         return;
     }
     Send(link, kCrLf);
-    link.LanLinkState = 7;
+    lan.LanLinkState = 7;
 }
 
 void ReadProbeStep(Link& link) {
-    if (IsConnected(link.F.Os.Socket)) link.LanReceiveBuffer = ReadSocket(link);
-    if (link.LanReceiveBuffer.contains(QLatin1String("kv880:/$"), Qt::CaseInsensitive)) {
+    LinkLan& lan = link.Lan;
+    if (IsConnected(link.F.Os.Socket)) lan.LanReceiveBuffer = ReadSocket(link);
+    if (lan.LanReceiveBuffer.contains(QLatin1String("kv880:/$"), Qt::CaseInsensitive)) {
         // The TCU's own shell answered: only the bridge has to be started again.
-        link.LanLinkState = 2;
+        lan.LanLinkState = 2;
         return;
     }
     link.F.gSession.ConnectedToTCU = false;
-    link.LanLinkState = 0;
+    lan.LanLinkState = 0;
 }
 
 void WinsockTick(Link& link) {
+    LinkLan& lan = link.Lan;
     TakeTcuDiscoveryAnswers(link);
-    if (link.SlpRetryTicks == kSlpRetryPeriod) link.SlpRetryTicks = 0;
+    if (lan.SlpRetryTicks == kSlpRetryPeriod) lan.SlpRetryTicks = 0;
     const bool lanMode = IsLanMode(link);
     RefreshTcuIndicator(link, lanMode);
     if (!lanMode || link.F.Os.Socket == nullptr) return;
-    if (link.LanWindow && link.LanWindow->IsCommSettingsFormVisible()) return;
+    if (link.Windows.LanWindow && link.Windows.LanWindow->IsCommSettingsFormVisible()) return;
 
-    switch (link.LanLinkState) {
+    switch (lan.LanLinkState) {
     case 0: ConnectStep(link); break;
     case 1: WaitForTcpStep(link); break;
     case 2: StartBridgeStep(link); break;
@@ -211,7 +220,7 @@ void WinsockTick(Link& link) {
     case 5: SuperviseStep(link); break;
     case 6: ProbeStep(link); break;
     case 7: ReadProbeStep(link); break;
-    default: link.LanLinkState = 0; break;
+    default: lan.LanLinkState = 0; break;
     }
 }
 

@@ -6,7 +6,7 @@ namespace tidepost {
 struct Link;
 
 // What the LAN link's timer needs of the windows beyond ILinkWindow (which colours `TCUConnBar`).
-// The main window implements it and registers itself in Link::LanWindow; while that is null the
+// The main window implements it and registers itself in Link::Windows.LanWindow; while that is null the
 // status field is left alone and the link settings dialog counts as hidden.
 class ILanLinkWindow {
 public:

@@ -1,16 +1,23 @@
 #include "link/Link.h"
 
+#include "link/CInfo.h"
 #include "link/ILinkWindow.h"
 #include "link/ITerminalWindow.h"
+#include "link/StatusReplyHandlers.h"
 
 namespace tidepost {
 
+Link::Link(Foundation& foundation) : F(foundation) {
+    RegisterInfoChecks(*this);
+    RegisterStatusReplyHandlers(*this);
+}
+
 bool TerminalVisible(const Link& link) {
-    return link.TerminalModeForm != nullptr && link.TerminalModeForm->IsVisible();
+    return link.Windows.TerminalModeForm != nullptr && link.Windows.TerminalModeForm->IsVisible();
 }
 
 void UnloadWaitForm(Link& link) {
-    if (link.Window != nullptr) link.Window->UnloadWaitForm();
+    if (link.Windows.Window != nullptr) link.Windows.Window->UnloadWaitForm();
 }
 
 }  // namespace tidepost

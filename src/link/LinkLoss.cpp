@@ -20,41 +20,44 @@ constexpr int kDistressModeLinkLost = 3;
 
 void ConnectionLost(Link& link) {
     Foundation& f = link.F;
+    ILinkWindow* window = link.Windows.Window;
+    LinkTransceiver& told = link.Transceiver;
+    LinkRequests& requests = link.Requests;
     f.gSession.Reset();
-    if (link.Window) link.Window->UpdateMenu(false);
-    link.TransceiverSerialNumber.clear();
-    link.MesPrinterConfigured = false;
-    if (link.Window) {
-        link.Window->SetMobileStatus(kMobileNotConnected);
-        link.Window->SetAntenneBarValue(0);
-        link.Window->SetPCConnBarColor(kRed);
+    if (window) window->UpdateMenu(false);
+    told.TransceiverSerialNumber.clear();
+    told.MesPrinterConfigured = false;
+    if (window) {
+        window->SetMobileStatus(kMobileNotConnected);
+        window->SetAntenneBarValue(0);
+        window->SetPCConnBarColor(kRed);
     }
-    link.DistressTestModeActive = 0;
-    link.MenuUpdateBusy = false;
-    if (link.DistressModeForm && link.DistressModeForm->IsVisible())
-        link.DistressModeForm->HandleEvent(kDistressModeLinkLost);
-    if (link.SentFileCheckPending) {
+    told.DistressTestModeActive = 0;
+    told.MenuUpdateBusy = false;
+    if (IDistressModeWindow* distress = link.Windows.DistressModeForm; distress && distress->IsVisible())
+        distress->HandleEvent(kDistressModeLinkLost);
+    if (requests.SentFileCheckPending) {
         // The upload's size check will never come: the message may not have been sent.
         QueueMessageBox(f, f.Strings.GetMlString(2835, "The PC has lost connection to the mobile. Due to this the "
                                                        "message might not have been sent."),
                         f.Strings.GetMlString(12, "Info"));
-        link.SentFileCheckPending = false;
-        link.SentFileName.clear();
-        link.SentFileSize = 0;
+        requests.SentFileCheckPending = false;
+        requests.SentFileName.clear();
+        requests.SentFileSize = 0;
     }
-    link.DialogueState = 0;
+    link.Dialogue.DialogueState = 0;
 }
 
 void CloseConnection(Link& link) {
     Foundation& f = link.F;
     if (f.Os.Serial && f.Os.Serial->PortOpen()) f.Os.Serial->Close();
     if (f.gSession.LanConnected) {
-        if (link.Window) link.Window->SetWinsockTimerEnabled(false);
+        if (link.Windows.Window) link.Windows.Window->SetWinsockTimerEnabled(false);
         if (f.Os.Socket && f.Os.Socket->SocketState() != ISocketControl::Closed) f.Os.Socket->Close();
     }
     f.gSession.SetMesConnected(false);
     if (f.Os.Tray) f.Os.Tray->RemoveIcon();
-    f.TrayIconShown = false;
+    f.Windows.TrayIconShown = false;
 }
 
 bool IsDownloadIdle(const Link& link) {
@@ -62,19 +65,19 @@ bool IsDownloadIdle(const Link& link) {
 }
 
 bool BeginCloseDown(Link& link) {
-    link.ClosingDown = true;
+    link.Dialogue.ClosingDown = true;
     if (IsDownloadIdle(link)) {
         CloseConnection(link);
         return true;
     }
-    if (link.Window) link.Window->SetCloseDownTimerEnabled(true);
+    if (link.Windows.Window) link.Windows.Window->SetCloseDownTimerEnabled(true);
     return false;
 }
 
 void CloseDownTimer_Timer(Link& link) {
     RunGuarded(link.F, "MainForm.CloseDownTimer_Timer", [&] {
-        ILinkWindow* window = link.Window;
-        if (!link.ClosingDown) {
+        ILinkWindow* window = link.Windows.Window;
+        if (!link.Dialogue.ClosingDown) {
             // The user closed the busy window: the exit is cancelled.
             if (window) window->SetCloseDownTimerEnabled(false);
             return;
@@ -94,9 +97,9 @@ void CloseDownTimer_Timer(Link& link) {
 }
 
 void EnterTerminalMode(Link& link) {
-    link.TerminalModeRequested = true;
-    if (link.TerminalModeForm) link.TerminalModeForm->MoveCaretToEnd();
-    if (link.Window) link.Window->SetTimer2Enabled(false);
+    link.Dialogue.TerminalModeRequested = true;
+    if (link.Windows.TerminalModeForm) link.Windows.TerminalModeForm->MoveCaretToEnd();
+    if (link.Windows.Window) link.Windows.Window->SetTimer2Enabled(false);
 }
 
 }  // namespace tidepost

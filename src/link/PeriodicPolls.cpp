@@ -114,20 +114,20 @@ void CheckFreeDiskSpace(Link& link) {
         return;
     }
     const qint64 limit = LowDiskLimitKB(f);
-    if (freeKB >= limit || link.LowDiskWarningShown) return;
+    if (freeKB >= limit || link.Polls.LowDiskWarningShown) return;
     QueueMessageBox(f, LowDiskWarningText(f, freeKB, DriveName(f, f.gEgcDir)), MlText(f, kInfoTitle, "Info"));
-    link.LowDiskWarningShown = true;
+    link.Polls.LowDiskWarningShown = true;
 }
 
 void AdvanceTicker(Link& link) {
-    if (link.DebugMode == 0 || link.PollWindow == nullptr) return;
-    const QString ticker = link.PollWindow->Label11Caption();
-    link.PollWindow->SetLabel11Caption(ticker.size() > 8 ? QStringLiteral("T2: ") : ticker + "*");
+    if (link.Dialogue.DebugMode == 0 || link.Windows.PollWindow == nullptr) return;
+    const QString ticker = link.Windows.PollWindow->Label11Caption();
+    link.Windows.PollWindow->SetLabel11Caption(ticker.size() > 8 ? QStringLiteral("T2: ") : ticker + "*");
 }
 
 void TakeSnapshot(Link& link) {
     const CSession& s = link.F.gSession;
-    SessionSnapshot& snapshot = link.SessionSnapshot;
+    SessionSnapshot& snapshot = link.Polls.SessionSnapshot;
     snapshot.MobileNumber = s.MobileNumber();
     snapshot.MobileType = s.MobileType();
     snapshot.PCBNumber = s.PCBNumber();
@@ -139,10 +139,10 @@ void TakeSnapshot(Link& link) {
 void OnTransceiverChanged(Link& link) {
     Foundation& f = link.F;
     const CSession& s = f.gSession;
-    if (!link.MenuUpdateBusy) {
-        link.MenuUpdateBusy = true;
-        if (link.Window) link.Window->UpdateMenu(s.MesConnected());
-        link.MenuUpdateBusy = false;
+    if (!link.Transceiver.MenuUpdateBusy) {
+        link.Transceiver.MenuUpdateBusy = true;
+        if (link.Windows.Window) link.Windows.Window->UpdateMenu(s.MesConnected());
+        link.Transceiver.MenuUpdateBusy = false;
     }
     TakeSnapshot(link);
     // The next EGC listing must not be filtered by the last EGC of the previous transceiver.
@@ -162,7 +162,7 @@ void QueueStatusPoll(Link& link) {
         if (!query.Condition || query.Condition(link)) QueueCommand(link, query.Command, query.AllowDuplicate, false);
 }
 
-void ResetSessionSnapshot(Link& link) { link.SessionSnapshot = SessionSnapshot{}; }
+void ResetSessionSnapshot(Link& link) { link.Polls.SessionSnapshot = SessionSnapshot{}; }
 
 void Timer2_Timer(Link& link) {
     RunGuarded(link.F, "MainForm.Timer2_Timer", [&] {
@@ -184,7 +184,7 @@ void Timer_60S_Timer(Link& link) {
         if (!TerminalVisible(link) && link.F.gSession.MesConnected() && !IsCommandQueued(link, "se -p")) {
             QueueCommand(link, "se -p", true, false);
             // The terminal display swallows the self-test summary this query may bring.
-            link.TerminalModeFormTag = QStringLiteral("CheckGPS");
+            link.Polls.TerminalModeFormTag = QStringLiteral("CheckGPS");
         }
         CheckFreeDiskSpace(link);
     });
@@ -192,12 +192,12 @@ void Timer_60S_Timer(Link& link) {
 
 void EventTimer_Timer(Link& link) {
     RunGuarded(link.F, "MainForm.EventTimer_Timer", [&] {
-        if (link.F.gSession.HasMobileChanged(link.SessionSnapshot)) OnTransceiverChanged(link);
+        if (link.F.gSession.HasMobileChanged(link.Polls.SessionSnapshot)) OnTransceiverChanged(link);
 
         const QString answer = GetIniValue(link.F, "[SETPCTIME]");
-        if (answer != QLatin1String("No") && answer != QLatin1String("Yes") && link.PollWindow &&
-            !link.PollWindow->IsASISFormVisible())
-            link.PollWindow->ShowSetTimeForm();
+        if (answer != QLatin1String("No") && answer != QLatin1String("Yes") && link.Windows.PollWindow &&
+            !link.Windows.PollWindow->IsASISFormVisible())
+            link.Windows.PollWindow->ShowSetTimeForm();
     });
 }
 

@@ -93,7 +93,7 @@ void HandlePositionReply(Link& link, const QString& reply) {
 
 void HandleSystemTimeReply(Link& link, const QString& reply) {
     if (reply.size() <= 20) return;
-    const qsizetype echoEnd = reply.indexOf(link.EchoTerminator);
+    const qsizetype echoEnd = reply.indexOf(link.Dialogue.EchoTerminator);
     if (echoEnd < 0) return;
     const qsizetype dash = reply.indexOf(QLatin1Char('-'), echoEnd);
     if (dash < 8) return;  // the date's first "-" lies beyond the echo line
@@ -117,17 +117,17 @@ void HandleSystemTimeReply(Link& link, const QString& reply) {
 }
 
 void HandleUtcTextReply(Link& link, const QString& reply) {
-    const QString echo = QStringLiteral("ti u") + link.EchoTerminator;
+    const QString echo = QStringLiteral("ti u") + link.Dialogue.EchoTerminator;
     const qsizetype at = reply.indexOf(echo);
     if (at < 0) {
-        link.UtcTimeText.clear();
+        link.Transceiver.UtcTimeText.clear();
     } else {
         QString fields = reply.mid(at + echo.size(), 18);
         fields.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-        link.UtcTimeText = UtcText(fields);
+        link.Transceiver.UtcTimeText = UtcText(fields);
     }
-    if (link.StatusForms.InsertToEditor)
-        link.StatusForms.InsertToEditor(QStringLiteral("UTC Time: ") + link.UtcTimeText + kCrLf);
+    if (link.Windows.InsertToEditor)
+        link.Windows.InsertToEditor(QStringLiteral("UTC Time: ") + link.Transceiver.UtcTimeText + kCrLf);
     UnloadWaitForm(link);
 }
 
@@ -139,7 +139,7 @@ void HandleGpsStatusReply(Link& link, const QString& reply) {
         const qsizetype end = reply.indexOf(mph, summary);
         if (end >= 0) text = reply.mid(summary, end + mph.size() - summary);
     }
-    auto& form = link.StatusForms.GPSStatusForm;
+    auto& form = link.Windows.GPSStatusForm;
     if (form.SetStatusOutput) form.SetStatusOutput(LfToCrLf(RemoveStxEtx(text)));
 
     // A result marked with STX and ETX is read without the marks.
@@ -149,14 +149,13 @@ void HandleGpsStatusReply(Link& link, const QString& reply) {
     link.F.gSession.SetGpsStatus(k >= 0 ? cleaned.mid(k + key.size(), 2) : text.mid(13, 2));
 
     if (form.SetCaption) {
-        const QDateTime now = link.F.Os.Clock != nullptr ? link.F.Os.Clock->Now() : QDateTime::currentDateTime();
         form.SetCaption(link.F.Strings.GetMlString(2891, "GPS Status last updated at ") +
-                        QLocale().toString(now, QLocale::ShortFormat));
+                        QLocale().toString(link.F.Os.Clock->Now(), QLocale::ShortFormat));
     }
 }
 
 void HandleLinkTestReply(Link& link, const QString& reply) {
-    auto& form = link.StatusForms.LinkTestForm;
+    auto& form = link.Windows.LinkTestForm;
     const qsizetype results = reply.indexOf(QLatin1String("Latest Link Test results"), 0, Qt::CaseInsensitive);
     const qsizetype testAt =
         results < 0 ? -1 : reply.indexOf(QLatin1String("Test at UTC"), results, Qt::CaseInsensitive);
@@ -165,9 +164,9 @@ void HandleLinkTestReply(Link& link, const QString& reply) {
     const qsizetype lineEnd = testAt < 0 ? -1 : reply.indexOf(QLatin1Char('\n'), testAt);
     if (lineEnd >= 0) {
         // The block ends with the line end of its "Test at UTC" line; nothing of the next line.
-        link.ReplyWorkText = RemoveStxEtx(reply.mid(results, lineEnd + 1 - results));
-        const QStringList pieces = link.EchoTerminator.isEmpty() ? QStringList{link.ReplyWorkText}
-                                                                 : link.ReplyWorkText.split(link.EchoTerminator);
+        link.Dialogue.ReplyWorkText = RemoveStxEtx(reply.mid(results, lineEnd + 1 - results));
+        const QStringList pieces = link.Dialogue.EchoTerminator.isEmpty() ? QStringList{link.Dialogue.ReplyWorkText}
+                                                                 : link.Dialogue.ReplyWorkText.split(link.Dialogue.EchoTerminator);
         QString caption;
         for (const QString& piece : pieces) {
             caption += piece;

@@ -93,7 +93,7 @@ bool StartCommLog(Foundation& f, const QStringList& arguments) {
 void MSComm1_OnComm(Link& link) {
     ISerialControl* serial = link.F.Os.Serial;
     if (serial == nullptr || serial->CommEvent() != ISerialControl::EvReceive) return;
-    link.DialogueState = 1;
+    link.Dialogue.DialogueState = 1;
     serial->SetRThreshold(0);
 }
 
@@ -123,7 +123,7 @@ bool CheckCommEvent(Link& link) {
 
 void AttachSerialLink(Link& link) {
     if (link.F.Os.Serial) link.F.Os.Serial->OnComm = [&link] { MSComm1_OnComm(link); };
-    link.CheckCommEvent = [&link] { CheckCommEvent(link); };
+    link.Dialogue.CheckCommEvent = [&link] { CheckCommEvent(link); };
 }
 
 }  // namespace tidepost

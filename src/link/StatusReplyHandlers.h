@@ -5,12 +5,8 @@ namespace tidepost {
 struct Link;
 
 // Puts the identity, status, position, time, GPS, link-test and signal parsers on their reply
-// rows ("ver", "st -w", "st -m", "st -s", "st -i", "st -v", "ru -g", "ti -u", "ti u", "se -p").
+// rows ("ver", "st -w", "st -m", "st -s", "st -i", "st -v", "ru -g", "ti -u", "ti u", "se -p"); the
+// link does so when it is built.
 void RegisterStatusReplyHandlers(Link& link);
-
-// Registers them when the link is built: a member of Link after its dispatch.
-struct StatusReplyHandlers {
-    explicit StatusReplyHandlers(Link& link) { RegisterStatusReplyHandlers(link); }
-};
 
 }  // namespace tidepost

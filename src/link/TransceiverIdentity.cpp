@@ -105,7 +105,7 @@ void ClassifyMobile(Link& link, const QString& reply) {
 }
 
 void UpdateMenusForMobileType(Link& link) {
-    ILinkMenus* menus = link.Menus;
+    ILinkMenus* menus = link.Windows.Menus;
     if (menus == nullptr) return;
     const CSession& s = link.F.gSession;
 
@@ -121,12 +121,12 @@ void UpdateMenusForMobileType(Link& link) {
 void HandleStatusInfoReply(Link& link, const QString& reply) {
     ClassifyMobile(link, reply);
     UpdateMenusForMobileType(link);
-    if (link.StatusForms.SystemInfoForm.Update) link.StatusForms.SystemInfoForm.Update();
+    if (link.Windows.SystemInfoForm.Update) link.Windows.SystemInfoForm.Update();
 
     const qint32 solas = link.F.gSession.SolasType();
-    if ((solas == 2 || solas == 3) && link.PcSettingsAdvicePending) {
+    if ((solas == 2 || solas == 3) && link.Requests.PcSettingsAdvicePending) {
         QueueMessageBox(link.F, PcSettingsAdvice(link.F), link.F.Strings.GetMlString(12, "Info"));
-        link.PcSettingsAdvicePending = false;
+        link.Requests.PcSettingsAdvicePending = false;
     }
 }
 

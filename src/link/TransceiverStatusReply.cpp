@@ -21,7 +21,7 @@ constexpr qsizetype kStatusTextLimit = 6000;
 constexpr qsizetype kStatusTextDrop = 1000;
 
 void SetMobileStatus(Link& link, int code) {
-    if (link.Window != nullptr) link.Window->SetMobileStatus(code);
+    if (link.Windows.Window != nullptr) link.Windows.Window->SetMobileStatus(code);
 }
 
 // The status text of the ocean the transceiver is logged in to; 23 and 24 run Indian, Pacific.
@@ -67,8 +67,8 @@ void ApplyProtocol(Link& link, const QString& protocol) {
         if (!link.F.gSession.Syncronization()) SetMobileStatus(link, kStatusTuning);
     } else if (protocol == QLatin1String("link test")) {
         SetMobileStatus(link, kStatusLinkTest);
-        if (link.StatusField != nullptr)
-            link.StatusField->ShowTestModeNotice(link.F.Strings.GetMlString(
+        if (link.Windows.StatusField != nullptr)
+            link.Windows.StatusField->ShowTestModeNotice(link.F.Strings.GetMlString(
                 105, "Automatic test mode: Normal communication disabled. Do not press any distress button "
                      "unless you are in distress."));
     } else {
@@ -80,12 +80,12 @@ void ApplyProtocol(Link& link, const QString& protocol) {
             }
         }
     }
-    if (link.StatusField != nullptr)
-        link.StatusField->PaintMobileStatusField(alarm ? StatusFieldColours::Alarm : StatusFieldColours::Normal);
+    if (link.Windows.StatusField != nullptr)
+        link.Windows.StatusField->PaintMobileStatusField(alarm ? StatusFieldColours::Alarm : StatusFieldColours::Normal);
 }
 
 void CheckPreferredOcean(Link& link, const QString& value) {
-    ILinkMenus* menus = link.Menus;
+    ILinkMenus* menus = link.Windows.Menus;
     if (menus == nullptr) return;
     const LinkMenu items[] = {LinkMenu::PreferredEastMenu, LinkMenu::PreferredWestMenu, LinkMenu::PreferredPacificMenu,
                               LinkMenu::PreferredIndianMenu, LinkMenu::PreferredNoneMenu};
@@ -175,7 +175,7 @@ bool ReadStatusKeys(Link& link, const QString& reply) {
     QString line;
     switch (KeyLine(reply, QStringLiteral("Serial no"), line)) {
     case LineValue::Unterminated: return false;
-    case LineValue::Read: link.TransceiverSerialNumber = line; break;
+    case LineValue::Read: link.Transceiver.TransceiverSerialNumber = line; break;
     case LineValue::Absent: break;
     }
     switch (KeyLine(reply, QStringLiteral("Mobile no"), line)) {
@@ -192,7 +192,7 @@ bool ReadStatusKeys(Link& link, const QString& reply) {
 }
 
 void AppendToStatusWindow(Link& link, const QString& reply) {
-    auto& form = link.StatusForms.TransceiverStatusForm;
+    auto& form = link.Windows.TransceiverStatusForm;
     const CSession& s = link.F.gSession;
     if (form.SetCaption) {
         form.SetCaption(s.SystemTimeSet()
@@ -211,10 +211,10 @@ void AppendToStatusWindow(Link& link, const QString& reply) {
 
 void HandleTransceiverStatusReply(Link& link, const QString& reply) {
     if (!link.F.gSession.MesConnected()) return;
-    if (link.TransceiverStatusRequested) {
+    if (link.Requests.TransceiverStatusRequested) {
         UnloadWaitForm(link);
-        if (link.StatusForms.TransceiverStatusForm.Show) link.StatusForms.TransceiverStatusForm.Show();
-        link.TransceiverStatusRequested = false;
+        if (link.Windows.TransceiverStatusForm.Show) link.Windows.TransceiverStatusForm.Show();
+        link.Requests.TransceiverStatusRequested = false;
     }
     try {
         // Values the shell marks with STX and ETX are read without the marks, which would

@@ -107,23 +107,23 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     BuildMenus();
     BuildControls();
 
-    m_foundation.MainForm = this;
-    m_link.Window = this;
-    m_link.Menus = this;
-    m_link.StatusField = this;
-    m_link.NotificationsWindow = this;
-    m_link.PollWindow = this;
-    m_link.LanWindow = this;
+    m_foundation.Windows.MainForm = this;
+    m_link.Windows.Window = this;
+    m_link.Windows.Menus = this;
+    m_link.Windows.StatusField = this;
+    m_link.Windows.NotificationsWindow = this;
+    m_link.Windows.PollWindow = this;
+    m_link.Windows.LanWindow = this;
 }
 
 MainForm::~MainForm() {
-    if (m_link.Window == this) m_link.Window = nullptr;
-    if (m_link.Menus == this) m_link.Menus = nullptr;
-    if (m_link.StatusField == this) m_link.StatusField = nullptr;
-    if (m_link.NotificationsWindow == this) m_link.NotificationsWindow = nullptr;
-    if (m_link.PollWindow == this) m_link.PollWindow = nullptr;
-    if (m_link.LanWindow == this) m_link.LanWindow = nullptr;
-    if (m_foundation.MainForm == this) m_foundation.MainForm = nullptr;
+    if (m_link.Windows.Window == this) m_link.Windows.Window = nullptr;
+    if (m_link.Windows.Menus == this) m_link.Windows.Menus = nullptr;
+    if (m_link.Windows.StatusField == this) m_link.Windows.StatusField = nullptr;
+    if (m_link.Windows.NotificationsWindow == this) m_link.Windows.NotificationsWindow = nullptr;
+    if (m_link.Windows.PollWindow == this) m_link.Windows.PollWindow = nullptr;
+    if (m_link.Windows.LanWindow == this) m_link.Windows.LanWindow = nullptr;
+    if (m_foundation.Windows.MainForm == this) m_foundation.Windows.MainForm = nullptr;
 }
 
 QTimer* MainForm::MakeTimer(const char* name, int intervalMs) {
@@ -252,7 +252,7 @@ PleaseWait& MainForm::GetPleaseWait() {
     if (!m_pleaseWait) {
         m_pleaseWait = std::make_unique<PleaseWait>(this);
         // Closing the busy window by hand gives up waiting: the exit is cancelled.
-        m_pleaseWait->OnUserClose = [this] { m_link.ClosingDown = false; };
+        m_pleaseWait->OnUserClose = [this] { m_link.Dialogue.ClosingDown = false; };
     }
     return *m_pleaseWait;
 }
@@ -269,6 +269,7 @@ int MainForm::DisplayColorBits() const {
 
 void MainForm::mnuExit_Click() { close(); }
 
+void MainForm::SetEventTimerEnabled(bool enabled) { Enable(m_eventTimer, enabled); }
 void MainForm::SetTimer1Enabled(bool enabled) { Enable(m_timer1, enabled); }
 void MainForm::SetTimer2Enabled(bool enabled) { Enable(m_timer2, enabled); }
 void MainForm::SetCloseDownTimerEnabled(bool enabled) { Enable(m_closeDownTimer, enabled); }
@@ -282,6 +283,7 @@ QString MainForm::Label10Caption() const { return m_label10->text(); }
 void MainForm::SetLabel10Caption(const QString& caption) { m_label10->setText(caption); }
 
 bool MainForm::IsLogPCCommChecked() const { return m_mnuLogPCComm->isChecked(); }
+void MainForm::SetLogPCCommChecked(bool checked) { m_mnuLogPCComm->setChecked(checked); }
 
 void MainForm::AddTransceiverMenuItem(QAction* item) { m_transceiverItems.append(item); }
 
@@ -361,7 +363,7 @@ void MainForm::UnloadMainForm() {
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
-    if (m_link.ClosingDown || BeginCloseDown(m_link)) {
+    if (m_link.Dialogue.ClosingDown || BeginCloseDown(m_link)) {
         event->accept();
         return;
     }

@@ -44,14 +44,10 @@ public:
     MainForm(Foundation& foundation, Link& link, Messages* messages = nullptr, QWidget* parent = nullptr);
     ~MainForm() override;
 
-    // The start-up of the whole program, run once right after the window is created: settings
-    // and data files, code tables, the serial port, the first commands for the transceiver and
-    // the timers. `arguments` is the command line ("-log" starts the communication log).
-    // Failures are queued as message boxes; the window is usable in every case.
+    // Runs the program's start-up (LinkStartUp.h) once right after the window is created.
+    // `arguments` is the command line ("-log" starts the communication log).
     void Form_Load(const QStringList& arguments);
 
-    // Switches the timers of the running program on or off together.
-    void EnableTimers(bool enable);
     // Lays the window out again, leaving room for `InfoBox` while it is visible.
     void MainFormSetUp();
 
@@ -83,6 +79,8 @@ public:
     void mnuExit_Click() override;
 
     // ILinkWindow
+    void EnableTimers(bool enable) override;
+    void SetEventTimerEnabled(bool enabled) override;
     void SetTimer1Enabled(bool enabled) override;
     void SetTimer2Enabled(bool enabled) override;
     void SetCloseDownTimerEnabled(bool enabled) override;
@@ -94,6 +92,7 @@ public:
     QString Label10Caption() const override;
     void SetLabel10Caption(const QString& caption) override;
     bool IsLogPCCommChecked() const override;
+    void SetLogPCCommChecked(bool checked) override;
     void UpdateMenu(bool enable) override;
     void SetMobileStatus(int code) override;
     void SetAntenneBarValue(int value) override;
@@ -143,8 +142,6 @@ private:
     void BuildMenus();
     QMenu* AddMenu(QWidget* parent, const char* name, int stringId, const QString& english);
     QAction* AddItem(QMenu* menu, const char* name, int stringId, const QString& english, bool checkable);
-    void RunStartUp(const QStringList& arguments);
-    void CheckStartUpMenus();
     // Runs the link's tick of `timer`, skipped while that timer's previous tick still runs.
     void RunTick(const QTimer* timer, void (*tick)(Link&));
 

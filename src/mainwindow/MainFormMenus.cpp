@@ -41,8 +41,9 @@ void MainForm::BuildMenus() {
     m_linkMenus[LinkMenu::LMAlertSetting] = alertSettings;
     AddTransceiverMenuItem(alertSettings);
     QMenu* codePage = AddMenu(config, "mnuSelectCodePage", 3014, "Select Code Page");
-    AddItem(codePage, "mnuWindows1251Cyrillic", 3015, "Windows 1251 Cyrillic", true);
-    AddItem(codePage, "mnuDos866Cyrillic", 3016, "IBM/DOS 866 Cyrillic", true);
+    m_linkMenus[LinkMenu::mnuWindows1251Cyrillic] =
+        AddItem(codePage, "mnuWindows1251Cyrillic", 3015, "Windows 1251 Cyrillic", true);
+    m_linkMenus[LinkMenu::mnuDos866Cyrillic] = AddItem(codePage, "mnuDos866Cyrillic", 3016, "IBM/DOS 866 Cyrillic", true);
     m_linkMenus[LinkMenu::mnuSelectCodePage] = codePage->menuAction();
 
     QMenu* actions = AddMenu(bar, "OptionsMenu", 2047, "&Actions");

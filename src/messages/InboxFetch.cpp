@@ -46,7 +46,7 @@ bool EndInboxDownloadWhenDone(Link& link, InboxPending pending) {
     if (IsCommandQueued(link, QStringLiteral("ty IN."))) return false;
     if (pending == InboxPending::FetchesAndDeletes && IsCommandQueued(link, QStringLiteral("delete IN."))) return false;
     link.F.gSession.SetProcessingMsgs(false);
-    if (link.Window) link.Window->SetMessageTimerEnabled(false);
+    if (link.Windows.Window) link.Windows.Window->SetMessageTimerEnabled(false);
     return true;
 }
 

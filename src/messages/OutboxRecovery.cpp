@@ -26,7 +26,7 @@ void ClearOutboxAtStartUp(Messages& m) {
 
 void ClearOutboxAfterMesRestart(Messages& m) {
     using namespace DeliveryStatus;
-    const QString& queue = m.L.CommandQueue;
+    const QString& queue = m.L.Dialogue.CommandQueue;
     const cOutBox::LineMatch unfinished = [&queue](const OutboxFields& x) {
         const QStringView status = x[8];
         if (status != Initiated && status != Sending && status != ConfReq) return false;

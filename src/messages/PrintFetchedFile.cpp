@@ -24,7 +24,7 @@ QStringList PrintLines(const QString& text) {
 
 void Print_Fetched_File(Messages& m, QString& text, PrintedText kind) {
     Foundation& f = m.F;
-    const QString& echoEnd = m.L.EchoTerminator;
+    const QString& echoEnd = m.L.Dialogue.EchoTerminator;
     if (kind == PrintedText::Reply && !echoEnd.isEmpty()) {
         const qsizetype at = text.indexOf(echoEnd, 0, Qt::CaseInsensitive);
         if (at >= 0) text.remove(0, at + echoEnd.size());

@@ -136,7 +136,7 @@ LengthCheck CheckLength(Messages& m, const InLogEntry& entry, qsizetype bodyLeng
 // The message file and its index line; the first failure's error. `disk` receives the file's name.
 FileError StoreMessage(Messages& m, const InLogEntry& entry, const QString& when, const QString& body, QString& disk) {
     Foundation& f = m.F;
-    if (m.L.CheckCommEvent) m.L.CheckCommEvent();
+    if (m.L.Dialogue.CheckCommEvent) m.L.Dialogue.CheckCommEvent();
     // Before the start-up check has named the inbox folder there is nowhere to store: an empty
     // name would otherwise put the file at the top of the file system.
     if (f.gInboxDir.isEmpty()) return {kErrPathNotFound, QStringLiteral("Path not found")};
@@ -190,14 +190,14 @@ bool IsInboxFileName(const QString& name) {
 }
 
 QString StripReplyFrame(const Link& link, const QString& reply) {
-    const QString& end = link.EchoTerminator;
+    const QString& end = link.Dialogue.EchoTerminator;
     QString text = reply;
     if (!end.isEmpty()) {
         qsizetype p = 0;
         for (int i = 0; i < 3 && p >= 0; ++i) p = reply.indexOf(end, p + end.size());
         if (p >= 0) text = reply.mid(p + end.size());
     }
-    if (text.endsWith(link.CurrentPrompt)) text.chop(link.CurrentPrompt.size());
+    if (text.endsWith(link.Dialogue.CurrentPrompt)) text.chop(link.Dialogue.CurrentPrompt.size());
     return text;
 }
 

@@ -13,8 +13,8 @@ namespace {
 class DebugLogTest : public ::testing::Test {
 protected:
     DebugLogTest() { f.gConfiguration.DataPath = platform.DataFolder(); }
-    QPlainTextEdit* TextWindow() { return f.DebugLog.get().findChild<QPlainTextEdit*>("TextWindow"); }
-    QPushButton* Button(const char* name) { return f.DebugLog.get().findChild<QPushButton*>(name); }
+    QPlainTextEdit* TextWindow() { return f.Windows.DebugLog.get().findChild<QPlainTextEdit*>("TextWindow"); }
+    QPushButton* Button(const char* name) { return f.Windows.DebugLog.get().findChild<QPushButton*>(name); }
 
     test::TestPlatform platform;
     Foundation f{platform.Os};
@@ -22,10 +22,10 @@ protected:
 }  // namespace
 
 TEST_F(DebugLogTest, ControlsAndCaptions) {
-    EXPECT_FALSE(f.DebugLog.isLoaded());
-    DebugLog& w = f.DebugLog.get();
-    EXPECT_TRUE(f.DebugLog.isLoaded());
-    EXPECT_EQ(&f.DebugLog.get(), &w);
+    EXPECT_FALSE(f.Windows.DebugLog.isLoaded());
+    DebugLog& w = f.Windows.DebugLog.get();
+    EXPECT_TRUE(f.Windows.DebugLog.isLoaded());
+    EXPECT_EQ(&f.Windows.DebugLog.get(), &w);
     EXPECT_EQ(w.windowTitle(), "Debug Log");
     ASSERT_NE(TextWindow(), nullptr);
     ASSERT_NE(Button("ClearButton"), nullptr);
@@ -35,31 +35,31 @@ TEST_F(DebugLogTest, ControlsAndCaptions) {
 }
 
 TEST_F(DebugLogTest, WithoutFileOnlyTheWindowGetsTheLine) {
-    f.DebugLog.get().AddLine("one");
+    f.Windows.DebugLog.get().AddLine("one");
     platform.Clock.AdvanceSeconds(61);
-    f.DebugLog.get().AddLine("two");
+    f.Windows.DebugLog.get().AddLine("two");
     EXPECT_EQ(TextWindow()->toPlainText(), "2012-07-03 09:05:00  one\n2012-07-03 09:06:01  two\n");
     EXPECT_EQ(TextWindow()->textCursor().position(), TextWindow()->toPlainText().size());
     EXPECT_FALSE(QFileInfo::exists(platform.DataFolder() + "/DebugLog.txt"));
-    EXPECT_FALSE(f.DebugLog.get().isVisible());
+    EXPECT_FALSE(f.Windows.DebugLog.get().isVisible());
 }
 
 TEST_F(DebugLogTest, AnExistingFileGetsACopyOfEachLine) {
     platform.WriteDataFile("debuglog.TXT", "");
-    f.DebugLog.get().AddLine("one");
+    f.Windows.DebugLog.get().AddLine("one");
     EXPECT_EQ(platform.ReadDataFile("debuglog.TXT"), "2012-07-03 09:05:00  one\r\n");
     EXPECT_EQ(TextWindow()->toPlainText(), "2012-07-03 09:05:00  one\n");
 }
 
 TEST_F(DebugLogTest, UnwritableDataFolderStillFillsTheWindow) {
     f.gConfiguration.DataPath = platform.DataFolder() + "/missing";
-    f.DebugLog.get().AddLine("one");
+    f.Windows.DebugLog.get().AddLine("one");
     EXPECT_EQ(TextWindow()->toPlainText(), "2012-07-03 09:05:00  one\n");
     EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
 }
 
 TEST_F(DebugLogTest, ClearEmptiesAndOkHides) {
-    DebugLog& w = f.DebugLog.get();
+    DebugLog& w = f.Windows.DebugLog.get();
     w.AddLine("one");
     w.show();
     ASSERT_TRUE(w.isVisible());
@@ -67,13 +67,13 @@ TEST_F(DebugLogTest, ClearEmptiesAndOkHides) {
     EXPECT_EQ(TextWindow()->toPlainText(), "");
     Button("Command1")->click();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_TRUE(f.DebugLog.isLoaded());
+    EXPECT_TRUE(f.Windows.DebugLog.isLoaded());
     w.AddLine("after");
     EXPECT_EQ(TextWindow()->toPlainText(), "2012-07-03 09:05:00  after\n");
 }
 
 TEST_F(DebugLogTest, ShowingPutsTheCaretAtTheEnd) {
-    DebugLog& w = f.DebugLog.get();
+    DebugLog& w = f.Windows.DebugLog.get();
     w.AddLine("one");
     TextWindow()->moveCursor(QTextCursor::Start);
     w.show();

@@ -27,16 +27,16 @@ protected:
 };
 
 TEST_F(GeneralRoutines, NewMessageIconReachesTheNotificationArea) {
-    EXPECT_FALSE(f.TrayIconShown);
+    EXPECT_FALSE(f.Windows.TrayIconShown);
     ShowNewMessageTrayIcon(f);
-    EXPECT_TRUE(f.TrayIconShown);
+    EXPECT_TRUE(f.Windows.TrayIconShown);
     EXPECT_EQ(platform.Tray.ShownTips, QStringList{"New messages in Tidepost inbox"});
     EXPECT_TRUE(platform.Tray.Visible);
 }
 
 TEST_F(GeneralRoutines, StatusMessageIsStampedAndFlattenedIntoPanelTwo) {
     test::FakeMainForm mainForm;
-    f.MainForm = &mainForm;
+    f.Windows.MainForm = &mainForm;
     platform.Clock.Set(QDateTime(QDate(2012, 7, 3), QTime(14, 7, 9)));
     ShowStatusMessage(f, "INFO 12: line one\r\nline two\x02");
     EXPECT_EQ(mainForm.StatusPanels.keys(), QList<int>{2});
@@ -48,7 +48,7 @@ TEST_F(GeneralRoutines, StatusMessageIsStampedAndFlattenedIntoPanelTwo) {
 }
 
 TEST_F(GeneralRoutines, StatusMessageWithoutMainWindowIsDropped) {
-    ASSERT_EQ(f.MainForm, nullptr);
+    ASSERT_EQ(f.Windows.MainForm, nullptr);
     ShowStatusMessage(f, "nothing to show it on");
 }
 
@@ -129,7 +129,7 @@ TEST_F(GeneralRoutines, OsVersionComesFromTheSystemFacts) {
 TEST_F(GeneralRoutines, ColorDepthIsTwoToTheBitsOfTheMainWindowsDisplay) {
     EXPECT_EQ(GetColorDepth(f), 0.0);
     test::FakeMainForm mainForm;
-    f.MainForm = &mainForm;
+    f.Windows.MainForm = &mainForm;
     mainForm.ColorBits = 16;
     EXPECT_EQ(GetColorDepth(f), 65536.0);
     mainForm.ColorBits = 32;

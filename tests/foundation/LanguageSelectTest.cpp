@@ -37,7 +37,7 @@ struct ProgramRun {
     explicit ProgramRun(Platform& os) : f(os) {
         QObject::connect(&f.Strings.Notifier, &LanguageNotifier::LanguageChanged, &listener,
                          [this](int id, const QString& name) { Announced.append({id, name}); });
-        f.LanguageSelect.ShowModal = [this](LanguageSelect& d) {
+        f.Windows.LanguageSelect.ShowModal = [this](LanguageSelect& d) {
             ++ModalShows;
             EXPECT_TRUE(d.isModal());
             if (WhileModal) WhileModal(d);
@@ -116,7 +116,7 @@ TEST_F(LanguageSelectTest, FirstStartAsksInEnglishAndOkOnRussianSwitchesAndStore
     EXPECT_EQ(f().Strings.CurrentLanguageId, 1049);
     // The main window is built only after the choice, so in the chosen language.
     EXPECT_EQ(run->MainFormLanguage, 1049);
-    EXPECT_FALSE(f().LanguageSelect.isLoaded());
+    EXPECT_FALSE(f().Windows.LanguageSelect.isLoaded());
     EXPECT_EQ(Stored("LangId"), "1049");
     EXPECT_EQ(Stored("LangName"), "Russian");
     EXPECT_EQ(Stored("ShowDialog"), "0");
@@ -132,15 +132,15 @@ TEST_F(LanguageSelectTest, NextStartAppliesTheStoredLanguageWithoutShowingTheDia
     EXPECT_EQ(run->Announced, (QList<Announcement>{{1049, "Russian"}}));
     EXPECT_EQ(run->MainFormLanguage, 1049);
     // Loaded and hidden, in the stored language, for the whole run.
-    ASSERT_TRUE(f().LanguageSelect.isLoaded());
-    LanguageSelect& d = *f().LanguageSelect.get();
+    ASSERT_TRUE(f().Windows.LanguageSelect.isLoaded());
+    LanguageSelect& d = *f().Windows.LanguageSelect.get();
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(SelectedIds(d), QList<int>{1049});
     EXPECT_EQ(List(d)->property(MlStrings::CharsetProperty).toInt(), 204);
     EXPECT_EQ(platform.Settings.SaveCount, savesBefore);
 
     // The program's shutdown unloads it, which stores the same choice again.
-    f().LanguageSelect.unload();
+    f().Windows.LanguageSelect.unload();
     EXPECT_EQ(Stored("LangId"), "1049");
     EXPECT_EQ(Stored("LangName"), "Russian");
     EXPECT_EQ(Stored("ShowDialog"), "0");
@@ -170,7 +170,7 @@ TEST_F(LanguageSelectTest, CancelAtTheFirstStartKeepsEnglishAndAsksAgainAtTheNex
         };
         run->Start();
         EXPECT_EQ(run->ModalShows, 1);
-        EXPECT_FALSE(f().LanguageSelect.isLoaded());
+        EXPECT_FALSE(f().Windows.LanguageSelect.isLoaded());
         EXPECT_EQ(run->MainFormLanguage, 1033);
         EXPECT_EQ(Stored("LangId"), "1033");
         EXPECT_EQ(Stored("LangName"), GetLanguageName(1033));
@@ -193,7 +193,7 @@ TEST_F(LanguageSelectTest, OkWithNothingSelectedOnlyUnloads) {
         Store("1033", "English (United States)", c.storedShow);
         NewRun();
         test::FakeMainForm mainForm;
-        f().MainForm = &mainForm;
+        f().Windows.MainForm = &mainForm;
         auto clickOkOnNothing = [](LanguageSelect& d) {
             List(d)->clearSelection();
             Button(d, "OKButton")->click();
@@ -203,10 +203,10 @@ TEST_F(LanguageSelectTest, OkWithNothingSelectedOnlyUnloads) {
             run->Start();
             EXPECT_EQ(run->ModalShows, 1);
         } else {
-            f().LanguageSelect.ShowDialog(false);
-            clickOkOnNothing(*f().LanguageSelect.get());
+            f().Windows.LanguageSelect.ShowDialog(false);
+            clickOkOnNothing(*f().Windows.LanguageSelect.get());
         }
-        EXPECT_FALSE(f().LanguageSelect.isLoaded());
+        EXPECT_FALSE(f().Windows.LanguageSelect.isLoaded());
         EXPECT_EQ(Stored("ShowDialog"), c.storedShow);
         EXPECT_EQ(Stored("LangId"), "1033");
         EXPECT_EQ(mainForm.ExitClicks, 0);
@@ -229,8 +229,8 @@ TEST_F(LanguageSelectTest, StoredLanguageThatIsNotOfferedStartsInEnglish) {
         EXPECT_EQ(run->ModalShows, 0);
         EXPECT_EQ(run->Announced, (QList<Announcement>{{c.announcedId, c.name}}));
         EXPECT_EQ(run->MainFormLanguage, 1033);
-        EXPECT_EQ(SelectedIds(*f().LanguageSelect.get()), QList<int>{1033});
-        f().LanguageSelect.unload();
+        EXPECT_EQ(SelectedIds(*f().Windows.LanguageSelect.get()), QList<int>{1033});
+        f().Windows.LanguageSelect.unload();
         EXPECT_EQ(Stored("LangId"), "1033");
     }
 }
@@ -254,11 +254,11 @@ TEST_F(LanguageSelectTest, FromTheMenuOkAsksForARestartAndClosesWithoutTheExitQu
     Store("1033", "English (United States)", "0");
     run->Start();
     test::FakeMainForm mainForm;
-    f().MainForm = &mainForm;
+    f().Windows.MainForm = &mainForm;
     const int announcedAtStart = run->Announced.size();
 
-    f().LanguageSelect.ShowDialog(false);
-    LanguageSelect* d = f().LanguageSelect.get();
+    f().Windows.LanguageSelect.ShowDialog(false);
+    LanguageSelect* d = f().Windows.LanguageSelect.get();
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->isVisible());
     EXPECT_FALSE(d->isModal());
@@ -267,9 +267,9 @@ TEST_F(LanguageSelectTest, FromTheMenuOkAsksForARestartAndClosesWithoutTheExitQu
     mainForm.OnExit = [&] {
         // The restart message comes first; the exit asks nothing.
         EXPECT_EQ(platform.Boxes.Shown.size(), 1);
-        EXPECT_TRUE(f().ExitWithoutQuestion);
+        EXPECT_TRUE(f().Windows.ExitWithoutQuestion);
         // Closing the program unloads every window, this dialog included.
-        f().LanguageSelect.unload();
+        f().Windows.LanguageSelect.unload();
     };
     Choose(*d, 1049);
     Button(*d, "OKButton")->click();
@@ -283,7 +283,7 @@ TEST_F(LanguageSelectTest, FromTheMenuOkAsksForARestartAndClosesWithoutTheExitQu
     EXPECT_EQ(box.buttons, MsgButtons::Ok);
     // No announcement: the running program keeps its texts.
     EXPECT_EQ(run->Announced.size(), announcedAtStart);
-    EXPECT_FALSE(f().LanguageSelect.isLoaded());
+    EXPECT_FALSE(f().Windows.LanguageSelect.isLoaded());
     EXPECT_EQ(Stored("LangId"), "1049");
     EXPECT_EQ(Stored("LangName"), "Russian");
     EXPECT_EQ(Stored("ShowDialog"), "0");
@@ -299,18 +299,18 @@ TEST_F(LanguageSelectTest, FromTheMenuCancelChangesNothing) {
     Store("1049", "Russian", "0");
     run->Start();
     test::FakeMainForm mainForm;
-    f().MainForm = &mainForm;
+    f().Windows.MainForm = &mainForm;
     const QList<Announcement> announcedAtStart = run->Announced;
 
-    f().LanguageSelect.ShowDialog(false);
-    Choose(*f().LanguageSelect.get(), 1033);
-    Button(*f().LanguageSelect.get(), "CancelButton")->click();
+    f().Windows.LanguageSelect.ShowDialog(false);
+    Choose(*f().Windows.LanguageSelect.get(), 1033);
+    Button(*f().Windows.LanguageSelect.get(), "CancelButton")->click();
 
-    EXPECT_FALSE(f().LanguageSelect.isLoaded());
+    EXPECT_FALSE(f().Windows.LanguageSelect.isLoaded());
     EXPECT_EQ(f().Strings.CurrentLanguageId, 1049);
     EXPECT_EQ(run->Announced, announcedAtStart);
     EXPECT_EQ(mainForm.ExitClicks, 0);
-    EXPECT_FALSE(f().ExitWithoutQuestion);
+    EXPECT_FALSE(f().Windows.ExitWithoutQuestion);
     EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
     EXPECT_EQ(Stored("LangId"), "1049");
     EXPECT_EQ(Stored("ShowDialog"), "0");
@@ -319,22 +319,22 @@ TEST_F(LanguageSelectTest, FromTheMenuCancelChangesNothing) {
 TEST_F(LanguageSelectTest, ASecondMenuShowRefillsTheListAndShowsItAgain) {
     Store("1033", "English (United States)", "0");
     run->Start();
-    f().LanguageSelect.ShowDialog(false);
-    LanguageSelect* d = f().LanguageSelect.get();
+    f().Windows.LanguageSelect.ShowDialog(false);
+    LanguageSelect* d = f().Windows.LanguageSelect.get();
     Choose(*d, 1049);
     d->hide();
-    f().LanguageSelect.ShowDialog(false);
-    EXPECT_EQ(f().LanguageSelect.get(), d);
+    f().Windows.LanguageSelect.ShowDialog(false);
+    EXPECT_EQ(f().Windows.LanguageSelect.get(), d);
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(List(*d)->count(), 2);
     EXPECT_EQ(SelectedIds(*d), QList<int>{1033});
 }
 
 TEST_F(LanguageSelectTest, RealModalShowEndsWithOk) {
-    f().LanguageSelect.ShowModal = nullptr;  // QDialog::exec, as in the program
+    f().Windows.LanguageSelect.ShowModal = nullptr;  // QDialog::exec, as in the program
     bool stillOpen = false;
     QTimer::singleShot(0, [&] {
-        LanguageSelect* d = f().LanguageSelect.get();
+        LanguageSelect* d = f().Windows.LanguageSelect.get();
         ASSERT_NE(d, nullptr);
         EXPECT_TRUE(d->isVisible());
         Choose(*d, 1049);
@@ -342,7 +342,7 @@ TEST_F(LanguageSelectTest, RealModalShowEndsWithOk) {
     });
     // Ends the modal loop should OK fail to, so that a fault cannot hang the test.
     QTimer::singleShot(0, [&] {
-        if (LanguageSelect* d = f().LanguageSelect.get(); d && d->isVisible()) {
+        if (LanguageSelect* d = f().Windows.LanguageSelect.get(); d && d->isVisible()) {
             stillOpen = true;
             d->hide();
         }
@@ -376,12 +376,12 @@ TEST_F(LanguageSelectTest, CentredOnTheScreenAtStartAndOverTheMainWindowFromTheM
         test::FakeMainForm mainForm;
         mainForm.Window = &mainWindow;
         mainWindow.setWindowState(c.minimised ? Qt::WindowMinimized : Qt::WindowNoState);
-        f().MainForm = &mainForm;
-        f().LanguageSelect.ShowDialog(c.startup);
-        const QPoint centre = f().LanguageSelect.get()->frameGeometry().center();
+        f().Windows.MainForm = &mainForm;
+        f().Windows.LanguageSelect.ShowDialog(c.startup);
+        const QPoint centre = f().Windows.LanguageSelect.get()->frameGeometry().center();
         // Within the few pixels a window frame adds once the dialog is shown.
         EXPECT_LE((centre - c.centre).manhattanLength(), 8) << centre.x() << "," << centre.y();
-        f().LanguageSelect.unload();
+        f().Windows.LanguageSelect.unload();
     }
 }
 

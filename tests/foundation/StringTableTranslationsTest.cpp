@@ -179,10 +179,10 @@ protected:
         platform.Settings.Save(app, LanguageSettings::Section, "LangId", id);
         platform.Settings.Save(app, LanguageSettings::Section, "LangName", name);
         platform.Settings.Save(app, LanguageSettings::Section, "ShowDialog", "0");
-        f->LanguageSelect.ShowModal = [](LanguageSelect&) { ADD_FAILURE() << "the dialog was to stay hidden"; };
-        f->LanguageSelect.ShowDialog(true);
-        EXPECT_TRUE(f->LanguageSelect.isLoaded());
-        return *f->LanguageSelect.get();
+        f->Windows.LanguageSelect.ShowModal = [](LanguageSelect&) { ADD_FAILURE() << "the dialog was to stay hidden"; };
+        f->Windows.LanguageSelect.ShowDialog(true);
+        EXPECT_TRUE(f->Windows.LanguageSelect.isLoaded());
+        return *f->Windows.LanguageSelect.get();
     }
     static QString Ok(LanguageSelect& d) { return d.findChild<QPushButton*>("OKButton")->text(); }
     static QString Cancel(LanguageSelect& d) { return d.findChild<QPushButton*>("CancelButton")->text(); }
@@ -215,7 +215,7 @@ TEST_F(TranslatedCaptions, AStartInRussianBuildsTheWindowInRussianAndAStoredFren
     EXPECT_EQ(Cancel(russian), QString::fromUtf8("Отмена"));
 
     // French has texts in the table but is never offered: the window stays in English.
-    f->LanguageSelect.unload();
+    f->Windows.LanguageSelect.unload();
     LanguageSelect& french = StartWithStoredLanguage("1036", "French");
     EXPECT_EQ(f->Strings.CurrentLanguageId, 1033);
     EXPECT_EQ(french.windowTitle(), "Select Language");

@@ -39,11 +39,11 @@ class QueueCommandCases : public QueueFixture, public ::testing::WithParamInterf
 
 TEST_P(QueueCommandCases, AddsOrRefuses) {
     const QueueCase& c = GetParam();
-    link.CommandQueue = c.before;
+    link.Dialogue.CommandQueue = c.before;
     for (const QueueCall& call : c.calls)
         EXPECT_EQ(QueueCommand(link, call.cmd, call.allowDuplicate, call.atFront), call.added) << call.cmd.toStdString();
-    EXPECT_EQ(link.CommandQueue, c.after);
-    EXPECT_FALSE(link.CommandQueueBusy);
+    EXPECT_EQ(link.Dialogue.CommandQueue, c.after);
+    EXPECT_FALSE(link.Dialogue.CommandQueueBusy);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -75,7 +75,7 @@ TEST_F(QueueFixture, FrontInsertionGoesOutAsEmptyLineThenCommandThenTheRest) {
     QueueCommand(link, "Y", false, false);
     QueueCommand(link, "X", false, true);
     EXPECT_EQ(TakeAllLines(), (QStringList{"\r\n", "X\r\n", "Y\r\n"}));
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
 }
 
 TEST_F(QueueFixture, CommandWithItsOwnLfGoesOutAsTwoLines) {
@@ -85,24 +85,24 @@ TEST_F(QueueFixture, CommandWithItsOwnLfGoesOutAsTwoLines) {
 
 TEST_F(QueueFixture, LinesEndAtEveryLfAndTextWithoutLfWaits) {
     // The direct writers add raw text: an upload submission ends with a bare LF.
-    link.CommandQueue = "tx 1\nver\r\npartial";
+    link.Dialogue.CommandQueue = "tx 1\nver\r\npartial";
     EXPECT_EQ(TakeFirstCommandLine(link), "tx 1\n");
     EXPECT_EQ(TakeFirstCommandLine(link), "ver\r\n");
     EXPECT_EQ(TakeFirstCommandLine(link), "");
-    EXPECT_EQ(link.CommandQueue, "partial");
-    link.CommandQueue += "\r\n";
+    EXPECT_EQ(link.Dialogue.CommandQueue, "partial");
+    link.Dialogue.CommandQueue += "\r\n";
     EXPECT_EQ(TakeFirstCommandLine(link), "partial\r\n");
     EXPECT_EQ(TakeFirstCommandLine(link), "");
-    EXPECT_FALSE(link.CommandQueueBusy);
+    EXPECT_FALSE(link.Dialogue.CommandQueueBusy);
 }
 
 TEST_F(QueueFixture, IsCommandQueuedIgnoresLetterCase) {
-    link.CommandQueue = "st -l\r\ndelete EGC.5\r\n";
+    link.Dialogue.CommandQueue = "st -l\r\ndelete EGC.5\r\n";
     EXPECT_TRUE(IsCommandQueued(link, "delete egc."));
     EXPECT_TRUE(IsCommandQueued(link, "DELETE EGC."));
     EXPECT_TRUE(IsCommandQueued(link, "ST -L"));
     EXPECT_FALSE(IsCommandQueued(link, "delete IN."));
-    link.CommandQueue.clear();
+    link.Dialogue.CommandQueue.clear();
     EXPECT_FALSE(IsCommandQueued(link, "delete egc."));
 }
 
@@ -119,13 +119,13 @@ class Admission : public QueueFixture, public ::testing::WithParamInterface<Admi
 
 TEST_P(Admission, WhileClosingOnlyDownloadCommandsPass) {
     const AdmissionCase& c = GetParam();
-    link.ClosingDown = c.closingDown;
+    link.Dialogue.ClosingDown = c.closingDown;
     f.gSession.SetProcessingEgcs(c.egcs);
     f.gSession.SetProcessingMsgs(c.msgs);
     EXPECT_EQ(IsCommandAllowed(link, c.cmd), c.allowed);
     // QueueCommand uses the same gate and adds nothing when refused.
     EXPECT_EQ(QueueCommand(link, c.cmd, true, false), c.allowed);
-    EXPECT_EQ(link.CommandQueue, c.allowed ? c.cmd + "\r\n" : QString());
+    EXPECT_EQ(link.Dialogue.CommandQueue, c.allowed ? c.cmd + "\r\n" : QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -148,25 +148,23 @@ INSTANTIATE_TEST_SUITE_P(
         AdmissionCase{"NoDownloadRefusesAll", true, false, false, "ty IN.5", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class StatusWindow : public ITransceiverStatusCaption {
-public:
-    explicit StatusWindow(const Link& link) : m_link(link) {}
-    bool IsStatusWindowVisible() const override { return Visible; }
-    void SetStatusWindowCaption(const QString& caption) override {
-        Captions.append(caption);
-        BusyWhileSet = BusyWhileSet || m_link.CommandQueueBusy;
+// The transceiver status window's seams, recording what the queue tells it.
+struct StatusWindow {
+    explicit StatusWindow(Link& link) {
+        auto& form = link.Windows.TransceiverStatusForm;
+        form.IsVisible = [this] { return Visible; };
+        form.SetCaption = [this, &link](const QString& caption) {
+            Captions.append(caption);
+            BusyWhileSet = BusyWhileSet || link.Dialogue.CommandQueueBusy;
+        };
     }
     bool Visible = true;
     QStringList Captions;
     bool BusyWhileSet = false;
-
-private:
-    const Link& m_link;
 };
 
 TEST_F(QueueFixture, QueuingTheStatusCommandTellsAVisibleStatusWindow) {
     StatusWindow window(link);
-    link.TransceiverStatusWindow = &window;
 
     EXPECT_TRUE(QueueCommand(link, "st -w", false, true));
     EXPECT_EQ(window.Captions, QStringList{"Transceiver Status updating..."});
@@ -188,8 +186,7 @@ TEST_F(QueueFixture, QueuingTheStatusCommandTellsAVisibleStatusWindow) {
 
 TEST_F(QueueFixture, RefusedWhileClosingTheStatusWindowIsNotTold) {
     StatusWindow window(link);
-    link.TransceiverStatusWindow = &window;
-    link.ClosingDown = true;
+    link.Dialogue.ClosingDown = true;
     EXPECT_FALSE(QueueCommand(link, "st -w", true, false));
     EXPECT_TRUE(window.Captions.isEmpty());
 }

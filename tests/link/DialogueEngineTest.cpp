@@ -19,14 +19,14 @@ using Engine = DialogueFixture;
 // ---- idle: taking and sending a line ----
 
 TEST_F(Engine, IdleTickWithAnEmptyQueueWaits) {
-    link.ReplyBuffer = "left over";
+    link.Dialogue.ReplyBuffer = "left over";
     platform.Serial.RThreshold = 0;
     Tick();
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
     EXPECT_EQ(window.Label1, "Idle");
     EXPECT_EQ(platform.Serial.RThreshold, 1);
-    EXPECT_TRUE(link.ReplyBuffer.isEmpty());
-    EXPECT_EQ(link.LastActivityTime, platform.Clock.MonotonicMs());
+    EXPECT_TRUE(link.Dialogue.ReplyBuffer.isEmpty());
+    EXPECT_EQ(link.Dialogue.LastActivityTime, platform.Clock.MonotonicMs());
     EXPECT_TRUE(platform.Serial.Writes.isEmpty());
 }
 
@@ -35,33 +35,33 @@ TEST_F(Engine, SendsOnlyTheFirstLineAndStartsReceiving) {
     QueueCommand(link, "ver", true, false);
     Tick();
     EXPECT_EQ(Sent(), "st -l\r\n");
-    EXPECT_EQ(link.CommandQueue, "ver\r\n");
-    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_EQ(link.Dialogue.CommandQueue, "ver\r\n");
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);
 }
 
 TEST_F(Engine, TakesLinesEndingInABareLfAndLeavesTextWithoutOne) {
-    link.CommandQueue = "st -n\n\r\nhalf";
+    link.Dialogue.CommandQueue = "st -n\n\r\nhalf";
     Tick();
     EXPECT_EQ(Sent(), "st -n\n");
-    link.DialogueState = 0;
+    link.Dialogue.DialogueState = 0;
     Tick();
     EXPECT_EQ(Sent(), "st -n\n\r\n");
-    link.DialogueState = 0;
+    link.Dialogue.DialogueState = 0;
     Tick();
     EXPECT_EQ(Sent(), "st -n\n\r\n");  // "half" has no line end yet
-    EXPECT_EQ(link.CommandQueue, "half");
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.CommandQueue, "half");
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
 }
 
 TEST_F(Engine, UploadCommandGoesOutWithoutItsLf) {
-    link.CommandQueue = "tr AB123456.TXT -b 250\r\n";
+    link.Dialogue.CommandQueue = "tr AB123456.TXT -b 250\r\n";
     Tick();
     EXPECT_EQ(Sent(), "tr AB123456.TXT -b 250\r");
-    EXPECT_TRUE(link.TransferLineSent);
+    EXPECT_TRUE(link.Dialogue.TransferLineSent);
 }
 
 TEST_F(Engine, TextIsSentInTheAnsiCodePage) {
-    link.CommandQueue = QString::fromLatin1("ty \xC5\xE6\xF8\r\n");
+    link.Dialogue.CommandQueue = QString::fromLatin1("ty \xC5\xE6\xF8\r\n");
     Tick();
     EXPECT_EQ(platform.Serial.Written(), QByteArray("ty \xC5\xE6\xF8\r\n"));
 }
@@ -82,11 +82,11 @@ TEST_P(EngineLinks, WritesEveryLinkThatIsUp) {
     if (!c.serialOpen) platform.Serial.Close();
     platform.Socket.State = c.socketState;
     f.gSession.LanConnected = c.lanConnected;
-    link.CommandQueue = "st -w\r\n";
+    link.Dialogue.CommandQueue = "st -w\r\n";
     Tick();
     EXPECT_EQ(platform.Serial.Written(), c.toSerial ? QByteArray("st -w\r\n") : QByteArray());
     EXPECT_EQ(platform.Socket.Written(), c.toSocket ? QByteArray("st -w\r\n") : QByteArray());
-    EXPECT_EQ(link.DialogueState, 1);  // the line was taken even when no link took it
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);  // the line was taken even when no link took it
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -102,25 +102,25 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Engine, WithBothLinksUpTheSocketTextReplacesThePortText) {
     platform.Socket.State = ISocketControl::Connected;
     f.gSession.LanConnected = true;
-    link.CommandQueue = "ver\r\n";
+    link.Dialogue.CommandQueue = "ver\r\n";
     Tick();
     Arrive("port text");
     platform.Socket.PushIncoming("socket text");
     Tick();
-    EXPECT_EQ(link.ReplyBuffer, "socket text");
+    EXPECT_EQ(link.Dialogue.ReplyBuffer, "socket text");
 }
 
 TEST_F(Engine, FailedWriteIsCheckedLoggedAndForgotten) {
     int checks = 0;
-    link.CheckCommEvent = [&] { ++checks; };
+    link.Dialogue.CheckCommEvent = [&] { ++checks; };
     platform.Serial.FailWrites = true;
     platform.Socket.State = ISocketControl::Connected;
     platform.Socket.FailSends = true;
     f.gSession.LanConnected = true;
-    link.CommandQueue = "ver\r\nst -l\r\n";
+    link.Dialogue.CommandQueue = "ver\r\nst -l\r\n";
     Tick();
 
-    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);
     EXPECT_EQ(checks, 2);
     const QStringList lines = DataFile("ErrorLog.txt").split("\r\n");
     ASSERT_EQ(lines.size(), 3);  // two lines, each ending with CR LF
@@ -128,24 +128,24 @@ TEST_F(Engine, FailedWriteIsCheckedLoggedAndForgotten) {
     EXPECT_TRUE(lines[1].endsWith(" Error 40020: Send failed")) << lines[1].toStdString();
     EXPECT_TRUE(lines[2].isEmpty());
     EXPECT_TRUE(lines[0].contains("09:05:00"));
-    EXPECT_EQ(link.CommandQueue, "st -l\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -l\r\n");
 }
 
 // ---- receiving: when a reply is complete ----
 
 TEST_F(Engine, ReplyCompletesOnTheFirstQuietTickOnly) {
-    link.CommandQueue = "st -w\r\n";
+    link.Dialogue.CommandQueue = "st -w\r\n";
     Tick();
     Arrive("st -w\r\nStatus: OK\r\ncan1:/$ ");
     TimerTick();
-    EXPECT_EQ(link.DialogueState, 1) << "the tick that reads the prompt does not end the reply";
+    EXPECT_EQ(link.Dialogue.DialogueState, 1) << "the tick that reads the prompt does not end the reply";
     EXPECT_EQ(window.Label1, "Receiving");
     TimerTick();
-    EXPECT_EQ(link.DialogueState, 2);
-    EXPECT_EQ(link.CurrentPrompt, "can1:/$ ");
+    EXPECT_EQ(link.Dialogue.DialogueState, 2);
+    EXPECT_EQ(link.Dialogue.CurrentPrompt, "can1:/$ ");
     EXPECT_TRUE(f.gSession.MesConnected());
     EXPECT_TRUE(f.gSession.ConnectedToTCU_Via_Com);
-    EXPECT_EQ(link.ReplyBuffer, "st -w\r\nStatus: OK\r\ncan1:/$ ");
+    EXPECT_EQ(link.Dialogue.ReplyBuffer, "st -w\r\nStatus: OK\r\ncan1:/$ ");
 }
 
 TEST_F(Engine, ReplyArrivingInPiecesIsCollectedWhole) {
@@ -153,11 +153,11 @@ TEST_F(Engine, ReplyArrivingInPiecesIsCollectedWhole) {
     mes.On("ver", "Version 3.1\r\n").ChunkSizes = {3, 5, 7};
     QString handled;
     link.Dispatch.HandleVersionReply = [&](const QString& r) { handled = r; };
-    link.EchoTerminator = "\r\n";
-    link.CommandQueue = "ver\r\n";
+    link.Dialogue.EchoTerminator = "\r\n";
+    link.Dialogue.CommandQueue = "ver\r\n";
     for (int i = 0; i < 20 && handled.isEmpty(); ++i) TimerTick();
     EXPECT_EQ(handled, "ver\r\nVersion 3.1\r\ncan0:/$ ");
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
 }
 
 struct EndCase {
@@ -172,16 +172,16 @@ class EngineReplyEnd : public Engine, public ::testing::WithParamInterface<EndCa
 
 TEST_P(EngineReplyEnd, DecidesWhetherTheReplyIsComplete) {
     const EndCase& c = GetParam();
-    link.EchoTerminator = c.echoTerminator;
-    link.EchoTerminatorLength = static_cast<qint16>(c.echoTerminator.size());
-    link.DialogueState = 1;
+    link.Dialogue.EchoTerminator = c.echoTerminator;
+    link.Dialogue.EchoTerminatorLength = static_cast<qint16>(c.echoTerminator.size());
+    link.Dialogue.DialogueState = 1;
     StampActivity(link);
     Arrive(c.reply.toLatin1());
     TimerTick();  // reads
     TimerTick();  // quiet
-    EXPECT_EQ(link.DialogueState, c.complete ? 2 : 1);
+    EXPECT_EQ(link.Dialogue.DialogueState, c.complete ? 2 : 1);
     EXPECT_EQ(f.gSession.MesConnected(), c.complete);
-    EXPECT_EQ(link.CurrentPrompt, c.prompt);
+    EXPECT_EQ(link.Dialogue.CurrentPrompt, c.prompt);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -212,22 +212,22 @@ TEST_F(Engine, ReplyCutAtAnyByteEndsOnlyAtItsPrompt) {
     QStringList handled;
     link.Dispatch.HandleStatusInfoReply = [&](const QString& r) { handled.append(r); };
     for (const QString lineEnd : {"\r\n", "\n", "\r\r\n"}) {
-        link.EchoTerminator = lineEnd;
-        link.EchoTerminatorLength = static_cast<qint16>(lineEnd.size());
+        link.Dialogue.EchoTerminator = lineEnd;
+        link.Dialogue.EchoTerminatorLength = static_cast<qint16>(lineEnd.size());
         const QString reply = "st -i" + lineEnd + "Mobile number: 123456789" + lineEnd + "Ocean: AOR-E" + lineEnd +
                               "can0:/$ ";
         for (int cut = 1; cut < reply.size(); ++cut) {
             handled.clear();
-            link.ReplyBuffer.clear();
-            link.DialogueState = 1;
+            link.Dialogue.ReplyBuffer.clear();
+            link.Dialogue.DialogueState = 1;
             StampActivity(link);
             Arrive(reply.left(cut).toLatin1());
             TimerTick(2);
-            ASSERT_EQ(link.DialogueState, 1) << "cut at " << cut;
+            ASSERT_EQ(link.Dialogue.DialogueState, 1) << "cut at " << cut;
             Arrive(reply.mid(cut).toLatin1());
             TimerTick(3);  // read, quiet: complete, dispatch
             ASSERT_EQ(handled, QStringList{reply}) << "cut at " << cut;
-            ASSERT_EQ(link.DialogueState, 0);
+            ASSERT_EQ(link.Dialogue.DialogueState, 0);
         }
     }
     EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
@@ -236,17 +236,17 @@ TEST_F(Engine, ReplyCutAtAnyByteEndsOnlyAtItsPrompt) {
 TEST_F(Engine, HugeReplyInManyPiecesIsCollectedWholeAndEndsOnce) {
     QStringList handled;
     link.Dispatch.HandleInboxListing = [&](const QString& r) { handled.append(r); };
-    link.EchoTerminator = "\r\n";
-    link.EchoTerminatorLength = 2;
+    link.Dialogue.EchoTerminator = "\r\n";
+    link.Dialogue.EchoTerminatorLength = 2;
     QString reply = "ls IN.*\r\n";
     for (int i = 0; i < 20000; ++i) reply += QString("IN.%1  1234  01-02-2024 10:11\r\n").arg(i, 5, 10, QChar('0'));
     reply += "can0:/$ ";
-    link.CommandQueue = "ls IN.*\r\n";
+    link.Dialogue.CommandQueue = "ls IN.*\r\n";
     Tick();
     for (qsizetype at = 0; at < reply.size(); at += 4093) {
         Arrive(reply.mid(at, 4093).toLatin1());
         TimerTick();
-        ASSERT_EQ(link.DialogueState, 1);
+        ASSERT_EQ(link.Dialogue.DialogueState, 1);
     }
     TimerTick(2);
     ASSERT_EQ(handled.size(), 1);
@@ -255,7 +255,7 @@ TEST_F(Engine, HugeReplyInManyPiecesIsCollectedWholeAndEndsOnce) {
 }
 
 TEST_F(Engine, UnsupportedTransceiverBoxIsShownOncePerRun) {
-    link.DialogueState = 1;
+    link.Dialogue.DialogueState = 1;
     StampActivity(link);
     Arrive("ver\r\n: ");
     TimerTick(3);
@@ -263,131 +263,131 @@ TEST_F(Engine, UnsupportedTransceiverBoxIsShownOncePerRun) {
     EXPECT_EQ(platform.Boxes.Shown[0].text, "The transceiver is not supported by this version of Tidepost");
     EXPECT_EQ(platform.Boxes.Shown[0].title, "Transceiver not supported");
     EXPECT_EQ(platform.Boxes.Shown[0].buttons, MsgButtons::Ok);
-    EXPECT_TRUE(link.NotSupportedShown);
+    EXPECT_TRUE(link.Dialogue.NotSupportedShown);
 
     // The next unsupported reply of the same run shows nothing.
-    link.ReplyBuffer.clear();
+    link.Dialogue.ReplyBuffer.clear();
     Arrive("st -l\r\n: ");
     TimerTick(3);
     EXPECT_EQ(platform.Boxes.Shown.size(), 1);
-    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);
 }
 
 TEST_F(Engine, TcuPromptQueuesTheBridgeStartAtTheFrontOnce) {
-    link.CommandQueue = "st -l\r\n";
-    link.DialogueState = 1;
+    link.Dialogue.CommandQueue = "st -l\r\n";
+    link.Dialogue.DialogueState = 1;
     StampActivity(link);
     Arrive("\r\nkv880:/$ ");
     TimerTick();
     TimerTick(3);  // quiet ticks: the duplicate rule keeps one copy
-    EXPECT_EQ(link.CommandQueue, "\r\nminic -f\r\nst -l\r\n");
-    EXPECT_EQ(link.CurrentPrompt, "kv880:/$ ");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "\r\nminic -f\r\nst -l\r\n");
+    EXPECT_EQ(link.Dialogue.CurrentPrompt, "kv880:/$ ");
     EXPECT_TRUE(f.gSession.ConnectedToTCU_Via_Com);
     EXPECT_FALSE(f.gSession.MesConnected());
 }
 
 TEST_F(Engine, TcuPromptReplyEndsByTheTimeOutAndIsDispatched) {
     f.gSession.SetMesConnected(true);
-    link.DialogueState = 1;
+    link.Dialogue.DialogueState = 1;
     StampActivity(link);
     Arrive("\r\nkv880:/$ ");
     TimerTick();
     platform.Clock.AdvanceMs(4001);
     Tick();
-    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_EQ(link.Dialogue.DialogueState, 2);
     EXPECT_FALSE(f.gSession.MesConnected()) << "the link was declared lost";
     EXPECT_EQ(window.PCConnBarColor, 255);
-    EXPECT_EQ(link.ReplyBuffer, "\r\nkv880:/$ ");
+    EXPECT_EQ(link.Dialogue.ReplyBuffer, "\r\nkv880:/$ ");
     Tick();  // dispatched; the next idle tick sends the empty line, then the bridge start
     Tick();
     EXPECT_EQ(Sent(), "\r\n");
 }
 
 TEST_F(Engine, NoBridgeStartOnceMinicRuns) {
-    link.MinicStarted = true;
-    link.DialogueState = 1;
+    link.Dialogue.MinicStarted = true;
+    link.Dialogue.DialogueState = 1;
     StampActivity(link);
     Arrive("\r\nkv880:/$ ");
     TimerTick(2);
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
 }
 
 TEST_F(Engine, TransceiverPromptReplacesTheTcuPrompt) {
-    link.CurrentPrompt = "kv880:/$ ";
-    link.DialogueState = 1;
+    link.Dialogue.CurrentPrompt = "kv880:/$ ";
+    link.Dialogue.DialogueState = 1;
     StampActivity(link);
     Arrive("minic -f\r\nbridge up\r\ncan0:/$ ");
     TimerTick(2);
-    EXPECT_EQ(link.CurrentPrompt, "can0:/$ ");
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_EQ(link.Dialogue.CurrentPrompt, "can0:/$ ");
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
 }
 
 // ---- receiving: time-out ----
 
 TEST_F(Engine, ChunksLessThanTheTimeOutApartNeverTimeOut) {
     f.gSession.SetMesConnected(true);
-    link.CommandQueue = "ls IN.*\r\n";
+    link.Dialogue.CommandQueue = "ls IN.*\r\n";
     Tick();
     for (int i = 0; i < 10; ++i) {
         platform.Clock.AdvanceMs(3900);
         Arrive("IN.00" + QByteArray::number(i) + "\r\n");
         Tick();
-        ASSERT_EQ(link.DialogueState, 1) << "chunk " << i;
+        ASSERT_EQ(link.Dialogue.DialogueState, 1) << "chunk " << i;
     }
     EXPECT_TRUE(f.gSession.MesConnected());
 }
 
 TEST_F(Engine, TimeOutCountsFromTheLastChunk) {
     f.gSession.SetMesConnected(true);
-    link.CommandQueue = "ls IN.*\r\n";
+    link.Dialogue.CommandQueue = "ls IN.*\r\n";
     Tick();
     platform.Clock.AdvanceMs(3000);
     Arrive("ls IN.*\r\nIN.001");
     Tick();
     platform.Clock.AdvanceMs(4000);  // 7 s after the send, exactly 4 s after the chunk
     Tick();
-    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);
     platform.Clock.AdvanceMs(1);
     Tick();
-    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_EQ(link.Dialogue.DialogueState, 2);
     EXPECT_FALSE(f.gSession.MesConnected());
-    EXPECT_EQ(link.ReplyBuffer, "ls IN.*\r\nIN.001") << "the partial reply is dispatched as it is";
+    EXPECT_EQ(link.Dialogue.ReplyBuffer, "ls IN.*\r\nIN.001") << "the partial reply is dispatched as it is";
 }
 
 TEST_F(Engine, TimeOutUsesTheConfiguredSeconds) {
-    link.CommandTimeOut = 9;
+    link.Dialogue.CommandTimeOut = 9;
     f.gSession.SetMesConnected(true);
-    link.CommandQueue = "ver\r\n";
+    link.Dialogue.CommandQueue = "ver\r\n";
     Tick();
     platform.Clock.AdvanceMs(8000);
     Tick();
-    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);
     platform.Clock.AdvanceMs(1001);
     Tick();
-    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_EQ(link.Dialogue.DialogueState, 2);
 }
 
 TEST_F(Engine, TimeOutIgnoresTheWallClock) {
     f.gSession.SetMesConnected(true);
-    link.CommandQueue = "ver\r\n";
+    link.Dialogue.CommandQueue = "ver\r\n";
     Tick();
     platform.Clock.Set(platform.Clock.Now().addDays(1));  // midnight, or the clock set forward
     Tick();
-    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);
     EXPECT_TRUE(f.gSession.MesConnected());
 }
 
 TEST_F(Engine, TimeOutWhileTheTerminalIsOpenKeepsTheLink) {
-    link.TerminalModeForm = &terminal;
+    link.Windows.TerminalModeForm = &terminal;
     terminal.Visible = true;
     f.gSession.SetMesConnected(true);
-    link.CommandQueue = "ver\r\n";
+    link.Dialogue.CommandQueue = "ver\r\n";
     Tick();
     Arrive("ver\r\npartial");
     Tick();
     platform.Clock.AdvanceMs(4001);
     Tick();
-    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_EQ(link.Dialogue.DialogueState, 2);
     EXPECT_TRUE(f.gSession.MesConnected());
     EXPECT_EQ(window.PCConnBarColor, -1);
 }
@@ -395,28 +395,28 @@ TEST_F(Engine, TimeOutWhileTheTerminalIsOpenKeepsTheLink) {
 TEST_F(Engine, LateTickAfterThePromptCompletesTheReplyAndKeepsTheLink) {
     QString handled;
     link.Dispatch.HandleVersionReply = [&](const QString& r) { handled = r; };
-    link.EchoTerminator = "\r\n";
+    link.Dialogue.EchoTerminator = "\r\n";
     f.gSession.SetMesConnected(true);
-    link.CommandQueue = "ver\r\n";
+    link.Dialogue.CommandQueue = "ver\r\n";
     Tick();
     Arrive("ver\r\nVersion 3.1\r\ncan0:/$ ");
     TimerTick();  // the whole reply with its prompt is read
     // A modal box held the timer: the next tick comes after the time-out.
-    platform.Clock.AdvanceMs(qint64(link.CommandTimeOut) * 1000 + 1000);
+    platform.Clock.AdvanceMs(qint64(link.Dialogue.CommandTimeOut) * 1000 + 1000);
     Tick();
-    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_EQ(link.Dialogue.DialogueState, 2);
     EXPECT_TRUE(f.gSession.MesConnected());
     EXPECT_EQ(window.PCConnBarColor, -1) << "the link was not declared lost";
     Tick();
     EXPECT_EQ(handled, "ver\r\nVersion 3.1\r\ncan0:/$ ");
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
     EXPECT_TRUE(f.gSession.MesConnected());
 }
 
 // ---- uploads ----
 
 TEST_F(Engine, UploadEchoWaitsHalfASecondThenEndsTheReplyAtOnce) {
-    link.CommandQueue = "tr AB123456.TXT -b 250\r\n";
+    link.Dialogue.CommandQueue = "tr AB123456.TXT -b 250\r\n";
     Tick();
     Arrive("tr AB123456.TXT -b 250\r\n");
 
@@ -425,44 +425,44 @@ TEST_F(Engine, UploadEchoWaitsHalfASecondThenEndsTheReplyAtOnce) {
     platform.Clock.AdvanceMs(499);
     Tick();
     EXPECT_EQ(platform.Serial.Incoming(), "tr AB123456.TXT -b 250\r\n");
-    EXPECT_TRUE(link.TransferLineSent);
+    EXPECT_TRUE(link.Dialogue.TransferLineSent);
 
     platform.Clock.AdvanceMs(1);
     Tick();  // the half second has passed: read
-    EXPECT_FALSE(link.TransferLineSent);
-    EXPECT_EQ(link.ReplyBuffer, "tr AB123456.TXT -b 250\r\n");
-    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_FALSE(link.Dialogue.TransferLineSent);
+    EXPECT_EQ(link.Dialogue.ReplyBuffer, "tr AB123456.TXT -b 250\r\n");
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);
 
     Tick();  // first quiet tick: the echo is the whole reply
-    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_EQ(link.Dialogue.DialogueState, 2);
     Tick();
-    EXPECT_EQ(link.DialogueState, 3) << "the dispatch hands the echo to the streaming";
+    EXPECT_EQ(link.Dialogue.DialogueState, 3) << "the dispatch hands the echo to the streaming";
 }
 
 TEST_F(Engine, StreamingStepRunsWhenRegisteredOtherwiseTheEngineWaitsForTheAnswer) {
     int streamed = 0;
-    link.DialogueState = 3;
-    link.StreamingStep = [&] { ++streamed; };
+    link.Dialogue.DialogueState = 3;
+    link.Dialogue.StreamingStep = [&] { ++streamed; };
     Tick();
     EXPECT_EQ(streamed, 1);
-    EXPECT_EQ(link.DialogueState, 3);
+    EXPECT_EQ(link.Dialogue.DialogueState, 3);
 
-    link.StreamingStep = nullptr;
-    link.ReplyBuffer = "tr X -b 1\r\n";
+    link.Dialogue.StreamingStep = nullptr;
+    link.Dialogue.ReplyBuffer = "tr X -b 1\r\n";
     platform.Serial.RThreshold = 0;
     platform.Clock.AdvanceMs(100);
     Tick();
-    EXPECT_EQ(link.DialogueState, 1);
-    EXPECT_TRUE(link.ReplyBuffer.isEmpty());
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);
+    EXPECT_TRUE(link.Dialogue.ReplyBuffer.isEmpty());
     EXPECT_EQ(platform.Serial.RThreshold, 1);
-    EXPECT_EQ(link.LastActivityTime, platform.Clock.MonotonicMs());
+    EXPECT_EQ(link.Dialogue.LastActivityTime, platform.Clock.MonotonicMs());
 }
 
 // ---- logging, debug display, terminal mode, the timer ----
 
 TEST_F(Engine, CommLogHoldsEveryChunkJoinedWhileLoggingIsOn) {
     window.LogPCComm = true;
-    link.DialogueState = 1;
+    link.Dialogue.DialogueState = 1;
     StampActivity(link);
     Tick();  // an empty chunk still touches the log
     EXPECT_TRUE(QFile::exists(platform.DataFolder() + "/CommLog.txt"));
@@ -480,7 +480,7 @@ TEST_F(Engine, CommLogPastItsLimitKeepsItsNewestHalf) {
     for (int i = 0; old.size() < kMaxLogBytes - 10; ++i) old += "st -l\r\nINFO " + QByteArray::number(i) + "\r\ncan0:/$ ";
     platform.WriteDataFile("CommLog.txt", old);
     window.LogPCComm = true;
-    link.DialogueState = 1;
+    link.Dialogue.DialogueState = 1;
     StampActivity(link);
     Arrive("st -l\r\nINFO new\r\ncan0:/$ ");
     Tick();
@@ -494,7 +494,7 @@ TEST_F(Engine, CommLogPastItsLimitKeepsItsNewestHalf) {
 }
 
 TEST_F(Engine, NoCommLogWhileLoggingIsOff) {
-    link.DialogueState = 1;
+    link.Dialogue.DialogueState = 1;
     StampActivity(link);
     Arrive("st -l\r\n");
     Tick();
@@ -502,8 +502,8 @@ TEST_F(Engine, NoCommLogWhileLoggingIsOff) {
 }
 
 TEST_F(Engine, DebugDisplayShowsTheQueueAndTicks) {
-    link.DebugMode = 1;
-    link.CommandQueue = "a\r\nb\r\n";
+    link.Dialogue.DebugMode = 1;
+    link.Dialogue.CommandQueue = "a\r\nb\r\n";
     window.Label10 = "T1: ";
     Tick();
     EXPECT_EQ(window.Label4, "a\r\nb\r\n");
@@ -513,28 +513,28 @@ TEST_F(Engine, DebugDisplayShowsTheQueueAndTicks) {
     Tick();
     EXPECT_EQ(window.Label10, "T1: ");
 
-    link.DebugMode = 0;
+    link.Dialogue.DebugMode = 0;
     Tick();
     EXPECT_EQ(window.Label10, "T1: ");
 }
 
 TEST_F(Engine, TerminalIsShownOnceTheQueueHasRunEmpty) {
-    link.TerminalModeForm = &terminal;
-    link.TerminalModeRequested = true;
-    link.CommandQueue = "ver\r\n";
+    link.Windows.TerminalModeForm = &terminal;
+    link.Dialogue.TerminalModeRequested = true;
+    link.Dialogue.CommandQueue = "ver\r\n";
     Tick();
     EXPECT_TRUE(terminal.Calls.isEmpty()) << "a queued line goes first";
 
-    link.DialogueState = 0;
+    link.Dialogue.DialogueState = 0;
     Tick();
     EXPECT_EQ(terminal.Calls, (QStringList{"Show", "InitPrompt", "Focus"}));
     EXPECT_EQ(window.Calls, QStringList{"UnloadWaitForm"});
 }
 
 TEST_F(Engine, TerminalThatStaysHiddenGetsNoFocus) {
-    link.TerminalModeForm = &terminal;
+    link.Windows.TerminalModeForm = &terminal;
     terminal.ShowMakesVisible = false;
-    link.TerminalModeRequested = true;
+    link.Dialogue.TerminalModeRequested = true;
     Tick();
     EXPECT_EQ(terminal.Calls, (QStringList{"Show", "InitPrompt"}));
 }
@@ -542,7 +542,7 @@ TEST_F(Engine, TerminalThatStaysHiddenGetsNoFocus) {
 TEST_F(Engine, TimerIsOffWhileTheTickRunsAndOnAfterIt) {
     bool onDuringHandler = true;
     link.Dispatch.HandleVersionReply = [&](const QString&) { onDuringHandler = window.TimerOn("Timer1"); };
-    link.EchoTerminator = "\r\n";
+    link.Dialogue.EchoTerminator = "\r\n";
     Complete("ver\r\n1.0\r\ncan0:/$ ");
     Tick();
     EXPECT_FALSE(onDuringHandler);
@@ -551,7 +551,7 @@ TEST_F(Engine, TimerIsOffWhileTheTickRunsAndOnAfterIt) {
 
 TEST_F(Engine, FailingHandlerIsLoggedAndTheDialogueGoesOn) {
     int later = 0;
-    link.EchoTerminator = "\r\n";
+    link.Dialogue.EchoTerminator = "\r\n";
     link.Dispatch.HandleVersionReply = [](const QString&) {
         throw RuntimeError(RuntimeError::kTypeMismatch, "ParseVersion", "Type mismatch");
     };
@@ -559,7 +559,7 @@ TEST_F(Engine, FailingHandlerIsLoggedAndTheDialogueGoesOn) {
     Complete("ver\r\nStarting application program.\r\ncan0:/$ ");
     EXPECT_NO_THROW(Tick());
     EXPECT_EQ(later, 1) << "the rows after the failing one still run";
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
     EXPECT_TRUE(window.TimerOn("Timer1"));
     EXPECT_TRUE(DataFile("ErrorLog.txt").contains("(MainForm.Timer1_Timer) Error '13': Type mismatch."));
 }
@@ -588,16 +588,16 @@ INSTANTIATE_TEST_SUITE_P(Values, CommandTimeOutSetting,
 
 TEST_F(Engine, StartDialogueResetsTheDialogue) {
     platform.Settings.Save(f.gProductName, "Settings", "CommandTimeOut", "12");
-    link.CommandQueue = "stale\r\n";
-    link.DialogueState = 2;
-    link.MinicStarted = true;
-    link.NotSupportedShown = true;
+    link.Dialogue.CommandQueue = "stale\r\n";
+    link.Dialogue.DialogueState = 2;
+    link.Dialogue.MinicStarted = true;
+    link.Dialogue.NotSupportedShown = true;
     StartDialogue(link);
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
-    EXPECT_EQ(link.DialogueState, 0);
-    EXPECT_FALSE(link.MinicStarted);
-    EXPECT_FALSE(link.NotSupportedShown);
-    EXPECT_EQ(link.CommandTimeOut, 12);
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
+    EXPECT_FALSE(link.Dialogue.MinicStarted);
+    EXPECT_FALSE(link.Dialogue.NotSupportedShown);
+    EXPECT_EQ(link.Dialogue.CommandTimeOut, 12);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ struct DialogueFixture : ::testing::Test {
 
     DialogueFixture() {
         f.gConfiguration.DataPath = platform.DataFolder();
-        link.Window = &window;
+        link.Windows.Window = &window;
         platform.Serial.Open();
     }
 
@@ -39,8 +39,8 @@ struct DialogueFixture : ::testing::Test {
 
     // A reply that has arrived whole and waits to be dispatched.
     void Complete(const QString& reply) {
-        link.ReplyBuffer = reply;
-        link.DialogueState = 2;
+        link.Dialogue.ReplyBuffer = reply;
+        link.Dialogue.DialogueState = 2;
     }
 };
 

@@ -37,7 +37,7 @@ TEST(DialogueOverPty, SendsQueuedCommandsAndDispatchesTheSimulatorsReplies) {
     f.gConfiguration.DataPath = platform.DataFolder();
     Link link(f);
     test::FakeLinkWindow window;
-    link.Window = &window;
+    link.Windows.Window = &window;
     ASSERT_EQ(serial.Open(), ISerialControl::OpenOk);
 
     QStringList statusLists;
@@ -55,11 +55,11 @@ TEST(DialogueOverPty, SendsQueuedCommandsAndDispatchesTheSimulatorsReplies) {
         10000));
     EXPECT_EQ(shell.Received, (QStringList{"st -l", "ver"}));
     EXPECT_EQ(statusLists, QStringList{"st -l\r\r\nINFO 30: Logged in\r\ncan0:/$ "});
-    EXPECT_EQ(link.EchoTerminator, "\r\r\n");
+    EXPECT_EQ(link.Dialogue.EchoTerminator, "\r\r\n");
     EXPECT_EQ(version, "ver\r\r\nVersion 2.0\r\ncan0:/$ ") << "the version row matched with the learnt line end";
-    EXPECT_EQ(link.CurrentPrompt, "can0:/$ ");
+    EXPECT_EQ(link.Dialogue.CurrentPrompt, "can0:/$ ");
     EXPECT_TRUE(f.gSession.MesConnected());
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
 
     // The transceiver stops answering: the reply ends by the time-out and the link is lost.
     shell.Mute = true;
@@ -71,10 +71,10 @@ TEST(DialogueOverPty, SendsQueuedCommandsAndDispatchesTheSimulatorsReplies) {
         },
         10000));
     Timer1_Timer(link);
-    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);
     platform.Clock.AdvanceMs(4001);
     Timer1_Timer(link);
-    EXPECT_EQ(link.DialogueState, 2);
+    EXPECT_EQ(link.Dialogue.DialogueState, 2);
     EXPECT_FALSE(f.gSession.MesConnected());
     EXPECT_EQ(window.PCConnBarColor, 255);
     EXPECT_TRUE(serial.PortOpen()) << "losing the transceiver leaves the port open";

@@ -36,7 +36,7 @@ protected:
         platform.Os.Socket = &socket;
         platform.Os.Slp = &discovery;
         f.gConfiguration.DataPath = platform.DataFolder();
-        link.Window = &window;
+        link.Windows.Window = &window;
         SetIniValue(f, "[HOST Interface]", "LAN", false);
         SaveAppSetting(f, f.gProductName, "Config", "TCU Port", QString::number(unit.Port()));
         SaveAppSetting(f, f.gProductName, "Config", "SLP Target", QString("127.0.0.1:%1").arg(slp.Port()));
@@ -59,9 +59,9 @@ protected:
         timer1.start(60 / kSpeedUp);
     }
     bool RunUntil(const std::function<bool()>& done) { return QTest::qWaitFor(done, 15000); }
-    bool Supervising() const { return link.LanLinkState == 5 && f.gSession.MesConnected(); }
+    bool Supervising() const { return link.Lan.LanLinkState == 5 && f.gSession.MesConnected(); }
     // Supervising, with every queued command answered.
-    bool Settled() const { return Supervising() && link.CommandQueue.isEmpty() && link.DialogueState == 0; }
+    bool Settled() const { return Supervising() && link.Dialogue.CommandQueue.isEmpty() && link.Dialogue.DialogueState == 0; }
 
     sim::SimShell transceiver;
     sim::SimTcuServer unit{transceiver};
@@ -93,7 +93,7 @@ TEST_F(LanLinkLoopbackTest, FindsTheUnitConnectsAndTalksToTheTransceiverThroughT
     EXPECT_TRUE(unit.Tcu.Bridged());
     EXPECT_EQ(unit.Tcu.Received, (QStringList{"", "minic -f"}));
     EXPECT_EQ(transceiver.Received, (QStringList{"st -v", "st -i"}));
-    EXPECT_EQ(link.CurrentPrompt, "can0:/$ ");
+    EXPECT_EQ(link.Dialogue.CurrentPrompt, "can0:/$ ");
 }
 
 TEST_F(LanLinkLoopbackTest, EndedBridgeIsRestartedOnTheSameConnection) {
@@ -105,7 +105,7 @@ TEST_F(LanLinkLoopbackTest, EndedBridgeIsRestartedOnTheSameConnection) {
     // shell, the engine's reply time-out declares the link lost, and the probe finds the unit.
     unit.Tcu.EndBridge();
     QueueCommand(link, "st -l", true, false);
-    ASSERT_TRUE(RunUntil([this] { return link.LanLinkState >= 6; }));
+    ASSERT_TRUE(RunUntil([this] { return link.Lan.LanLinkState >= 6; }));
     ASSERT_TRUE(RunUntil([this] { return Settled() && transceiver.Received.count("st -v") == 2; }));
 
     EXPECT_EQ(unit.Connections(), 1);

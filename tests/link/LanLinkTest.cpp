@@ -4,7 +4,7 @@
 #include "foundation/IniFile.h"
 #include "link/LanLink.h"
 #include "link/Link.h"
-#include "link/TcuDiscovery.h"
+#include "link/LanDiscovery.h"
 #include "support/FakeLinkWindow.h"
 #include "support/TestPlatform.h"
 
@@ -35,8 +35,8 @@ protected:
     LanLinkTest() {
         f.gConfiguration.DataPath = platform.DataFolder();
         f.MobileStatusTexts = {kNotConnected};
-        link.Window = &window;
-        link.LanWindow = &lanWindow;
+        link.Windows.Window = &window;
+        link.Windows.LanWindow = &lanWindow;
         SetIniValue(f, "[HOST Interface]", "LAN", false);
     }
 
@@ -53,16 +53,16 @@ protected:
     void BringUpToState4() {
         SetIniValue(f, "[IP Settings]", "10.0.0.5", false);
         Tick(3);  // connect, connected, bridge started
-        ASSERT_EQ(link.LanLinkState, 3);
+        ASSERT_EQ(link.Lan.LanLinkState, 3);
         Socket().PushIncoming("\r\nkv880:/$ minic -f\r\nConnected to transceiver\r\n");
         Tick();
-        ASSERT_EQ(link.LanLinkState, 4);
+        ASSERT_EQ(link.Lan.LanLinkState, 4);
     }
     void BringUpToState5() {
         BringUpToState4();
         f.gSession.SetMesConnected(true);
         Tick();
-        ASSERT_EQ(link.LanLinkState, 5);
+        ASSERT_EQ(link.Lan.LanLinkState, 5);
     }
 
     test::TestPlatform platform;
@@ -77,7 +77,7 @@ TEST_F(LanLinkTest, BringsTheLinkUpStepByStep) {
     platform.Slp.AttributeLists["10.0.0.5"] = kTcuAttributes;
 
     Tick();  // 0: close, then connect to the configured unit
-    EXPECT_EQ(link.LanLinkState, 1);
+    EXPECT_EQ(link.Lan.LanLinkState, 1);
     EXPECT_EQ(Socket().CloseCount, 1);
     EXPECT_EQ(Socket().ConnectCount, 1);
     EXPECT_EQ(Socket().Host, "10.0.0.5");
@@ -85,26 +85,26 @@ TEST_F(LanLinkTest, BringsTheLinkUpStepByStep) {
     EXPECT_EQ(Socket().LocalPort, 0);
 
     Tick();  // 1: the TCP connection is up
-    EXPECT_EQ(link.LanLinkState, 2);
+    EXPECT_EQ(link.Lan.LanLinkState, 2);
     EXPECT_TRUE(f.gSession.ConnectedToTCU);
     EXPECT_TRUE(Written().isEmpty());
 
     Tick();  // 2: the bridge is started with an empty line first, in two sends
-    EXPECT_EQ(link.LanLinkState, 3);
+    EXPECT_EQ(link.Lan.LanLinkState, 3);
     EXPECT_EQ(Socket().Writes, (QList<QByteArray>{"\r\n", "minic -f\r\n"}));
     EXPECT_FALSE(f.gSession.LanConnected);
 
     Socket().PushIncoming("\r\nkv880:/$ minic -f\r\nConnected to transceiver\r\n");
     Tick();  // 3: the bridge answered; the transceiver is asked who it is
-    EXPECT_EQ(link.LanLinkState, 4);
+    EXPECT_EQ(link.Lan.LanLinkState, 4);
     EXPECT_TRUE(f.gSession.LanConnected);
-    EXPECT_EQ(link.CommandQueue, "st -v\r\nst -i\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -v\r\nst -i\r\n");
 
     Tick();  // 4: the transceiver has not answered yet
-    EXPECT_EQ(link.LanLinkState, 4);
+    EXPECT_EQ(link.Lan.LanLinkState, 4);
     f.gSession.SetMesConnected(true);
     Tick();  // 4: it answers; the unit's software version is not known yet, so it is asked for
-    EXPECT_EQ(link.LanLinkState, 5);
+    EXPECT_EQ(link.Lan.LanLinkState, 5);
     EXPECT_EQ(ErrorLogCount("Check2"), 1);
     ASSERT_EQ(platform.Slp.Requests.size(), 1);
     EXPECT_EQ(platform.Slp.Requests[0].Kind, "findattrs");
@@ -112,7 +112,7 @@ TEST_F(LanLinkTest, BringsTheLinkUpStepByStep) {
     EXPECT_EQ(platform.Slp.Requests[0].ServiceType, "service:device.kalvenor");
 
     Tick(3);  // 5: supervising; the version answer is taken on the next tick
-    EXPECT_EQ(link.LanLinkState, 5);
+    EXPECT_EQ(link.Lan.LanLinkState, 5);
     EXPECT_EQ(f.gConfiguration.GetTcuSwMajor(), 1);
     EXPECT_EQ(f.gConfiguration.GetTcuSwMinor(), 23);
     EXPECT_EQ(Socket().ConnectCount, 1);
@@ -141,17 +141,17 @@ TEST_F(LanLinkTest, BridgeAnswersThatCount) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
-        link.LanLinkState = 3;
-        link.LanRetryCount = 1;
-        link.CommandQueue.clear();
+        link.Lan.LanLinkState = 3;
+        link.Lan.LanRetryCount = 1;
+        link.Dialogue.CommandQueue.clear();
         f.gSession.LanConnected = false;
         Socket().State = ISocketControl::Connected;
         Socket().PushIncoming(c.answer);
         Tick();
-        EXPECT_EQ(link.LanLinkState, c.counts ? 4 : 3);
+        EXPECT_EQ(link.Lan.LanLinkState, c.counts ? 4 : 3);
         EXPECT_EQ(f.gSession.LanConnected, c.counts);
-        EXPECT_EQ(link.CommandQueue, c.counts ? "st -v\r\nst -i\r\n" : "");
-        EXPECT_EQ(link.LanReceiveBuffer, c.answer);
+        EXPECT_EQ(link.Dialogue.CommandQueue, c.counts ? "st -v\r\nst -i\r\n" : "");
+        EXPECT_EQ(link.Lan.LanReceiveBuffer, c.answer);
     }
 }
 
@@ -162,22 +162,22 @@ TEST_F(LanLinkTest, BridgeAnswerIsLookedForInTheLatestReadOnly) {
     Tick();
     Socket().PushIncoming("ected\r\n");
     Tick();
-    EXPECT_EQ(link.LanLinkState, 3);
+    EXPECT_EQ(link.Lan.LanLinkState, 3);
     EXPECT_FALSE(f.gSession.LanConnected);
 }
 
 TEST_F(LanLinkTest, SilentBridgeGoesBackToConnectAfterFiveTicks) {
     SetIniValue(f, "[IP Settings]", "10.0.0.5", false);
     Tick(3);
-    ASSERT_EQ(link.LanLinkState, 3);
+    ASSERT_EQ(link.Lan.LanLinkState, 3);
     Tick(4);
-    EXPECT_EQ(link.LanLinkState, 3);
+    EXPECT_EQ(link.Lan.LanLinkState, 3);
     Tick();
-    EXPECT_EQ(link.LanLinkState, 0);
-    EXPECT_EQ(link.LanRetryCount, 0);
+    EXPECT_EQ(link.Lan.LanLinkState, 0);
+    EXPECT_EQ(link.Lan.LanRetryCount, 0);
     Tick();  // connects afresh
     EXPECT_EQ(Socket().ConnectCount, 2);
-    EXPECT_EQ(link.LanLinkState, 1);
+    EXPECT_EQ(link.Lan.LanLinkState, 1);
 }
 
 TEST_F(LanLinkTest, TcpConnectGetsTwoTicks) {
@@ -185,65 +185,65 @@ TEST_F(LanLinkTest, TcpConnectGetsTwoTicks) {
     Socket().ConnectAtOnce = false;
     f.gSession.ConnectedToTCU = true;
     Tick(2);
-    EXPECT_EQ(link.LanLinkState, 1);
+    EXPECT_EQ(link.Lan.LanLinkState, 1);
     EXPECT_TRUE(f.gSession.ConnectedToTCU);
     Tick();
-    EXPECT_EQ(link.LanLinkState, 0);
+    EXPECT_EQ(link.Lan.LanLinkState, 0);
     EXPECT_FALSE(f.gSession.ConnectedToTCU);
-    EXPECT_EQ(link.LanRetryCount, 0);
+    EXPECT_EQ(link.Lan.LanRetryCount, 0);
 
     Tick();  // closed and tried again
     EXPECT_EQ(Socket().CloseCount, 2);
     EXPECT_EQ(Socket().ConnectCount, 2);
     Socket().CompleteConnect();
     Tick();
-    EXPECT_EQ(link.LanLinkState, 2);
+    EXPECT_EQ(link.Lan.LanLinkState, 2);
 }
 
 TEST_F(LanLinkTest, BridgeStartWaitsForTheSocketUpToSixTicks) {
-    link.LanLinkState = 2;
+    link.Lan.LanLinkState = 2;
     Socket().State = ISocketControl::Closing;
     Tick(5);
-    EXPECT_EQ(link.LanLinkState, 2);
+    EXPECT_EQ(link.Lan.LanLinkState, 2);
     EXPECT_TRUE(Socket().Writes.isEmpty());
     Tick();
-    EXPECT_EQ(link.LanLinkState, 0);
-    EXPECT_EQ(link.LanRetryCount, 0);
+    EXPECT_EQ(link.Lan.LanLinkState, 0);
+    EXPECT_EQ(link.Lan.LanRetryCount, 0);
 }
 
 TEST_F(LanLinkTest, TransceiverGetsTenTicksAfterTheBridgeAnswered) {
     BringUpToState4();
     Tick(9);
-    EXPECT_EQ(link.LanLinkState, 4);
+    EXPECT_EQ(link.Lan.LanLinkState, 4);
     EXPECT_TRUE(f.gSession.LanConnected);
     Tick();
-    EXPECT_EQ(link.LanLinkState, 0);
-    EXPECT_EQ(link.LanRetryCount, 0);
+    EXPECT_EQ(link.Lan.LanLinkState, 0);
+    EXPECT_EQ(link.Lan.LanRetryCount, 0);
     // The socket is closed for a new connection: the engine must leave it to the bring-up now.
     Tick();
     EXPECT_FALSE(f.gSession.LanConnected);
-    EXPECT_EQ(link.LanLinkState, 1);
+    EXPECT_EQ(link.Lan.LanLinkState, 1);
 }
 
 TEST_F(LanLinkTest, LostTransceiverWithTheUnitsShellBackRestartsOnlyTheBridge) {
     BringUpToState5();
     f.gSession.SetMesConnected(false);
     Tick();  // 5: the transceiver stopped answering; the engine leaves the socket alone now
-    EXPECT_EQ(link.LanLinkState, 6);
+    EXPECT_EQ(link.Lan.LanLinkState, 6);
     EXPECT_FALSE(f.gSession.LanConnected);
     Socket().Writes.clear();
 
     Tick();  // 6: probe
-    EXPECT_EQ(link.LanLinkState, 7);
+    EXPECT_EQ(link.Lan.LanLinkState, 7);
     EXPECT_EQ(Socket().Writes, (QList<QByteArray>{"\r\n"}));
 
     Socket().PushIncoming("\r\nKV880:/$ ");
     Tick();  // 7: the unit's shell answered
-    EXPECT_EQ(link.LanLinkState, 2);
+    EXPECT_EQ(link.Lan.LanLinkState, 2);
     EXPECT_TRUE(f.gSession.ConnectedToTCU);
 
     Tick();  // 2: the bridge is started on the same connection
-    EXPECT_EQ(link.LanLinkState, 3);
+    EXPECT_EQ(link.Lan.LanLinkState, 3);
     EXPECT_EQ(Socket().ConnectCount, 1);
     EXPECT_EQ(Socket().Written(), "\r\n\r\nminic -f\r\n");
 }
@@ -252,14 +252,14 @@ TEST_F(LanLinkTest, ProbeWithoutTheUnitsPromptReconnects) {
     BringUpToState5();
     f.gSession.SetMesConnected(false);
     Tick(2);
-    ASSERT_EQ(link.LanLinkState, 7);
+    ASSERT_EQ(link.Lan.LanLinkState, 7);
     Socket().PushIncoming("\r\ncan0:/$ ");
     Tick();
-    EXPECT_EQ(link.LanLinkState, 0);
+    EXPECT_EQ(link.Lan.LanLinkState, 0);
     EXPECT_FALSE(f.gSession.ConnectedToTCU);
     Tick();
     EXPECT_EQ(Socket().ConnectCount, 2);
-    EXPECT_EQ(link.LanLinkState, 1);
+    EXPECT_EQ(link.Lan.LanLinkState, 1);
 }
 
 TEST_F(LanLinkTest, ProbeOnAClosedSocketReconnects) {
@@ -268,7 +268,7 @@ TEST_F(LanLinkTest, ProbeOnAClosedSocketReconnects) {
     Tick();
     Socket().PeerCloses();
     Tick();
-    EXPECT_EQ(link.LanLinkState, 0);
+    EXPECT_EQ(link.Lan.LanLinkState, 0);
     EXPECT_EQ(Socket().Writes.size(), 2);  // no probe was sent
 }
 
@@ -277,7 +277,7 @@ TEST_F(LanLinkTest, OneTcuFoundIsSavedAndConnectedOnTheTickItsAnswerArrives) {
     platform.Slp.AttributeLists["192.168.1.10"] = kTcuAttributes;
 
     Tick();  // the search starts; no address yet, so nothing to connect to
-    EXPECT_EQ(link.LanLinkState, 0);
+    EXPECT_EQ(link.Lan.LanLinkState, 0);
     EXPECT_EQ(Socket().ConnectCount, 0);
     EXPECT_EQ(ErrorLogCount("Check1"), 1);
     ASSERT_EQ(platform.Slp.Requests.size(), 1);
@@ -291,7 +291,7 @@ TEST_F(LanLinkTest, OneTcuFoundIsSavedAndConnectedOnTheTickItsAnswerArrives) {
     EXPECT_TRUE(platform.ReadDataFile("Tidepost.ini").contains("[IP Settings]\r\n192.168.1.10\r\n"));
     EXPECT_EQ(Socket().Host, "192.168.1.10");
     EXPECT_EQ(Socket().ConnectCount, 1);
-    EXPECT_EQ(link.LanLinkState, 1);
+    EXPECT_EQ(link.Lan.LanLinkState, 1);
 }
 
 TEST_F(LanLinkTest, ConfiguredAddressNeverStartsDiscovery) {
@@ -352,23 +352,23 @@ TEST_F(LanLinkTest, HostGivenToTheSocketEarlierIsTriedWithoutSettingOrDiscovery)
     Socket().Host = "10.9.9.9";
     Tick();
     EXPECT_EQ(Socket().ConnectCount, 1);
-    EXPECT_EQ(link.LanLinkState, 1);
+    EXPECT_EQ(link.Lan.LanLinkState, 1);
 }
 
 TEST_F(LanLinkTest, MachineWaitsWhileTheLinkSettingsDialogIsShown) {
     SetIniValue(f, "[IP Settings]", "10.0.0.5", false);
     Tick(2);
-    ASSERT_EQ(link.LanLinkState, 2);
+    ASSERT_EQ(link.Lan.LanLinkState, 2);
     lanWindow.CommSettingsVisible = true;
     window.TCUConnBarColor = -1;
     Tick(10);
-    EXPECT_EQ(link.LanLinkState, 2);
+    EXPECT_EQ(link.Lan.LanLinkState, 2);
     EXPECT_TRUE(Socket().Writes.isEmpty());
     EXPECT_EQ(window.TCUConnBarColor, kGreen);  // the indicator is still refreshed
 
     lanWindow.CommSettingsVisible = false;
     Tick();  // goes on where it was
-    EXPECT_EQ(link.LanLinkState, 3);
+    EXPECT_EQ(link.Lan.LanLinkState, 3);
 }
 
 TEST_F(LanLinkTest, SerialModeNeitherConnectsNorSearches) {
@@ -449,7 +449,7 @@ TEST_F(LanLinkTest, TcuPortFromTheSettingsStore) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored ? c.stored : "(none)");
         if (c.stored) SaveAppSetting(f, f.gProductName, "Config", "TCU Port", c.stored);
-        link.LanLinkState = 0;
+        link.Lan.LanLinkState = 0;
         Tick();
         EXPECT_EQ(Socket().RemotePort, c.port);
     }

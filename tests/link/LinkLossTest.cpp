@@ -16,17 +16,17 @@ struct LinkLoss : DialogueFixture {
     test::FakeDistressModeWindow distressWindow;
 
     LinkLoss() {
-        link.DistressModeForm = &distressWindow;
+        link.Windows.DistressModeForm = &distressWindow;
         f.gSession.SetMesConnected(true);
         f.gSession.SetMobileNumber(431234567);
         f.gSession.SetProcessingMsgs(true);
         f.gSession.LanConnected = true;
         f.gSession.ConnectedToTCU = true;
-        link.TransceiverSerialNumber = "SN 0815";
-        link.MesPrinterConfigured = true;
-        link.DistressTestModeActive = 1;
-        link.MenuUpdateBusy = true;
-        link.DialogueState = 1;
+        link.Transceiver.TransceiverSerialNumber = "SN 0815";
+        link.Transceiver.MesPrinterConfigured = true;
+        link.Transceiver.DistressTestModeActive = 1;
+        link.Transceiver.MenuUpdateBusy = true;
+        link.Dialogue.DialogueState = 1;
     }
 };
 
@@ -38,37 +38,37 @@ TEST_F(LinkLoss, ForgetsTheTransceiverAndTurnsTheIndicatorsRed) {
     EXPECT_TRUE(f.gSession.LanConnected) << "the link variables survive";
     EXPECT_TRUE(f.gSession.ConnectedToTCU);
     EXPECT_EQ(window.MenuUpdates, QList<bool>{false});
-    EXPECT_TRUE(link.TransceiverSerialNumber.isEmpty());
-    EXPECT_FALSE(link.MesPrinterConfigured);
+    EXPECT_TRUE(link.Transceiver.TransceiverSerialNumber.isEmpty());
+    EXPECT_FALSE(link.Transceiver.MesPrinterConfigured);
     EXPECT_EQ(window.MobileStatus, 0);
     EXPECT_EQ(window.AntenneBar, 0);
     EXPECT_EQ(window.PCConnBarColor, 255);
-    EXPECT_EQ(link.DistressTestModeActive, 0);
-    EXPECT_FALSE(link.MenuUpdateBusy);
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Transceiver.DistressTestModeActive, 0);
+    EXPECT_FALSE(link.Transceiver.MenuUpdateBusy);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
     EXPECT_TRUE(platform.Serial.PortOpen()) << "the links stay open";
 }
 
 TEST_F(LinkLoss, WithoutAPendingUploadCheckNothingIsQueued) {
-    link.SentFileName = "AB123456.TXT";
-    link.SentFileSize = 250;
+    link.Requests.SentFileName = "AB123456.TXT";
+    link.Requests.SentFileSize = 250;
     ConnectionLost(link);
     EXPECT_EQ(ErrorQueue(f).Count(), 0);
-    EXPECT_EQ(link.SentFileName, "AB123456.TXT");
-    EXPECT_EQ(link.SentFileSize, 250);
+    EXPECT_EQ(link.Requests.SentFileName, "AB123456.TXT");
+    EXPECT_EQ(link.Requests.SentFileSize, 250);
 }
 
 TEST_F(LinkLoss, PendingUploadCheckIsReportedAndEnded) {
-    link.SentFileCheckPending = true;
-    link.SentFileName = "AB123456.TXT";
-    link.SentFileSize = 250;
+    link.Requests.SentFileCheckPending = true;
+    link.Requests.SentFileName = "AB123456.TXT";
+    link.Requests.SentFileSize = 250;
     ConnectionLost(link);
     ASSERT_EQ(ErrorQueue(f).Count(), 1);
     EXPECT_EQ(ErrorQueue(f).Peek().toString(),
               "The PC has lost connection to the mobile. Due to this the message might not have been sent.");
-    EXPECT_FALSE(link.SentFileCheckPending);
-    EXPECT_TRUE(link.SentFileName.isEmpty());
-    EXPECT_EQ(link.SentFileSize, 0);
+    EXPECT_FALSE(link.Requests.SentFileCheckPending);
+    EXPECT_TRUE(link.Requests.SentFileName.isEmpty());
+    EXPECT_EQ(link.Requests.SentFileSize, 0);
 }
 
 TEST_F(LinkLoss, DistressTestWindowIsToldOnlyWhenVisible) {
@@ -80,10 +80,10 @@ TEST_F(LinkLoss, DistressTestWindowIsToldOnlyWhenVisible) {
 }
 
 TEST_F(LinkLoss, WorksWithoutAnyWindow) {
-    link.Window = nullptr;
-    link.DistressModeForm = nullptr;
+    link.Windows.Window = nullptr;
+    link.Windows.DistressModeForm = nullptr;
     EXPECT_NO_THROW(ConnectionLost(link));
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
 }
 
 // ---- closing the links ----
@@ -103,7 +103,7 @@ TEST_P(CloseConnectionCases, ClosesTheLinksOfTheMode) {
     f.gSession.LanConnected = c.lanConnected;
     platform.Socket.State = c.socketState;
     window.Timers["Winsock_timer"] = true;
-    f.TrayIconShown = true;
+    f.Windows.TrayIconShown = true;
 
     CloseConnection(link);
 
@@ -113,7 +113,7 @@ TEST_P(CloseConnectionCases, ClosesTheLinksOfTheMode) {
     EXPECT_EQ(platform.Socket.CloseCount, c.socketCloses);
     EXPECT_FALSE(f.gSession.MesConnected());
     EXPECT_GE(platform.Tray.RemoveCount, 1);
-    EXPECT_FALSE(f.TrayIconShown);
+    EXPECT_FALSE(f.Windows.TrayIconShown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,7 +149,7 @@ TEST_P(ClosingDown, ShowsWhatItWaitsFor) {
     if (c.idle) return;
 
     EXPECT_FALSE(BeginCloseDown(link));
-    EXPECT_TRUE(link.ClosingDown);
+    EXPECT_TRUE(link.Dialogue.ClosingDown);
     EXPECT_TRUE(window.TimerOn("CloseDownTimer"));
     EXPECT_TRUE(platform.Serial.PortOpen());
 
@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LinkLoss, ExitWithoutDownloadClosesAtOnce) {
     f.gSession.SetProcessingMsgs(false);
     EXPECT_TRUE(BeginCloseDown(link));
-    EXPECT_TRUE(link.ClosingDown);
+    EXPECT_TRUE(link.Dialogue.ClosingDown);
     EXPECT_FALSE(platform.Serial.PortOpen());
     EXPECT_FALSE(window.TimerOn("CloseDownTimer"));
 }
@@ -195,7 +195,7 @@ TEST_F(LinkLoss, ExitGoesOnOnceTheDownloadHasEnded) {
 TEST_F(LinkLoss, ClosingTheBusyWindowCancelsTheExit) {
     ASSERT_FALSE(BeginCloseDown(link));
     CloseDownTimer_Timer(link);
-    link.ClosingDown = false;  // what closing the busy window by hand does
+    link.Dialogue.ClosingDown = false;  // what closing the busy window by hand does
     CloseDownTimer_Timer(link);
     EXPECT_FALSE(window.TimerOn("CloseDownTimer"));
     EXPECT_TRUE(platform.Serial.PortOpen());
@@ -219,18 +219,18 @@ TEST_F(LinkLoss, WatchdogsEndTheirDownloadAndStop) {
 }
 
 TEST_F(LinkLoss, EnterTerminalModeStopsThePollAndWaitsForTheQueue) {
-    link.TerminalModeForm = &terminal;
+    link.Windows.TerminalModeForm = &terminal;
     window.Timers["Timer2"] = true;
-    link.CommandQueue = "st -l\r\n";
-    link.DialogueState = 0;
+    link.Dialogue.CommandQueue = "st -l\r\n";
+    link.Dialogue.DialogueState = 0;
     EnterTerminalMode(link);
-    EXPECT_TRUE(link.TerminalModeRequested);
+    EXPECT_TRUE(link.Dialogue.TerminalModeRequested);
     EXPECT_EQ(terminal.Calls, QStringList{"MoveCaretToEnd"});
     EXPECT_FALSE(window.TimerOn("Timer2"));
 
     Tick();  // sends the queued line first
     EXPECT_EQ(terminal.Calls, QStringList{"MoveCaretToEnd"});
-    link.DialogueState = 0;
+    link.Dialogue.DialogueState = 0;
     Tick();
     EXPECT_EQ(terminal.Calls, (QStringList{"MoveCaretToEnd", "Show", "InitPrompt", "Focus"}));
 }

@@ -7,6 +7,6 @@ TEST(Link, StartsWithAnEmptyQueue) {
     tidepost::test::TestPlatform platform;
     tidepost::Foundation f(platform.Os);
     tidepost::Link link(f);
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
-    EXPECT_FALSE(link.ClosingDown);
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
+    EXPECT_FALSE(link.Dialogue.ClosingDown);
 }

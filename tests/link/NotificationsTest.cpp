@@ -12,7 +12,8 @@
 #include "link/IDistressModeWindow.h"
 #include "link/IMobileStatusField.h"
 #include "link/Link.h"
-#include "link/ReplyDispatch.h"
+#include "link/CInfo.h"
+#include "link/DispatchReply.h"
 #include "sim/SimShell.h"
 #include "support/FakeMainForm.h"
 #include "support/FakeNotificationsWindow.h"
@@ -56,12 +57,12 @@ void PrintTo(const Seen& s, std::ostream* os) { *os << s.type << "/" << s.number
 struct Notifications : ::testing::Test {
     void SetUp() override {
         f.gConfiguration.DataPath = platform.DataFolder();
-        f.MainForm = &mainForm;
-        link.NotificationsWindow = &window;
-        link.StatusField = &statusField;
-        link.DistressModeForm = &distressForm;
-        link.CurrentPrompt = kPrompt;
-        link.gInfo.SetDistressTestModeActive = [this](bool active) { testModeFlags.append(active); };
+        f.Windows.MainForm = &mainForm;
+        link.Windows.NotificationsWindow = &window;
+        link.Windows.StatusField = &statusField;
+        link.Windows.DistressModeForm = &distressForm;
+        link.Dialogue.CurrentPrompt = kPrompt;
+        link.Notifications.SetDistressTestModeActive = [this](bool active) { testModeFlags.append(active); };
     }
 
     // A status-list reply: the echo, the entries (each line ended by CR LF) and the prompt.
@@ -71,8 +72,8 @@ struct Notifications : ::testing::Test {
         return "st -l" + echoEnd + body + kPrompt;
     }
     void Walk(const QString& reply) {
-        EXPECT_TRUE(link.gInfo.CheckInfos(reply));
-        EXPECT_TRUE(link.gInfo.CheckErrors(reply));
+        EXPECT_TRUE(CInfo(link).CheckInfos(reply));
+        EXPECT_TRUE(CInfo(link).CheckErrors(reply));
     }
     QList<Seen> Recorded() const {
         QList<Seen> out;
@@ -177,13 +178,13 @@ TEST_F(Notifications, EveryLineEndWithoutPromptIsUnknown) {
         EXPECT_EQ(Recorded(), (QList<Seen>{{1, 0, "Unknown Info(s)"}, {2, 0, "Unknown error(s) received from mobile"}}))
             << lineEnd.size();
     }
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
 }
 
 TEST_F(Notifications, RecordGoesToStatusBarLogAndView) {
     Walk(Reply({"INFO 080: Transmission failed.", "second line"}));
     EXPECT_EQ(Status(), "2012-07-03 09:05:00: INFO 80: Transmission failed. second line");
-    const QList<InfoLogEntry> log = link.gInfoLog.ReadInfoLog();
+    const QList<InfoLogEntry> log = link.Notifications.gInfoLog.ReadInfoLog();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0].InfoType, 1);
     EXPECT_EQ(log[0].InfoNumber, 80);
@@ -194,7 +195,7 @@ TEST_F(Notifications, RecordGoesToStatusBarLogAndView) {
 
     Walk(Reply({"ERROR 111: Broken"}));
     EXPECT_EQ(Status(), "2012-07-03 09:05:00: ERROR 111: Broken");
-    EXPECT_EQ(link.gInfoLog.ReadInfoLog().first().InfoType, 2);
+    EXPECT_EQ(link.Notifications.gInfoLog.ReadInfoLog().first().InfoType, 2);
 }
 
 TEST_F(Notifications, UnreadableNumbersAreRecordedAsUnknownAndTheWalkGoesOn) {
@@ -235,10 +236,10 @@ TEST_F(Notifications, ReplyWithoutPromptIsRecordedAsUnknownAndNotHandled) {
               (QList<Seen>{{1, 0, "Unknown Info(s)"}, {2, 0, "Unknown error(s) received from mobile"}}));
     EXPECT_EQ(Status(), "2012-07-03 09:05:00: ERROR 000: Unknown error(s) received from mobile");
     EXPECT_TRUE(Boxes().isEmpty());
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
 
     window.Rows.clear();
-    link.gInfo.CheckInfos(cut);
+    CInfo(link).CheckInfos(cut);
     EXPECT_EQ(Status(), "2012-07-03 09:05:00: INFO 000: Unknown Info(s)");
 }
 
@@ -265,7 +266,7 @@ TEST_F(Notifications, BoxesAndSilentNumbers) {
     };
     for (const Case& c : cases) {
         window.Rows.clear();
-        link.Info116Shown = false;
+        link.Notifications.Info116Shown = false;
         f.gSession.SetMobileType(c.mobileType);
         Walk(Reply({"INFO " + QString::number(c.number) + ": Text of it"}));
         const QStringList expectedBoxes =
@@ -278,7 +279,7 @@ TEST_F(Notifications, BoxesAndSilentNumbers) {
 TEST_F(Notifications, SilentNumberChangesNothingVisible) {
     Walk(Reply({"INFO 393: Chatter"}));
     EXPECT_TRUE(mainForm.StatusPanels.isEmpty());
-    EXPECT_TRUE(link.gInfoLog.ReadInfoLog().isEmpty());
+    EXPECT_TRUE(link.Notifications.gInfoLog.ReadInfoLog().isEmpty());
     EXPECT_TRUE(window.Rows.isEmpty());
     EXPECT_TRUE(Boxes().isEmpty());
 }
@@ -286,10 +287,10 @@ TEST_F(Notifications, SilentNumberChangesNothingVisible) {
 TEST_F(Notifications, Info116BoxOnlyOncePerRun) {
     Walk(Reply({"INFO 116: Once"}));
     EXPECT_EQ(Boxes(), QStringList{"INFO 116: Once"});
-    EXPECT_TRUE(link.Info116Shown);
+    EXPECT_TRUE(link.Notifications.Info116Shown);
     Walk(Reply({"INFO 116: Once"}));
     EXPECT_TRUE(Boxes().isEmpty());
-    EXPECT_EQ(link.gInfoLog.ReadInfoLog().size(), 2);
+    EXPECT_EQ(link.Notifications.gInfoLog.ReadInfoLog().size(), 2);
 }
 
 TEST_F(Notifications, ErrorBoxes) {
@@ -301,7 +302,7 @@ TEST_F(Notifications, ErrorBoxes) {
         Walk(Reply({"ERROR " + QString::number(number) + ": Fault"}));
         EXPECT_TRUE(Boxes().isEmpty()) << number;
     }
-    EXPECT_EQ(link.gInfoLog.ReadInfoLog().size(), 10);
+    EXPECT_EQ(link.Notifications.gInfoLog.ReadInfoLog().size(), 10);
 }
 
 // --- Reactions -----------------------------------------------------------------------------
@@ -327,15 +328,15 @@ TEST_F(Notifications, StatusQueryIsQueuedOnceWithItsCaseRule) {
         {363, "", "st -w\r\n"},
     };
     for (const Case& c : cases) {
-        link.CommandQueue = c.queued;
+        link.Dialogue.CommandQueue = c.queued;
         Walk(Reply({"INFO " + QString::number(c.number) + ": Status changed"}));
-        EXPECT_EQ(link.CommandQueue, c.expected) << c.number << " with " << c.queued.toStdString();
+        EXPECT_EQ(link.Dialogue.CommandQueue, c.expected) << c.number << " with " << c.queued.toStdString();
     }
 }
 
 TEST_F(Notifications, TwoStatusNotificationsInOneReplyQueueOneQuery) {
     Walk(Reply({"INFO 30: Logged in", "INFO 220: Sync", "INFO 60: Logged out"}));
-    EXPECT_EQ(link.CommandQueue, "st -w\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -w\r\n");
 }
 
 TEST_F(Notifications, Info119AsksForTheDistressGeneratorUnlessNonSolas) {
@@ -350,11 +351,11 @@ TEST_F(Notifications, Info119AsksForTheDistressGeneratorUnlessNonSolas) {
         {1, 4, ""},
     };
     for (const Case& c : cases) {
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         f.gSession.SetSolasType(c.solasType);
         f.gSession.SetProductType(c.productType);
         Walk(Reply({"INFO 119: Distress generator changed"}));
-        EXPECT_EQ(link.CommandQueue, c.expected) << c.solasType << "/" << c.productType;
+        EXPECT_EQ(link.Dialogue.CommandQueue, c.expected) << c.solasType << "/" << c.productType;
     }
 }
 
@@ -366,16 +367,16 @@ TEST_F(Notifications, TestModeNotice) {
     EXPECT_EQ(window.NoticeHidden, 0);
     Walk(Reply({"INFO 353: Normal"}));
     EXPECT_EQ(window.NoticeHidden, 1);
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
     Walk(Reply({"INFO 363: Normal"}));
     EXPECT_EQ(window.NoticeHidden, 2);
-    EXPECT_EQ(link.CommandQueue, "st -w\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -w\r\n");
 }
 
 TEST_F(Notifications, Info552PaintsTheStatusFieldAndCounts) {
     Walk(Reply({"INFO 552: Alarm", "INFO 552: Alarm", "INFO 552: Alarm"}));
     EXPECT_EQ(statusField.Paints, (QList<StatusFieldColours>(3, StatusFieldColours::Alarm)));
-    EXPECT_EQ(link.Info552Count, 3);
+    EXPECT_EQ(link.Notifications.Info552Count, 3);
 }
 
 TEST_F(Notifications, Info132ShowsTheWholeEntry) {
@@ -395,20 +396,20 @@ TEST_F(Notifications, DistressTestModeEnteredAndLeft) {
 }
 
 TEST_F(Notifications, ReactionsWithoutTheirWindowsDoNothing) {
-    link.NotificationsWindow = nullptr;
-    link.StatusField = nullptr;
-    link.DistressModeForm = nullptr;
-    link.gInfo.SetDistressTestModeActive = nullptr;
-    f.MainForm = nullptr;
+    link.Windows.NotificationsWindow = nullptr;
+    link.Windows.StatusField = nullptr;
+    link.Windows.DistressModeForm = nullptr;
+    link.Notifications.SetDistressTestModeActive = nullptr;
+    f.Windows.MainForm = nullptr;
     Walk(Reply({"INFO 20: a", "INFO 80: b", "INFO 130: c", "INFO 141: d", "INFO 353: e", "INFO 502: f",
                 "INFO 552: g", "INFO 733: h", "INFO 803: i"}));
-    EXPECT_EQ(link.Info552Count, 1);
-    EXPECT_EQ(link.gInfoLog.ReadInfoLog().size(), 9);
+    EXPECT_EQ(link.Notifications.Info552Count, 1);
+    EXPECT_EQ(link.Notifications.gInfoLog.ReadInfoLog().size(), 9);
 }
 
 TEST_F(Notifications, DeliveryStatusReactionsGetTheirEntries) {
     QStringList calls;
-    DeliveryStatusReactions& d = link.gInfo.DeliveryStatus;
+    DeliveryStatusReactions& d = link.Notifications.DeliveryStatus;
     const auto named = [&calls](const QString& name) {
         return [&calls, name](const QString& entry) {
             calls.append(name + "|" + entry);
@@ -448,7 +449,7 @@ TEST_F(Notifications, DeliveryStatusReactionsGetTheirEntries) {
 
 TEST_F(Notifications, ReactionRunsAfterRecordAndBox) {
     QStringList seenAtReaction;
-    link.gInfo.DeliveryStatus.HandleInfo21 = [&](const QString&) {
+    link.Notifications.DeliveryStatus.HandleInfo21 = [&](const QString&) {
         seenAtReaction.append(QString::number(window.Rows.size()));
         seenAtReaction.append(QString::number(ErrorQueue(f).Count()));
         return true;
@@ -460,10 +461,10 @@ TEST_F(Notifications, ReactionRunsAfterRecordAndBox) {
 
 // A reaction that fails is recorded once more, and the entries behind it are still handled.
 TEST_F(Notifications, FailingReactionDoesNotLoseTheEntriesBehindIt) {
-    link.gInfo.DeliveryStatus.HandleInfo21 = [](const QString&) -> bool { throw std::runtime_error("outbox"); };
+    link.Notifications.DeliveryStatus.HandleInfo21 = [](const QString&) -> bool { throw std::runtime_error("outbox"); };
     Walk(Reply({"INFO 21: Ack", "INFO 30: Next"}));
     EXPECT_EQ(Recorded(), (QList<Seen>{{1, 21, "Ack"}, {1, 21, "Ack"}, {1, 30, "Next"}}));
-    EXPECT_EQ(link.CommandQueue, "st -w\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -w\r\n");
 }
 
 TEST_F(Notifications, Error253FetchesAndDeletesTheReport) {
@@ -480,9 +481,9 @@ TEST_F(Notifications, Error253FetchesAndDeletesTheReport) {
         {"REPORT.01 x", ""},
     };
     for (const Case& c : cases) {
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         Walk(Reply({"ERROR 253: " + c.text}));
-        EXPECT_EQ(link.CommandQueue, c.expected) << c.text.toStdString();
+        EXPECT_EQ(link.Dialogue.CommandQueue, c.expected) << c.text.toStdString();
         EXPECT_TRUE(Boxes().isEmpty());
     }
 }
@@ -492,24 +493,24 @@ TEST_F(Notifications, Error253FetchesAndDeletesTheReport) {
 TEST_F(Notifications, DispatchHandsEveryStatusListToBothWalks) {
     for (const QString& echoEnd : QStringList{"\n", "\r\n", "\r\r\n"}) {
         window.Rows.clear();
-        link.CommandQueue.clear();
-        link.ReplyBuffer = Reply({"INFO   30: Logged in", "to LES 112", "ERROR 253: REPORT.017 written",
+        link.Dialogue.CommandQueue.clear();
+        link.Dialogue.ReplyBuffer = Reply({"INFO   30: Logged in", "to LES 112", "ERROR 253: REPORT.017 written",
                                   "INFO 080: Transmission failed."},
                                  echoEnd);
-        link.DialogueState = 2;
+        link.Dialogue.DialogueState = 2;
         DispatchReply(link);
-        EXPECT_EQ(link.EchoTerminator, echoEnd);
+        EXPECT_EQ(link.Dialogue.EchoTerminator, echoEnd);
         EXPECT_EQ(Recorded(), (QList<Seen>{{1, 30, "Logged in\r\nto LES 112"},
                                            {1, 80, "Transmission failed."},
                                            {2, 253, "REPORT.017 written"}}))
             << echoEnd.size();
-        EXPECT_EQ(link.CommandQueue, "st -w\r\ntype REPORT.017\r\ndelete REPORT.017\r\n");
+        EXPECT_EQ(link.Dialogue.CommandQueue, "st -w\r\ntype REPORT.017\r\ndelete REPORT.017\r\n");
     }
 }
 
 TEST_F(Notifications, OtherRepliesAreNotWalked) {
-    link.ReplyBuffer = "st -w\r\nINFO 30: Not a status list\r\n" + kPrompt;
-    link.DialogueState = 2;
+    link.Dialogue.ReplyBuffer = "st -w\r\nINFO 30: Not a status list\r\n" + kPrompt;
+    link.Dialogue.DialogueState = 2;
     DispatchReply(link);
     EXPECT_TRUE(window.Rows.isEmpty());
 }
@@ -528,7 +529,7 @@ TEST_F(Notifications, StatusListFromTheTransceiver) {
                                                   "ERROR 111: Broken", "INFO 116: Once"}))
             .ChunkSizes = {7, 20, 5};
         ASSERT_TRUE(QueueCommand(link, "st -l", true, false));
-        for (int tick = 0; tick < 30 && !(tick > 0 && link.DialogueState == 0 && shell.Idle()); ++tick)
+        for (int tick = 0; tick < 30 && !(tick > 0 && link.Dialogue.DialogueState == 0 && shell.Idle()); ++tick)
             Timer1_Timer(link);
         EXPECT_EQ(Recorded(), (QList<Seen>{{1, 80, "Transmission failed.\r\nLES 21 Destination " + kStx +
                                                        "29       File OUT.021" + kEtx},
@@ -554,7 +555,7 @@ TEST_F(Notifications, SimulatorStatusList) {
             shell.AddError("253", "REPORT.017 written");
             shell.AddInfo(" 811", "Message queued");
             const QString reply = shell.ReplyTo("st -l");
-            link.CurrentPrompt = shell.Prompt;
+            link.Dialogue.CurrentPrompt = shell.Prompt;
             Walk(reply);
             EXPECT_EQ(Recorded(), (QList<Seen>{{1, 80, "Transmission failed." + lineEnd + "LES 21 Destination " + kStx +
                                                            "29       File OUT.021" + kEtx},

@@ -28,9 +28,9 @@ class PollsTest : public ::testing::Test {
 protected:
     PollsTest() {
         f.gConfiguration.DataPath = platform.DataFolder();
-        link.Window = &window;
-        link.PollWindow = &pollWindow;
-        link.TerminalModeForm = &terminal;
+        link.Windows.Window = &window;
+        link.Windows.PollWindow = &pollWindow;
+        link.Windows.TerminalModeForm = &terminal;
     }
     // A transceiver that answers, of a model that gets every unconditional query and no more.
     void Connect(int productModel = 1) {
@@ -79,7 +79,7 @@ TEST_F(PollsTest, StatusPollSetFollowsTheSession) {
         {"protocol in other case", 0, 6, false, false, "free", "ncs", false, false, true, true, false},
     };
     for (const auto& c : cases) {
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         f.gSession.SetSolasType(c.SolasType);
         f.gSession.SetProductModel(c.ProductModel);
         f.gSession.SetProcessingMsgs(c.ProcessingMsgs);
@@ -96,7 +96,7 @@ TEST_F(PollsTest, StatusPollSetFollowsTheSession) {
         if (c.LsEgc) expected << "ls EGC.*";
         // Queued with its own LF: it goes out followed by an empty line.
         if (c.StN) expected << "st -n\n";
-        EXPECT_EQ(link.CommandQueue, Queued(expected)) << c.Name;
+        EXPECT_EQ(link.Dialogue.CommandQueue, Queued(expected)) << c.Name;
     }
 }
 
@@ -105,7 +105,7 @@ TEST_F(PollsTest, TwoPollsWithoutAReplyRepeatOnlyTheQueriesThatAllowDuplicates) 
     f.gSession.SetCurrentProtocol("Free");
     QueueStatusPoll(link);
     QueueStatusPoll(link);
-    const QString q = link.CommandQueue;
+    const QString q = link.Dialogue.CommandQueue;
     EXPECT_EQ(q.count("st -v\r\n"), 1);
     EXPECT_EQ(q.count("ls IN.*\r\n"), 1);
     EXPECT_EQ(q.count("ti -u\r\n"), 2);
@@ -118,25 +118,25 @@ TEST_F(PollsTest, NetworkQueryIsNotQueuedWhileAnyLineHoldsItInAnyCase) {
     f.gSession.SetCurrentChannel("NCS");
     QueueCommand(link, "ST -N 2", true, false);
     QueueStatusPoll(link);
-    EXPECT_EQ(link.CommandQueue.count("st -n", Qt::CaseInsensitive), 1);
+    EXPECT_EQ(link.Dialogue.CommandQueue.count("st -n", Qt::CaseInsensitive), 1);
 }
 
 TEST_F(PollsTest, ClosingDownAdmitsNoPoll) {
     Connect();
-    link.ClosingDown = true;
+    link.Dialogue.ClosingDown = true;
     Timer2_Timer(link);
     QueueStatusPoll(link);
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
 }
 
 TEST_F(PollsTest, TenSecondTickPollsTheAnsweringTransceiver) {
     SetIniValue(f, "[HOST Interface]", "COM", false);
     Connect();
     Timer2_Timer(link);
-    EXPECT_EQ(link.CommandQueue, Queued(QStringList{"st -l"} + kAlwaysPolled + QStringList{"ls IN.*", "ls EGC.*"}));
+    EXPECT_EQ(link.Dialogue.CommandQueue, Queued(QStringList{"st -l"} + kAlwaysPolled + QStringList{"ls IN.*", "ls EGC.*"}));
     EXPECT_TRUE(platform.Serial.OpenedPorts.isEmpty());
     Timer2_Timer(link);
-    EXPECT_EQ(link.CommandQueue.count("st -l"), 1);
+    EXPECT_EQ(link.Dialogue.CommandQueue.count("st -l"), 1);
 }
 
 TEST_F(PollsTest, TenSecondTickReopensTheSerialPortWhileTheTransceiverIsSilent) {
@@ -156,7 +156,7 @@ TEST_F(PollsTest, TenSecondTickReopensTheSerialPortWhileTheTransceiverIsSilent) 
         {"serial, answering", "COM", true, false, false, true},
     };
     for (const auto& c : cases) {
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         platform.Serial.OpenedPorts.clear();
         platform.Serial.OpenedSettings.clear();
         SetIniValue(f, "[HOST Interface]", c.HostInterface, false);
@@ -167,8 +167,8 @@ TEST_F(PollsTest, TenSecondTickReopensTheSerialPortWhileTheTransceiverIsSilent) 
         terminal.Visible = c.TerminalVisible;
         Timer2_Timer(link);
 
-        EXPECT_TRUE(link.CommandQueue.startsWith("st -l\r\n")) << c.Name;
-        EXPECT_EQ(link.CommandQueue.contains("st -v"), c.Polls) << c.Name;
+        EXPECT_TRUE(link.Dialogue.CommandQueue.startsWith("st -l\r\n")) << c.Name;
+        EXPECT_EQ(link.Dialogue.CommandQueue.contains("st -v"), c.Polls) << c.Name;
         EXPECT_EQ(platform.Serial.OpenedPorts, c.Reopens ? QList<int>{2} : QList<int>{}) << c.Name;
         if (c.Reopens) {
             EXPECT_EQ(platform.Serial.OpenedSettings, QStringList{"9600,n,8,1"}) << c.Name;
@@ -180,7 +180,7 @@ TEST_F(PollsTest, TenSecondTickReopensTheSerialPortWhileTheTransceiverIsSilent) 
 TEST_F(PollsTest, TenSecondTickerRunsOnlyOnTheDebugDisplay) {
     Timer2_Timer(link);
     EXPECT_EQ(pollWindow.Label11, "T2: ");
-    link.DebugMode = 1;
+    link.Dialogue.DebugMode = 1;
     QStringList seen;
     for (int i = 0; i < 7; ++i) {
         Timer2_Timer(link);
@@ -192,12 +192,12 @@ TEST_F(PollsTest, TenSecondTickerRunsOnlyOnTheDebugDisplay) {
 TEST_F(PollsTest, MinuteTickAsksForThePositionAndMarksTheTerminal) {
     Connect();
     Timer_60S_Timer(link);
-    EXPECT_EQ(link.CommandQueue, Queued({"se -p"}));
-    EXPECT_EQ(link.TerminalModeFormTag, "CheckGPS");
+    EXPECT_EQ(link.Dialogue.CommandQueue, Queued({"se -p"}));
+    EXPECT_EQ(link.Polls.TerminalModeFormTag, "CheckGPS");
     // Not again while it waits, in any letter case.
-    link.CommandQueue = "SE -P\r\n";
+    link.Dialogue.CommandQueue = "SE -P\r\n";
     Timer_60S_Timer(link);
-    EXPECT_EQ(link.CommandQueue, "SE -P\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "SE -P\r\n");
 }
 
 TEST_F(PollsTest, MinuteTickSkipsThePositionWhileSilentOrInTerminalMode) {
@@ -205,8 +205,8 @@ TEST_F(PollsTest, MinuteTickSkipsThePositionWhileSilentOrInTerminalMode) {
     Connect();
     terminal.Visible = true;
     Timer_60S_Timer(link);
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
-    EXPECT_TRUE(link.TerminalModeFormTag.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Polls.TerminalModeFormTag.isEmpty());
 }
 
 class LowDiskTest : public PollsTest {
@@ -239,13 +239,13 @@ TEST_F(LowDiskTest, LimitBelowTheLowestIsStoredBackAndTheWarningComesOnce) {
     Timer_60S_Timer(link);
     EXPECT_EQ(Limit(), "1024");
     EXPECT_EQ(QueuedBoxes(), QStringList{kLowDiskWarning});
-    EXPECT_TRUE(link.LowDiskWarningShown);
+    EXPECT_TRUE(link.Polls.LowDiskWarningShown);
 
     Timer_60S_Timer(link);
     EXPECT_TRUE(QueuedBoxes().isEmpty());
 
     // Choosing another EGC folder allows one more warning.
-    link.LowDiskWarningShown = false;
+    link.Polls.LowDiskWarningShown = false;
     Timer_60S_Timer(link);
     EXPECT_EQ(QueuedBoxes().size(), 1);
 }
@@ -269,7 +269,7 @@ TEST_F(LowDiskTest, WarningOnlyBelowTheLimit) {
     for (const auto& c : cases) {
         platform.Settings.DeleteApplication(f.gProductName);
         if (c.Stored) SaveAppSetting(f, f.gProductName, "Settings", "LowDiskSpaceLimit", c.Stored);
-        link.LowDiskWarningShown = false;
+        link.Polls.LowDiskWarningShown = false;
         SetFreeKB(c.FreeKB);
         Timer_60S_Timer(link);
         EXPECT_EQ(QueuedBoxes().size(), c.Warns ? 1 : 0) << (c.Stored ? c.Stored : "default") << " " << c.FreeKB;
@@ -293,7 +293,7 @@ TEST_F(LowDiskTest, AnInvalidEgcFolderIsReportedEveryMinuteButQueuedOnce) {
     EXPECT_EQ(QueuedBoxes(), QStringList{"EGC Directory invalid. Please set EGC Directory in 'Options->Routing'"});
     Timer_60S_Timer(link);
     EXPECT_EQ(QueuedBoxes().size(), 1);
-    EXPECT_FALSE(link.LowDiskWarningShown);
+    EXPECT_FALSE(link.Polls.LowDiskWarningShown);
 }
 
 TEST_F(PollsTest, AnotherTransceiverRefreshesMenusAndAsksForTheDistressSettings) {
@@ -313,7 +313,7 @@ TEST_F(PollsTest, AnotherTransceiverRefreshesMenusAndAsksForTheDistressSettings)
     };
     for (const auto& c : cases) {
         ResetSessionSnapshot(link);
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         window.MenuUpdates.clear();
         SetIniValue(f, "[LastEgcNumber]", "77", false);
         SetIniValue(f, "[LastEgcDate]", "03-07-2012", false);
@@ -323,12 +323,12 @@ TEST_F(PollsTest, AnotherTransceiverRefreshesMenusAndAsksForTheDistressSettings)
         f.gSession.SetProductModel(c.ProductModel);
         EventTimer_Timer(link);
 
-        EXPECT_EQ(link.CommandQueue, Queued(c.Queued)) << c.Name;
+        EXPECT_EQ(link.Dialogue.CommandQueue, Queued(c.Queued)) << c.Name;
         EXPECT_EQ(window.MenuUpdates, QList<bool>{true}) << c.Name;
         EXPECT_EQ(GetIniValue(f, "[LastEgcNumber]"), "") << c.Name;
         EXPECT_EQ(GetIniValue(f, "[LastEgcDate]"), "") << c.Name;
-        EXPECT_EQ(link.SessionSnapshot.ProductModel, c.ProductModel) << c.Name;
-        EXPECT_EQ(link.SessionSnapshot.ProductType, c.ProductType) << c.Name;
+        EXPECT_EQ(link.Polls.SessionSnapshot.ProductModel, c.ProductModel) << c.Name;
+        EXPECT_EQ(link.Polls.SessionSnapshot.ProductType, c.ProductType) << c.Name;
     }
 }
 
@@ -340,16 +340,16 @@ TEST_F(PollsTest, TheSameTransceiverIsSeenOnlyOnce) {
     f.gSession.SetPCBNumber("PCB7");
     EventTimer_Timer(link);
     EventTimer_Timer(link);
-    EXPECT_EQ(link.CommandQueue, Queued({"se -g"}));
+    EXPECT_EQ(link.Dialogue.CommandQueue, Queued({"se -g"}));
     EXPECT_EQ(window.MenuUpdates, QList<bool>{false});
-    EXPECT_EQ(link.SessionSnapshot.MobileNumber, 423456789);
-    EXPECT_EQ(link.SessionSnapshot.SwVerStr, "1.2");
-    EXPECT_EQ(link.SessionSnapshot.PCBNumber, "PCB7");
+    EXPECT_EQ(link.Polls.SessionSnapshot.MobileNumber, 423456789);
+    EXPECT_EQ(link.Polls.SessionSnapshot.SwVerStr, "1.2");
+    EXPECT_EQ(link.Polls.SessionSnapshot.PCBNumber, "PCB7");
 
     // Another software version is another transceiver.
     f.gSession.SetSwVersion("1.3");
     EventTimer_Timer(link);
-    EXPECT_EQ(link.CommandQueue.count("se -g"), 2);
+    EXPECT_EQ(link.Dialogue.CommandQueue.count("se -g"), 2);
 }
 
 TEST_F(PollsTest, IdentityChangeInMemoryOnlyLeavesTheSettingsFileAlone) {
@@ -361,22 +361,22 @@ TEST_F(PollsTest, IdentityChangeInMemoryOnlyLeavesTheSettingsFileAlone) {
 }
 
 TEST_F(PollsTest, MenusAreNotUpdatedWhileAnUpdateRuns) {
-    link.MenuUpdateBusy = true;
+    link.Transceiver.MenuUpdateBusy = true;
     f.gSession.SetProductModel(2);
     EventTimer_Timer(link);
     EXPECT_TRUE(window.MenuUpdates.isEmpty());
-    EXPECT_EQ(link.SessionSnapshot.ProductModel, 2);
-    EXPECT_TRUE(link.MenuUpdateBusy);
+    EXPECT_EQ(link.Polls.SessionSnapshot.ProductModel, 2);
+    EXPECT_TRUE(link.Transceiver.MenuUpdateBusy);
 }
 
 TEST_F(PollsTest, ResetSnapshotMakesTheSessionCountAsNew) {
     f.gSession.SetProductModel(2);
     EventTimer_Timer(link);
-    ASSERT_EQ(link.SessionSnapshot.ProductModel, 2);
+    ASSERT_EQ(link.Polls.SessionSnapshot.ProductModel, 2);
     ResetSessionSnapshot(link);
-    EXPECT_EQ(link.SessionSnapshot.ProductModel, 0);
-    EXPECT_EQ(link.SessionSnapshot.MobileNumber, 0);
-    EXPECT_TRUE(link.SessionSnapshot.SwVerStr.isEmpty());
+    EXPECT_EQ(link.Polls.SessionSnapshot.ProductModel, 0);
+    EXPECT_EQ(link.Polls.SessionSnapshot.MobileNumber, 0);
+    EXPECT_TRUE(link.Polls.SessionSnapshot.SwVerStr.isEmpty());
     window.MenuUpdates.clear();
     EventTimer_Timer(link);
     EXPECT_EQ(window.MenuUpdates.size(), 1);
@@ -420,8 +420,8 @@ TEST_F(PollsTest, WatchdogsEndTheirDownload) {
     // The next poll lists both stores again.
     Connect();
     QueueStatusPoll(link);
-    EXPECT_TRUE(link.CommandQueue.contains("ls IN.*\r\n"));
-    EXPECT_TRUE(link.CommandQueue.contains("ls EGC.*\r\n"));
+    EXPECT_TRUE(link.Dialogue.CommandQueue.contains("ls IN.*\r\n"));
+    EXPECT_TRUE(link.Dialogue.CommandQueue.contains("ls EGC.*\r\n"));
 }
 
 }  // namespace

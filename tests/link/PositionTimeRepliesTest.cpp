@@ -116,7 +116,7 @@ TEST_F(Replies, SystemTimeCenturyAndClock) {
          QDateTime(QDate(2025, 3, 14), QTime(0, 0), Qt::UTC)},
     };
     for (const Case& c : cases) {
-        link.EchoTerminator = c.echoEnd;
+        link.Dialogue.EchoTerminator = c.echoEnd;
         f.gSession.SetSystemTimeSet(false);
         HandleSystemTimeReply(link, "ti -u" + c.echoEnd + c.line + "\r\ncan0:/$ ");
         EXPECT_EQ(f.gSession.SystemTime(), c.expected) << c.name;
@@ -126,7 +126,7 @@ TEST_F(Replies, SystemTimeCenturyAndClock) {
 
 TEST_F(Replies, SystemTimeRepliesThatChangeNothing) {
     const QDateTime before(QDate(2001, 2, 3), QTime(4, 5), Qt::UTC);
-    link.EchoTerminator = "\r\n";
+    link.Dialogue.EchoTerminator = "\r\n";
     for (const QString& reply : {QString("ti -u\r\n25-02-30 10:22:33\r\ncan0:/$ "), QString("ti -u\r\n25-03-14"),
                                 QString("ti -u\r\nxx-03-14 10:22:33\r\ncan0:/$ "),
                                 QString("ti -u\r\nno date here at all\r\ncan0:/$ ")}) {
@@ -153,21 +153,21 @@ TEST_F(Replies, UtcTextIsInsertedIntoTheEditor) {
         {"not a month", "\r\n", "25-13-14  10:22:33\r\n", ""},
     };
     for (const Case& c : cases) {
-        link.EchoTerminator = c.echoEnd;
+        link.Dialogue.EchoTerminator = c.echoEnd;
         views.Inserted.clear();
         window.Calls.clear();
         HandleUtcTextReply(link, "ti u" + c.echoEnd + c.body + "can0:/$ ");
-        EXPECT_EQ(link.UtcTimeText, c.expected) << c.name;
+        EXPECT_EQ(link.Transceiver.UtcTimeText, c.expected) << c.name;
         EXPECT_EQ(views.Inserted, QStringList{"UTC Time: " + c.expected + "\r\n"}) << c.name;
         EXPECT_EQ(window.Calls, QStringList{"UnloadWaitForm"}) << c.name;
     }
 }
 
 TEST_F(Replies, UtcTextWithoutItsEchoLineStillInsertsTheLabel) {
-    link.EchoTerminator = "\r\n";
-    link.UtcTimeText = "old";
+    link.Dialogue.EchoTerminator = "\r\n";
+    link.Transceiver.UtcTimeText = "old";
     HandleUtcTextReply(link, "25-03-14  10:22:33\r\ncan0:/$ ");
-    EXPECT_EQ(link.UtcTimeText, "");
+    EXPECT_EQ(link.Transceiver.UtcTimeText, "");
     EXPECT_EQ(views.Inserted, QStringList{"UTC Time: \r\n"});
     EXPECT_EQ(window.Calls, QStringList{"UnloadWaitForm"});
 }
@@ -215,18 +215,18 @@ TEST_F(Replies, GpsReplyWithoutItsSummaryBlock) {
 }
 
 TEST_F(Replies, LinkTestResultsPieceByPiece) {
-    link.EchoTerminator = "\r\n";
+    link.Dialogue.EchoTerminator = "\r\n";
     HandleLinkTestReply(link, "st -m\r\nLatest Link Test results\r\n  Result      : " + kStx + "Passed" + kEtx +
                                   "\r\n  Test at UTC : 25-03-14 10:22\r\nNext line\r\ncan0:/$ ");
     EXPECT_EQ(views.LinkTestResult, "Latest Link Test results\r\n  Result      : Passed\r\n  Test at UTC : 25-03-14 10:22\r\n");
-    EXPECT_EQ(link.ReplyWorkText, "Latest Link Test results\r\n  Result      : Passed\r\n  Test at UTC : 25-03-14 10:22\r\n");
+    EXPECT_EQ(link.Dialogue.ReplyWorkText, "Latest Link Test results\r\n  Result      : Passed\r\n  Test at UTC : 25-03-14 10:22\r\n");
     EXPECT_EQ(window.Calls, (QStringList{"UnloadWaitForm", "ShowLinkTestForm"}));
 }
 
 // The block ends at the line end of its "Test at UTC" line whichever line end the shell uses.
 TEST_F(Replies, LinkTestResultsWithEveryLineEnd) {
     for (const QString& lineEnd : QStringList{"\n", "\r\n", "\r\r\n"}) {
-        link.EchoTerminator = lineEnd;
+        link.Dialogue.EchoTerminator = lineEnd;
         views.LinkTestResult = "earlier";
         HandleLinkTestReply(link, "st -m" + lineEnd + "LATEST LINK TEST RESULTS" + lineEnd + "Result      : " + kStx +
                                       "Passed" + kEtx + lineEnd + "test at utc : " + kStx + "25-03-14 10:22" + kEtx +
@@ -239,7 +239,7 @@ TEST_F(Replies, LinkTestResultsWithEveryLineEnd) {
 }
 
 TEST_F(Replies, LinkTestWithoutResults) {
-    link.EchoTerminator = "\r\n";
+    link.Dialogue.EchoTerminator = "\r\n";
     views.LinkTestResult = "earlier";
     HandleLinkTestReply(link, "st -m\r\nno test results available\r\ncan0:/$ ");
     EXPECT_EQ(views.LinkTestResult, "No LINK Test results available");
@@ -268,18 +268,18 @@ TEST_F(Replies, SignalStrength) {
          "ST -W\r\n"},
     };
     for (const Case& c : cases) {
-        link.CommandQueue = c.queueBefore;
+        link.Dialogue.CommandQueue = c.queueBefore;
         f.gSession.SetSignalStrength(9);
         HandleSignalStrengthReply(link, c.reply);
         EXPECT_EQ(f.gSession.SignalStrength(), c.strength) << c.name;
-        EXPECT_EQ(link.CommandQueue, c.queueAfter) << c.name;
+        EXPECT_EQ(link.Dialogue.CommandQueue, c.queueAfter) << c.name;
     }
     // Without STX nothing changes.
-    link.CommandQueue.clear();
+    link.Dialogue.CommandQueue.clear();
     f.gSession.SetSignalStrength(9);
     HandleSignalStrengthReply(link, "st -s\r\nSignal : 0\r\n");
     EXPECT_EQ(f.gSession.SignalStrength(), 9);
-    EXPECT_EQ(link.CommandQueue, "");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "");
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/cErrorQueue.h"
 #include "link/CommandQueue.h"
-#include "link/ReplyDispatch.h"
+#include "link/DispatchReply.h"
+#include "link/ReplyRows.h"
 
 using namespace tidepost;
 using test::DialogueFixture;
@@ -34,12 +35,12 @@ struct Dispatch : DialogueFixture {
     bool positionWindowVisible = false;
 
     Dispatch() {
-        link.EchoTerminator = "\r\n";
-        link.EchoTerminatorLength = 2;
+        link.Dialogue.EchoTerminator = "\r\n";
+        link.Dialogue.EchoTerminatorLength = 2;
         ReplyDispatch& d = link.Dispatch;
         d.CheckInfos = Record("CheckInfos");
         d.CheckErrors = Record("CheckErrors");
-        link.CheckCommEvent = RecordAction("CheckCommEvent");
+        link.Dialogue.CheckCommEvent = RecordAction("CheckCommEvent");
         d.HandleVersionReply = Record("HandleVersionReply");
         d.HandleFixedPositionsReply = Record("HandleFixedPositionsReply");
         d.HandleLatestDistressReply = Record("HandleLatestDistressReply");
@@ -49,12 +50,12 @@ struct Dispatch : DialogueFixture {
         d.HandleStatusInfoReply = Record("HandleStatusInfoReply");
         d.HandleDnidListReply = Record("HandleDnidListReply");
         d.cENID.SaveData = Record("cENID.SaveData");
-        d.ENIDForm.Show = RecordAction("ENIDForm.Show");
+        link.Windows.ENIDForm.Show = RecordAction("ENIDForm.Show");
         d.HandleLesServicesReply = Record("HandleLesServicesReply");
         d.ParseSoftwareInfo = Record("ParseSoftwareInfo");
-        d.GPSStatusForm.IsVisible = [this] { return gpsWindowVisible; };
-        d.GPSStatusForm.SetCaption = [this](const QString& c) { calls.append("GPSStatusForm.Caption " + c); };
-        d.GPSStatusForm.Show = RecordAction("GPSStatusForm.Show");
+        link.Windows.GPSStatusForm.IsVisible = [this] { return gpsWindowVisible; };
+        link.Windows.GPSStatusForm.SetCaption = [this](const QString& c) { calls.append("GPSStatusForm.Caption " + c); };
+        link.Windows.GPSStatusForm.Show = RecordAction("GPSStatusForm.Show");
         d.HandleGpsStatusReply = Record("HandleGpsStatusReply");
         d.HandleSystemTimeReply = Record("HandleSystemTimeReply");
         d.SetPcClockFromTransceiver = Record("SetPcClockFromTransceiver");
@@ -63,9 +64,9 @@ struct Dispatch : DialogueFixture {
         d.cOutBox.AddDistressAlert = [this](int s) { calls.append("cOutBox.AddDistressAlert " + QString::number(s)); };
         d.OutboxButton_Click = RecordAction("OutboxButton_Click");
         d.HandlePositionReply = Record("HandlePositionReply");
-        d.PositionForm.IsVisible = [this] { return positionWindowVisible; };
-        d.PositionForm.Show = RecordAction("PositionForm.Show");
-        d.PositionForm.UpdatePosition = RecordAction("PositionForm.UpdatePosition");
+        link.Windows.PositionForm.IsVisible = [this] { return positionWindowVisible; };
+        link.Windows.PositionForm.Show = RecordAction("PositionForm.Show");
+        link.Windows.PositionForm.UpdatePosition = RecordAction("PositionForm.UpdatePosition");
         d.HandleDistressTestModeReply = Record("HandleDistressTestModeReply");
         d.HandleEGCReceiverOnlyReply = Record("HandleEGCReceiverOnlyReply");
         d.HandleEGCSettingsReply = Record("HandleEGCSettingsReply");
@@ -126,11 +127,11 @@ class LearnLineEnd : public Dispatch, public ::testing::WithParamInterface<Learn
 
 TEST_P(LearnLineEnd, FromStatusListReplies) {
     const LearnCase& c = GetParam();
-    link.EchoTerminator.clear();
-    link.EchoTerminatorLength = 0;
+    link.Dialogue.EchoTerminator.clear();
+    link.Dialogue.EchoTerminatorLength = 0;
     const QStringList got = Run(c.reply);
-    EXPECT_EQ(link.EchoTerminator, c.terminator);
-    EXPECT_EQ(link.EchoTerminatorLength, c.terminator.size());
+    EXPECT_EQ(link.Dialogue.EchoTerminator, c.terminator);
+    EXPECT_EQ(link.Dialogue.EchoTerminatorLength, c.terminator.size());
     if (c.terminator.isEmpty())
         EXPECT_FALSE(got.contains("CheckInfos"));
     else
@@ -149,18 +150,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Dispatch, EveryStatusListRelearnsTheLineEnd) {
     Run("st -l\r\r\ncan0:/$ ");
-    EXPECT_EQ(link.EchoTerminator, "\r\r\n");
-    EXPECT_EQ(link.EchoTerminatorLength, 3);
+    EXPECT_EQ(link.Dialogue.EchoTerminator, "\r\r\n");
+    EXPECT_EQ(link.Dialogue.EchoTerminatorLength, 3);
     Run("st -l\r\ncan0:/$ ");
-    EXPECT_EQ(link.EchoTerminator, "\r\n");
-    EXPECT_EQ(link.EchoTerminatorLength, 2);
+    EXPECT_EQ(link.Dialogue.EchoTerminator, "\r\n");
+    EXPECT_EQ(link.Dialogue.EchoTerminatorLength, 2);
 }
 
 TEST_F(Dispatch, OtherRepliesKeepTheLearntLineEnd) {
-    link.EchoTerminator = "\r\r\n";
-    link.EchoTerminatorLength = 3;
+    link.Dialogue.EchoTerminator = "\r\r\n";
+    link.Dialogue.EchoTerminatorLength = 3;
     Run("ver\r\r\n1.0\r\ncan0:/$ ");
-    EXPECT_EQ(link.EchoTerminator, "\r\r\n");
+    EXPECT_EQ(link.Dialogue.EchoTerminator, "\r\r\n");
 }
 
 TEST_F(Dispatch, StatusListFeedsTheNotificationsAndNoRow) {
@@ -182,8 +183,8 @@ class RowMatching : public Dispatch, public ::testing::WithParamInterface<MatchC
 
 TEST_P(RowMatching, SelectsRowsByTheEchoedCommand) {
     const MatchCase& c = GetParam();
-    link.EchoTerminator = c.terminator;
-    link.EchoTerminatorLength = static_cast<qint16>(c.terminator.size());
+    link.Dialogue.EchoTerminator = c.terminator;
+    link.Dialogue.EchoTerminatorLength = static_cast<qint16>(c.terminator.size());
     EXPECT_EQ(MatchingRows(link, c.reply), c.rows);
 }
 
@@ -261,7 +262,7 @@ class UploadCheckRow : public Dispatch, public ::testing::WithParamInterface<Upl
 
 TEST_P(UploadCheckRow, ComparesTheListingOfTheUploadedFile) {
     const UploadCheckCase& c = GetParam();
-    link.SentFileName = c.sentFileName;
+    link.Requests.SentFileName = c.sentFileName;
     EXPECT_EQ(MatchingRows(link, c.reply).contains(35), c.matches);
 }
 
@@ -331,13 +332,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Dispatch, AfterDispatchTheEngineIsIdleAndShowsProcessing) {
     Run("ver\r\n1.0\r\ncan0:/$ ");
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
     EXPECT_EQ(window.Label1, "Processing");
 }
 
 TEST_F(Dispatch, UploadEchoGoesOnToStreaming) {
     Run("tr AB123456.TXT -b 250\r\n");
-    EXPECT_EQ(link.DialogueState, 3);
+    EXPECT_EQ(link.Dialogue.DialogueState, 3);
 }
 
 TEST_F(Dispatch, HandlersGetTheWholeReply) {
@@ -346,7 +347,7 @@ TEST_F(Dispatch, HandlersGetTheWholeReply) {
 }
 
 TEST_F(Dispatch, StatusReplyLosesThePromptLength) {
-    link.CurrentPrompt = "can0:/$ ";
+    link.Dialogue.CurrentPrompt = "can0:/$ ";
     Run("st -w\r\nStatus\r\ncan0:/$ ");
     EXPECT_EQ(arguments, QStringList{"st -w\r\nStatus\r\n"});
 
@@ -359,61 +360,61 @@ TEST_F(Dispatch, StatusReplyLosesThePromptLength) {
 
 TEST_F(Dispatch, LatestDistressOnlyWhenRequestedAndTheRequestEnds) {
     EXPECT_TRUE(Run("st -a\r\n").isEmpty());
-    EXPECT_FALSE(link.LatestDistressRequested);
-    link.LatestDistressRequested = true;
+    EXPECT_FALSE(link.Requests.LatestDistressRequested);
+    link.Requests.LatestDistressRequested = true;
     EXPECT_EQ(Run("st -a\r\n"), QStringList{"HandleLatestDistressReply"});
-    EXPECT_FALSE(link.LatestDistressRequested);
+    EXPECT_FALSE(link.Requests.LatestDistressRequested);
 }
 
 TEST_F(Dispatch, DnidEchoAloneKeepsReceivingThenTheWholeReplyReachesTheParser) {
-    link.CurrentPrompt = "can0:/$ ";
-    link.DialogueState = 1;
+    link.Dialogue.CurrentPrompt = "can0:/$ ";
+    link.Dialogue.DialogueState = 1;
     StampActivity(link);
     Arrive("st -d\r\n");
     Tick();
     platform.Clock.AdvanceMs(4001);
     Tick();  // only the echo came: it ends by the time-out
-    ASSERT_EQ(link.DialogueState, 2);
+    ASSERT_EQ(link.Dialogue.DialogueState, 2);
     calls.clear();
     Tick();
-    EXPECT_EQ(link.DialogueState, 1) << "row 9 keeps the engine receiving";
-    EXPECT_EQ(link.ReplyBuffer, "st -d\r\n");
+    EXPECT_EQ(link.Dialogue.DialogueState, 1) << "row 9 keeps the engine receiving";
+    EXPECT_EQ(link.Dialogue.ReplyBuffer, "st -d\r\n");
     EXPECT_FALSE(calls.contains("HandleDnidListReply"));
 
     Arrive("1234 5\r\ncan0:/$ ");
     Tick();
     Tick();
-    ASSERT_EQ(link.DialogueState, 2);
+    ASSERT_EQ(link.Dialogue.DialogueState, 2);
     Tick();
     EXPECT_TRUE(calls.contains("HandleDnidListReply"));
     EXPECT_EQ(arguments.last(), "st -d\r\n1234 5\r\ncan0:/$ ");
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
 }
 
 TEST_F(Dispatch, ProgramListEchoAloneKeepsReceiving) {
-    link.PUReplyMode = 2;
+    link.Requests.PUReplyMode = 2;
     Run("pg -d\r\n");
-    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);
     EXPECT_TRUE(calls.isEmpty());
 
     EXPECT_EQ(Run("pg -d\r\n1 2\r\ncan0:/$ "), QStringList{"HandleProgramListReply"});
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
 
-    link.PUReplyMode = 1;
+    link.Requests.PUReplyMode = 1;
     EXPECT_TRUE(Run("pg -d\r\n1 2\r\ncan0:/$ ").isEmpty());
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
 }
 
 TEST_F(Dispatch, GpsStatusRequestShowsItsWindow) {
     gpsWindowVisible = true;
-    link.GpsStatusRequested = true;
+    link.Requests.GpsStatusRequested = true;
     EXPECT_EQ(Run("ru -g\r\n"), (QStringList{"GPSStatusForm.Caption GPS Status Updating...", "HandleGpsStatusReply",
                                             "UnloadWaitForm", "GPSStatusForm.Show"}));
-    EXPECT_FALSE(link.GpsStatusRequested);
+    EXPECT_FALSE(link.Requests.GpsStatusRequested);
 }
 
 TEST_F(Dispatch, PcClockFollowsOnlyWhenRequested) {
-    link.SetPcClockRequested = true;
+    link.Requests.SetPcClockRequested = true;
     EXPECT_EQ(Run("ti -u\r\n"), (QStringList{"HandleSystemTimeReply", "SetPcClockFromTransceiver"}));
 }
 
@@ -427,12 +428,12 @@ TEST_F(Dispatch, PendingDistressAlertGoesToTheOutbox) {
 }
 
 TEST_F(Dispatch, RequestedPositionWindowIsShownOnceAndUpdatedEveryTime) {
-    link.PositionFormRequested = true;
+    link.Requests.PositionFormRequested = true;
     EXPECT_EQ(Run("se -p\r\n"), (QStringList{"HandlePositionReply", "UnloadWaitForm", "PositionForm.Show",
                                             "PositionForm.UpdatePosition"}));
     positionWindowVisible = true;
     EXPECT_EQ(Run("se -p\r\n"), (QStringList{"HandlePositionReply", "PositionForm.UpdatePosition"}));
-    EXPECT_TRUE(link.PositionFormRequested) << "the flag stays set";
+    EXPECT_TRUE(link.Requests.PositionFormRequested) << "the flag stays set";
 }
 
 TEST_F(Dispatch, PositionCommandWithArgumentHidesTheBusyWindow) {
@@ -455,11 +456,11 @@ TEST_F(Dispatch, EgcListingStartsTheDownloadWhenThereIsSomethingToFetch) {
     EXPECT_EQ(Run("ls EGC.*\r\nEGC.1\r\n"), QStringList{"CEGC.DecodeEGCs"});
     EXPECT_TRUE(f.gSession.ProcessingEgcs());
     EXPECT_TRUE(window.TimerOn("EGCTimer"));
-    EXPECT_EQ(link.CommandQueue, "st -e\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -e\r\n");
 
     // A second listing while the download runs changes nothing.
     EXPECT_TRUE(Run("ls EGC.*\r\nEGC.1\r\n").isEmpty());
-    EXPECT_EQ(link.CommandQueue, "st -e\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -e\r\n");
 }
 
 TEST_F(Dispatch, EgcListingWithNothingNewEndsTheDownloadAtOnce) {
@@ -468,21 +469,21 @@ TEST_F(Dispatch, EgcListingWithNothingNewEndsTheDownloadAtOnce) {
     EXPECT_FALSE(f.gSession.ProcessingEgcs());
     EXPECT_FALSE(window.TimerOn("EGCTimer"));
     EXPECT_EQ(window.TimerCalls, (QStringList{"EGCTimer on", "EGCTimer off"}));
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
 }
 
 TEST_F(Dispatch, EgcListingWithoutAnEgcHandlerStartsNoDownload) {
     link.Dispatch.CEGC.DecodeEGCs = nullptr;
     Run("ls EGC.*\r\n");
     EXPECT_FALSE(f.gSession.ProcessingEgcs());
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
 }
 
 TEST_F(Dispatch, EgcLogRepairOrFetch) {
     updateEgcLog = true;
     EXPECT_EQ(Run("st -e\r\n"), (QStringList{"CEGC.DecodeEgcLog", "CEGC.RepairEgcLog"}));
     updateEgcLog = false;
-    link.CommandQueue = "delete EGC.4\r\n";
+    link.Dialogue.CommandQueue = "delete EGC.4\r\n";
     EXPECT_TRUE(Run("st -e\r\n").isEmpty()) << "deletes still queued: the log is not handled";
 }
 
@@ -502,7 +503,7 @@ TEST_P(DeleteRows, LastAnsweredDeleteEndsTheDownload) {
     f.gSession.SetProcessingMsgs(true);
     window.Timers["EGCTimer"] = true;
     window.Timers["MessageTimer"] = true;
-    link.CommandQueue = c.queued;
+    link.Dialogue.CommandQueue = c.queued;
     Run(c.reply);
     EXPECT_EQ(f.gSession.ProcessingEgcs(), c.egcsAfter);
     EXPECT_EQ(window.TimerOn("EGCTimer"), c.egcsAfter);
@@ -527,13 +528,13 @@ TEST_F(Dispatch, InboxListingStartsTheMessageDownloadOnce) {
 }
 
 TEST_F(Dispatch, UploadCheckThatPassesOnlyEndsTheCheck) {
-    link.SentFileCheckPending = true;
-    link.SentFileName = "AB123456.TXT";
-    link.SentFileSize = 250;
+    link.Requests.SentFileCheckPending = true;
+    link.Requests.SentFileName = "AB123456.TXT";
+    link.Requests.SentFileSize = 250;
     EXPECT_EQ(Run("ls AB123456.TXT\r\n 250\r\ncan0:/$ "), QStringList{"CheckUploadedFileSize AB123456.TXT 250"});
-    EXPECT_FALSE(link.SentFileCheckPending);
-    EXPECT_TRUE(link.SentFileName.isEmpty());
-    EXPECT_EQ(link.SentFileSize, 0);
+    EXPECT_FALSE(link.Requests.SentFileCheckPending);
+    EXPECT_TRUE(link.Requests.SentFileName.isEmpty());
+    EXPECT_EQ(link.Requests.SentFileSize, 0);
     EXPECT_EQ(ErrorQueue(f).Count(), 0);
 
     // The check is over: a later listing of the same file matches no row.
@@ -542,15 +543,15 @@ TEST_F(Dispatch, UploadCheckThatPassesOnlyEndsTheCheck) {
 
 TEST_F(Dispatch, UploadCheckThatFailsWarnsAndDeletesTheFile) {
     uploadSizeOk = false;
-    link.SentFileCheckPending = true;
-    link.SentFileName = "AB123456.TXT";
-    link.SentFileSize = 250;
+    link.Requests.SentFileCheckPending = true;
+    link.Requests.SentFileName = "AB123456.TXT";
+    link.Requests.SentFileSize = 250;
     EXPECT_EQ(Run("ls AB123456.TXT\r\n 249\r\ncan0:/$ "),
               (QStringList{"CheckUploadedFileSize AB123456.TXT 250", "DeleteUploadedFile AB123456.TXT"}));
     ASSERT_EQ(ErrorQueue(f).Count(), 1);
     EXPECT_EQ(ErrorQueue(f).Peek().toString(), "Error: The message 'AB123456.TXT' was possibly sent with errors.");
-    EXPECT_FALSE(link.SentFileCheckPending);
-    EXPECT_TRUE(link.SentFileName.isEmpty());
+    EXPECT_FALSE(link.Requests.SentFileCheckPending);
+    EXPECT_TRUE(link.Requests.SentFileName.isEmpty());
 }
 
 TEST_F(Dispatch, FetchedTextIsPrintedWhileReportsArePrinted) {
@@ -572,19 +573,19 @@ TEST_F(Dispatch, RowsWithoutHandlersDoNothing) {
 }
 
 TEST_F(Dispatch, WhileTheTerminalIsOpenNoRowRunsButTheLineEndIsLearnt) {
-    link.TerminalModeForm = &terminal;
+    link.Windows.TerminalModeForm = &terminal;
     terminal.Visible = true;
-    link.EchoTerminator.clear();
+    link.Dialogue.EchoTerminator.clear();
     EXPECT_EQ(Run("st -l\r\r\nINFO 30: x\r\ncan0:/$ "), (QStringList{"CheckInfos", "CheckErrors", "CheckCommEvent"}));
-    EXPECT_EQ(link.EchoTerminator, "\r\r\n");
+    EXPECT_EQ(link.Dialogue.EchoTerminator, "\r\r\n");
     EXPECT_TRUE(Run("ver\r\r\n1.0\r\ncan0:/$ ").isEmpty());
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
 }
 
 TEST_F(Dispatch, TerminalSeesTheReplyBeforeTheDispatch) {
-    link.TerminalModeForm = &terminal;
+    link.Windows.TerminalModeForm = &terminal;
     terminal.Visible = true;
-    link.ShowReplyInTerminal = [this] { calls.append("ShowReplyInTerminal " + link.ReplyBuffer); };
+    link.Dialogue.ShowReplyInTerminal = [this] { calls.append("ShowReplyInTerminal " + link.Dialogue.ReplyBuffer); };
     Complete("st -l\r\ncan0:/$ ");
     Tick();
     EXPECT_EQ(calls.first(), "ShowReplyInTerminal st -l\r\ncan0:/$ ");
@@ -592,8 +593,8 @@ TEST_F(Dispatch, TerminalSeesTheReplyBeforeTheDispatch) {
 }
 
 TEST_F(Dispatch, HiddenTerminalIsNotShownTheReply) {
-    link.TerminalModeForm = &terminal;
-    link.ShowReplyInTerminal = [this] { calls.append("ShowReplyInTerminal"); };
+    link.Windows.TerminalModeForm = &terminal;
+    link.Dialogue.ShowReplyInTerminal = [this] { calls.append("ShowReplyInTerminal"); };
     Complete("ver\r\n");
     Tick();
     EXPECT_EQ(calls, QStringList{"HandleVersionReply"});
@@ -622,17 +623,17 @@ class EchoOnlyThenSilence : public Dispatch, public ::testing::WithParamInterfac
 
 TEST_P(EchoOnlyThenSilence, GivesUpAfterOneMoreQuietPeriodAndSendsTheNextCommand) {
     const QString command = GetParam().command;
-    link.PUReplyMode = 2;
-    link.CommandQueue = command + "\r\nver\r\n";
+    link.Requests.PUReplyMode = 2;
+    link.Dialogue.CommandQueue = command + "\r\nver\r\n";
     Tick();
     ASSERT_EQ(Sent(), command + "\r\n");
     Arrive((command + "\r\n").toLatin1());
     Tick();
-    for (int i = 0; i < 200 && link.DialogueState != 0; ++i) {
+    for (int i = 0; i < 200 && link.Dialogue.DialogueState != 0; ++i) {
         platform.Clock.AdvanceMs(500);
         Tick();
     }
-    EXPECT_EQ(link.DialogueState, 0) << "the dialogue is held by a reply that never goes on";
+    EXPECT_EQ(link.Dialogue.DialogueState, 0) << "the dialogue is held by a reply that never goes on";
     Tick();
     EXPECT_EQ(Sent(), command + "\r\nver\r\n");
     EXPECT_FALSE(calls.contains("HandleDnidListReply"));
@@ -641,23 +642,23 @@ TEST_P(EchoOnlyThenSilence, GivesUpAfterOneMoreQuietPeriodAndSendsTheNextCommand
 
 TEST_P(EchoOnlyThenSilence, RestArrivingInTheExtraPeriodIsStillTaken) {
     const QString command = GetParam().command;
-    link.PUReplyMode = 2;
-    link.CurrentPrompt = "can0:/$ ";
-    link.CommandQueue = command + "\r\n";
+    link.Requests.PUReplyMode = 2;
+    link.Dialogue.CurrentPrompt = "can0:/$ ";
+    link.Dialogue.CommandQueue = command + "\r\n";
     Tick();
     Arrive((command + "\r\n").toLatin1());
     Tick();
     platform.Clock.AdvanceMs(4001);
     Tick();  // the echo alone ends by the time-out
     Tick();  // and is sent back to receiving
-    ASSERT_EQ(link.DialogueState, 1);
+    ASSERT_EQ(link.Dialogue.DialogueState, 1);
     platform.Clock.AdvanceMs(3900);
     Tick();
-    ASSERT_EQ(link.DialogueState, 1) << "the extra period counts from the dispatch";
+    ASSERT_EQ(link.Dialogue.DialogueState, 1) << "the extra period counts from the dispatch";
     Arrive("1 2\r\ncan0:/$ ");
     Tick();
     Tick();
-    ASSERT_EQ(link.DialogueState, 2);
+    ASSERT_EQ(link.Dialogue.DialogueState, 2);
     calls.clear();
     Tick();
     EXPECT_TRUE(calls.contains("HandleDnidListReply") || calls.contains("HandleProgramListReply"));

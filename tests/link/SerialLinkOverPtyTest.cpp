@@ -50,8 +50,8 @@ protected:
         platform.Settings.Save("Tidepost", "Config", "COM3 Device", deviceName);
         platform.Os.Serial = &serial;
         f.gConfiguration.DataPath = platform.DataFolder();
-        link.Window = &window;
-        link.PollWindow = &pollWindow;
+        link.Windows.Window = &window;
+        link.Windows.PollWindow = &pollWindow;
         AttachSerialLink(link);
         StartDialogue(link);
         SetIniValue(f, "[HOST Interface]", "COM", false);
@@ -68,7 +68,7 @@ protected:
             },
             10000);
     }
-    bool Idle() const { return link.CommandQueue.isEmpty() && link.DialogueState == 0; }
+    bool Idle() const { return link.Dialogue.CommandQueue.isEmpty() && link.Dialogue.DialogueState == 0; }
 
     QTemporaryDir devices;
     QString deviceName;
@@ -90,14 +90,14 @@ TEST_F(SerialLinkOverPty, StartsPollsLosesAndRegainsTheTransceiver) {
     QueueCommand(link, "st -l\r", true, false);
     QueueCommand(link, "st -l", true, false);
     QueueCommand(link, "se -p", true, false);
-    EXPECT_EQ(link.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
     ASSERT_TRUE(RunEngineUntil([&] { return Idle() && transceiver->shell.Received.contains("se -p"); }));
     EXPECT_EQ(transceiver->shell.Received.mid(0, 2), (QStringList{"st -l", ""}));
     EXPECT_TRUE(f.gSession.MesConnected());
 
     // The next 10-s tick polls the answering transceiver.
     Timer2_Timer(link);
-    EXPECT_EQ(link.CommandQueue, "st -l\r\nse -q\r\nti -u\r\nst -v\r\nst -i\r\nst -s\r\nst -w\r\nru -g\r\nver\r\n"
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -l\r\nse -q\r\nti -u\r\nst -v\r\nst -i\r\nst -s\r\nst -w\r\nru -g\r\nver\r\n"
                                  "ls IN.*\r\nls EGC.*\r\n");
     ASSERT_TRUE(RunEngineUntil([&] { return Idle() && transceiver->shell.Received.contains("ls EGC.*"); }));
     EXPECT_TRUE(f.gSession.MesConnected());
@@ -108,7 +108,7 @@ TEST_F(SerialLinkOverPty, StartsPollsLosesAndRegainsTheTransceiver) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !serial.PortOpen(); }, 5000));
     QueueCommand(link, "st -l", false, false);
     Timer1_Timer(link);  // taken from the queue; the closed port writes nothing
-    ASSERT_EQ(link.DialogueState, 1);
+    ASSERT_EQ(link.Dialogue.DialogueState, 1);
     platform.Clock.AdvanceMs(4001);
     Timer1_Timer(link);
     EXPECT_FALSE(f.gSession.MesConnected());
@@ -116,22 +116,22 @@ TEST_F(SerialLinkOverPty, StartsPollsLosesAndRegainsTheTransceiver) {
 
     // While it is away every 10-s tick tries the port again, without success and without a poll.
     Timer1_Timer(link);  // the partial reply is dispatched
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
     Timer2_Timer(link);
     EXPECT_FALSE(serial.PortOpen());
-    EXPECT_EQ(link.CommandQueue, "st -l\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -l\r\n");
 
     // It returns on the same device name: the next tick reopens the port and the link is back.
     transceiver = std::make_unique<SimulatedTransceiver>(deviceName);
     ASSERT_TRUE(transceiver->linked);
     Timer2_Timer(link);
     EXPECT_TRUE(serial.PortOpen());
-    EXPECT_EQ(link.CommandQueue, "st -l\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -l\r\n");
     ASSERT_TRUE(RunEngineUntil([&] { return Idle() && f.gSession.MesConnected(); }));
     EXPECT_EQ(transceiver->shell.Received, QStringList{"st -l"});
 
     Timer2_Timer(link);
-    EXPECT_TRUE(link.CommandQueue.contains("st -v\r\n"));
+    EXPECT_TRUE(link.Dialogue.CommandQueue.contains("st -v\r\n"));
 }
 
 TEST_F(SerialLinkOverPty, CommunicationLogHoldsWhatCameFromTheTransceiver) {

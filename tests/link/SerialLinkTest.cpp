@@ -19,8 +19,8 @@ class SerialLinkTest : public ::testing::Test {
 protected:
     SerialLinkTest() {
         f.gConfiguration.DataPath = platform.DataFolder();
-        link.Window = &window;
-        link.PollWindow = &pollWindow;
+        link.Windows.Window = &window;
+        link.Windows.PollWindow = &pollWindow;
     }
     QByteArray DataFile(const QString& name) const { return platform.ReadDataFile(name); }
 
@@ -150,17 +150,17 @@ TEST_F(SerialLinkTest, ArrivingCharactersMarkTheDialogueReceivingAndSilenceTheEv
     ASSERT_TRUE(OpenComPort(f, 1, "9600,n,8,1"));
     platform.Serial.SetRThreshold(1);
     platform.Serial.PushIncoming("v");
-    EXPECT_EQ(link.DialogueState, 1);
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);
     EXPECT_EQ(platform.Serial.RThreshold, 0);
     // Nothing is read here: the engine reads the whole reply.
     EXPECT_EQ(platform.Serial.Input(), "v");
 
     // Other events leave the dialogue alone.
-    link.DialogueState = 0;
+    link.Dialogue.DialogueState = 0;
     platform.Serial.SetRThreshold(1);
     for (int event : {int(ISerialControl::EvCD), int(ISerialControl::ErFrame), int(ISerialControl::EvSend)}) {
         platform.Serial.RaiseEvent(event);
-        EXPECT_EQ(link.DialogueState, 0) << event;
+        EXPECT_EQ(link.Dialogue.DialogueState, 0) << event;
         EXPECT_EQ(platform.Serial.RThreshold, 1) << event;
     }
 }
@@ -195,7 +195,7 @@ TEST_F(SerialLinkTest, EachLineEventIsLoggedWithItsTextWhileConnected) {
         const QByteArray expected = c.Text.isEmpty() ? QByteArray() : (c.Text + "\r\n").toLatin1();
         EXPECT_EQ(DataFile("ErrorLog.txt"), expected) << "event " << c.Event;
         EXPECT_TRUE(f.gSession.MesConnected()) << "event " << c.Event;
-        EXPECT_TRUE(link.CommandQueue.isEmpty()) << "event " << c.Event;
+        EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty()) << "event " << c.Event;
     }
 }
 
@@ -213,8 +213,8 @@ TEST_F(SerialLinkTest, AReturningCarrierQueuesTheStatusPoll) {
     f.gSession.SetMesConnected(true);
     platform.Serial.RaiseEvent(ISerialControl::EvCD);
     EXPECT_TRUE(CheckCommEvent(link));
-    EXPECT_TRUE(link.CommandQueue.contains("st -v\r\n"));
-    EXPECT_TRUE(link.CommandQueue.contains("ls IN.*\r\n"));
+    EXPECT_TRUE(link.Dialogue.CommandQueue.contains("st -v\r\n"));
+    EXPECT_TRUE(link.Dialogue.CommandQueue.contains("ls IN.*\r\n"));
     EXPECT_TRUE(f.gSession.MesConnected());
 }
 
@@ -222,16 +222,16 @@ TEST_F(SerialLinkTest, ALostCarrierDeclaresTheLinkLostAndItStaysLost) {
     ASSERT_TRUE(OpenComPort(f, 1, "9600,n,8,1"));
     f.gSession.SetMesConnected(true);
     f.gSession.SetProductModel(3);
-    link.DialogueState = 1;
+    link.Dialogue.DialogueState = 1;
     platform.Serial.SetCDHolding(false);
     platform.Serial.RaiseEvent(ISerialControl::EvCD);
     EXPECT_FALSE(CheckCommEvent(link));
     EXPECT_FALSE(f.gSession.MesConnected());
     EXPECT_EQ(f.gSession.ProductModel(), 0);  // the session was reset
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
     EXPECT_EQ(window.MenuUpdates, QList<bool>{false});
     EXPECT_EQ(window.PCConnBarColor, 255);
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
 }
 
 TEST_F(SerialLinkTest, LogFilesAreAppendedInTheAnsiCodePage) {
@@ -308,10 +308,10 @@ TEST_F(SerialEngineTest, AFailedReadIsCheckedAndLoggedAsALineAndTheReplyEndsByTh
     EXPECT_EQ(log.count("Error 8020"), 1) << "the closed port is not read again";
     EXPECT_TRUE(f.gSession.MesConnected()) << "the check ran";
 
-    platform.Clock.AdvanceMs(qint64(link.CommandTimeOut) * 1000 + 1);
+    platform.Clock.AdvanceMs(qint64(link.Dialogue.CommandTimeOut) * 1000 + 1);
     Timer1_Timer(link);
-    EXPECT_EQ(link.DialogueState, 2);
-    EXPECT_EQ(link.ReplyBuffer, "ver\r\nSW ");
+    EXPECT_EQ(link.Dialogue.DialogueState, 2);
+    EXPECT_EQ(link.Dialogue.ReplyBuffer, "ver\r\nSW ");
     EXPECT_FALSE(f.gSession.MesConnected());
     EXPECT_EQ(QString::fromLatin1(DataFile("ErrorLog.txt")).count("Error 8020"), 1);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "link/ReplyDispatch.h"
+#include "link/DispatchReply.h"
 #include "link/StatusReplyFixture.h"
 #include "sim/SimShell.h"
 
@@ -18,8 +18,8 @@ protected:
         Dispatch("st -l");
     }
     void Dispatch(const QString& command) {
-        link.ReplyBuffer = sim.ReplyTo(command);
-        link.CurrentPrompt = sim.Prompt;
+        link.Dialogue.ReplyBuffer = sim.ReplyTo(command);
+        link.Dialogue.CurrentPrompt = sim.Prompt;
         DispatchReply(link);
     }
     sim::SimShell sim;
@@ -68,7 +68,7 @@ TEST_F(SimulatorStatusReplies, StatusStatesReachTheStatusField) {
         EXPECT_EQ(window.MobileStatus, c.status) << c.protocol;
     }
     EXPECT_EQ(f.gSession.SwVerStr(), "5.12");
-    EXPECT_EQ(link.TransceiverSerialNumber, "100234");
+    EXPECT_EQ(link.Transceiver.TransceiverSerialNumber, "100234");
     EXPECT_EQ(menus.CheckedItems(), QList<LinkMenu>{LinkMenu::PreferredEastMenu});
 }
 
@@ -84,13 +84,13 @@ TEST_F(SimulatorStatusReplies, ClockPositionGpsLinkTestAndSignal) {
     EXPECT_EQ(f.gConfiguration.GetMinicSwMajor(), 1);
     EXPECT_EQ(f.gConfiguration.GetMinicSwMinor(), 3);
     EXPECT_EQ(f.gSession.SystemTime(), QDateTime(QDate(2025, 3, 14), QTime(10, 22), Qt::UTC));
-    EXPECT_TRUE(link.UtcTimeText.endsWith(" 2025 10:22"));
+    EXPECT_TRUE(link.Transceiver.UtcTimeText.endsWith(" 2025 10:22"));
     EXPECT_EQ(f.gSession.GetPosStr(), "55,40.12N , 12,35.47E");
     EXPECT_EQ(f.gSession.GetPos().Updated, "10:22:33 UTC");
     EXPECT_TRUE(f.gSession.GpsStatus());
     EXPECT_TRUE(views.LinkTestResult.contains("Passed"));
     EXPECT_EQ(f.gSession.SignalStrength(), 0);
-    EXPECT_EQ(link.CommandQueue, "st -w\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -w\r\n");
 }
 
 // Whichever line end the simulated shell puts after the echo and after the lines of its replies,
@@ -116,9 +116,9 @@ TEST_F(SimulatorStatusReplies, EveryLineEndOfTheShell) {
             s.SetGpsStatus("");
             s.SetSignalStrength(9);
             f.gConfiguration.SetMinicSwVersion(0, 0);
-            link.UtcTimeText.clear();
-            link.TransceiverSerialNumber.clear();
-            link.CommandQueue.clear();
+            link.Transceiver.UtcTimeText.clear();
+            link.Transceiver.TransceiverSerialNumber.clear();
+            link.Dialogue.CommandQueue.clear();
             views.LinkTestResult.clear();
             menus.Checked.clear();
             window.MobileStatus = 0;
@@ -126,19 +126,19 @@ TEST_F(SimulatorStatusReplies, EveryLineEndOfTheShell) {
             for (const QString& command : QStringList{"st -l", "st -v", "st -i", "st -w", "ver", "ti -u", "ti u",
                                                       "se -p", "ru -g", "st -m", "st -s"})
                 Dispatch(command);
-            EXPECT_EQ(link.EchoTerminator, echoEnd) << name;
+            EXPECT_EQ(link.Dialogue.EchoTerminator, echoEnd) << name;
             EXPECT_EQ(s.ProductModel(), 18) << name;
             EXPECT_EQ(s.SwVerStr(), "5.12") << name;
             EXPECT_TRUE(s.Syncronization()) << name;
             EXPECT_EQ(s.TDMOrigin(), 344) << name;
             EXPECT_EQ(window.MobileStatus, 1) << name;
-            EXPECT_EQ(link.TransceiverSerialNumber, "100234") << name;
+            EXPECT_EQ(link.Transceiver.TransceiverSerialNumber, "100234") << name;
             EXPECT_EQ(s.MobileNumber(), 423456789) << name;
             EXPECT_EQ(menus.CheckedItems(), QList<LinkMenu>{LinkMenu::PreferredPacificMenu}) << name;
             EXPECT_EQ(f.gConfiguration.GetMinicSwMajor(), 1) << name;
             EXPECT_EQ(f.gConfiguration.GetMinicSwMinor(), 3) << name;
             EXPECT_EQ(s.SystemTime(), QDateTime(QDate(2025, 3, 14), QTime(10, 22), Qt::UTC)) << name;
-            EXPECT_TRUE(link.UtcTimeText.endsWith(" 2025 10:22")) << name;
+            EXPECT_TRUE(link.Transceiver.UtcTimeText.endsWith(" 2025 10:22")) << name;
             EXPECT_EQ(s.GetPosStr(), "55,40.12N , 12,35.47E") << name;
             EXPECT_EQ(s.GetPos().Course, 7) << name;
             EXPECT_EQ(s.GetPos().Speed, 11) << name;

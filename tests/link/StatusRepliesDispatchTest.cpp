@@ -33,7 +33,7 @@ protected:
         for (const QString& c : commands) ASSERT_TRUE(QueueCommand(link, c, true, false));
         for (int tick = 0; tick < 400; ++tick) {
             Timer1_Timer(link);
-            if (link.DialogueState == 0 && link.CommandQueue.isEmpty() && shell.Idle()) break;
+            if (link.Dialogue.DialogueState == 0 && link.Dialogue.CommandQueue.isEmpty() && shell.Idle()) break;
         }
         EXPECT_TRUE(shell.AllAnswered());
         EXPECT_TRUE(shell.Unexpected.isEmpty()) << shell.Unexpected.join('|').toStdString();
@@ -59,7 +59,7 @@ TEST_P(StatusRepliesThroughTheDispatch, EveryParserGetsItsReply) {
                                               "Course   : " + kStx + "090" + kEtx, "Speed    : " + kStx + "011" + kEtx}));
     shell.On("st -m", FakeTransceiver::Lines({"Latest Link Test results", "Result      : " + kStx + "Passed" + kEtx,
                                               "Test at UTC : 25-03-14 10:00"}));
-    link.TransceiverStatusRequested = true;
+    link.Requests.TransceiverStatusRequested = true;
 
     Run({"st -l", "st -v", "st -i", "ver", "st -w", "st -s", "ru -g", "ti -u", "ti u", "se -p", "st -m"});
 
@@ -76,7 +76,7 @@ TEST_P(StatusRepliesThroughTheDispatch, EveryParserGetsItsReply) {
     EXPECT_EQ(s.CurrentOcean(), kOceanIor);
     EXPECT_EQ(window.MobileStatus, 23);
     EXPECT_EQ(s.CurrentChannel(), "NCS");
-    EXPECT_EQ(link.TransceiverSerialNumber, "4711");
+    EXPECT_EQ(link.Transceiver.TransceiverSerialNumber, "4711");
     EXPECT_EQ(s.MobileNumber(), 423456789);
     EXPECT_EQ(menus.CheckedItems(), QList<LinkMenu>{LinkMenu::PreferredIndianMenu});
     // The land-mobile alert menu was set before the status reply brought version 151.
@@ -97,7 +97,7 @@ TEST_P(StatusRepliesThroughTheDispatch, EveryParserGetsItsReply) {
     EXPECT_EQ(s.GetPos().Speed, 11);
     // The link-test block is split at the learnt line end.
     const QString block = "Latest Link Test results\r\nResult      : Passed\r\nTest at UTC : 25-03-14 10:00\r\n";
-    EXPECT_EQ(link.ReplyWorkText, block);
+    EXPECT_EQ(link.Dialogue.ReplyWorkText, block);
     if (end == QLatin1String("\r\n")) {
         EXPECT_EQ(views.LinkTestResult, block);
     }
@@ -119,10 +119,10 @@ TEST_F(FaultyStatusReplies, LeaveTheDialogueGoing) {
     shell.On("st -w", "Serial no : 12");
     shell.On("st -s", FakeTransceiver::Lines({"Signal : " + kStx + "2" + kEtx}));
     for (const char* c : {"se -p", "st -w", "st -s"}) ASSERT_TRUE(QueueCommand(link, c, true, false));
-    for (int tick = 0; tick < 100 && !(link.CommandQueue.isEmpty() && link.DialogueState == 0 && shell.Idle()); ++tick)
+    for (int tick = 0; tick < 100 && !(link.Dialogue.CommandQueue.isEmpty() && link.Dialogue.DialogueState == 0 && shell.Idle()); ++tick)
         Timer1_Timer(link);
     EXPECT_EQ(f.gSession.GetPos().LatDeg, 255);
-    EXPECT_EQ(link.TransceiverSerialNumber, "");
+    EXPECT_EQ(link.Transceiver.TransceiverSerialNumber, "");
     EXPECT_EQ(f.gSession.SignalStrength(), 2);
 }
 

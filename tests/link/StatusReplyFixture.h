@@ -59,10 +59,10 @@ struct StatusReplyFixture : ::testing::Test {
     RecordedStatusWindows views;
 
     StatusReplyFixture() {
-        link.Window = &window;
-        link.Menus = &menus;
-        link.StatusField = &field;
-        auto& s = link.StatusForms;
+        link.Windows.Window = &window;
+        link.Windows.Menus = &menus;
+        link.Windows.StatusField = &field;
+        auto& s = link.Windows;
         s.TransceiverStatusForm.StatusOutput = [this] { return views.StatusOutput; };
         s.TransceiverStatusForm.SetStatusOutput = [this](const QString& t) { views.StatusOutput = t; };
         s.TransceiverStatusForm.SetCaption = [this](const QString& t) { views.StatusCaption = t; };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "link/Link.h"
+#include "link/LanDiscovery.h"
 #include "link/TcuDiscovery.h"
 #include "support/TestPlatform.h"
 

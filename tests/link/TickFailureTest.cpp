@@ -70,11 +70,11 @@ class TickFailure : public ::testing::TestWithParam<TickCase> {
 protected:
     TickFailure() {
         f.gConfiguration.DataPath = platform.DataFolder();
-        link.Window = &window;
-        link.PollWindow = &pollWindow;
-        link.TerminalModeForm = &terminal;
-        link.DebugMode = 1;
-        link.ClosingDown = true;
+        link.Windows.Window = &window;
+        link.Windows.PollWindow = &pollWindow;
+        link.Windows.TerminalModeForm = &terminal;
+        link.Dialogue.DebugMode = 1;
+        link.Dialogue.ClosingDown = true;
     }
     void FailWith(Failure failure) {
         window.failure = pollWindow.failure = terminal.failure = failure;
@@ -118,7 +118,7 @@ TEST(DialogueTickFailure, TimerIsOnAgainAfterAFailingStep) {
     Link link{f};
     FailingWindow window;
     window.failure = Failure::Unknown;
-    link.Window = &window;
+    link.Windows.Window = &window;
     EXPECT_NO_THROW(Timer1_Timer(link));
     EXPECT_EQ(window.TimerCalls, (QStringList{"Timer1 off", "Timer1 on"}));
 }
@@ -131,14 +131,14 @@ TEST(DialogueTickFailure, UnknownFailureOfAReplyHandlerIsLoggedAndTheRowsGoOn) {
     f.gConfiguration.DataPath = platform.DataFolder();
     Link link{f};
     int later = 0;
-    link.EchoTerminator = "\r\n";
+    link.Dialogue.EchoTerminator = "\r\n";
     link.Dispatch.HandleVersionReply = [](const QString&) { throw 42; };
     link.Dispatch.ClearOutboxAfterMesRestart = [&] { ++later; };
-    link.ReplyBuffer = "ver\r\nStarting application program.\r\ncan0:/$ ";
-    link.DialogueState = 2;
+    link.Dialogue.ReplyBuffer = "ver\r\nStarting application program.\r\ncan0:/$ ";
+    link.Dialogue.DialogueState = 2;
     EXPECT_NO_THROW(Timer1_Timer(link));
     EXPECT_EQ(later, 1);
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
     EXPECT_TRUE(QString::fromLatin1(platform.ReadDataFile("ErrorLog.txt"))
                     .contains("(MainForm.Timer1_Timer) Error '51': Internal error."));
 }

@@ -163,15 +163,15 @@ TEST_F(Identity, PcSettingsAdviceOnceForATransceiverWithDistress) {
     const QString advice =
         "When using Tidepost, please make sure that :\r\n\r\n* PC sound is turned on\r\n* PC standby is disabled\r\n"
         "* PC hibernate is disabled\r\n* PC screensaver is not password protected\r\n";
-    link.PcSettingsAdvicePending = true;
+    link.Requests.PcSettingsAdvicePending = true;
 
     HandleStatusInfoReply(link, "st -i\r\nProduct   : 570L\r\ncan0:/$ ");  // no distress alerting
     EXPECT_TRUE(QueuedBoxes().isEmpty());
-    EXPECT_TRUE(link.PcSettingsAdvicePending);
+    EXPECT_TRUE(link.Requests.PcSettingsAdvicePending);
 
     HandleStatusInfoReply(link, "st -i\r\nProduct   : 570SD\r\ncan0:/$ ");
     EXPECT_EQ(QueuedBoxes(), QStringList{advice});
-    EXPECT_FALSE(link.PcSettingsAdvicePending);
+    EXPECT_FALSE(link.Requests.PcSettingsAdvicePending);
 
     HandleStatusInfoReply(link, "st -i\r\nProduct   : 570C\r\ncan0:/$ ");
     EXPECT_TRUE(QueuedBoxes().isEmpty());

@@ -54,7 +54,7 @@ TEST_P(StatusReplyShapes, ReadsEveryKey) {
     EXPECT_EQ(window.MobileStatus, 22);  // logged in to the East Atlantic; "free" while synchronised keeps it
     EXPECT_EQ(field.Paints, QList<StatusFieldColours>{StatusFieldColours::Normal});
     EXPECT_EQ(s.CurrentChannel(), "NCS");
-    EXPECT_EQ(link.TransceiverSerialNumber, "SN 4711-B");
+    EXPECT_EQ(link.Transceiver.TransceiverSerialNumber, "SN 4711-B");
     EXPECT_EQ(s.MobileNumber(), 423456789);
     EXPECT_EQ(menus.CheckedItems(), QList<LinkMenu>{LinkMenu::PreferredEastMenu});
 }
@@ -202,7 +202,7 @@ TEST_F(StatusReply_, ValuesAfterAnyRunOfBlanksAndAnyLineEnd) {
             EXPECT_EQ(window.MobileStatus, 6) << name.toStdString();
             EXPECT_EQ(field.Paints, QList<StatusFieldColours>{StatusFieldColours::Alarm}) << name.toStdString();
             EXPECT_EQ(s.CurrentChannel(), "NCS") << name.toStdString();
-            EXPECT_EQ(link.TransceiverSerialNumber, "SN 4711-B") << name.toStdString();
+            EXPECT_EQ(link.Transceiver.TransceiverSerialNumber, "SN 4711-B") << name.toStdString();
             EXPECT_EQ(s.MobileNumber(), 423456789) << name.toStdString();
             EXPECT_EQ(menus.CheckedItems(), QList<LinkMenu>{LinkMenu::PreferredEastMenu}) << name.toStdString();
         }
@@ -218,7 +218,7 @@ TEST_F(StatusReply_, ValuesAfterAnyRunOfBlanksAndAnyLineEnd) {
     EXPECT_EQ(f.gSession.TDMOrigin(), 144);
     EXPECT_EQ(window.MobileStatus, 6);
     EXPECT_EQ(f.gSession.CurrentChannel(), "NCS");
-    EXPECT_EQ(link.TransceiverSerialNumber, "SN 4711-B");
+    EXPECT_EQ(link.Transceiver.TransceiverSerialNumber, "SN 4711-B");
     EXPECT_EQ(f.gSession.MobileNumber(), 423456789);
     EXPECT_EQ(menus.CheckedItems(), QList<LinkMenu>{LinkMenu::PreferredEastMenu});
 
@@ -229,7 +229,7 @@ TEST_F(StatusReply_, ValuesAfterAnyRunOfBlanksAndAnyLineEnd) {
 
 TEST_F(StatusReply_, NothingWhileTheTransceiverIsNotConnected) {
     f.gSession.SetMesConnected(false);
-    link.TransceiverStatusRequested = true;
+    link.Requests.TransceiverStatusRequested = true;
     HandleTransceiverStatusReply(link, StatusReply(FullStatus()));
     EXPECT_EQ(f.gSession.SwVerStr(), "");
     EXPECT_EQ(window.MobileStatus, -1);
@@ -237,14 +237,14 @@ TEST_F(StatusReply_, NothingWhileTheTransceiverIsNotConnected) {
     EXPECT_TRUE(views.StatusOutput.isEmpty());
     EXPECT_TRUE(views.StatusCaption.isEmpty());
     EXPECT_TRUE(window.Calls.isEmpty());
-    EXPECT_TRUE(link.TransceiverStatusRequested);
+    EXPECT_TRUE(link.Requests.TransceiverStatusRequested);
 }
 
 TEST_F(StatusReply_, RequestedStatusClosesTheWaitWindowAndShowsTheStatusWindowOnce) {
-    link.TransceiverStatusRequested = true;
+    link.Requests.TransceiverStatusRequested = true;
     HandleTransceiverStatusReply(link, StatusReply(FullStatus()));
     EXPECT_EQ(window.Calls, (QStringList{"UnloadWaitForm", "ShowTransceiverStatusForm"}));
-    EXPECT_FALSE(link.TransceiverStatusRequested);
+    EXPECT_FALSE(link.Requests.TransceiverStatusRequested);
     HandleTransceiverStatusReply(link, StatusReply(FullStatus()));
     EXPECT_EQ(views.StatusShows, 1);
 }
@@ -287,7 +287,7 @@ TEST_F(StatusReply_, AnUnreadableReplyKeepsWhatWasReadAndLeavesTheWindow) {
                                  "st -w\r\nSynchronization : Yes \r\nMobile no : 423000001\r\nSerial no : 4711");
     EXPECT_TRUE(f.gSession.Syncronization());
     EXPECT_EQ(f.gSession.MobileNumber(), 111);
-    EXPECT_EQ(link.TransceiverSerialNumber, "");
+    EXPECT_EQ(link.Transceiver.TransceiverSerialNumber, "");
     EXPECT_TRUE(views.StatusOutput.isEmpty());
 }
 

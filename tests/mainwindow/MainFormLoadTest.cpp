@@ -67,9 +67,9 @@ TEST_F(StartUp, SerialModeOpensThePortAndQueuesTheFirstCommandsInOrder) {
     EXPECT_EQ(platform.Serial.OpenedPorts, QList<int>{3});
     EXPECT_EQ(platform.Serial.OpenedSettings, QStringList{"9600,n,8,1"});
     EXPECT_EQ(platform.Serial.RThreshold, 1);
-    EXPECT_EQ(link.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
-    EXPECT_TRUE(link.PcSettingsAdvicePending);
-    EXPECT_EQ(link.DialogueState, 0);
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
+    EXPECT_TRUE(link.Requests.PcSettingsAdvicePending);
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
     EXPECT_FALSE(f.MobileStatusTexts.isEmpty()) << "the code tables are filled";
     EXPECT_FALSE(f.LesFileNames.isEmpty());
 }
@@ -77,7 +77,7 @@ TEST_F(StartUp, SerialModeOpensThePortAndQueuesTheFirstCommandsInOrder) {
 TEST_F(StartUp, LanModeOpensNoPortAndQueuesTheSameCommands) {
     Load({{"[HOST Interface]", "LAN"}});
     EXPECT_TRUE(platform.Serial.OpenedPorts.isEmpty());
-    EXPECT_EQ(link.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
 }
 
 TEST_F(StartUp, ReadsTheAddressBook) {
@@ -112,7 +112,7 @@ TEST_F(StartUp, UnfinishedSubmissionsOfTheLastRunArePcClearedBeforeThePortOpens)
     EXPECT_FALSE(QFile::exists(platform.DataFolder() + "/sent items/OUT.BAK"));
     EXPECT_EQ(platform.Serial.CloseCount, 0) << "the first commands find the port open";
     EXPECT_TRUE(platform.Serial.PortOpen());
-    EXPECT_EQ(link.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -l\r\r\nst -l\r\nse -p\r\n");
 }
 
 TEST_F(StartUp, BadPortValuesAreRepairedInTheSettingsFile) {
@@ -128,10 +128,10 @@ TEST_F(StartUp, PcClockQueryComesFirstOnlyForAnExactYes) {
         bool asked;
     } cases[] = {{"Yes", true}, {"yes", false}, {"No", false}, {"", false}};
     for (const Case& c : cases) {
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         Load({{"[SETPCTIME]", c.value}});
-        EXPECT_EQ(link.SetPcClockRequested, c.asked) << c.value;
-        EXPECT_EQ(link.CommandQueue, QString(c.asked ? "ti -u\r\n" : "") + "st -l\r\r\nst -l\r\nse -p\r\n") << c.value;
+        EXPECT_EQ(link.Requests.SetPcClockRequested, c.asked) << c.value;
+        EXPECT_EQ(link.Dialogue.CommandQueue, QString(c.asked ? "ti -u\r\n" : "") + "st -l\r\r\nst -l\r\nse -p\r\n") << c.value;
     }
 }
 
@@ -211,7 +211,7 @@ TEST_F(StartUp, FirstCommandsReachTheTransceiverAndItsAnswerBringsThePoll) {
     mes.On("st -l").Repeat = true;
     mes.On("se -p", "Position: unknown\r\n");
     Load({{"[HOST Interface]", "COM"}});
-    for (int i = 0; i < 100 && !(link.CommandQueue.isEmpty() && link.DialogueState == 0 && mes.Idle()); ++i) {
+    for (int i = 0; i < 100 && !(link.Dialogue.CommandQueue.isEmpty() && link.Dialogue.DialogueState == 0 && mes.Idle()); ++i) {
         platform.Clock.AdvanceMs(60);
         form->Timer1_Timer();
     }
@@ -219,10 +219,10 @@ TEST_F(StartUp, FirstCommandsReachTheTransceiverAndItsAnswerBringsThePoll) {
     lines.removeAll(QString());
     EXPECT_EQ(lines, (QStringList{"st -l", "st -l", "se -p"}));
     EXPECT_TRUE(f.gSession.MesConnected());
-    EXPECT_EQ(link.EchoTerminator, "\r\n") << "learnt from the echo of the first line";
+    EXPECT_EQ(link.Dialogue.EchoTerminator, "\r\n") << "learnt from the echo of the first line";
 
     form->Timer2_Timer();
-    EXPECT_TRUE(link.CommandQueue.contains("st -w\r\n"));
+    EXPECT_TRUE(link.Dialogue.CommandQueue.contains("st -w\r\n"));
 }
 
 }  // namespace

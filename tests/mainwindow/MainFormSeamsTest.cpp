@@ -10,6 +10,7 @@
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "link/CommandQueue.h"
+#include "link/CInfo.h"
 #include "link/Link.h"
 #include "link/TransceiverIdentity.h"
 #include "link/TransceiverStatusReply.h"
@@ -31,7 +32,7 @@ struct Seams : ::testing::Test {
 
     Seams() {
         f.gConfiguration.DataPath = platform.DataFolder();
-        link.CurrentPrompt = "can0:/$ ";
+        link.Dialogue.CurrentPrompt = "can0:/$ ";
     }
 
     template <typename T>
@@ -44,19 +45,19 @@ struct Seams : ::testing::Test {
 };
 
 TEST_F(Seams, RegistersEveryLinkSeamAndLetsGoWhenDestroyed) {
-    EXPECT_EQ(link.Menus, &form);
-    EXPECT_EQ(link.StatusField, &form);
-    EXPECT_EQ(link.NotificationsWindow, &form);
-    EXPECT_EQ(link.PollWindow, &form);
-    EXPECT_EQ(link.LanWindow, &form);
+    EXPECT_EQ(link.Windows.Menus, &form);
+    EXPECT_EQ(link.Windows.StatusField, &form);
+    EXPECT_EQ(link.Windows.NotificationsWindow, &form);
+    EXPECT_EQ(link.Windows.PollWindow, &form);
+    EXPECT_EQ(link.Windows.LanWindow, &form);
 
     Link other{f};
     { MainForm second(f, other); }
-    EXPECT_EQ(other.Menus, nullptr);
-    EXPECT_EQ(other.StatusField, nullptr);
-    EXPECT_EQ(other.NotificationsWindow, nullptr);
-    EXPECT_EQ(other.PollWindow, nullptr);
-    EXPECT_EQ(other.LanWindow, nullptr);
+    EXPECT_EQ(other.Windows.Menus, nullptr);
+    EXPECT_EQ(other.Windows.StatusField, nullptr);
+    EXPECT_EQ(other.Windows.NotificationsWindow, nullptr);
+    EXPECT_EQ(other.Windows.PollWindow, nullptr);
+    EXPECT_EQ(other.Windows.LanWindow, nullptr);
 }
 
 // ---- menus ----
@@ -175,17 +176,17 @@ TEST_F(Seams, StatusFieldColoursFollowTheProtocol) {
 
 TEST_F(Seams, TestModeNoticeIsShownAndHiddenByTheNotifications) {
     QFrame* box = Find<QFrame>("InfoBox");
-    EXPECT_TRUE(link.gInfo.CheckInfos("st -l\r\nINFO 502: Test mode\r\ncan0:/$ "));
+    EXPECT_TRUE(CInfo(link).CheckInfos("st -l\r\nINFO 502: Test mode\r\ncan0:/$ "));
     EXPECT_FALSE(box->isHidden());
     EXPECT_EQ(Find<QLabel>("Infofield")->text(), kTestModeNotice);
 
-    EXPECT_TRUE(link.gInfo.CheckInfos("st -l\r\nINFO 353: Normal\r\ncan0:/$ "));
+    EXPECT_TRUE(CInfo(link).CheckInfos("st -l\r\nINFO 353: Normal\r\ncan0:/$ "));
     EXPECT_TRUE(box->isHidden());
 }
 
 TEST_F(Seams, DistressTestModeAsksForItsTestWindow) {
     EXPECT_FALSE(form.bShowDistressButtonsTestWindow);
-    EXPECT_TRUE(link.gInfo.CheckInfos("st -l\r\nINFO 733: Distress test\r\ncan0:/$ "));
+    EXPECT_TRUE(CInfo(link).CheckInfos("st -l\r\nINFO 733: Distress test\r\ncan0:/$ "));
     EXPECT_TRUE(form.bShowDistressButtonsTestWindow);
 }
 
@@ -197,7 +198,7 @@ TEST_F(Seams, WindowsOfLaterAreasAreNeverInTheWay) {
 }
 
 TEST_F(Seams, PollTickerAndTcuCaptionGoToTheirLabels) {
-    link.DebugMode = 1;
+    link.Dialogue.DebugMode = 1;
     form.SetLabel11Caption("T2: ");
     form.Timer2_Timer();
     EXPECT_EQ(Find<QLabel>("Label11")->text(), "T2: *");
@@ -209,12 +210,12 @@ TEST_F(Seams, PollTickerAndTcuCaptionGoToTheirLabels) {
 
 TEST_F(Seams, TimersRunTheLinksTicks) {
     Fire("Timer2");
-    EXPECT_EQ(link.CommandQueue, "st -l\r\n") << "the 10-s poll asks for the status list";
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -l\r\n") << "the 10-s poll asks for the status list";
 
-    link.CommandQueue.clear();
+    link.Dialogue.CommandQueue.clear();
     f.gSession.SetMesConnected(true);
     Fire("Timer_60S");
-    EXPECT_EQ(link.CommandQueue, "se -p\r\n") << "the 60-s poll asks for the position";
+    EXPECT_EQ(link.Dialogue.CommandQueue, "se -p\r\n") << "the 60-s poll asks for the position";
 
     // A transceiver seen for the first time: the event timer brings the menus in line.
     QAction* item = Item(LinkMenu::LMAlertSetting);

@@ -35,8 +35,8 @@ struct MainFormFixture : ::testing::Test {
 };
 
 TEST_F(MainFormFixture, RegistersItselfWithTheFoundationAndTheLink) {
-    EXPECT_EQ(f.MainForm, &form);
-    EXPECT_EQ(link.Window, &form);
+    EXPECT_EQ(f.Windows.MainForm, &form);
+    EXPECT_EQ(link.Windows.Window, &form);
     EXPECT_EQ(form.objectName(), "MainForm");
 }
 
@@ -44,10 +44,10 @@ TEST_F(MainFormFixture, UnregistersWhenDestroyed) {
     Link other{f};
     {
         MainForm second(f, other);
-        EXPECT_EQ(other.Window, &second);
+        EXPECT_EQ(other.Windows.Window, &second);
     }
-    EXPECT_EQ(other.Window, nullptr);
-    EXPECT_EQ(f.MainForm, nullptr);
+    EXPECT_EQ(other.Windows.Window, nullptr);
+    EXPECT_EQ(f.Windows.MainForm, nullptr);
 }
 
 struct TimerCase {
@@ -104,7 +104,7 @@ TEST_F(MainFormFixture, StartingARunningWatchdogDoesNotRestartIt) {
 }
 
 TEST_F(MainFormFixture, EngineTickWritesTheActivityLabelAndRestartsItsTimer) {
-    link.CommandQueue = "ver\r\n";
+    link.Dialogue.CommandQueue = "ver\r\n";
     platform.Serial.Open();
     form.Timer1_Timer();
     EXPECT_EQ(Find<QLabel>("Label1")->text(), "Idle");
@@ -113,8 +113,8 @@ TEST_F(MainFormFixture, EngineTickWritesTheActivityLabelAndRestartsItsTimer) {
 }
 
 TEST_F(MainFormFixture, DebugLabelsShowWhatTheEngineWrites) {
-    link.DebugMode = 1;
-    link.CommandQueue = "st -l\r\n";
+    link.Dialogue.DebugMode = 1;
+    link.Dialogue.CommandQueue = "st -l\r\n";
     form.Timer1_Timer();
     EXPECT_EQ(Find<QLabel>("Label4")->text(), "st -l\r\n");
     EXPECT_EQ(Find<QLabel>("Label10")->text(), "T1: *");
@@ -183,7 +183,7 @@ TEST_F(MainFormFixture, ExitWithoutDownloadClosesAtOnce) {
     form.show();
     platform.Serial.Open();
     EXPECT_TRUE(form.close());
-    EXPECT_TRUE(link.ClosingDown);
+    EXPECT_TRUE(link.Dialogue.ClosingDown);
     EXPECT_FALSE(platform.Serial.PortOpen());
 }
 
@@ -205,7 +205,7 @@ TEST_F(MainFormFixture, ExitWaitsForTheDownloadThenCloses) {
     EXPECT_FALSE(form.IsPleaseWaitVisible());
     EXPECT_FALSE(Find<QTimer>("CloseDownTimer")->isActive());
     EXPECT_FALSE(platform.Serial.PortOpen());
-    EXPECT_TRUE(link.ClosingDown) << "closing the busy window with the program is not a cancel";
+    EXPECT_TRUE(link.Dialogue.ClosingDown) << "closing the busy window with the program is not a cancel";
 }
 
 TEST_F(MainFormFixture, ClosingTheBusyWindowByHandCancelsTheExit) {
@@ -216,7 +216,7 @@ TEST_F(MainFormFixture, ClosingTheBusyWindowByHandCancelsTheExit) {
     ASSERT_TRUE(form.IsPleaseWaitVisible());
 
     form.GetPleaseWait().close();  // the user closes it
-    EXPECT_FALSE(link.ClosingDown);
+    EXPECT_FALSE(link.Dialogue.ClosingDown);
     form.CloseDownTimer_Timer();
     EXPECT_FALSE(Find<QTimer>("CloseDownTimer")->isActive());
     EXPECT_TRUE(form.isVisible());

@@ -102,21 +102,21 @@ TEST_F(UnreadableSettings, TickIsNotReenteredByTheEventLoopOfAWindowItOpens) {
     ASSERT_TRUE(QDir().rmdir(platform.DataFolder() + "/Tidepost.ini"));
     f.gConfiguration.DataPath = platform.DataFolder();
     ModalSetTimeWindow window;
-    link.PollWindow = &window;
+    link.Windows.PollWindow = &window;
     window.WhileOpen = [&] {
         window.WhileOpen = nullptr;
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         Fire("EventTimer");
         Fire("EventTimer");
         Fire("Timer2");
         // Other timers tick on under the window.
-        EXPECT_TRUE(link.CommandQueue.contains("st -l"));
+        EXPECT_TRUE(link.Dialogue.CommandQueue.contains("st -l"));
     };
     Fire("EventTimer");
     EXPECT_EQ(window.Shown, 1);
     Fire("EventTimer");
     EXPECT_EQ(window.Shown, 2) << "the next tick after the window closed runs";
-    link.PollWindow = nullptr;
+    link.Windows.PollWindow = nullptr;
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ protected:
         f.gConfiguration.DataPath = platform.DataFolder();
         f.gInboxDir = inbox;
         RegisterMessageHandlers(messages);
-        link.Window = &window;
+        link.Windows.Window = &window;
         ASSERT_EQ(port.Serial.Open(), ISerialControl::OpenOk);
         QueueCommand(link, "st -l", true, false);
     }
@@ -70,11 +70,11 @@ protected:
         return QTest::qWaitFor(
             [&] {
                 Timer1_Timer(link);
-                if (cutLength > 0 && link.DialogueState == 1 && link.ReplyBuffer.size() >= cutLength) {
+                if (cutLength > 0 && link.Dialogue.DialogueState == 1 && link.Dialogue.ReplyBuffer.size() >= cutLength) {
                     cutLength = 0;
                     platform.Clock.AdvanceMs(4001);
                 }
-                return link.CommandQueue.isEmpty() && link.DialogueState == 0 && cutLength == 0;
+                return link.Dialogue.CommandQueue.isEmpty() && link.Dialogue.DialogueState == 0 && cutLength == 0;
             },
             10000);
     }

@@ -27,31 +27,31 @@ struct InboxFetch : test::MessagesFixture {
 };
 
 TEST_F(InboxFetch, ListingStartsTheCycleAndPutsTheLogFirst) {
-    link.CommandQueue = "st -l\r\n";
+    link.Dialogue.CommandQueue = "st -l\r\n";
     Dispatch(Answer("ls IN.*"));
     EXPECT_TRUE(DownloadRunning());
     ASSERT_EQ(m.gInboxListing.size(), 3);
     EXPECT_EQ(m.gInboxListing[2].Extension, "003");
-    EXPECT_EQ(link.CommandQueue, "\r\nst -r\r\nst -l\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "\r\nst -r\r\nst -l\r\n");
 
     // A listing that arrives while the cycle runs changes nothing.
     shell.Inbox.Remove(3);
     Dispatch(Answer("ls IN.*"));
     EXPECT_EQ(m.gInboxListing.size(), 3);
-    EXPECT_EQ(link.CommandQueue, "\r\nst -r\r\nst -l\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "\r\nst -r\r\nst -l\r\n");
 }
 
 TEST_F(InboxFetch, LogIsNotQueuedTwice) {
-    link.CommandQueue = "se -p\r\nst -r\r\n";
+    link.Dialogue.CommandQueue = "se -p\r\nst -r\r\n";
     HandleInboxListing(m, Answer("ls IN.*"));
-    EXPECT_EQ(link.CommandQueue, "se -p\r\nst -r\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "se -p\r\nst -r\r\n");
 }
 
 TEST_F(InboxFetch, LogQueuesOneFetchPerListedMessageWithTheModelsOptions) {
     const std::pair<int, const char*> cases[] = {{0, " -b -k"}, {1, " -b"}, {6, " -b"}, {13, " -b -k"}, {18, " -b -k"}};
     for (const auto& [model, options] : cases) {
         f.gSession.SetProductModel(model);
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         f.gSession.SetProcessingMsgs(false);
         Dispatch(Answer("ls IN.*"));
         ASSERT_EQ(TakeFirstCommandLine(link), "\r\n");
@@ -60,7 +60,7 @@ TEST_F(InboxFetch, LogQueuesOneFetchPerListedMessageWithTheModelsOptions) {
         ASSERT_EQ(m.gInboxLog.size(), 3);
         EXPECT_EQ(m.gInboxLog[1].Name, "IN.002");
         const QString o = options;
-        EXPECT_EQ(link.CommandQueue, "ty IN.001" + o + "\r\nty IN.002" + o + "\r\nty IN.003" + o + "\r\n") << model;
+        EXPECT_EQ(link.Dialogue.CommandQueue, "ty IN.001" + o + "\r\nty IN.002" + o + "\r\nty IN.003" + o + "\r\n") << model;
         EXPECT_TRUE(DownloadRunning());
     }
 }
@@ -71,7 +71,7 @@ TEST_F(InboxFetch, ModelSixFetchesMessageFiveWithTheShortOptions) {
     e.Name = "IN";
     e.Extension = "005";
     QueueInboxFetch(link, "IN", {e});
-    EXPECT_EQ(link.CommandQueue, "ty IN.005 -b\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "ty IN.005 -b\r\n");
 }
 
 TEST_F(InboxFetch, DuplicateEntriesAreFetchedTwiceAndOtherNamesNever) {
@@ -79,7 +79,7 @@ TEST_F(InboxFetch, DuplicateEntriesAreFetchedTwiceAndOtherNamesNever) {
     InboxListEntry other{"EGC", "004", {}, 10};
     InboxListEntry lower{"in", "007", {}, 10};
     QueueInboxFetch(link, "IN", {a, other, lower, a});
-    EXPECT_EQ(link.CommandQueue, "ty IN.004 -b -k\r\nty IN.004 -b -k\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "ty IN.004 -b -k\r\nty IN.004 -b -k\r\n");
 }
 
 TEST_F(InboxFetch, EmptyListingEndsTheCycleAfterTheLog) {
@@ -88,9 +88,9 @@ TEST_F(InboxFetch, EmptyListingEndsTheCycleAfterTheLog) {
     ASSERT_EQ(m.gInboxListing.size(), 1);
     EXPECT_TRUE(m.gInboxListing[0].Name.isEmpty());
     EXPECT_TRUE(DownloadRunning());
-    link.CommandQueue.clear();
+    link.Dialogue.CommandQueue.clear();
     Dispatch(Answer("st -r"));
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
     EXPECT_TRUE(DownloadEnded());
 }
 
@@ -115,18 +115,18 @@ TEST_F(InboxFetch, EndOfDownloadRule) {
     for (const Case& c : cases) {
         f.gSession.SetProcessingMsgs(true);
         window.SetMessageTimerEnabled(true);
-        link.CommandQueue = c.queue;
+        link.Dialogue.CommandQueue = c.queue;
         EXPECT_EQ(EndInboxDownloadWhenDone(link, c.pending), c.ends) << c.queue;
         EXPECT_EQ(DownloadEnded(), c.ends) << c.queue;
-        EXPECT_EQ(link.CommandQueue, c.queue);
+        EXPECT_EQ(link.Dialogue.CommandQueue, c.queue);
     }
 
     f.gSession.SetProcessingMsgs(true);
     window.SetMessageTimerEnabled(true);
-    link.CommandQueue = "delete IN.002\r\n";
+    link.Dialogue.CommandQueue = "delete IN.002\r\n";
     Dispatch(Answer("delete IN.001"));
     EXPECT_TRUE(DownloadRunning());
-    link.CommandQueue.clear();
+    link.Dialogue.CommandQueue.clear();
     Dispatch(Answer("delete IN.002"));
     EXPECT_TRUE(DownloadEnded());
 }

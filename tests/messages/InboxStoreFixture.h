@@ -21,7 +21,7 @@ struct InboxStoreFixture : MessagesFixture {
         inbox = platform.DataFolder() + "/Inbox";
         QDir().mkpath(inbox);
         f.gInboxDir = inbox;
-        link.CurrentPrompt = "can0:/$ ";
+        link.Dialogue.CurrentPrompt = "can0:/$ ";
         m.Window = &messagesWindow;
     }
 
@@ -40,7 +40,7 @@ struct InboxStoreFixture : MessagesFixture {
         f.gSession.SetProcessingMsgs(false);
         Dispatch(shell.ReplyTo("ls IN.*"));
         Dispatch(shell.ReplyTo("st -r"));
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
     }
     static QString Name(int number) { return "IN." + QString::number(number).rightJustified(3, '0'); }
     // The reply of the fetch of the message, dispatched.

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "link/Link.h"
-#include "link/ReplyDispatch.h"
+#include "link/DispatchReply.h"
 #include "messages/MessageHandlers.h"
 #include "messages/Messages.h"
 #include "support/FakeLinkWindow.h"
@@ -21,16 +21,16 @@ struct MessagesFixture : ::testing::Test {
 
     MessagesFixture() {
         f.gConfiguration.DataPath = platform.DataFolder();
-        link.Window = &window;
-        link.EchoTerminator = "\r\n";
-        link.EchoTerminatorLength = 2;
+        link.Windows.Window = &window;
+        link.Dialogue.EchoTerminator = "\r\n";
+        link.Dialogue.EchoTerminatorLength = 2;
         RegisterMessageHandlers(m);
     }
 
     // A whole reply through the dispatch, as the engine hands it over.
     void Dispatch(const QString& reply) {
-        link.ReplyBuffer = reply;
-        link.DialogueState = 2;
+        link.Dialogue.ReplyBuffer = reply;
+        link.Dialogue.DialogueState = 2;
         DispatchReply(link);
     }
     QString ErrorLogText() const { return QString::fromLatin1(platform.ReadDataFile("ErrorLog.txt")); }

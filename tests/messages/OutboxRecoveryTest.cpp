@@ -70,7 +70,7 @@ TEST_F(OutboxRecovery, AtStartUpAnOpenLinkIsClosed) {
 TEST_F(OutboxRecovery, AfterARestartUnfinishedSubmissionsAreMesCleared) {
     const QByteArray queued = SubmissionLine("12070307.out", "102", "<None>", "Initiated");
     Write("OUT.IDX", Lines({kUnreferenced1, kSending, kAlert, kConfReq, kDelivered, queued, kSendingNoRef}));
-    link.CommandQueue = "tr 12070307.out -b 12\r\nls 12070307.out\r\ntx 12070307.out -c 102 -t 0 -l 0\n";
+    link.Dialogue.CommandQueue = "tr 12070307.out -b 12\r\nls 12070307.out\r\ntx 12070307.out -c 102 -t 0 -l 0\n";
 
     Dispatch("st -l\r\nStarting application program.\r\ncan0:/$ ");
 
@@ -119,7 +119,7 @@ TEST(OutboxRecoveryOverPty, TheSimulatorsRestartClearsTheSendingLine) {
     Messages messages(f, link);
     RegisterMessageHandlers(messages);
     FakeLinkWindow window;
-    link.Window = &window;
+    link.Windows.Window = &window;
     const QByteArray log = Lines({kSending, kAlert});
     {
         QFile file(outbox + "OUT.IDX");
@@ -133,7 +133,7 @@ TEST(OutboxRecoveryOverPty, TheSimulatorsRestartClearsTheSendingLine) {
         return QTest::qWaitFor(
             [&] {
                 Timer1_Timer(link);
-                return shell.Received.size() >= commands && link.CommandQueue.isEmpty() && link.DialogueState == 0;
+                return shell.Received.size() >= commands && link.Dialogue.CommandQueue.isEmpty() && link.Dialogue.DialogueState == 0;
             },
             10000);
     };

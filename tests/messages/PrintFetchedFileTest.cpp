@@ -20,8 +20,8 @@ struct PrintFetchedFile : test::MessagesFixture {
 // printed whole. An empty line always comes first.
 TEST_F(PrintFetchedFile, ReplyLosesItsEchoLineOtherTextsPrintWhole) {
     for (const QString end : {"\n", "\r\n", "\r\r\n"}) {
-        link.EchoTerminator = end;
-        link.EchoTerminatorLength = static_cast<qint16>(end.size());
+        link.Dialogue.EchoTerminator = end;
+        link.Dialogue.EchoTerminatorLength = static_cast<qint16>(end.size());
         QString reply = "type MSG.TXT" + end + "First" + end + "Second";
         Print_Fetched_File(m, reply, PrintedText::Reply);
         EXPECT_EQ(platform.Printer.Jobs.last(), (QStringList{"", "First", "Second"}));
@@ -32,7 +32,7 @@ TEST_F(PrintFetchedFile, ReplyLosesItsEchoLineOtherTextsPrintWhole) {
         EXPECT_EQ(platform.Printer.Jobs.last(), (QStringList{"", "First", "Second"}));
         EXPECT_EQ(body, "First" + end + "Second");
     }
-    link.EchoTerminator = "\r\n";
+    link.Dialogue.EchoTerminator = "\r\n";
     QString oneLine = "No line end here";
     Print_Fetched_File(m, oneLine, PrintedText::Reply);
     EXPECT_EQ(platform.Printer.Jobs.last(), (QStringList{"", "No line end here"}));

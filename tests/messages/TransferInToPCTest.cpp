@@ -88,9 +88,9 @@ TEST_F(TransferInToPC, StoresEachListedMessageWithItsIndexLineAndDeletesIt) {
 
     for (int i = 0; i < 3; ++i) {
         Fetch(i + 1);
-        EXPECT_EQ(link.CommandQueue, "delete " + Name(i + 1) + "\r\n");
+        EXPECT_EQ(link.Dialogue.CommandQueue, "delete " + Name(i + 1) + "\r\n");
         EXPECT_FALSE(DownloadEnded()) << "the delete still keeps the download running";
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
     }
     EXPECT_EQ(InboxFiles(), (QStringList{Disk(1), Disk(2), Disk(3), "in.idx"}));
     EXPECT_EQ(InboxFile(Disk(1)), QByteArray("First message\r\nsecond line"));
@@ -161,11 +161,11 @@ TEST_F(TransferInToPC, RemoteConfigurationPacketIsHandedOnAndDeletedUnstored) {
         if (c.allow) Set("Settings", "AllowRemoteConfig", c.allow);
         messagesWindow.FormsMenuUpdates = 0;
         QFile::remove(platform.DataFolder() + "/RemoteLog.txt");
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         StartDownload();
 
         Fetch(4);  // neither listed nor logged: a packet needs neither
-        EXPECT_EQ(link.CommandQueue, "delete IN.004\r\n");
+        EXPECT_EQ(link.Dialogue.CommandQueue, "delete IN.004\r\n");
         EXPECT_TRUE(InboxFiles().isEmpty());
         EXPECT_TRUE(platform.Printer.Jobs.isEmpty());
         EXPECT_FALSE(platform.Tray.Visible);
@@ -206,7 +206,7 @@ TEST_F(TransferInToPC, UnlistedMessageIsNeitherStoredNorDeletedAndPrintedOnThe56
         StartDownload();
         Fetch(9);
         EXPECT_TRUE(InboxFiles().isEmpty());
-        EXPECT_TRUE(link.CommandQueue.isEmpty());
+        EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
         EXPECT_TRUE(DownloadEnded());
         ASSERT_EQ(platform.Printer.Jobs.size(), printed ? 1 : 0) << type;
         if (printed) {
@@ -227,7 +227,7 @@ TEST_F(TransferInToPC, ListedMessageMissingFromTheLogIsLoggedAndLeftOnTheTransce
     Fetch(1);
     EXPECT_TRUE(ErrorLogText().contains("A message was received that was not found in the In Log\r\n"));
     EXPECT_TRUE(InboxFiles().isEmpty());
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
     EXPECT_TRUE(platform.Printer.Jobs.isEmpty());
     EXPECT_TRUE(DownloadEnded());
 }
@@ -251,15 +251,15 @@ TEST_F(TransferInToPC, LengthCheckRunsOnlyFromSoftware13OnBothUnits) {
         StartDownload();
         Fetch(1);
         if (c.checked) {
-            EXPECT_EQ(link.CommandQueue, "\r\nty IN.001 -b -k\r\n");
+            EXPECT_EQ(link.Dialogue.CommandQueue, "\r\nty IN.001 -b -k\r\n");
             EXPECT_TRUE(InboxFiles().isEmpty());
             EXPECT_EQ(ReadRxErrorList(f, kRxErrorKindMessage), ";1,1");
             EXPECT_FALSE(DownloadEnded());
         } else {
-            EXPECT_EQ(link.CommandQueue, "delete IN.001\r\n");
+            EXPECT_EQ(link.Dialogue.CommandQueue, "delete IN.001\r\n");
             EXPECT_EQ(InboxFile(Disk(1)), QByteArray("Short"));
         }
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
     }
 }
 
@@ -289,20 +289,20 @@ TEST_F(TransferInToPC, ShortMessageIsFetchedTenTimesMoreThenStored) {
         if (!debugFlag) message.ListedSize = 13;
         ReadListingAndLog();
         for (int i = 1; i <= 10; ++i) {
-            link.CommandQueue = "delete IN.009\r\n";
+            link.Dialogue.CommandQueue = "delete IN.009\r\n";
             Fetch(1, " -b");
-            ASSERT_EQ(link.CommandQueue, "\r\nty IN.001 -b -k\r\ndelete IN.009\r\n") << i;
+            ASSERT_EQ(link.Dialogue.CommandQueue, "\r\nty IN.001 -b -k\r\ndelete IN.009\r\n") << i;
             EXPECT_EQ(GetRxErrorCount(f, kRxErrorKindMessage, 1), i);
         }
         EXPECT_TRUE(InboxFiles().isEmpty());
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         Fetch(1);
         EXPECT_EQ(TakeBoxes(), (QStringList{"The message 'IN.001' was attempted received 10 times, but was received "
                                             "with errors.",
                                             "New message received"}));
         EXPECT_EQ(GetRxErrorCount(f, kRxErrorKindMessage, 1), 0);
         EXPECT_EQ(InboxFile(Disk(1)), QByteArray("Twelve chars"));
-        EXPECT_EQ(link.CommandQueue, "delete IN.001\r\n");
+        EXPECT_EQ(link.Dialogue.CommandQueue, "delete IN.001\r\n");
     }
 }
 
@@ -339,8 +339,8 @@ TEST_F(TransferInToPC, PriorityDecidesBetweenNoticeAndAlarm) {
         AddMessage(++number, "Text", c.priority);
         ReadListingAndLog();
         Fetch(number);
-        EXPECT_EQ(link.CommandQueue, "delete " + Name(number) + "\r\n");
-        link.CommandQueue.clear();
+        EXPECT_EQ(link.Dialogue.CommandQueue, "delete " + Name(number) + "\r\n");
+        link.Dialogue.CommandQueue.clear();
         const bool alarmRaised = *c.headline != '\0';
         EXPECT_EQ(platform.Tray.Visible, !alarmRaised);
         QStringList boxes = TakeBoxes();
@@ -402,8 +402,8 @@ TEST_F(TransferInToPC, StoredMessageIsPrintedWholeOnThe560FamilyWhenAsked) {
         AddMessage(++number, "First line\r\nSecond line");
         ReadListingAndLog();
         Fetch(number);
-        EXPECT_EQ(link.CommandQueue, "delete " + Name(number) + "\r\n") << "stored in every case";
-        link.CommandQueue.clear();
+        EXPECT_EQ(link.Dialogue.CommandQueue, "delete " + Name(number) + "\r\n") << "stored in every case";
+        link.Dialogue.CommandQueue.clear();
         ASSERT_EQ(platform.Printer.Jobs.size(), c.printed ? 1 : 0);
         if (c.printed) {
             EXPECT_EQ(platform.Printer.Jobs[0], (QStringList{"", "First line", "Second line"}));
@@ -425,7 +425,7 @@ TEST_F(TransferInToPC, DiskFullQueuesTheDiskSpaceBoxAndStillRaisesTheAlarm) {
                                         "DISTRESS PRIORITY MESSAGE"}));
     EXPECT_TRUE(InboxFiles().isEmpty()) << "no message file, no index line";
     EXPECT_FALSE(QFileInfo::exists(staging));
-    EXPECT_TRUE(link.CommandQueue.isEmpty()) << "the message stays on the transceiver";
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty()) << "the message stays on the transceiver";
     EXPECT_TRUE(DownloadEnded());
     EXPECT_FALSE(platform.Tray.Visible);
 }
@@ -461,7 +461,7 @@ TEST_F(TransferInToPC, OtherStoreFailuresQueueTheErrorBox) {
                                             "URGENCY PRIORITY MESSAGE"}));
         QStringList files = QDir(inbox).entryList(QDir::Files);
         EXPECT_EQ(files.replaceInStrings(Today(), "TODAY"), c.files);
-        EXPECT_TRUE(link.CommandQueue.isEmpty());
+        EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
         EXPECT_TRUE(DownloadEnded());
     }
     EXPECT_FALSE(QFileInfo::exists("/" + Disk(1))) << "nothing is stored at the top of the file system";
@@ -476,11 +476,11 @@ TEST_F(TransferInToPC, ReplyWithoutTheTransceiversPromptIsNeitherStoredNorDelete
                             whole.chopped(8) + "kv880:/$ "};
     for (const QString& cut : cuts) {
         StartDownload();
-        link.CommandQueue = "ty IN.002 -b -k\r\n";
+        link.Dialogue.CommandQueue = "ty IN.002 -b -k\r\n";
         Dispatch(cut);
-        EXPECT_EQ(link.CommandQueue, "ty IN.002 -b -k\r\n");
+        EXPECT_EQ(link.Dialogue.CommandQueue, "ty IN.002 -b -k\r\n");
         EXPECT_FALSE(DownloadEnded()) << "another fetch is still queued";
-        link.CommandQueue.clear();
+        link.Dialogue.CommandQueue.clear();
         Dispatch(cut);
         EXPECT_TRUE(DownloadEnded());
         EXPECT_TRUE(InboxFiles().isEmpty());
@@ -490,7 +490,7 @@ TEST_F(TransferInToPC, ReplyWithoutTheTransceiversPromptIsNeitherStoredNorDelete
 
     Dispatch(whole);
     EXPECT_EQ(InboxFile(Disk(1)), QByteArray("The whole message text"));
-    EXPECT_EQ(link.CommandQueue, "delete IN.001\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "delete IN.001\r\n");
 }
 
 // The delete of a stored message was lost; the next cycle fetches it again.
@@ -499,20 +499,20 @@ TEST_F(TransferInToPC, MessageAlreadyInTheIndexIsOnlyDeleted) {
     ReadListingAndLog();
     Fetch(1);
     TakeBoxes();
-    link.CommandQueue.clear();
+    link.Dialogue.CommandQueue.clear();
     platform.Tray.Visible = false;
 
     ReadListingAndLog();
     StartDownload();
     Fetch(1);
-    EXPECT_EQ(link.CommandQueue, "delete IN.001\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "delete IN.001\r\n");
     EXPECT_EQ(InboxFiles(), (QStringList{Disk(1), "in.idx"}));
     EXPECT_EQ(IndexLines().size(), 1);
     EXPECT_TRUE(TakeBoxes().isEmpty());
     EXPECT_FALSE(platform.Tray.Visible);
 
     // The transceiver gave the number to a new message: another reference, so it is stored.
-    link.CommandQueue.clear();
+    link.Dialogue.CommandQueue.clear();
     shell.Inbox.Messages[0].Reference = 999;
     ReadListingAndLog();
     Fetch(1);
@@ -529,7 +529,7 @@ TEST_F(TransferInToPC, MessageAbove32767BytesIsStored) {
     EXPECT_EQ(InboxFile(Disk(1)).size(), 40000);
     ASSERT_EQ(IndexLines().size(), 1);
     EXPECT_TRUE(IndexLines()[0].startsWith("IN.001:102:0:0:06-12-31 23:51:40000:341:"));
-    EXPECT_EQ(link.CommandQueue, "delete IN.001\r\n");
+    EXPECT_EQ(link.Dialogue.CommandQueue, "delete IN.001\r\n");
 }
 
 TEST_F(TransferInToPC, DeleteAndRetryAreBuiltOnlyFromASafeName) {
@@ -542,17 +542,17 @@ TEST_F(TransferInToPC, DeleteAndRetryAreBuiltOnlyFromASafeName) {
     Dispatch("ty IN.0 1 -b -k\r\nFile\r\nFrom\r\n<RC>x</RC>\r\ncan0:/$ ");
     Dispatch("ty IN.00\r\nFile\r\nFrom\r\n<RC>x</RC>\r\ncan0:/$ ");
     EXPECT_EQ(remote.Decoded, 2);
-    EXPECT_TRUE(link.CommandQueue.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
 }
 
 TEST(StripReplyFrame, CutsTheEchoTheTwoLinesAfterItAndThePrompt) {
     test::TestPlatform platform;
     Foundation f(platform.Os);
     Link link(f);
-    link.CurrentPrompt = "can0:/$ ";
+    link.Dialogue.CurrentPrompt = "can0:/$ ";
     for (const QString end : {"\n", "\r\n", "\r\r\n"}) {
-        link.EchoTerminator = end;
-        link.EchoTerminatorLength = static_cast<qint16>(end.size());
+        link.Dialogue.EchoTerminator = end;
+        link.Dialogue.EchoTerminatorLength = static_cast<qint16>(end.size());
         const QString frame = "ty IN.001 -b -k" + end + "File IN.001" + end + "From LES 102" + end;
         EXPECT_EQ(StripReplyFrame(link, frame + "Body" + end + "more" + end + "can0:/$ "), "Body" + end + "more" + end);
         EXPECT_EQ(StripReplyFrame(link, frame + "can0:/$ "), "");

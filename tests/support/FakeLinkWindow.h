@@ -14,6 +14,10 @@ namespace tidepost::test {
 // a test's own handlers can add theirs.
 class FakeLinkWindow : public ILinkWindow {
 public:
+    void EnableTimers(bool on) override {
+        for (const char* name : {"MessageTimer", "MBoxTimer", "Timer2", "Timer1", "Timer_60S"}) SetTimer(name, on);
+    }
+    void SetEventTimerEnabled(bool on) override { SetTimer("EventTimer", on); }
     void SetTimer1Enabled(bool on) override { SetTimer("Timer1", on); }
     void SetTimer2Enabled(bool on) override { SetTimer("Timer2", on); }
     void SetCloseDownTimerEnabled(bool on) override { SetTimer("CloseDownTimer", on); }
@@ -27,6 +31,7 @@ public:
     void SetLabel10Caption(const QString& caption) override { Label10 = caption; }
 
     bool IsLogPCCommChecked() const override { return LogPCComm; }
+    void SetLogPCCommChecked(bool checked) override { LogPCComm = checked; }
     void UpdateMenu(bool enable) override { MenuUpdates.append(enable); }
     void SetMobileStatus(int code) override { MobileStatus = code; }
     void SetAntenneBarValue(int value) override { AntenneBar = value; }
