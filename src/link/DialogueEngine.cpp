@@ -7,10 +7,11 @@
 #include "link/AppendToLogFile.h"
 #include "link/CommandQueue.h"
 #include "link/ILinkWindow.h"
+#include "link/DispatchReply.h"
 #include "link/ITerminalWindow.h"
 #include "link/Link.h"
 #include "link/LinkLoss.h"
-#include "link/DispatchReply.h"
+#include "link/ReplyLimits.h"
 #include "link/TickGuard.h"
 #include "platform/IClock.h"
 #include "platform/IMessageBoxes.h"
@@ -126,6 +127,7 @@ void TestEndOfReply(Link& link) {
 
     if (complete) {
         d.DialogueState = 2;
+        d.RunawayReplyLogged = false;
         session.SetMesConnected(true);
     }
     if (d.CurrentPrompt == kTcuPrompt && !d.MinicStarted) QueueCommand(link, "minic -f", false, true);
@@ -160,9 +162,13 @@ void ReceivingStep(Link& link) {
 
     if (!chunk.isEmpty()) {
         SetLabel1(link, "Receiving");
+        if (d.ReplyBuffer.isEmpty() || d.ReplyDeadlineMs == 0) StartReplyClock(link);
         d.ReplyBuffer += chunk;
         d.ReplyKeptOpen = false;
         StampActivity(link);
+        // The time-out counts from the last chunk, so a line that never stops talking is cut
+        // off here instead.
+        if (DropRunawayReply(link)) return;
     } else if (d.ReplyBuffer.size() >= 2) {
         TestEndOfReply(link);
         // A reply that ended at its prompt is whole, however late this tick comes (a modal box

@@ -29,11 +29,14 @@ void ReadTcuSwVersion(Link& link, const QString& address) {
 
 bool TakeTcuDiscoveryAnswers(Link& link) {
     Foundation& f = link.F;
-    const TcuDiscovery::Answers answers = link.Lan.SlpSearches.Poll();
-    for (const QString& line : answers.ErrorLogLines) ErrorLog(f).AddLine(line);
+    LinkLan& lan = link.Lan;
+    const TcuDiscovery::Answers answers = lan.SlpSearches.Poll();
+    if (!lan.DiscoveryFailureLogged)
+        for (const QString& line : answers.ErrorLogLines) ErrorLog(f).AddLine(line);
     if (answers.Version) f.gConfiguration.SetTcuSwVersion(answers.Version->first, answers.Version->second);
     if (!answers.Addresses) return false;
     f.gConfiguration.SetSlpTcuAddresses(*answers.Addresses);
+    lan.DiscoveryFailureLogged = f.gConfiguration.SlpTcuAddressCount() == 0;
     return true;
 }
 

@@ -15,8 +15,9 @@ bool IsFindingTcuAddresses(const Link& link);
 // Asks the TCU at the address for its software version, stored in CConfiguration on a later tick
 // when it answers.
 void ReadTcuSwVersion(Link& link, const QString& address);
-// Stores the answers that have arrived and writes the adapter's error lines to the error log.
-// Runs on every tick of `Winsock_timer`; True when a search ended on this call.
+// Stores the answers that have arrived and writes the adapter's error lines to the error log,
+// except while an outage has been logged already (LinkLan::DiscoveryFailureLogged). Runs on every
+// tick of `Winsock_timer`; True when a search ended on this call.
 bool TakeTcuDiscoveryAnswers(Link& link);
 
 // The discovery target: the settings store's section "Config", key "SLP Target" ("host:port"),

@@ -85,7 +85,7 @@ void ConnectStep(Link& link) {
         if (f.gConfiguration.SlpTcuAddressCount() == 0) {
             // The search answers on a later tick (TakeTcuDiscoveryAnswers); one runs at a time.
             if (lan.SlpRetryTicks == 0 && !IsFindingTcuAddresses(link)) {
-                ErrorLog(f).AddLine("Check1");
+                if (!lan.DiscoveryFailureLogged) ErrorLog(f).AddLine("Check1");
                 FindTcuAddresses(link);
             }
             ++lan.SlpRetryTicks;

@@ -38,6 +38,12 @@ struct LinkDialogue {
     bool NotSupportedShown = false;
     bool MinicStarted = false;
     bool TerminalModeRequested = false;
+    // When the reply being received began (monotonic milliseconds) and how long it may run;
+    // a line that talks on without a prompt is cut off there (ReplyLimits.h). The error log
+    // hears of that once until a reply ends at its prompt again.
+    qint64 ReplyStartedAt = 0;
+    qint64 ReplyDeadlineMs = 0;
+    bool RunawayReplyLogged = false;
     // The debug display is on (debug menu).
     qint16 DebugMode = 0;
     // A cleaned copy of a reply shared between parsers.

@@ -16,6 +16,9 @@ struct LinkLan {
     qint32 TcuIndicatorCountdown = 0;
     // Discovery and version questions whose answers are on their way.
     TcuDiscovery SlpSearches;
+    // A search has found no unit: until one finds a unit again, the searches that follow write
+    // nothing more to the error log, so an outage leaves one line, not one every few seconds.
+    bool DiscoveryFailureLogged = false;
 };
 
 }  // namespace tidepost

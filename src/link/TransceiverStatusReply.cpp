@@ -16,7 +16,8 @@ namespace {
 constexpr int kStatusLoggedOut = 4;
 constexpr int kStatusLinkTest = 2;
 constexpr int kStatusTuning = 19;
-// The window keeps about this much text, dropping the oldest in steps.
+// The window keeps about this much text, dropping the oldest in whole steps: as many steps as it
+// takes, so that a long reply cannot make the text grow with every poll.
 constexpr qsizetype kStatusTextLimit = 6000;
 constexpr qsizetype kStatusTextDrop = 1000;
 
@@ -203,7 +204,10 @@ void AppendToStatusWindow(Link& link, const QString& reply) {
     if (!form.SetStatusOutput) return;
     QString text = form.StatusOutput ? form.StatusOutput() : QString();
     text += LfToCrLf(RemoveStxEtx(reply)) + QStringLiteral("\r\n\r\n");
-    if (text.size() > kStatusTextLimit) text.remove(0, kStatusTextDrop);
+    if (text.size() > kStatusTextLimit) {
+        const qsizetype steps = (text.size() - kStatusTextLimit + kStatusTextDrop - 1) / kStatusTextDrop;
+        text.remove(0, steps * kStatusTextDrop);
+    }
     form.SetStatusOutput(text);
 }
 

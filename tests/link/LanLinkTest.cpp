@@ -312,8 +312,33 @@ TEST_F(LanLinkTest, NothingFoundSearchesAgainEveryTenTicks) {
     EXPECT_EQ(platform.Slp.Requests.size(), 2);
     Tick(10);
     EXPECT_EQ(platform.Slp.Requests.size(), 3);
-    EXPECT_EQ(ErrorLogCount("Check1"), 3);
+    EXPECT_EQ(ErrorLogCount("Check1"), 1) << "one line for the outage";
     EXPECT_EQ(Socket().ConnectCount, 0);
+}
+
+TEST_F(LanLinkTest, DiscoveryFailureIsLoggedOncePerOutage) {
+    platform.Slp.ErrorLogLine = "SLP request to 239.255.255.253:427 failed: Network unreachable";
+    Tick(10 * 60);  // five minutes without a unit: sixty searches
+    EXPECT_EQ(platform.Slp.Requests.size(), 60);
+    EXPECT_EQ(ErrorLogCount("Check1"), 1);
+    EXPECT_EQ(ErrorLogCount(platform.Slp.ErrorLogLine), 1);
+
+    // A unit answers: the outage is over.
+    platform.Slp.ErrorLogLine.clear();
+    platform.Slp.ServiceList = "service:device.kalvenor://192.168.1.10,65535\n";
+    platform.Slp.AttributeLists["192.168.1.10"] = kTcuAttributes;
+    Tick(10);
+    ASSERT_EQ(f.gConfiguration.SlpTcuAddressCount(), 1);
+
+    // The unit is gone and forgotten: a new outage is logged again, once.
+    f.gConfiguration.SetSlpTcuAddresses({});
+    SetIniValue(f, "[IP Settings]", "", false);
+    Socket().SetRemoteHost("");
+    platform.Slp.ServiceList.clear();
+    link.Lan.LanLinkState = 0;
+    link.Lan.SlpRetryTicks = 0;
+    Tick(10 * 6);
+    EXPECT_EQ(ErrorLogCount("Check1"), 2);
 }
 
 TEST_F(LanLinkTest, SlowSearchIsNotStartedTwice) {

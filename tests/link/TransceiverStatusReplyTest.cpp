@@ -275,6 +275,20 @@ TEST_F(StatusReply_, WindowDropsItsOldestThousandCharactersBeyondSixThousand) {
     EXPECT_EQ(views.StatusOutput, (QString(6001 - added.size(), 'x') + added).mid(1000));
 }
 
+TEST_F(StatusReply_, ALongReplyPolledAgainAndAgainKeepsTheWindowAtItsLimit) {
+    QString reply = StatusReply(FullStatus());
+    const QString remark = "Remark              : ";
+    reply += remark + QString(1755 - reply.size() - remark.size() - 2, 'r') + "\r\n";
+    ASSERT_EQ(reply.size(), 1755);
+    const QString added = reply + "\r\n\r\n";
+    for (int poll = 1; poll <= 200; ++poll) {
+        HandleTransceiverStatusReply(link, reply);
+        ASSERT_LE(views.StatusOutput.size(), 6000) << "poll " << poll;
+        ASSERT_TRUE(views.StatusOutput.endsWith(added)) << "poll " << poll;
+    }
+    EXPECT_GT(views.StatusOutput.size(), 5000);
+}
+
 TEST_F(StatusReply_, AnUnreadableReplyKeepsWhatWasReadAndLeavesTheWindow) {
     // "version" without a "." stops before anything else is read.
     HandleTransceiverStatusReply(link, "st -w\r\nSoftware version : none\r\nSynchronization : Yes \r\n");

@@ -52,6 +52,10 @@ public:
     void Receive(const QByteArray& bytes);
     // The whole reply to one command line, as the shell sends it (before any cut).
     QString ReplyTo(const QString& line);
+    // Sends bytes of its own, outside any reply (see SimBabble).
+    void Write(const QByteArray& bytes) {
+        if (m_write && !bytes.isEmpty()) m_write(bytes);
+    }
 
     void AddInfo(const QString& number, const QString& text) { Notifications.append({"INFO", number, text}); }
     void AddError(const QString& number, const QString& text) { Notifications.append({"ERROR", number, text}); }

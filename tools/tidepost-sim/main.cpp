@@ -11,6 +11,7 @@
 //   cut <n>                 the next reply stops after n characters
 //   restart                 the transceiver has restarted: the next reply carries the line
 //                           "Starting application program." after its echo
+//   babble <rate>|off       stream text without a prompt at <rate> characters a second
 //   set <name> <value>      what the transceiver reports (model, mobile-type, solas, version, ...)
 //   message [key=value ...] [text]   a received message in the inbox; keys number, les, c6,
 //                           priority, presentation, date (yyyy-MM-ddThh:mm), ref, c43, routing,
@@ -31,6 +32,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "sim/SimBabble.h"
 #include "sim/SimShell.h"
 #include "sim/SimSlpResponder.h"
 #include "sim/SimTcu.h"
@@ -58,7 +60,7 @@ void Print(const QString& line) {
     std::fflush(stdout);
 }
 
-void Control(SimShell& shell, SimTcuServer* tcu, const QString& line) {
+void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, const QString& line) {
     const QString word = line.section(' ', 0, 0).toLower();
     const QString rest = line.section(' ', 1).trimmed();
     if (word == "info" || word == "error") {
@@ -83,6 +85,12 @@ void Control(SimShell& shell, SimTcuServer* tcu, const QString& line) {
         else Print("? cut <characters>");
     } else if (word == "restart") {
         shell.RestartPending = true;
+    } else if (word == "babble") {
+        bool ok = false;
+        const int rate = rest.toInt(&ok);
+        if (rest.compare("off", Qt::CaseInsensitive) == 0) babble.Stop();
+        else if (ok && rate > 0) babble.Start(rate);
+        else Print("? babble <characters a second>|off");
     } else if (word == "set") {
         if (!SetTransceiverValue(shell.Transceiver, rest.section(' ', 0, 0), rest.section(' ', 1)))
             Print("? set <name> <value>; names: " + TransceiverValueNames());
@@ -105,7 +113,7 @@ void Control(SimShell& shell, SimTcuServer* tcu, const QString& line) {
     } else if (word == "quit") {
         QCoreApplication::quit();
     } else if (!word.isEmpty()) {
-        Print("? info|error|echo|lines|mute|unmute|cut|restart|set|message|listing|keep-next-delete|inbox|quit");
+        Print("? info|error|echo|lines|mute|unmute|cut|restart|babble|set|message|listing|keep-next-delete|inbox|quit");
     }
 }
 
@@ -128,6 +136,8 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption chunk("chunk", "Send replies in pieces of <bytes>.", "bytes", "0");
     const QCommandLineOption delay("chunk-delay", "Milliseconds between pieces.", "ms", "0");
     const QCommandLineOption mute("mute", "Start without answering.");
+    const QCommandLineOption babbleOption("babble", "Stream text without a prompt from the start, <rate> characters a second.",
+                                          "rate");
     const QCommandLineOption set("set", "What the transceiver reports, <name>=<value> (" + TransceiverValueNames() + ").",
                                  "name=value");
     const QCommandLineOption tcuOption("tcu", "Serve behind a terminal control unit on TCP port <port> of 127.0.0.1.", "port");
@@ -137,8 +147,8 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption messages("messages", "Start with <n> sample messages in the inbox.", "n", "0");
     const QCommandLineOption message("message",
                                      "A received message in the inbox, as the control \"message\" takes it.", "spec");
-    parser.addOptions({tcp, echo, lines, prompt, info, error, chunk, delay, mute, set, tcuOption, slp, tcuVersion,
-                       listing, messages, message});
+    parser.addOptions({tcp, echo, lines, prompt, info, error, chunk, delay, mute, babbleOption, set, tcuOption, slp,
+                       tcuVersion, listing, messages, message});
     parser.process(app);
 
     SimShell shell;
@@ -241,6 +251,17 @@ int main(int argc, char* argv[]) {
         pacer->ChunkDelayMs = parser.value(delay).toInt();
     }
 
+    // Text without a prompt, streamed while --babble or the "babble" control asks for it.
+    SimBabble babble(shell);
+    if (parser.isSet(babbleOption)) {
+        const int rate = parser.value(babbleOption).toInt();
+        if (rate < 1) {
+            std::fputs("--babble needs a rate of at least 1 character a second\n", stderr);
+            return 2;
+        }
+        babble.Start(rate);
+    }
+
     QByteArray pending;  // control text up to its next line end
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, &input, [&] {
@@ -253,7 +274,7 @@ int main(int argc, char* argv[]) {
         pending += QByteArray(buffer, static_cast<qsizetype>(n));
         qsizetype lf;
         while ((lf = pending.indexOf('\n')) >= 0) {
-            Control(shell, tcuServer.get(), QString::fromLocal8Bit(pending.left(lf)).trimmed());
+            Control(shell, babble, tcuServer.get(), QString::fromLocal8Bit(pending.left(lf)).trimmed());
             pending.remove(0, lf + 1);
         }
     });
