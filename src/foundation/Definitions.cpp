@@ -111,6 +111,15 @@ void InitProductModelNames(Foundation& f) {
 
 void InitMobileStatusTexts(Foundation& f) { f.MobileStatusTexts = MlTable(f, kMobileStatusTexts); }
 
+void InitCodeTables(Foundation& f) {
+    InitLesFileNames(f);
+    InitOceanNames(f);
+    InitDestinationTypeNames(f);
+    InitMobileTypeNames(f);
+    InitProductModelNames(f);
+    InitMobileStatusTexts(f);
+}
+
 QString CodeTableText(const QStringList& table, int index) {
     return index >= 0 && index < table.size() ? table.at(index) : QString();
 }

@@ -41,6 +41,8 @@ void InitDestinationTypeNames(Foundation& f);
 void InitMobileTypeNames(Foundation& f);
 void InitProductModelNames(Foundation& f);
 void InitMobileStatusTexts(Foundation& f);
+// All six, in the order above.
+void InitCodeTables(Foundation& f);
 
 // The text at `index` of a code table; "" outside the table, so a code the transceiver or a file
 // reports beyond the known range shows as nothing rather than failing.

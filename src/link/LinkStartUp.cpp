@@ -79,12 +79,7 @@ void StartUpSteps(Link& link, const QStringList& arguments, const std::function<
     link.Dialogue.TerminalModeRequested = false;
     link.Transceiver.UtcTimeText.clear();
 
-    InitLesFileNames(f);
-    InitOceanNames(f);
-    InitDestinationTypeNames(f);
-    InitMobileTypeNames(f);
-    InitProductModelNames(f);
-    InitMobileStatusTexts(f);
+    InitCodeTables(f);
 
     // The first argument is the program itself, whose path may well hold "-log".
     const bool logComm = StartCommLog(f, arguments.mid(1));

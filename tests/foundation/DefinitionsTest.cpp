@@ -10,12 +10,7 @@ namespace {
 class DefinitionsTest : public ::testing::Test {
 protected:
     DefinitionsTest() : f(os.Os) {
-        InitLesFileNames(f);
-        InitOceanNames(f);
-        InitDestinationTypeNames(f);
-        InitMobileTypeNames(f);
-        InitProductModelNames(f);
-        InitMobileStatusTexts(f);
+        InitCodeTables(f);
     }
     test::TestPlatform os;
     Foundation f;
