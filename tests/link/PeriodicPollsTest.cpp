@@ -169,10 +169,14 @@ TEST_F(PollsTest, TenSecondTickReopensTheSerialPortWhileTheTransceiverIsSilent) 
 
         EXPECT_TRUE(link.Dialogue.CommandQueue.startsWith("st -l\r\n")) << c.Name;
         EXPECT_EQ(link.Dialogue.CommandQueue.contains("st -v"), c.Polls) << c.Name;
-        EXPECT_EQ(platform.Serial.OpenedPorts, c.Reopens ? QList<int>{2} : QList<int>{}) << c.Name;
+        // Emptiness is asked, not compared: Qt's == on two empty lists, one of which still holds
+        // its storage after clear(), hands memcmp a null pointer.
         if (c.Reopens) {
+            EXPECT_EQ(platform.Serial.OpenedPorts, QList<int>{2}) << c.Name;
             EXPECT_EQ(platform.Serial.OpenedSettings, QStringList{"9600,n,8,1"}) << c.Name;
             EXPECT_TRUE(platform.Serial.PortOpen()) << c.Name;
+        } else {
+            EXPECT_TRUE(platform.Serial.OpenedPorts.isEmpty()) << c.Name;
         }
     }
 }
