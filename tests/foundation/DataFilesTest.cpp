@@ -13,6 +13,7 @@
 #include "foundation/StartUp.h"
 #include "DefaultIniBytes.h"
 #include "support/TestPlatform.h"
+#include "support/QueuedTexts.h"
 
 using namespace tidepost;
 
@@ -38,7 +39,7 @@ protected:
     }
     QStringList Queued() {
         QStringList out;
-        while (f.gErrorQueue && f.gErrorQueue->Count() > 0) out << f.gErrorQueue->Dequeue().toString();
+        out << test::DrainErrorQueue(f);
         return out;
     }
 
@@ -217,7 +218,7 @@ TEST_F(DataFilesTest, UnusableWorkingFolderMovesUnderTheDataFolder) {
         fc.gIniEntries = {};
         EXPECT_EQ(GetIniValue(fc, c.key), moved);
         QStringList queued;
-        while (fc.gErrorQueue && fc.gErrorQueue->Count() > 0) queued << fc.gErrorQueue->Dequeue().toString();
+        queued << test::DrainErrorQueue(fc);
         EXPECT_EQ(queued, c.notice ? QStringList{c.notice + moved + "'."} : QStringList{});
         EXPECT_TRUE(p.Boxes.Shown.isEmpty());
     }

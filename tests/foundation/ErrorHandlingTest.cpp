@@ -81,4 +81,3 @@ TEST_F(ErrorHandlingTest, ReplyErrorNeedsALineStartingWithError) {
     }
 }
 
-TEST(LogDebugText, DoesNothing) { LogDebugText("trace"); }

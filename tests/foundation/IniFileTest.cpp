@@ -11,6 +11,7 @@
 #include "foundation/cFile.h"
 #include "DefaultIniBytes.h"
 #include "support/TestPlatform.h"
+#include "support/QueuedTexts.h"
 
 using namespace tidepost;
 
@@ -25,7 +26,7 @@ protected:
     void WriteIni(const QByteArray& bytes) const { platform.WriteDataFile("Tidepost.ini", bytes); }
     QStringList Queued() {
         QStringList out;
-        while (f.gErrorQueue && f.gErrorQueue->Count() > 0) out << f.gErrorQueue->Dequeue().toString();
+        out << test::DrainErrorQueue(f);
         return out;
     }
 

@@ -41,14 +41,6 @@ TEST(DefaultLesLists, EachOceanHasItsBuiltInList) {
     for (const int other : {-1, 4, 255}) EXPECT_TRUE(GetDefaultLesList(other).isEmpty()) << other;
 }
 
-TEST(DefaultLesLists, CallersGetTheirOwnCopy) {
-    QList<KeyValuePair> mine = DefaultLesListPor();
-    mine[0].Value = "Changed";
-    mine.removeLast();
-    EXPECT_EQ(DefaultLesListPor().first().Value, "Southbury");
-    EXPECT_EQ(DefaultLesListPor().size(), 9);
-}
-
 TEST_F(LesListsTest, BuiltInListsAreWrittenAndReadByteForByte) {
     const QString path = os.DataFolder() + "/les_aorw.dat";
     ASSERT_TRUE(WriteLesFile(f, path, DefaultLesListAorW()));

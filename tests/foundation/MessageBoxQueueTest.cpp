@@ -5,6 +5,7 @@
 #include "foundation/Foundation.h"
 #include "foundation/MessageBoxQueue.h"
 #include "support/TestPlatform.h"
+#include "support/QueuedTexts.h"
 
 using namespace tidepost;
 
@@ -28,7 +29,7 @@ protected:
 
     QStringList DrainAll() {
         QStringList out;
-        while (f.gErrorQueue && f.gErrorQueue->Count() > 0) out << f.gErrorQueue->Dequeue().toString();
+        out << test::DrainErrorQueue(f);
         return out;
     }
 };

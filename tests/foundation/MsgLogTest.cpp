@@ -5,6 +5,7 @@
 #include "foundation/cErrorQueue.h"
 #include "foundation/cMsgLog.h"
 #include "support/TestPlatform.h"
+#include "support/QueuedTexts.h"
 
 using namespace tidepost;
 
@@ -143,7 +144,7 @@ TEST_F(MsgLogTest, IndexThatCannotBeRewrittenOrReadIsReported) {
     msgLog.DeleteFromMsgLog("a.out", platform.DataFolder() + "/Outbox", "out");
 
     QStringList queued;
-    while (f.gErrorQueue && f.gErrorQueue->Count() > 0) queued << f.gErrorQueue->Dequeue().toString();
+    queued << test::DrainErrorQueue(f);
     const QString advice = "'.\r\nPlease make sure you have write access to this directory and file, and that the "
                            "file is not opened by another process.";
     EXPECT_EQ(queued, (QStringList{"(cMsgLog.DeleteFromMsgLog) Error '75': Path/File access error.\r\n"

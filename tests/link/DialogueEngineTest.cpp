@@ -1,3 +1,4 @@
+#include <cctype>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -584,7 +585,16 @@ INSTANTIATE_TEST_SUITE_P(Values, CommandTimeOutSetting,
                                            TimeOutCase{"3", 4}, TimeOutCase{"0", 4}, TimeOutCase{"-7", 4},
                                            TimeOutCase{"6.4", 6}, TimeOutCase{"6.5", 6}, TimeOutCase{"7.5", 8},
                                            TimeOutCase{" 12 ", 12}, TimeOutCase{"abc", 4}, TimeOutCase{"", 4},
-                                           TimeOutCase{"99999", 32767}));
+                                           TimeOutCase{"99999", 32767}),
+                         [](const auto& info) {
+                             // The stored text, its letters and digits only, after the case number.
+                             std::string name = "Case" + std::to_string(info.index) + "_";
+                             const char* stored = info.param.stored;
+                             if (!stored) return name + "NotStored";
+                             for (const char* c = stored; *c; ++c)
+                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : (*c == '-' ? 'M' : '_');
+                             return name;
+                         });
 
 TEST_F(Engine, StartDialogueResetsTheDialogue) {
     platform.Settings.Save(f.gProductName, "Settings", "CommandTimeOut", "12");

@@ -166,7 +166,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DownloadCase{false, false, true, ""},
                       DownloadCase{false, true, false, "Closing Tidepost...(Downloading Messages)"},
                       DownloadCase{true, false, false, "Closing Tidepost...(Downloading EGC's)"},
-                      DownloadCase{true, true, false, "Closing Tidepost...(Downloading EGC's)"}));
+                      DownloadCase{true, true, false, "Closing Tidepost...(Downloading EGC's)"}),
+    [](const auto& info) {
+        const DownloadCase& c = info.param;
+        return std::string(c.egcs ? (c.msgs ? "EgcsAndMessages" : "Egcs") : (c.msgs ? "Messages" : "Nothing"));
+    });
 
 TEST_F(LinkLoss, ExitWithoutDownloadClosesAtOnce) {
     f.gSession.SetProcessingMsgs(false);

@@ -9,6 +9,7 @@
 #include "link/Link.h"
 #include "support/FakeLinkWindow.h"
 #include "support/TestPlatform.h"
+#include "support/QueuedTexts.h"
 
 namespace tidepost::test {
 
@@ -84,7 +85,7 @@ struct StatusReplyFixture : ::testing::Test {
     // Every message-box text queued so far, oldest first.
     QStringList QueuedBoxes() {
         QStringList texts;
-        while (f.gErrorQueue && f.gErrorQueue->Count() > 0) texts << f.gErrorQueue->Dequeue().toString();
+        texts << test::DrainErrorQueue(f);
         return texts;
     }
 };

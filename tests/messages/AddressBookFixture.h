@@ -10,6 +10,7 @@
 #include "link/Link.h"
 #include "messages/Messages.h"
 #include "support/TestPlatform.h"
+#include "support/QueuedTexts.h"
 
 namespace tidepost::test {
 
@@ -33,7 +34,7 @@ protected:
 
     QStringList Queued() {
         QStringList out;
-        while (f.gErrorQueue && f.gErrorQueue->Count() > 0) out << f.gErrorQueue->Dequeue().toString();
+        out << test::DrainErrorQueue(f);
         return out;
     }
     QStringList BoxTexts() const {

@@ -7,6 +7,7 @@
 #include "messages/MessagesFixture.h"
 #include "sim/SimShell.h"
 #include "support/FakeMessagesWindow.h"
+#include "support/QueuedTexts.h"
 
 namespace tidepost::test {
 
@@ -60,7 +61,7 @@ struct InboxStoreFixture : MessagesFixture {
     // The queued message-box texts, oldest first; the queue is emptied.
     QStringList TakeBoxes() {
         QStringList texts;
-        while (f.gErrorQueue && f.gErrorQueue->Count() > 0) texts << f.gErrorQueue->Dequeue().toString();
+        texts << test::DrainErrorQueue(f);
         return texts;
     }
     bool DownloadEnded() const { return !f.gSession.ProcessingMsgs() && !window.TimerOn("MessageTimer"); }

@@ -3,6 +3,7 @@
 #include "foundation/AppSettings.h"
 #include "messages/MessagesFixture.h"
 #include "messages/PrintFetchedFile.h"
+#include "support/QueuedTexts.h"
 
 using namespace tidepost;
 
@@ -11,7 +12,7 @@ namespace {
 struct PrintFetchedFile : test::MessagesFixture {
     QStringList Boxes() {
         QStringList texts;
-        while (f.gErrorQueue && f.gErrorQueue->Count() > 0) texts << f.gErrorQueue->Dequeue().toString();
+        texts << test::DrainErrorQueue(f);
         return texts;
     }
 };

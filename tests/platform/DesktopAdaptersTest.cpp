@@ -23,16 +23,6 @@ TEST(QtDiskSpace, APathThatNamesNoPlaceCannotBeRead) {
     EXPECT_EQ(disk.FreeBytes("relative/folder"), -1);
 }
 
-// The offscreen platform has no notification area: the icon must quietly do nothing.
-TEST(QtTrayIcon, DoesNothingWithoutANotificationArea) {
-    QtTrayIcon tray;
-    bool activated = false;
-    tray.SetActivatedHandler([&] { activated = true; });
-    tray.ShowIcon("tip");
-    tray.RemoveIcon();
-    EXPECT_FALSE(activated);
-}
-
 // An installed program keeps its data where the desktop says the user's data belong.
 TEST(LinuxOsFacts, UserDataLocationFollowsTheDesktopSetting) {
     QTemporaryDir dir;
