@@ -207,20 +207,7 @@ TEST_F(LinkLoss, ClosingTheBusyWindowCancelsTheExit) {
     EXPECT_TRUE(QueueCommand(link, "st -l", false, false)) << "commands are admitted again";
 }
 
-// ---- watchdogs and terminal mode ----
-
-TEST_F(LinkLoss, WatchdogsEndTheirDownloadAndStop) {
-    f.gSession.SetProcessingEgcs(true);
-    window.Timers["EGCTimer"] = true;
-    window.Timers["MessageTimer"] = true;
-    EGCTimer_Timer(link);
-    EXPECT_FALSE(f.gSession.ProcessingEgcs());
-    EXPECT_FALSE(window.TimerOn("EGCTimer"));
-    EXPECT_TRUE(f.gSession.ProcessingMsgs());
-    MessageTimer_Timer(link);
-    EXPECT_FALSE(f.gSession.ProcessingMsgs());
-    EXPECT_FALSE(window.TimerOn("MessageTimer"));
-}
+// ---- terminal mode ----
 
 TEST_F(LinkLoss, EnterTerminalModeStopsThePollAndWaitsForTheQueue) {
     link.Windows.TerminalModeForm = &terminal;
