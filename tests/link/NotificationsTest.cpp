@@ -19,6 +19,7 @@
 #include "support/FakeNotificationsWindow.h"
 #include "support/FakeTransceiver.h"
 #include "support/TestPlatform.h"
+#include "support/FakeMobileStatusField.h"
 
 using namespace tidepost;
 using namespace tidepost::test;
@@ -28,14 +29,6 @@ namespace {
 const QString kPrompt = "can0:/$ ";
 const QString kStx = QString(QChar(2));
 const QString kEtx = QString(QChar(3));
-
-class FakeStatusField : public IMobileStatusField {
-public:
-    void PaintMobileStatusField(StatusFieldColours colours) override { Paints.append(colours); }
-    void ShowTestModeNotice(const QString& caption) override { NoticeCaptions.append(caption); }
-    QList<StatusFieldColours> Paints;
-    QStringList NoticeCaptions;
-};
 
 class FakeDistressModeForm : public IDistressModeWindow {
 public:
@@ -94,7 +87,7 @@ struct Notifications : ::testing::Test {
     Link link{f};
     FakeMainForm mainForm;
     FakeNotificationsWindow window;
-    FakeStatusField statusField;
+    test::FakeMobileStatusField statusField;
     FakeDistressModeForm distressForm;
     QList<bool> testModeFlags;
 };
@@ -361,7 +354,7 @@ TEST_F(Notifications, Info119AsksForTheDistressGeneratorUnlessNonSolas) {
 
 TEST_F(Notifications, TestModeNotice) {
     Walk(Reply({"INFO 502: Test mode"}));
-    EXPECT_EQ(statusField.NoticeCaptions,
+    EXPECT_EQ(statusField.Notices,
               QStringList{"Automatic test mode: Normal communication disabled. Do not press any distress button "
                           "unless you are in distress."});
     EXPECT_EQ(window.NoticeHidden, 0);

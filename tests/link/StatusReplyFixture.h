@@ -9,6 +9,7 @@
 #include "link/Link.h"
 #include "support/FakeLinkWindow.h"
 #include "support/TestPlatform.h"
+#include "support/FakeMobileStatusField.h"
 #include "support/QueuedTexts.h"
 
 namespace tidepost::test {
@@ -26,14 +27,6 @@ public:
     }
     QMap<LinkMenu, bool> Visible;
     QMap<LinkMenu, bool> Checked;
-};
-
-class FakeMobileStatusField : public IMobileStatusField {
-public:
-    void PaintMobileStatusField(StatusFieldColours colours) override { Paints.append(colours); }
-    void ShowTestModeNotice(const QString& caption) override { Notices.append(caption); }
-    QList<StatusFieldColours> Paints;
-    QStringList Notices;
 };
 
 // What the status windows of later areas were given.
