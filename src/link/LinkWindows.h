@@ -69,6 +69,17 @@ struct LinkWindows {
         Action Show;
     } ENIDForm;
 
+    // The upload window and its progress bar `ProgressBar1`; shown modeless while an upload
+    // streams and hidden after each streaming step.
+    struct {
+        using Number = std::function<void(int value)>;
+        Action Show;
+        Action Hide;
+        Number SetMin;
+        Number SetMax;
+        Number SetValue;
+    } MSG_Transfer;
+
     // MainForm.InsertToEditor: inserts text into the message editor.
     TextSetter InsertToEditor;
 };
