@@ -1,0 +1,22 @@
+#include "FuzzWorld.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tidepost::fuzz {
+
+void StartQt(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Warnings about the inputs' odd text would drown the fuzzer's own output.
+    qputenv("QT_LOGGING_RULES", "*.debug=false;*.warning=false");
+    static QApplication app(*argc, *argv);
+    QApplication::setApplicationName("tidepost");
+}
+
+void Broken(const char* what) {
+    std::fprintf(stderr, "property broken: %s\n", what);
+    std::abort();
+}
+
+}  // namespace tidepost::fuzz
