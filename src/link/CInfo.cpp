@@ -202,14 +202,20 @@ void CInfo::RunInfoReaction(const QString& entry, qint16 number) {
     switch (number) {
     case 20: call(d.HandleInfo20); break;
     case 21: call(d.HandleInfo21); break;
-    case 22: call(d.HandleInfo22); break;
+    case 22:
+        call(d.HandleInfo22);
+        HideTestModeNotice();
+        break;
     case 30:
     case 60:
     case 61:
     case 500:
     case 501: QueueStatusQuery(false); break;
-    case 80: call(d.HandleInfo80); break;
-    case 81: call(d.HandleInfo81); break;
+    case 80:
+    case 81:
+        BalanceInfo552();
+        call(number == 80 ? d.HandleInfo80 : d.HandleInfo81);
+        break;
     case 82: call(d.HandleInfo82); break;
     case 119:
         // The distress generator's settings are read again, except on a non-SOLAS installation.
@@ -281,6 +287,14 @@ void CInfo::HandleInfo733() {
 void CInfo::HandleInfo803() {
     if (m_link.Windows.DistressModeForm) m_link.Windows.DistressModeForm->HandleEvent(3);
     if (const auto& set = m_link.Notifications.SetDistressTestModeActive) set(true);
+}
+
+// An INFO 80 or 81 answers one INFO 552; when none is left open, the status field loses its alarm.
+void CInfo::BalanceInfo552() {
+    qint16& count = m_link.Notifications.Info552Count;
+    if (count <= 0) return;
+    if (--count == 0 && m_link.Windows.StatusField)
+        m_link.Windows.StatusField->PaintMobileStatusField(StatusFieldColours::Normal);
 }
 
 void CInfo::HideTestModeNotice() {

@@ -41,6 +41,7 @@ private:
     void HandleError253(const QString& entry);
     void HandleInfo733();
     void HandleInfo803();
+    void BalanceInfo552();
     void HideTestModeNotice();
     void ShowTestModeNotice();
 

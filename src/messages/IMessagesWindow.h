@@ -23,6 +23,8 @@ public:
     // Widens the selection of the inbox grid's current row to all columns.
     virtual void InBox_SetAllColumnsSelected() = 0;
 
+    // Shows the message editor in the main area.
+    virtual void ChangeViewEditor() = 0;
     // Switches to the sent-items view and loads it again from the outbox log.
     virtual void OutboxButton_Click() = 0;
     // Widens the selection of the sent-items grid's current row to all its columns.

@@ -3,7 +3,9 @@
 #include "link/Link.h"
 #include "messages/IMessagesWindow.h"
 #include "messages/InboxFetch.h"
+#include "messages/DeliveryStatusHandlers.h"
 #include "messages/Messages.h"
+#include "messages/SubmissionErrors.h"
 #include "messages/PrintFetchedFile.h"
 #include "messages/TransferInToPC.h"
 #include "messages/OutboxRecovery.h"
@@ -22,6 +24,11 @@ void RegisterMessageHandlers(Messages& m) {
         if (m.Window) m.Window->OutboxButton_Click();
     };
     d.ClearOutboxAfterMesRestart = [&m] { ClearOutboxAfterMesRestart(m); };
+    d.CheckUploadedFileSize = CheckUploadedFileSize;
+    d.DeleteUploadedFile = [&m](const QString& fileName) { DeleteUploadedFile(m, fileName); };
+    d.HandleTxError = [&m](const QString& reply) { HandleTxError(m, reply); };
+    d.HandleTxEgcOnlyError = [&m](const QString& reply) { HandleTxEgcOnlyError(m, reply); };
+    RegisterDeliveryStatusHandlers(m);
 }
 
 }  // namespace tidepost

@@ -19,6 +19,10 @@ public:
     int MessageLogShown() const override { return Shown; }
     void InboxMSGrid_AddRow(const QStringList& cells, int foreColor) override { InboxRows.append({cells, foreColor}); }
     void InBox_SetAllColumnsSelected() override { ++InboxSelections; }
+    void ChangeViewEditor() override {
+        Calls.append("ChangeViewEditor");
+        Shown = 0;
+    }
     void OutboxButton_Click() override {
         Calls.append("OutboxButton_Click");
         if (OnOutboxButton) OnOutboxButton();

@@ -1,5 +1,7 @@
 #include "sim/SimShell.h"
+#include "sim/SimDistressCommands.h"
 #include "sim/SimInboxCommands.h"
+#include "sim/SimUploadCommands.h"
 #include "sim/SimStatusCommands.h"
 
 namespace tidepost::sim {
@@ -37,6 +39,8 @@ const QList<SimCommand>& SimCommandTable() {
         };
         t += SimStatusCommands();
         t += SimInboxCommands();
+        t += SimUploadCommands();
+        t += SimDistressCommands();
         return t;
     }();
     return table;

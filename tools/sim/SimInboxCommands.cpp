@@ -1,4 +1,5 @@
 #include "sim/SimInboxCommands.h"
+#include "sim/SimUploadCommands.h"
 
 #include <QRegularExpression>
 
@@ -83,6 +84,7 @@ QString Fetch(SimShell& shell, const QString& line) {
 QString Delete(SimShell& shell, const QString& line) {
     const QString name = line.section(' ', 1, 1, QString::SectionSkipEmpty);
     const int number = FileNumber(name);
+    if (number < 0) return DeleteUpload(shell, name);
     if (shell.Inbox.Find(number) == nullptr) return NoSuchFile(shell, "delete", name);
     if (shell.Inbox.KeepNextDelete) shell.Inbox.KeepNextDelete = false;
     else shell.Inbox.Remove(number);

@@ -9,6 +9,7 @@
 #include "sim/ShellLineReader.h"
 #include "sim/SimMessageStore.h"
 #include "sim/SimTransceiver.h"
+#include "sim/SimUploads.h"
 
 namespace tidepost::sim {
 
@@ -76,6 +77,8 @@ public:
     SimTransceiver Transceiver;
     // The received messages waiting in its file system.
     SimMessageStore Inbox;
+    // The files the program uploaded and the answer to the next submission.
+    SimUploadStore Uploads;
     // Commands of this shell only, tried before the common table.
     QList<SimCommand> ExtraCommands;
     // Every command line read, in order, mute or not.

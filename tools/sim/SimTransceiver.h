@@ -29,6 +29,9 @@ struct SimTransceiver {
     int Course = 90;
     int Speed = 11;
     bool PositionValid = true;
+    // The distress alert generator: the LES the alert goes to and the nature letter.
+    int DistressLes = 112;
+    QString DistressNature = "U";
     bool GpsOk = true;
     bool LinkTestDone = true;
     QString LinkTestResult = "Passed";

@@ -42,7 +42,29 @@ using namespace tidepost::sim;
 
 namespace {
 
-QString Unescape(QString text) { return text.replace("\\n", "\r\n"); }
+// "\n" starts a line; "\xHH" is the character of that hexadecimal code, for the STX (\x02) and
+// ETX (\x03) that frame parts of a notification.
+QString Unescape(const QString& text) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+            out += "\r\n";
+            ++i;
+            continue;
+        }
+        if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x') {
+            bool ok = false;
+            const int code = text.mid(i + 2, 2).toInt(&ok, 16);
+            if (ok) {
+                out += QChar(code);
+                i += 3;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
 
 // "80:Transmission failed." → number "80", text "Transmission failed.".
 bool AddEntry(SimShell& shell, const QString& kind, const QString& entry) {
@@ -100,6 +122,20 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, const QStrin
     } else if (word == "listing") {
         if (rest == "1" || rest == "2") shell.Inbox.ListingLayout = rest.toInt();
         else Print("? listing 1|2");
+    } else if (word == "upload") {
+        // A file as if the program had uploaded it: its name and its size in characters.
+        bool ok = false;
+        const int size = rest.section(' ', 1, 1).toInt(&ok);
+        const QString name = rest.section(' ', 0, 0);
+        if (ok && size >= 0 && !name.isEmpty()) shell.Uploads.Put({name, QString(size, 'x'), shell.Transceiver.UtcNow()});
+        else Print("? upload <name> <size>");
+    } else if (word == "tx-error") {
+        if (rest.compare("off", Qt::CaseInsensitive) == 0) shell.Uploads.NextTxError.clear();
+        else if (!rest.isEmpty()) shell.Uploads.NextTxError = "ERROR " + rest;
+        else Print("? tx-error <nnn>: <text>|off");
+    } else if (word == "uploads") {
+        for (const SimUpload& f : shell.Uploads.Files) Print(QString("%1 %2 bytes").arg(f.Name).arg(f.Text.size()));
+        Print(QString("%1 upload(s)").arg(shell.Uploads.Files.size()));
     } else if (word == "keep-next-delete") {
         shell.Inbox.KeepNextDelete = true;
     } else if (word == "inbox") {
@@ -113,7 +149,7 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, const QStrin
     } else if (word == "quit") {
         QCoreApplication::quit();
     } else if (!word.isEmpty()) {
-        Print("? info|error|echo|lines|mute|unmute|cut|restart|babble|set|message|listing|keep-next-delete|inbox|quit");
+        Print("? info|error|echo|lines|mute|unmute|cut|restart|babble|set|message|listing|keep-next-delete|inbox|upload|tx-error|uploads|quit");
     }
 }
 
