@@ -23,8 +23,7 @@
 #include "link/Link.h"
 #include "link/LinkLoss.h"
 #include "link/PeriodicPolls.h"
-#include "mainwindow/PleaseWait.h"
-#include "mainwindow/WaitForm.h"
+#include "mainwindow/BusyWindows.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -106,6 +105,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
 
     BuildMenus();
     BuildControls();
+    m_busy = std::make_unique<BusyWindows>(m_foundation, m_link, this);
 
     m_foundation.Windows.MainForm = this;
     m_link.Windows.Window = this;
@@ -243,19 +243,10 @@ void MainForm::MBoxTimer_Timer() {
     if (wasActive) m_mboxTimer->start();
 }
 
-WaitForm& MainForm::GetWaitForm() {
-    if (!m_waitForm) m_waitForm = std::make_unique<WaitForm>(this);
-    return *m_waitForm;
-}
-
-PleaseWait& MainForm::GetPleaseWait() {
-    if (!m_pleaseWait) {
-        m_pleaseWait = std::make_unique<PleaseWait>(this);
-        // Closing the busy window by hand gives up waiting: the exit is cancelled.
-        m_pleaseWait->OnUserClose = [this] { m_link.Dialogue.ClosingDown = false; };
-    }
-    return *m_pleaseWait;
-}
+WaitForm& MainForm::GetWaitForm() { return m_busy->Wait.get(); }
+bool MainForm::IsWaitFormLoaded() const { return m_busy->Wait.isLoaded(); }
+PleaseWait& MainForm::GetPleaseWait() { return m_busy->Working.get(); }
+bool MainForm::IsPleaseWaitLoaded() const { return m_busy->Working.isLoaded(); }
 
 void MainForm::SetStatusPanelText(int panel, const QString& text) {
     if (panel < 1 || panel > 3) return;
@@ -338,13 +329,11 @@ void MainForm::SetAntenneBarValue(int value) { m_antenneBar->setValue(value); }
 void MainForm::SetPCConnBarColor(int color) { PaintBar(m_pcConnBar, color); }
 void MainForm::SetTCUConnBarColor(int color) { PaintBar(m_tcuConnBar, color); }
 
-void MainForm::UnloadWaitForm() {
-    if (!m_waitForm) return;
-    m_waitForm->close();
-    m_waitForm.reset();
-}
+void MainForm::UnloadWaitForm() { m_busy->Wait.unload(); }
 
-bool MainForm::IsPleaseWaitVisible() const { return m_pleaseWait && m_pleaseWait->isVisible(); }
+bool MainForm::IsPleaseWaitVisible() const {
+    return m_busy->Working.isLoaded() && m_busy->Working.loaded()->isVisible();
+}
 
 void MainForm::ShowPleaseWait(const QString& caption) {
     PleaseWait& window = GetPleaseWait();
@@ -353,12 +342,12 @@ void MainForm::ShowPleaseWait(const QString& caption) {
 }
 
 void MainForm::HidePleaseWait() {
-    if (m_pleaseWait) m_pleaseWait->hide();
+    if (m_busy->Working.isLoaded()) m_busy->Working.loaded()->hide();
 }
 
 void MainForm::UnloadMainForm() {
     m_closeDownTimer->stop();
-    if (m_pleaseWait) m_pleaseWait->Unload();
+    if (m_busy->Working.isLoaded()) m_busy->Working.loaded()->Unload();
     close();
 }
 

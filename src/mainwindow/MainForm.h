@@ -27,6 +27,7 @@ struct Link;
 struct Messages;
 class PleaseWait;
 class WaitForm;
+struct BusyWindows;
 
 // The hub of the program: it owns the timers that drive the dialogue with the transceiver and
 // shows the state of the link. Controls carry their given names as objectName.
@@ -68,9 +69,10 @@ public:
 
     // The busy windows, created on first use.
     WaitForm& GetWaitForm();
-    bool IsWaitFormLoaded() const { return m_waitForm != nullptr; }
+    bool IsWaitFormLoaded() const;
     PleaseWait& GetPleaseWait();
-    bool IsPleaseWaitLoaded() const { return m_pleaseWait != nullptr; }
+    bool IsPleaseWaitLoaded() const;
+    BusyWindows& Busy() { return *m_busy; }
 
     // IMainForm
     void SetStatusPanelText(int panel, const QString& text) override;
@@ -177,8 +179,7 @@ private:
     QMap<LinkMenu, QAction*> m_linkMenus;
     QList<QAction*> m_transceiverItems;
 
-    std::unique_ptr<WaitForm> m_waitForm;
-    std::unique_ptr<PleaseWait> m_pleaseWait;
+    std::unique_ptr<BusyWindows> m_busy;
 };
 
 }  // namespace tidepost

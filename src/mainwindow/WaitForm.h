@@ -1,14 +1,34 @@
 #pragma once
-#include <QWidget>
+#include <functional>
+
+#include "mainwindow/CaptionedWindow.h"
+
+class QLabel;
+class QTimer;
 
 namespace tidepost {
 
-// The modeless busy window "Communicating with transceiver, please wait..." that a menu shows
-// before it queues a query; the reply's handling unloads it.
-class WaitForm : public QWidget {
+// The borderless busy strip "Communicating with transceiver, please wait..." that stands over
+// the main window while a query to the transceiver is outstanding. The code that handles the
+// reply unloads it; so do Esc and a lost link. Every showing is a freshly loaded window.
+class WaitForm : public CaptionedWindow {
     Q_OBJECT
 public:
-    explicit WaitForm(QWidget* parent = nullptr);
+    // `unload` lets the window go (its holder's unload); `mainWindow` is what it is centred over.
+    WaitForm(Foundation& f, const QWidget* mainWindow, std::function<void()> unload);
+
+    // Every 100 ms: with the link up it stays on top of every other window; with the link down it
+    // hides and unloads itself, and the timer stays stopped.
+    void ProgTimer_Timer();
+    QTimer* ProgTimer() const { return m_progTimer; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QLabel* m_label;
+    QTimer* m_progTimer;
+    std::function<void()> m_unload;
 };
 
 }  // namespace tidepost
