@@ -1,0 +1,85 @@
+// What a dialog shown modal over its owner costs while the operator reads it: processor time over a
+// stretch of wall time with the dialog open, against the same stretch with the event loop idle, and
+// the longest gap between ticks of a 10 ms timer meanwhile (the engine's timers must keep their
+// pace). Figures: CpuRatioToIdle (near 1: the wait does not spin) and LongestStallMs (< 50).
+#include <benchmark/benchmark.h>
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <ctime>
+
+#include "BenchApplication.h"
+#include "mainwindow/cShowModal.h"
+
+using namespace tidepost;
+
+namespace {
+
+constexpr int kStretchMs = 1000;
+
+double ProcessCpuMs() {
+    timespec t{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// A 10 ms timer that records the longest gap between its ticks.
+struct StallMeter {
+    QTimer timer;
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    StallMeter() {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            const qint64 now = clock.elapsed();
+            longest = std::max(longest, now - last);
+            last = now;
+        });
+        clock.start();
+        timer.start();
+    }
+};
+
+// Processor time of one stretch of `run`, which must return after kStretchMs of wall time.
+template <typename Run>
+double CpuOf(Run run) {
+    const double before = ProcessCpuMs();
+    run();
+    return ProcessCpuMs() - before;
+}
+
+void BM_ShowModalAgainstIdle(benchmark::State& state) {
+    if (!bench::CanBuildWindows()) {
+        state.SkipWithError("needs a QApplication");
+        return;
+    }
+    QWidget owner;
+    owner.show();
+    double idle = 0, open = 0;
+    qint64 stall = 0;
+    for (auto _ : state) {
+        // The same timer runs in both stretches, so only the wait itself differs.
+        StallMeter idleMeter;
+        idle += CpuOf([] {
+            QEventLoop loop;
+            QTimer::singleShot(kStretchMs, &loop, &QEventLoop::quit);
+            loop.exec();
+        });
+        StallMeter meter;
+        QWidget dialog;
+        QTimer::singleShot(kStretchMs, &dialog, &QWidget::hide);
+        open += CpuOf([&] { cShowModal().ShowModal(&dialog, &owner); });
+        stall = std::max(stall, meter.longest);
+    }
+    state.counters["CpuMsIdle"] = idle / double(state.iterations());
+    state.counters["CpuMsModal"] = open / double(state.iterations());
+    state.counters["CpuRatioToIdle"] = idle > 0 ? open / idle : 0;
+    state.counters["LongestStallMs"] = double(stall);
+}
+BENCHMARK(BM_ShowModalAgainstIdle)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+}  // namespace
