@@ -12,7 +12,7 @@
 #include <ctime>
 
 #include "BenchApplication.h"
-#include "mainwindow/cShowModal.h"
+#include "foundation/cShowModal.h"
 
 using namespace tidepost;
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QWidget>
 
-#include "mainwindow/FormHolder.h"
+#include "foundation/FormHolder.h"
 #include "mainwindow/MSG_Transfer.h"
 #include "mainwindow/Notices.h"
 #include "mainwindow/PleaseWait.h"

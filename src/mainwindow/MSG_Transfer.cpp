@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "mainwindow/WindowPlacement.h"
+#include "foundation/WindowPlacement.h"
 
 namespace tidepost {
 

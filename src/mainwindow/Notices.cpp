@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "mainwindow/WindowPlacement.h"
+#include "foundation/WindowPlacement.h"
 
 namespace tidepost {
 

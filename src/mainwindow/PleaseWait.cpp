@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "foundation/Foundation.h"
-#include "mainwindow/WindowPlacement.h"
+#include "foundation/WindowPlacement.h"
 
 namespace tidepost {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/cShowModal.h"
+#include "foundation/cShowModal.h"
 
 #include <QEvent>
 #include <QEventLoop>

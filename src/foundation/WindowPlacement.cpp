@@ -1,4 +1,4 @@
-#include "mainwindow/WindowPlacement.h"
+#include "foundation/WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

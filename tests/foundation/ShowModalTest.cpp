@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "mainwindow/cShowModal.h"
+#include "foundation/cShowModal.h"
 
 using namespace tidepost;
 
