@@ -34,6 +34,7 @@ Application::Application(const QString& programFolder)
     Os.Disk = &Disk;
     Os.Printer = &Printer;
     RegisterMessageHandlers(Messages);
+    Messages.AddressBookWindows = &Messages.AddressBookForms;
 }
 
 Application::~Application() = default;

@@ -24,6 +24,7 @@
 #include "link/LinkLoss.h"
 #include "link/PeriodicPolls.h"
 #include "mainwindow/BusyWindows.h"
+#include "messages/AddressBookWindows.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -241,6 +242,10 @@ void MainForm::MBoxTimer_Timer() {
         if (m_foundation.Os.Boxes) m_foundation.Os.Boxes->Show(box, this);
     }
     if (wasActive) m_mboxTimer->start();
+}
+
+void MainForm::ShowAddressBookDialog(const QString& field) {
+    if (m_messages) tidepost::ShowAddressBookDialog(*m_messages, field);
 }
 
 WaitForm& MainForm::GetWaitForm() { return m_busy->Wait.get(); }

@@ -67,6 +67,9 @@ public:
     // The distress buttons test window was asked for; its timer opens it.
     bool bShowDistressButtonsTestWindow = false;
 
+    // Fills and shows the address-book dialog for the editor field "TO", "CC" or "BCC".
+    void ShowAddressBookDialog(const QString& field);
+
     // The busy windows, created on first use.
     WaitForm& GetWaitForm();
     bool IsWaitFormLoaded() const;

@@ -33,6 +33,10 @@ void MainForm::BuildMenus() {
     bar->setObjectName("MainMenuBar");
     setMenuBar(bar);
 
+    QMenu* send = AddMenu(bar, "SendMenu", 2012, "&Messaging");
+    QAction* contacts = AddItem(send, "mnuContacts", 2014, "Contacts/Address book", false);
+    connect(contacts, &QAction::triggered, this, [this] { ShowAddressBookDialog("TO"); });
+
     QMenu* distress = AddMenu(bar, "DistressMenu", 2021, "&Distress");
     m_linkMenus[LinkMenu::DistressMenu] = distress->menuAction();
 

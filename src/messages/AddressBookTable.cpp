@@ -13,11 +13,12 @@ int FindAddressEntry(Messages& m, const QString& name, bool addIfMissing) {
     return static_cast<int>(table.size() - 1);
 }
 
-void DeleteAddressEntry(Messages& m, const QString& name) {
-    const int i = FindAddressEntry(m, name, false);
-    if (i < 0) return;
+void DeleteAddressEntry(Messages& m, const QString& name) { RemoveAddressEntryAt(m, FindAddressEntry(m, name, false)); }
+
+void RemoveAddressEntryAt(Messages& m, int index) {
     QList<AddressEntry>& table = m.AddressBookEntries;
-    table.removeAt(i);
+    if (index < 0 || index >= table.size()) return;
+    table.removeAt(index);
     if (table.isEmpty()) table.append(AddressEntry{});
 }
 

@@ -16,6 +16,8 @@ int FindAddressEntry(Messages& m, const QString& name, bool addIfMissing);
 // Removes the entry FindAddressEntry(name, false) finds; the table keeps at least one (free)
 // element. Only the table changes: the caller writes the file.
 void DeleteAddressEntry(Messages& m, const QString& name);
+// Removes the entry at `index` (nothing when there is none), keeping at least one free element.
+void RemoveAddressEntryAt(Messages& m, int index);
 // True and the entry's codes when the name is in the table; false and 255, 255 when not.
 bool GetEntryTypeAndFormat(Messages& m, const QString& name, TypeAndFormat& out);
 

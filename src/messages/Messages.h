@@ -2,9 +2,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <memory>
 
+#include "messages/AddressBookWindows.h"
 #include "messages/AddressEntry.h"
 #include "messages/AddressSearch.h"
 #include "messages/InboxEntries.h"
@@ -15,6 +17,7 @@ namespace tidepost {
 struct Foundation;
 struct Link;
 class IAddressBookWindows;
+class IMessageEditor;
 class IMessagesWindow;
 class IDistressMessageForm;
 class IRemoteConfig;
@@ -45,8 +48,16 @@ struct Messages {
     // resolved; the chooser shows them (AddressSearch.h).
     QStringList ResolveNames{QString()};
     AddressSearchResult LastSearchResult;
-    // The chooser and the address card, once the area that owns them has set itself here.
+    // The chooser and the address card as name resolution opens them, once the application has
+    // set them here (normally AddressBookForms).
     IAddressBookWindows* AddressBookWindows = nullptr;
+    // What the address card remembers for each destination type while it is open
+    // (AddressCardRoutines.h), index = type.
+    std::array<AddressEntry, 9> CardTypeValues;
+    // The address card, the address-book dialog and the chooser, each created on first use.
+    AddressBookWindowSet AddressBookForms{*this};
+    // The message editor's address fields, once the editor has registered itself.
+    IMessageEditor* Editor = nullptr;
 
     // The main window's views and the alarm window of urgency and distress messages, registered
     // by the areas that own them; null before that and in tests without them.

@@ -1,0 +1,84 @@
+#include "messages/AddressBookWindows.h"
+
+#include <QListWidget>
+
+#include "foundation/Foundation.h"
+#include "foundation/IMainForm.h"
+#include "foundation/UsefullRoutines.h"
+#include "foundation/cShowModal.h"
+#include "messages/AddressBookFile.h"
+#include "messages/AddressBookForm.h"
+#include "messages/AddressCard.h"
+#include "messages/AddressCardRoutines.h"
+#include "messages/AddressListForm.h"
+#include "messages/AddressSearch.h"
+#include "messages/IMessageEditor.h"
+#include "messages/Messages.h"
+
+namespace tidepost {
+
+namespace {
+
+// The main window, which the address-book windows belong to and are centred over.
+QWidget* MainWindow(Messages& m) {
+    IMainForm* main = m.F.Windows.MainForm;
+    return main ? main->Form() : nullptr;
+}
+
+template <typename Form>
+bool IsShown(const FormHolder<Form>& holder) {
+    const Form* form = holder.loaded();
+    return form && form->isVisible();
+}
+
+}  // namespace
+
+AddressBookWindowSet::AddressBookWindowSet(Messages& m)
+    : AddressCard([&m] { return new tidepost::AddressCard(m, MainWindow(m)); }),
+      AddressBookForm([&m] { return new tidepost::AddressBookForm(m, MainWindow(m)); }),
+      AddressListForm([&m] { return new tidepost::AddressListForm(m, MainWindow(m)); }),
+      m_m(m) {}
+
+AddressBookWindowSet::~AddressBookWindowSet() = default;
+
+bool AddressBookWindowSet::AddressListFormVisible() const { return IsShown(AddressListForm); }
+
+QString AddressBookWindowSet::ChooseAddress(int nameIndex) {
+    tidepost::AddressListForm& chooser = AddressListForm.get();
+    chooser.Fill(nameIndex);
+    cShowModal().ShowModal(&chooser, MainWindow(m_m));
+    // The window may have gone with the main window meanwhile.
+    const tidepost::AddressListForm* shown = AddressListForm.loaded();
+    const QString chosen = shown ? shown->ChosenName() : QString();
+    AddressListForm.unload();
+    return chosen;
+}
+
+bool AddressBookWindowSet::AddressCardVisible() const { return IsShown(AddressCard); }
+
+bool AddressBookWindowSet::PrefillNewAddressCard(const QString& text) { return tidepost::PrefillNewAddressCard(m_m, text); }
+
+void ShowAddressBookDialog(Messages& m, const QString& field) {
+    if (m.Editor) m.Editor->ChangeToEditor();
+    AddressBookForm& dialog = m.AddressBookForms.AddressBookForm.get();
+    dialog.List1->clear();
+    dialog.Tag = field;
+    ReadAddressBookFile(m);
+    const QList<AddressEntry>& table = m.AddressBookEntries;
+    for (qsizetype i = 0; i < table.size(); ++i)
+        if (!table.at(i).Name.isEmpty()) dialog.AddEntryName(table.at(i).Name, static_cast<int>(i));
+    QListWidget* recipients[] = {dialog.List2, dialog.List3, dialog.List4};
+    for (int list = 0; list < 3; ++list) {
+        recipients[list]->clear();
+        const QString text = m.Editor ? m.Editor->AddressFieldText(list) : QString();
+        for (const QString& name : SplitAddressField(text, QStringLiteral(";"))) {
+            const QString trimmed = TrimBlanks(name).toString();
+            if (!trimmed.isEmpty()) recipients[list]->addItem(trimmed);
+        }
+    }
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+}  // namespace tidepost

@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+
+namespace tidepost {
+
+// What the address-book dialog asks of the message editor: its To, Cc and Bcc fields (address-book
+// names, each followed by ";"), the switch to the editor and the focus on the message text of a
+// distress message. The editor implements it and registers itself in Messages::Editor; while that
+// is null the dialog opens with empty recipient lists and its OK writes no field.
+class IMessageEditor {
+public:
+    virtual ~IMessageEditor() = default;
+
+    // The text of the address field of `list`: 0 To (`ToFieldText`), 1 Cc (`CCFieldText`),
+    // 2 Bcc (`BccFieldText`).
+    virtual QString AddressFieldText(int list) const = 0;
+    virtual void SetAddressFieldText(int list, const QString& text) = 0;
+
+    // `ChangeToEditor`: shows the editor in the main window, keeping the message priority.
+    virtual void ChangeToEditor() = 0;
+    // `DistressEditorButton_Click`: with distress priority already set, gives the message text the
+    // focus.
+    virtual void DistressEditorButton_Click() = 0;
+};
+
+}  // namespace tidepost
