@@ -1,6 +1,5 @@
 #include "messages/AddressBookForm.h"
 
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -34,7 +33,7 @@ QListWidget* MakeList(QWidget* parent, const char* name) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setMinimumSize(Twips(2535), Twips(1200));
+    list->setMinimumSize(Twips(2535), Twips(1095));
     return list;
 }
 
@@ -142,7 +141,7 @@ AddressBookForm::AddressBookForm(Messages& m, QWidget* parent) : QDialog(parent)
     m_m.F.Strings.ApplyLanguageCharset(this);
     ml_RuntimeSupport = connect(&m_m.F.Strings.Notifier, &LanguageNotifier::LanguageChanged, this,
                                 &AddressBookForm::ml_RuntimeSupport_LanguageChanged);
-    adjustSize();
+    resize(Twips(8400), Twips(6300));
     IMainForm* main = m_m.F.Windows.MainForm;
     CentreOverMainWindow(*this, main ? main->Form() : nullptr);
 }
@@ -315,9 +314,7 @@ bool AddressBookForm::eventFilter(QObject* watched, QEvent* event) {
     auto* list = qobject_cast<QListWidget*>(watched);
     if (!list) return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) {
-        // Coming back from a box or another window is no new choice of list.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) List_GotFocus(list);
+        List_GotFocus(list);
     } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         List_KeyDown(list, Qt::Key_Delete);
         return true;

@@ -75,14 +75,16 @@ AddressCard::AddressCard(Messages& m, QWidget* parent) : QDialog(parent), m_m(m)
     destinations->setAccessibleName("Destination");
     DestinationOption = new QButtonGroup(this);
     DestinationOption->setObjectName("DestinationOption");
-    auto* destinationGrid = new QGridLayout(destinations);
-    destinationGrid->setContentsMargins(0, 0, 0, 0);
+    // One column, so that the arrow keys go through the types in order.
+    auto* destinationColumn = new QVBoxLayout(destinations);
+    destinationColumn->setContentsMargins(0, 0, 0, 0);
     for (int type = 0; type < kTypeCount; ++type) {
         auto* option = new QRadioButton(kDestinationEnglish[type], destinations);
         option->setObjectName(QStringLiteral("DestinationOption%1").arg(type));
         DestinationOption->addButton(option, type);
-        destinationGrid->addWidget(option, type / 3, type % 3);
+        destinationColumn->addWidget(option);
     }
+    destinationColumn->addStretch();
 
     NumberTextField = MakeField(this, "NumberTextField");
     DestinationLabel = MakeLabel(this, "DestinationLabel", "Destination:", NumberTextField);
@@ -101,6 +103,7 @@ AddressCard::AddressCard(Messages& m, QWidget* parent) : QDialog(parent), m_m(m)
 
     MemberNo = MakeField(this, "MemberNo");
     MemberNo->setMaxLength(3);
+    MemberNo->setFixedWidth(Twips(495));
     MemLabel = MakeLabel(this, "MemLabel", "Member No.:", MemberNo);
     PrefixCheck = new QCheckBox("Two digit prefix:", this);
     PrefixCheck->setObjectName("PrefixCheck");
@@ -115,23 +118,29 @@ AddressCard::AddressCard(Messages& m, QWidget* parent) : QDialog(parent), m_m(m)
     CancelButton = new QPushButton("Cancel", this);
     CancelButton->setObjectName("CancelButton");
 
-    auto* fields = new QGridLayout;
-    fields->addWidget(Label2, 0, 0);
-    fields->addWidget(NameTextField, 0, 1, 1, 3);
-    fields->addWidget(destinations, 1, 0, 1, 4);
-    fields->addWidget(DestinationLabel, 2, 0);
-    fields->addWidget(NumberTextField, 2, 1, 1, 3, Qt::AlignLeft);
-    fields->addWidget(Frame1, 3, 0, 1, 4);
-    fields->addWidget(MemLabel, 4, 0);
-    fields->addWidget(MemberNo, 4, 1, Qt::AlignLeft);
-    fields->addWidget(PrefixCheck, 4, 2);
-    fields->addWidget(TwoDigitPrefix, 4, 3, Qt::AlignLeft);
+    // The name across the top; the types on the left, what the chosen type asks for on the right.
+    auto* name = new QHBoxLayout;
+    name->addWidget(Label2);
+    name->addWidget(NameTextField, 1);
+    auto* details = new QGridLayout;
+    details->addWidget(DestinationLabel, 0, 0, 1, 2);
+    details->addWidget(NumberTextField, 1, 0, 1, 2, Qt::AlignLeft);
+    details->addWidget(Frame1, 2, 0, 1, 2);
+    details->addWidget(MemLabel, 3, 0);
+    details->addWidget(MemberNo, 3, 1, Qt::AlignLeft);
+    details->addWidget(PrefixCheck, 4, 0);
+    details->addWidget(TwoDigitPrefix, 4, 1, Qt::AlignLeft);
+    details->setRowStretch(5, 1);
+    auto* body = new QHBoxLayout;
+    body->addWidget(destinations);
+    body->addLayout(details, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKButton);
     buttons->addWidget(CancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
+    layout->addLayout(name);
+    layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
     for (QLineEdit* field : {NameTextField, NumberTextField, MemberNo, TwoDigitPrefix}) field->installEventFilter(this);
@@ -147,6 +156,10 @@ AddressCard::AddressCard(Messages& m, QWidget* parent) : QDialog(parent), m_m(m)
     m_m.F.Strings.ApplyLanguageCharset(this);
     ml_RuntimeSupport = connect(&m_m.F.Strings.Notifier, &LanguageNotifier::LanguageChanged, this,
                                 &AddressCard::ml_RuntimeSupport_LanguageChanged);
+    CentreOnMainWindow();
+}
+
+void AddressCard::CentreOnMainWindow() {
     adjustSize();
     IMainForm* main = m_m.F.Windows.MainForm;
     CentreOverMainWindow(*this, main ? main->Form() : nullptr);

@@ -76,6 +76,9 @@ public:
 
     // The type selected (0 when none is, which the card never shows).
     int SelectedType() const;
+    // Fits the card to the fields its type shows and centres it over the main window, or on the
+    // screen while that is minimised.
+    void CentreOnMainWindow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

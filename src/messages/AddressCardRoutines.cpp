@@ -50,6 +50,8 @@ QString CardMemberOrPrefix(const AddressCard& card, int type) {
 }
 
 void ShowCard(AddressCard& card) {
+    // Laid out for its type now, the card is centred as it will be seen.
+    if (!card.isVisible()) card.CentreOnMainWindow();
     card.show();
     card.raise();
     card.activateWindow();
