@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -263,6 +265,12 @@ bool AddressCard::NumberTextField_KeyDown(int key) {
 }
 
 bool AddressCard::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched == NumberTextField && SelectedType() == kInmcType &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
+        // Tabbing in selects the whole field, where the "58" takes no key: start behind it instead,
+        // once the field has made its selection.
+        QTimer::singleShot(0, NumberTextField, [field = NumberTextField] { field->end(false); });
+    }
     if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
     if (watched == NumberTextField && keyEvent->key() == Qt::Key_Delete) return !NumberTextField_KeyDown(Qt::Key_Delete);
