@@ -4,9 +4,9 @@
 namespace tidepost {
 
 // The address-book windows that name resolution opens: the chooser of one among several matching
-// entries, and the address card for a new entry. Implemented by the area that owns the windows
-// and set in Messages::AddressBookWindows; while none is set, resolution opens neither and leaves
-// such names as typed.
+// entries, and the address card for a new entry. Implemented by AddressBookWindowSet
+// (AddressBookWindows.h), which the application sets in Messages::AddressBookWindows; while none
+// is set, resolution opens neither and leaves such names as typed.
 class IAddressBookWindows {
 public:
     virtual ~IAddressBookWindows() = default;
