@@ -74,7 +74,6 @@ AddressCard::AddressCard(Messages& m, QWidget* parent) : QDialog(parent), m_m(m)
 
     auto* destinations = new QWidget(this);
     destinations->setObjectName("DestinationOptions");
-    destinations->setAccessibleName("Destination");
     DestinationOption = new QButtonGroup(this);
     DestinationOption->setObjectName("DestinationOption");
     // One column, so that the arrow keys go through the types in order.
@@ -192,7 +191,10 @@ void AddressCard::ApplyCaptions() {
     SetCaption(s, Label2, 2164);
     SetCaption(s, MemLabel, 2162);
     SetCaption(s, PrefixCheck, 2148);
+    // The fields without a label of their own are named by the text that stands for them.
     TwoDigitPrefix->setAccessibleName(PrefixCheck->text());
+    if (auto* destinations = findChild<QWidget*>("DestinationOptions"))
+        destinations->setAccessibleName(MlText(m_m.F, 2163, "Destination:"));
 }
 
 void AddressCard::ml_RuntimeSupport_LanguageChanged(int LanguageID, const QString& Language) {
