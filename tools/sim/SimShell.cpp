@@ -45,6 +45,7 @@ QString SimShell::ReplyTo(const QString& line) {
 }
 
 void SimShell::Receive(const QByteArray& bytes) {
+    ReceivedBytes += bytes;
     qsizetype at = 0;
     while (at < bytes.size()) {
         if (m_upload) {

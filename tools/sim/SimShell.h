@@ -81,8 +81,9 @@ public:
     SimUploadStore Uploads;
     // Commands of this shell only, tried before the common table.
     QList<SimCommand> ExtraCommands;
-    // Every command line read, in order, mute or not.
+    // Every command line read, in order, mute or not; and every byte, uploads included.
     QStringList Received;
+    QByteArray ReceivedBytes;
     // The texts the transceiver's printer printed ("print <file> -d").
     QStringList Printed;
     // The link of the next upload is cut after this many of its bytes: the shell turns Mute and
