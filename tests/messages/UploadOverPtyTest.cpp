@@ -134,6 +134,16 @@ TEST_F(UploadOverPty, AGroupReachesTheTransceiverExactlyAndIsSubmittedOnce) {
     EXPECT_TRUE(test::DrainErrorQueue(f).isEmpty());
 }
 
+TEST_F(UploadOverPty, ALongMessageArrivesWholeThoughTheLineIsSlowerThanTheWrites) {
+    const QString name = Send("4712345", QString("0123456789").repeated(3000));
+    ASSERT_TRUE(RunUntil([&] { return Idle() && shell.Uploads.Submitted.size() == 1; }));
+    const QByteArray file = File(name);
+    ASSERT_NE(shell.Uploads.Find(name), nullptr);
+    EXPECT_EQ(shell.Uploads.Find(name)->Text.toLatin1(), file.chopped(2));
+    EXPECT_EQ(Status(name), "Initiated");
+    EXPECT_TRUE(port.Serial.PortOpen());
+}
+
 TEST_F(UploadOverPty, EveryGroupOfASendIsCheckedAndSubmittedOnce) {
     const QString first = Send("4712345", kLongText, 1);
     const QString second = Send("4799999", "Short note", 0);
