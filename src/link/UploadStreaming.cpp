@@ -49,9 +49,17 @@ void PrepareUpload(Link& link) {
     t.Text.clear();
     t.Raw = false;
     if (!TransceiverPromptAtEnd(echo).isEmpty()) {
-        // The shell is back at its prompt, so it reads no upload: the text would run as commands.
-        LogNothingUploaded(link, echo, "the transceiver answered with its prompt at once.");
-    } else if (!IsPlainFileName(name)) {
+        // The shell is back at its prompt, so it reads no upload (the text would run as commands)
+        // and its answer has come: there is nothing to wait for.
+        if (!echo.contains(QLatin1String(" -b 0\r")) && !echo.contains(QLatin1String(" -b 0\n")))
+            LogNothingUploaded(link, echo, "the transceiver answered with its prompt at once.");
+        if (link.Windows.MSG_Transfer.Hide) link.Windows.MSG_Transfer.Hide();
+        link.Dialogue.ReplyBuffer.clear();
+        link.Dialogue.DialogueState = 0;
+        SetReceiveThreshold(link, 1);
+        return;
+    }
+    if (!IsPlainFileName(name)) {
         // An echo is outside input: nothing it names may lead out of the outbox folder.
         LogNothingUploaded(link, echo, "it names no plain file name.");
     } else if (t.RawTransferMode && name.compare(kPrintFileName, Qt::CaseInsensitive) == 0) {

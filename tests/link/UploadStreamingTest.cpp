@@ -165,14 +165,27 @@ TEST_F(Streaming, NothingGoesOutForANameThatIsNoPlainFileOrAnEchoAlreadyAnswered
         "tr sub\\secret.txt -b 6\r\n",
         "tr .hidden -b 6\r\n",
         "tr \r\n",
-        "tr 12070301.out -b 7\r\ntr: no space left\r\ncan0:/$ ",
     };
     for (const char* echo : echoes) {
         SCOPED_TRACE(echo);
         Echo(echo);
         Stream();
         EXPECT_TRUE(Writes().isEmpty());
-        EXPECT_EQ(link.Dialogue.DialogueState, 1);
+        EXPECT_EQ(link.Dialogue.DialogueState, 1) << "the answer to the upload command is still to come";
+    }
+    // Back at the prompt, the shell reads no upload: the file would run as commands. Its answer
+    // has come, so the engine goes on with the next command.
+    for (const char* echo : {"tr 12070301.out -b 7\r\ntr: no space left\r\ncan0:/$ ", "tr 12070301.out -b 0\r\ncan0:/$ "}) {
+        SCOPED_TRACE(echo);
+        progress.clear();
+        Echo(echo);
+        Tick();
+        EXPECT_EQ(link.Dialogue.DialogueState, 0);
+        EXPECT_TRUE(link.Dialogue.ReplyBuffer.isEmpty());
+        EXPECT_EQ(platform.Serial.RThreshold, 1);
+        EXPECT_EQ(progress, QStringList{"Hide"});
+        Stream();
+        EXPECT_TRUE(Writes().isEmpty());
     }
     const QString log = DataFile("ErrorLog.txt");
     EXPECT_EQ(log.count("Nothing was uploaded after \"tr "), 6) << log.toStdString();
