@@ -25,12 +25,11 @@
 #include <functional>
 #include <memory>
 #include <pthread.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 #include <vector>
 
 #include "BenchApplication.h"
+#include "BenchPty.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "link/Link.h"
@@ -108,29 +107,6 @@ private:
     QSemaphore m_ready;
 };
 
-// The master side of a pseudo-terminal whose slave the program opens as its serial port; the
-// slave is held open here too, so the line stays up across the program's reopens.
-struct Pty {
-    int Master = -1;
-    int Slave = -1;
-    QString SlavePath;
-    Pty() {
-        char name[256] = {};
-        if (::openpty(&Master, &Slave, name, nullptr, nullptr) != 0) return;
-        termios raw{};
-        ::tcgetattr(Slave, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(Slave, TCSANOW, &raw);
-        SlavePath = QString::fromLocal8Bit(name);
-    }
-    ~Pty() {
-        if (Master >= 0) ::close(Master);
-        if (Slave >= 0) ::close(Slave);
-    }
-    Pty(const Pty&) = delete;
-    Pty& operator=(const Pty&) = delete;
-};
-
 enum class Far { TransceiverAnswering, TransceiverSilent, NoUnitOnTheNetwork };
 
 // The program as main() builds it, with its settings store, data folder and program folder in
@@ -152,7 +128,7 @@ struct Program {
     QtSocketControl socket;
     QtSlpDiscovery discovery{programDir.path()};
     Link link{f};
-    Pty pty;
+    bench::Pty pty;
     std::unique_ptr<PeerThread> peer;
     std::unique_ptr<MainForm> form;
 

@@ -19,8 +19,7 @@ int HexDigit(QChar c) {
 }
 }  // namespace
 
-QString Cp1251ToCp866(const QString& text) {
-    QByteArray bytes = Cp1251().Encode(text);
+QByteArray Cp1251BytesToCp866(QByteArray bytes) {
     for (char& ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
         if (b >= 192 && b <= 239) {
@@ -29,8 +28,10 @@ QString Cp1251ToCp866(const QString& text) {
             ch = static_cast<char>(b - 16);
         }
     }
-    return Cp1251().Decode(bytes);
+    return bytes;
 }
+
+QString Cp1251ToCp866(const QString& text) { return Cp1251().Decode(Cp1251BytesToCp866(Cp1251().Encode(text))); }
 
 QString Cp866ToCp1251(const QString& text) {
     QByteArray bytes = Cp1251().Encode(text);

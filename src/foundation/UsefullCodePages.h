@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 namespace tidepost {
@@ -9,6 +10,8 @@ struct Foundation;
 // to their DOS 866 codes (192-239 minus 64, 240-255 minus 16), read back through windows-1251 so
 // that writing the result out as windows-1251 puts the 866 codes on the wire. Ё and ё stay as they are.
 QString Cp1251ToCp866(const QString& text);
+// The same move done on windows-1251 bytes themselves.
+QByteArray Cp1251BytesToCp866(QByteArray bytes);
 // The inverse, for text that arrived in code page 866 but was read as windows-1251:
 // 128-175 plus 64, 224-239 plus 16.
 QString Cp866ToCp1251(const QString& text);

@@ -51,7 +51,7 @@ bool CheckFileExists(Foundation& f, const QString& path) {
     return exists;
 }
 
-QString GetFileContent(Foundation& f, const QString& path) {
+QByteArray GetFileBytes(Foundation& f, const QString& path) {
     if (!CheckFileExists(f, path)) return {};
     QByteArray content;
     if (const FileError err = ReadFileBytes(ResolvePath(path), content)) {
@@ -61,7 +61,9 @@ QString GetFileContent(Foundation& f, const QString& path) {
         QueueMessageBox(f, text, ErrorTitle(err.number));
         return {};
     }
-    return f.Os.Codec.Decode(content);
+    return content;
 }
+
+QString GetFileContent(Foundation& f, const QString& path) { return f.Os.Codec.Decode(GetFileBytes(f, path)); }
 
 }  // namespace tidepost

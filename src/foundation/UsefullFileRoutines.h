@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 namespace tidepost {
@@ -18,5 +19,7 @@ bool CheckFileExists(Foundation& f, const QString& path);
 // The whole file decoded through the ANSI code page (f.Os.Codec), one character per byte; "" when
 // CheckFileExists is not true. A read failure queues an error box and gives "".
 QString GetFileContent(Foundation& f, const QString& path);
+// The same file's bytes as they are, for text that must reach the transceiver unchanged.
+QByteArray GetFileBytes(Foundation& f, const QString& path);
 
 }  // namespace tidepost

@@ -81,4 +81,27 @@ QString TakeFirstCommandLine(Link& link) {
     return line;
 }
 
+int WithdrawCommands(Link& link, const std::function<bool(const QString& line)>& withdraw) {
+    const QString& queue = link.Dialogue.CommandQueue;
+    QString kept;
+    int taken = 0;
+    qsizetype at = 0;
+    while (at < queue.size()) {
+        const qsizetype lf = queue.indexOf(QLatin1Char('\n'), at);
+        const qsizetype end = lf < 0 ? queue.size() : lf + 1;
+        const QString line = queue.mid(at, end - at);
+        QString command = line;
+        while (command.endsWith(QLatin1Char('\n')) || command.endsWith(QLatin1Char('\r'))) command.chop(1);
+        // Text not yet ended by an LF is no line the engine would send; it stays.
+        if (lf >= 0 && withdraw(command)) ++taken;
+        else kept += line;
+        at = end;
+    }
+    if (taken > 0) {
+        QueueEdit edit(link);
+        link.Dialogue.CommandQueue = kept;
+    }
+    return taken;
+}
+
 }  // namespace tidepost

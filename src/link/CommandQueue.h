@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 namespace tidepost {
 
@@ -21,5 +22,9 @@ bool IsCommandQueued(const Link& link, const QString& text);
 // Takes the first line out of the queue: everything up to and including the first LF. Returns ""
 // and leaves the queue unchanged when the queue holds no LF.
 QString TakeFirstCommandLine(Link& link);
+
+// Takes every queued line for which `withdraw` (given the line without its line end) is true out
+// of the queue, keeping the others in order; returns how many were taken.
+int WithdrawCommands(Link& link, const std::function<bool(const QString& line)>& withdraw);
 
 }  // namespace tidepost

@@ -10,9 +10,11 @@
 #include "link/DispatchReply.h"
 #include "link/ITerminalWindow.h"
 #include "link/Link.h"
+#include "link/LinkIo.h"
 #include "link/LinkLoss.h"
 #include "link/ReplyLimits.h"
 #include "link/TickGuard.h"
+#include "link/UploadStreaming.h"
 #include "platform/IClock.h"
 #include "platform/IMessageBoxes.h"
 #include "platform/ISerialControl.h"
@@ -34,40 +36,7 @@ const QStringList kPasswordPrompts = {QStringLiteral("Enter password: "), QStrin
 
 qint64 Now(const Link& link) { return link.F.Os.Clock->MonotonicMs(); }
 
-ISerialControl* OpenSerial(const Link& link) {
-    ISerialControl* serial = link.F.Os.Serial;
-    return serial != nullptr && serial->PortOpen() ? serial : nullptr;
-}
-
-ISocketControl* ConnectedSocket(const Link& link) {
-    ISocketControl* socket = link.F.Os.Socket;
-    if (socket == nullptr || !link.F.gSession.LanConnected) return nullptr;
-    return socket->SocketState() == ISocketControl::Connected ? socket : nullptr;
-}
-
-void SetLabel1(Link& link, const QString& caption) {
-    if (link.Windows.Window) link.Windows.Window->SetLabel1Caption(caption);
-}
-
-void SetReceiveThreshold(Link& link, int threshold) {
-    if (link.F.Os.Serial) link.F.Os.Serial->SetRThreshold(threshold);
-}
-
-// A failed write never stops the dialogue: it is checked, logged and forgotten.
-void LinkFailure(Link& link, int number, const QString& description) {
-    if (link.Dialogue.CheckCommEvent) link.Dialogue.CheckCommEvent();
-    AppendLinkErrorLine(link.F, number, description);
-}
-
-void Send(Link& link, const QString& line) {
-    const QByteArray bytes = link.F.Os.Codec.Encode(line);
-    if (ISerialControl* serial = OpenSerial(link)) {
-        if (!serial->Output(bytes)) LinkFailure(link, serial->LastErrorNumber(), serial->LastErrorDescription());
-    }
-    if (ISocketControl* socket = ConnectedSocket(link)) {
-        if (!socket->SendData(bytes)) LinkFailure(link, socket->LastErrorNumber(), socket->LastErrorDescription());
-    }
-}
+void Send(Link& link, const QString& line) { WriteToLinks(link, link.F.Os.Codec.Encode(line)); }
 
 void IdleStep(Link& link) {
     LinkDialogue& d = link.Dialogue;
@@ -132,7 +101,7 @@ void TestEndOfReply(Link& link) {
     }
     if (d.CurrentPrompt == kTcuPrompt && !d.MinicStarted) QueueCommand(link, "minic -f", false, true);
     // The echo of an upload command ends its reply at once, so the streaming can start.
-    if (reply.startsWith(QLatin1String("tr "))) d.DialogueState = 2;
+    if (IsUploadEcho(link, reply)) d.DialogueState = 2;
 }
 
 void ReceivingStep(Link& link) {
@@ -185,6 +154,7 @@ void ReceivingStep(Link& link) {
 
 void CompleteStep(Link& link) {
     if (TerminalVisible(link) && link.Dialogue.ShowReplyInTerminal) link.Dialogue.ShowReplyInTerminal();
+    link.Transfer.ShowWholeReply = false;
     DispatchReply(link);
 }
 

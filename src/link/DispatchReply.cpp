@@ -5,6 +5,7 @@
 #include "link/Link.h"
 #include "link/ReplyRows.h"
 #include "link/TickGuard.h"
+#include "link/UploadStreaming.h"
 
 namespace tidepost {
 
@@ -63,7 +64,8 @@ void DispatchReply(Link& link) {
         });
     }
     if (link.Windows.Window) link.Windows.Window->SetLabel1Caption("Processing");
-    d.DialogueState = reply.startsWith(QLatin1String("tr ")) ? 3 : 0;
+    d.DialogueState = 0;
+    if (IsUploadEcho(link, reply)) BeginStreaming(link);
     if (TerminalVisible(link)) return;  // the terminal is in use: its reply is the user's to read
 
     for (const ReplyRow& row : ReplyRows())

@@ -42,7 +42,9 @@ public:
     virtual void SetPCConnBarColor(int color) = 0;
     virtual void SetTCUConnBarColor(int color) = 0;
 
-    // The modeless "Communicating with transceiver, please wait..." window: closed and released.
+    // The modeless "Communicating with transceiver, please wait..." window: shown (created when
+    // needed), and closed and released.
+    virtual void ShowWaitForm() = 0;
     virtual void UnloadWaitForm() = 0;
     // The busy window of the deferred exit; closing it by hand cancels the exit.
     virtual bool IsPleaseWaitVisible() const = 0;

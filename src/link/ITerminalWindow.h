@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 namespace tidepost {
 
@@ -16,6 +17,10 @@ public:
     virtual void FocusTerminalWindow() = 0;
     // Moves the caret of `TerminalWindow` to the end of its text (loads the window, hidden).
     virtual void MoveCaretToEnd() = 0;
+    // Appends text at the end of `TerminalWindow`.
+    virtual void AppendText(const QString& text) = 0;
+    // Cuts `TerminalWindow` to its last `count` characters (all of it when it is shorter).
+    virtual void KeepLastCharacters(int count) = 0;
 };
 
 }  // namespace tidepost

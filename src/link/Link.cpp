@@ -4,12 +4,14 @@
 #include "link/ILinkWindow.h"
 #include "link/ITerminalWindow.h"
 #include "link/StatusReplyHandlers.h"
+#include "link/UploadStreaming.h"
 
 namespace tidepost {
 
 Link::Link(Foundation& foundation) : F(foundation) {
     RegisterInfoChecks(*this);
     RegisterStatusReplyHandlers(*this);
+    RegisterUploadStreaming(*this);
 }
 
 bool TerminalVisible(const Link& link) {

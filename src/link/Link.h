@@ -7,6 +7,7 @@
 #include "link/LinkPolls.h"
 #include "link/LinkRequests.h"
 #include "link/LinkTransceiver.h"
+#include "link/LinkTransfer.h"
 #include "link/LinkWindows.h"
 #include "link/ReplyDispatch.h"
 
@@ -23,6 +24,7 @@ struct Link {
     Foundation& F;
 
     LinkDialogue Dialogue;
+    LinkTransfer Transfer;
     LinkRequests Requests;
     LinkTransceiver Transceiver;
     LinkLan Lan;

@@ -6,6 +6,7 @@
 #include "link/ITerminalWindow.h"
 #include "link/Link.h"
 #include "link/TickGuard.h"
+#include "link/UploadChecks.h"
 #include "platform/ISerialControl.h"
 #include "platform/ISocketControl.h"
 #include "platform/ITrayIcon.h"
@@ -36,14 +37,14 @@ void ConnectionLost(Link& link) {
     told.MenuUpdateBusy = false;
     if (IDistressModeWindow* distress = link.Windows.DistressModeForm; distress && distress->IsVisible())
         distress->HandleEvent(kDistressModeLinkLost);
-    if (requests.SentFileCheckPending) {
-        // The upload's size check will never come: the message may not have been sent.
+    if (SentFileCheckPending(link)) {
+        // What became of the uploads on their way is unknown: none of them may be submitted cut,
+        // so each is withdrawn and marked failed, and the operator is told.
         QueueMessageBox(f, f.Strings.GetMlString(2835, "The PC has lost connection to the mobile. Due to this the "
                                                        "message might not have been sent."),
                         f.Strings.GetMlString(12, "Info"));
-        requests.SentFileCheckPending = false;
-        requests.SentFileName.clear();
-        requests.SentFileSize = 0;
+        const QList<SentFileCheck> uploads = requests.SentFileChecks;
+        for (const SentFileCheck& upload : uploads) FailUpload(link, upload.SentFileName);
     }
     link.Dialogue.DialogueState = 0;
 }

@@ -1,7 +1,16 @@
 #pragma once
+#include <QList>
 #include <QString>
 
 namespace tidepost {
+
+// One uploaded message file: its transceiver name and the size its listing must show.
+struct SentFileCheck {
+    QString SentFileName;
+    qint32 SentFileSize = 0;
+    // The "ls" reply showed the whole file; only the answer to the submission is awaited.
+    bool SizeChecked = false;
+};
 
 // What the menus and the start-up asked for and the reply dispatch answers when its reply comes.
 struct LinkRequests {
@@ -14,10 +23,9 @@ struct LinkRequests {
     bool PositionFormRequested = false;
     bool SetPcClockRequested = false;
     qint16 PUReplyMode = 0;
-    // The size check of the latest uploaded message, waiting for its "ls" reply.
-    bool SentFileCheckPending = false;
-    QString SentFileName;
-    qint32 SentFileSize = 0;
+    // Every message upload on its way, oldest first, from its queuing until the transceiver has
+    // answered its submission ("tx"); each has its own size check (UploadChecks.h).
+    QList<SentFileCheck> SentFileChecks;
 };
 
 }  // namespace tidepost

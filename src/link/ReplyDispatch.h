@@ -74,6 +74,9 @@ struct ReplyDispatch {
     Handler ExtractOption112Les;             // 46
     Handler HandleTxEgcOnlyError;            // 47, "ERROR 250:" in the reply
     Handler HandleTxError;                   // 47, any other "ERROR"
+    // An upload was given up (its size check failed, or the link was lost before its submission
+    // was answered): the outbox-log lines of that file become "Failed".
+    std::function<void(const QString& fileName)> MarkUploadFailed;
 };
 
 }  // namespace tidepost

@@ -8,6 +8,7 @@
 #include "link/CommandQueue.h"
 #include "link/ILinkWindow.h"
 #include "link/Link.h"
+#include "link/UploadChecks.h"
 
 namespace tidepost {
 
@@ -16,6 +17,18 @@ namespace {
 // The modem file names an upload stores are 12 characters long, and the row compares exactly that
 // many after "ls ": a name of another length (or none) matches no reply.
 constexpr int kUploadCheckEchoLength = 15;
+
+// The name of the upload still waiting for its size check whose listing the reply is: "ls", the
+// name and the line end; "" when it is none.
+QString UploadCheckedBy(const Link& link, const QString& reply) {
+    for (const SentFileCheck& check : link.Requests.SentFileChecks) {
+        if (check.SizeChecked) continue;
+        const QString echo = QStringLiteral("ls ") + check.SentFileName;
+        if (echo.size() == kUploadCheckEchoLength && reply.startsWith(echo + link.Dialogue.EchoTerminator))
+            return check.SentFileName;
+    }
+    return {};
+}
 
 template <typename F, typename... Args>
 void Call(const F& slot, Args&&... args) {
@@ -161,18 +174,21 @@ void InboxDeletedRow(Link& link, const QString&) {
     SetMessageTimer(link, false);
 }
 
+// The listing of an uploaded file: its size must be the one sent. A damaged upload is deleted on
+// the transceiver and its submission withdrawn, so no cut message goes out.
 void UploadCheckRow(Link& link, const QString& reply) {
-    LinkRequests& r = link.Requests;
-    const QString name = r.SentFileName;
+    const QString name = UploadCheckedBy(link, reply);
+    SentFileCheck* pending = PendingSizeCheck(link, name);
+    if (pending == nullptr) return;
     const auto& check = link.Dispatch.CheckUploadedFileSize;
-    if (check && !check(reply, name, r.SentFileSize)) {
+    if (check && !check(reply, name, pending->SentFileSize)) {
         QueueMessageBox(link.F, FormatMlString(Text(link, 2719, "Error: The message '%0' was possibly sent with errors."),
                                                QVariantList{name}));
         Call(link.Dispatch.DeleteUploadedFile, name);
+        FailUpload(link, name);
+        return;
     }
-    r.SentFileCheckPending = false;
-    r.SentFileName.clear();
-    r.SentFileSize = 0;
+    pending->SizeChecked = true;
 }
 
 void FetchedFileRow(Link& link, const QString& reply) {
@@ -191,6 +207,8 @@ void MesRestartRow(Link& link, const QString&) { Call(link.Dispatch.ClearOutboxA
 void TxRow(Link& link, const QString& reply) {
     if (reply.contains(QLatin1String("ERROR 250:"), Qt::CaseInsensitive)) Call(link.Dispatch.HandleTxEgcOnlyError, reply);
     else if (reply.contains(QLatin1String("ERROR"), Qt::CaseInsensitive)) Call(link.Dispatch.HandleTxError, reply);
+    // Accepted or refused, the submission has been answered.
+    EndSentFileCheck(link, EchoedFileName(reply));
 }
 
 using D = ReplyDispatch;
@@ -257,10 +275,7 @@ bool RowMatches(const Link& link, const ReplyRow& row, const QString& reply) {
     case ReplyMatch::Start: return reply.startsWith(text);
     case ReplyMatch::StartIgnoringCase: return reply.startsWith(text, Qt::CaseInsensitive);
     case ReplyMatch::AnywhereIgnoringCase: return reply.contains(text, Qt::CaseInsensitive);
-    case ReplyMatch::UploadCheckEcho: {
-        const QString echo = text + link.Requests.SentFileName;
-        return echo.size() == kUploadCheckEchoLength && reply.startsWith(echo + terminator);
-    }
+    case ReplyMatch::UploadCheckEcho: return !UploadCheckedBy(link, reply).isEmpty();
     }
     return false;
 }

@@ -14,7 +14,7 @@ enum class ReplyMatch {
     Start,                // the reply begins with the text
     StartIgnoringCase,    // the same, letter case ignored
     AnywhereIgnoringCase, // the text occurs anywhere in the reply, letter case ignored
-    UploadCheckEcho       // the echo of the text followed by SentFileName, 15 characters in all
+    UploadCheckEcho       // the echo of the text and the name of an upload awaiting its size check, 15 characters in all
 };
 
 // One row of the dispatch table: the echoed command at the start of a reply selects the rows, and

@@ -334,6 +334,7 @@ void MainForm::SetAntenneBarValue(int value) { m_antenneBar->setValue(value); }
 void MainForm::SetPCConnBarColor(int color) { PaintBar(m_pcConnBar, color); }
 void MainForm::SetTCUConnBarColor(int color) { PaintBar(m_tcuConnBar, color); }
 
+void MainForm::ShowWaitForm() { GetWaitForm().show(); }
 void MainForm::UnloadWaitForm() { m_busy->Wait.unload(); }
 
 bool MainForm::IsPleaseWaitVisible() const {

@@ -103,6 +103,7 @@ public:
     void SetAntenneBarValue(int value) override;
     void SetPCConnBarColor(int color) override;
     void SetTCUConnBarColor(int color) override;
+    void ShowWaitForm() override;
     void UnloadWaitForm() override;
     bool IsPleaseWaitVisible() const override;
     void ShowPleaseWait(const QString& caption) override;

@@ -54,6 +54,30 @@ public:
     // False at the first name the address book does not hold (cells done so far stay done).
     bool ConvertAddresses();
 
+    // The steps that turn the converted group into a submission, in the order the send road
+    // calls them. Each gives false, with no change of Status, when a failure interrupts it.
+
+    // Replaces Message's text by the text the land earth station needs for the group's
+    // destination network (type and format of the group): the provider's e-mail header, the
+    // address lines of telex, fax, mobile, PSTN and X.25, the SMS frame. The text is taken through
+    // the ANSI code page once, so what is saved, counted and streamed is the same. Status += 16.
+    // False for an SMS group without a To number and for an unknown type.
+    bool FormatMessage(quint8 Index, quint8 Presentation);
+    // Writes the text and CR LF as the outbox file OutFileName of the sent-items folder.
+    bool SaveFileInOutBox();
+    // Queues the upload ("tr" name " -b" n, then "ls" name) and follows it (UploadChecks.h). False
+    // before formatting, for a name the transceiver would not take, when the outbox file does not
+    // hold the text, and when the queue refuses the commands (closing during a download).
+    bool TransferMessage();
+    // Appends the submission "tx" name and its options, ending in a bare LF, to the queue.
+    // Status += 32. False for a LES that is not digits, an extension holding anything but
+    // letters, digits and ",", and while the queue admits no such command.
+    bool SendMessage();
+    // Appends the submission's "Initiated" line to OUT.IDX and reloads the sent-items view.
+    // Status += 64.
+    bool WriteOutLog(quint8 Index, quint8 Presentation, const QString& ToAlias, const QString& CcAlias,
+                     const QString& BCcAlias);
+
     bool AddressesFound() const { return m_addressesFound; }
     // The destination type and format of the group.
     TypeAndFormat CurrentGroup() const { return m_currentGroup; }

@@ -7,11 +7,29 @@
 
 namespace tidepost {
 
+namespace {
+
+// Outbox names keep twelve characters, the only length the transceiver's file names and the
+// upload check take: the counters after 99 are a capital letter and a digit, "A0" for 100 to
+// "Z9" for 359, which still sort after "99".
+constexpr int kLastOutboxCounter = 100 + 26 * 10 - 1;
+constexpr int kLastCounter = 32767;
+
+QString Counter(int n) {
+    if (n < 10) return "0" + QString::number(n);
+    if (n < 100) return QString::number(n);
+    return QString(QChar(u'A' + (n - 100) / 10)) + QChar(u'0' + (n - 100) % 10);
+}
+
+}  // namespace
+
 QString GetNewMessageFileName(Foundation& f, const QString& folder, const QString& ext) {
     const QString prefix = f.Os.Clock->Now().toString(QStringLiteral("yyMMdd"));
     const QString base = AddBackslash(folder);
-    for (int n = 1; n <= 32767; ++n) {
-        const QString counter = n < 10 ? "0" + QString::number(n) : QString::number(n);
+    const bool outbox = ext.compare(QLatin1String("out"), Qt::CaseInsensitive) == 0;
+    const int last = outbox ? kLastOutboxCounter : kLastCounter;
+    for (int n = 1; n <= last; ++n) {
+        const QString counter = outbox ? Counter(n) : n < 10 ? "0" + QString::number(n) : QString::number(n);
         const QString candidate = prefix + counter + "." + ext;
         if (!CheckFileExists(f, base + candidate)) return candidate;
     }

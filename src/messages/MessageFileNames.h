@@ -9,8 +9,9 @@ struct Foundation;
 
 // The first free name "yymmdd" + counter + "." + ext in `folder` (with or without a final
 // separator), the counter written 01..09, 10, 11 ... 99, 100 ...; the date is today's local date.
-// A file of the same name in another letter case counts as taken. Creates nothing; "" when all
-// 32,767 counters of the day are taken.
+// Outbox names ("out") stay twelve characters long: after 99 come "A0" to "Z9" (100 to 359).
+// A file of the same name in another letter case counts as taken. Creates nothing; "" when every
+// counter of the day is taken (32,767; 359 for the outbox).
 QString GetNewMessageFileName(Foundation& f, const QString& folder, const QString& ext);
 
 // Appends `line` and CR LF (ANSI text) to the file at `path`, creating the file when missing; an

@@ -9,6 +9,7 @@
 #include "messages/PrintFetchedFile.h"
 #include "messages/TransferInToPC.h"
 #include "messages/OutboxRecovery.h"
+#include "messages/DeliveryStatus.h"
 #include "messages/cOutBox.h"
 
 namespace tidepost {
@@ -28,6 +29,9 @@ void RegisterMessageHandlers(Messages& m) {
     d.DeleteUploadedFile = [&m](const QString& fileName) { DeleteUploadedFile(m, fileName); };
     d.HandleTxError = [&m](const QString& reply) { HandleTxError(m, reply); };
     d.HandleTxEgcOnlyError = [&m](const QString& reply) { HandleTxEgcOnlyError(m, reply); };
+    d.MarkUploadFailed = [&m](const QString& fileName) {
+        GetOutBox(m).UpdateOutBoxFile(fileName, {}, DeliveryStatus::Failed, true);
+    };
     RegisterDeliveryStatusHandlers(m);
 }
 

@@ -1,12 +1,12 @@
 #include "messages/SubmissionErrors.h"
 
-#include <QRegularExpression>
 
 #include "foundation/Foundation.h"
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/MlText.h"
 #include "link/CommandQueue.h"
 #include "link/Link.h"
+#include "link/UploadChecks.h"
 #include "messages/IMessagesWindow.h"
 #include "messages/Messages.h"
 #include "messages/cOutBox.h"
@@ -19,15 +19,6 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 // The words of a reply split at blanks, as the echoed command line begins.
 QStringList Words(const QString& reply) { return reply.split(QChar(' ')); }
-
-// The outbox file of the echoed "tx" line: its second word, cut at the line's end when the
-// command had no further arguments.
-QString SubmittedFile(const QStringList& words) {
-    if (words.size() < 2) return {};
-    QString file = words.at(1);
-    const qsizetype end = file.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-    return end < 0 ? file : file.left(end);
-}
 
 // The start of a line beginning "ERROR": after an LF, which ends the line whichever of the
 // shell's three line ends (LF, CR LF, CR CR LF) it uses.
@@ -78,7 +69,7 @@ void HandleTxError(Messages& m, const QString& reply) {
             const QString number = words.at(i + 1);
             code = number.left(number.size() - 1).toInt();
         }
-        const QString file = SubmittedFile(words);
+        const QString file = EchoedFileName(reply);
         if (!file.isEmpty()) GetOutBox(m).UpdateOutBoxFile(file, QStringLiteral("TX-Error"), QStringLiteral("Failed"), true);
         QString notice = MlText(m.F, 2825, "Message Transmission failed.") + kCrLf + kCrLf + QStringLiteral("Error ") +
                          QString::number(code) + QStringLiteral(": ") + ErrorText(reply) + kCrLf;
@@ -90,7 +81,7 @@ void HandleTxError(Messages& m, const QString& reply) {
 }
 
 void HandleTxEgcOnlyError(Messages& m, const QString& reply) {
-    const QString file = SubmittedFile(Words(reply));
+    const QString file = EchoedFileName(reply);
     if (!file.isEmpty()) GetOutBox(m).UpdateOutBoxFile(file, QStringLiteral("EGC only"), QStringLiteral("Failed"), true);
     QueueMessageBox(m.F, MlText(m.F, 2826, "Not allowed to transmit as EGC receiver!"));
 }

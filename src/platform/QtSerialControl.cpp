@@ -138,7 +138,9 @@ bool QtSerialControl::Output(const QByteArray& bytes) {
         return false;
     }
     // Hand the bytes to the device now; the event loop would otherwise send them only later.
+    m_inOutput = true;
     m_port.flush();
+    m_inOutput = false;
     return true;
 }
 
@@ -181,8 +183,13 @@ void QtSerialControl::OnError(QSerialPort::SerialPortError error) {
     case QSerialPort::NoError:
     case QSerialPort::TimeoutError:  // a read without waiting that found nothing
         return;
-    case QSerialPort::ReadError:
     case QSerialPort::ResourceError:
+        // A device whose output buffer is full makes Qt's flush report this (EAGAIN); Qt keeps the
+        // bytes and sends them as the device takes them. Closing here would cut a long upload.
+        // A line that is really gone shows at the next read.
+        if (m_inOutput) return;
+        [[fallthrough]];
+    case QSerialPort::ReadError:
         Fail(ErrReadFailed, m_port.errorString());
         if (!m_port.isOpen() || m_hungUp) return;
         // The device went away (hang-up, unplugged adapter). Qt keeps reporting the error on every

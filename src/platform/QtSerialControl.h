@@ -76,6 +76,7 @@ private:
     QByteArray m_pending;  // what was waiting when a hang-up closed the port
     bool m_hungUp = false;
     bool m_inInput = false;
+    bool m_inOutput = false;
     bool m_probingPins = false;
     bool m_pinProbeFailed = false;
     bool m_cdHolding = false;

@@ -31,6 +31,31 @@ TEST_F(OnSerial, AnswersWithEchoTerminatorBodyAndPrompt) {
     EXPECT_EQ(shell.Received, QStringList{"st -l"});
 }
 
+TEST_F(OnSerial, UploadIsEchoedReadAsItsAnnouncedBytesThenAnswered) {
+    shell.On("tr 12070301.out -b 4", "4 bytes\r\n");
+    port.Output("tr 12070301.out -b 4\r");
+    EXPECT_EQ(port.Input(), "tr 12070301.out -b 4\r\n");
+    port.Output("\nab");
+    EXPECT_EQ(port.Input(), QByteArray()) << "the file is not complete yet";
+    port.Output("\r\nls 12070301.out\r\n");
+    EXPECT_EQ(port.Input(), "4 bytes\r\ncan0:/$ ");
+    EXPECT_EQ(port.Input(), "\r\ncan0:/$ ") << "the LF after the file is a line of its own";
+    EXPECT_EQ(port.Input(), "ls 12070301.out\r\ncan0:/$ ");
+    ASSERT_EQ(shell.Uploads.size(), 1);
+    EXPECT_EQ(shell.Uploads[0].Bytes, "\nab\r");
+    EXPECT_TRUE(shell.Uploads[0].Complete());
+    EXPECT_EQ(shell.Received, (QStringList{"tr 12070301.out -b 4", "", "ls 12070301.out"}));
+
+    // Unscripted: the prompt alone; a silent transceiver still takes the bytes but says nothing.
+    port.Output("tr 12070302.out -b 0\r");
+    EXPECT_EQ(port.Input(), "tr 12070302.out -b 0\r\n");
+    EXPECT_EQ(port.Input(), "can0:/$ ");
+    shell.On("tr 12070303.out -b 2").Silent = true;
+    port.Output("tr 12070303.out -b 2\rxy");
+    EXPECT_EQ(port.Input(), QByteArray());
+    EXPECT_EQ(shell.Uploads.last().Bytes, "xy");
+}
+
 TEST_F(OnSerial, EchoTerminatorAndPromptAreTheShells) {
     struct Case {
         QString terminator;

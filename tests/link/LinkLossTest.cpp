@@ -6,6 +6,7 @@
 #include "link/CommandQueue.h"
 #include "link/DownloadWatchdogs.h"
 #include "link/LinkLoss.h"
+#include "link/UploadChecks.h"
 
 using namespace tidepost;
 using test::DialogueFixture;
@@ -49,26 +50,28 @@ TEST_F(LinkLoss, ForgetsTheTransceiverAndTurnsTheIndicatorsRed) {
     EXPECT_TRUE(platform.Serial.PortOpen()) << "the links stay open";
 }
 
-TEST_F(LinkLoss, WithoutAPendingUploadCheckNothingIsQueued) {
-    link.Requests.SentFileName = "AB123456.TXT";
-    link.Requests.SentFileSize = 250;
+TEST_F(LinkLoss, WithoutAnUploadOnItsWayNothingIsQueued) {
+    link.Dialogue.CommandQueue = "tx AB123456.TXT -c 112\n";
     ConnectionLost(link);
     EXPECT_EQ(ErrorQueue(f).Count(), 0);
-    EXPECT_EQ(link.Requests.SentFileName, "AB123456.TXT");
-    EXPECT_EQ(link.Requests.SentFileSize, 250);
+    EXPECT_EQ(link.Dialogue.CommandQueue, "tx AB123456.TXT -c 112\n") << "a checked upload's submission stays";
 }
 
-TEST_F(LinkLoss, PendingUploadCheckIsReportedAndEnded) {
-    link.Requests.SentFileCheckPending = true;
-    link.Requests.SentFileName = "AB123456.TXT";
-    link.Requests.SentFileSize = 250;
+TEST_F(LinkLoss, UploadsOnTheirWayAreReportedWithdrawnAndMarkedFailed) {
+    QStringList failed;
+    link.Dispatch.MarkUploadFailed = [&](const QString& name) { failed.append(name); };
+    BeginSentFileCheck(link, "AB123456.TXT", 250);
+    BeginSentFileCheck(link, "AB123457.TXT", 30);
+    link.Requests.SentFileChecks[0].SizeChecked = true;
+    link.Dialogue.CommandQueue = "tx AB123456.TXT -c 112 -n\ntr AB123457.TXT -b 30\r\nls AB123457.TXT\r\nst -l\r\n"
+                                 "tx AB123457.TXT -c 112 -n\nls AB123458.TXT\r\n";
     ConnectionLost(link);
     ASSERT_EQ(ErrorQueue(f).Count(), 1);
     EXPECT_EQ(ErrorQueue(f).Peek().toString(),
               "The PC has lost connection to the mobile. Due to this the message might not have been sent.");
-    EXPECT_FALSE(link.Requests.SentFileCheckPending);
-    EXPECT_TRUE(link.Requests.SentFileName.isEmpty());
-    EXPECT_EQ(link.Requests.SentFileSize, 0);
+    EXPECT_TRUE(link.Requests.SentFileChecks.isEmpty());
+    EXPECT_EQ(failed, (QStringList{"AB123456.TXT", "AB123457.TXT"}));
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -l\r\nls AB123458.TXT\r\n");
 }
 
 TEST_F(LinkLoss, DistressTestWindowIsToldOnlyWhenVisible) {

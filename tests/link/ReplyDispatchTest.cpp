@@ -6,6 +6,7 @@
 #include "link/CommandQueue.h"
 #include "link/DispatchReply.h"
 #include "link/ReplyRows.h"
+#include "link/UploadChecks.h"
 
 using namespace tidepost;
 using test::DialogueFixture;
@@ -91,6 +92,7 @@ struct Dispatch : DialogueFixture {
             return uploadSizeOk;
         };
         d.DeleteUploadedFile = [this](const QString& name) { calls.append("DeleteUploadedFile " + name); };
+        d.MarkUploadFailed = [this](const QString& name) { calls.append("MarkUploadFailed " + name); };
         d.Print_Fetched_File = [this](QString& text) {
             calls.append("Print_Fetched_File");
             text.clear();  // the printing shortens its own copy
@@ -262,7 +264,7 @@ class UploadCheckRow : public Dispatch, public ::testing::WithParamInterface<Upl
 
 TEST_P(UploadCheckRow, ComparesTheListingOfTheUploadedFile) {
     const UploadCheckCase& c = GetParam();
-    link.Requests.SentFileName = c.sentFileName;
+    if (!c.sentFileName.isEmpty()) BeginSentFileCheck(link, c.sentFileName, 250);
     EXPECT_EQ(MatchingRows(link, c.reply).contains(35), c.matches);
 }
 
@@ -528,30 +530,44 @@ TEST_F(Dispatch, InboxListingStartsTheMessageDownloadOnce) {
 }
 
 TEST_F(Dispatch, UploadCheckThatPassesOnlyEndsTheCheck) {
-    link.Requests.SentFileCheckPending = true;
-    link.Requests.SentFileName = "AB123456.TXT";
-    link.Requests.SentFileSize = 250;
+    BeginSentFileCheck(link, "AB123456.TXT", 250);
+    link.Dialogue.CommandQueue = "tx AB123456.TXT -c 112\n";
     EXPECT_EQ(Run("ls AB123456.TXT\r\n 250\r\ncan0:/$ "), QStringList{"CheckUploadedFileSize AB123456.TXT 250"});
-    EXPECT_FALSE(link.Requests.SentFileCheckPending);
-    EXPECT_TRUE(link.Requests.SentFileName.isEmpty());
-    EXPECT_EQ(link.Requests.SentFileSize, 0);
+    ASSERT_EQ(link.Requests.SentFileChecks.size(), 1) << "followed until its submission is answered";
+    EXPECT_TRUE(link.Requests.SentFileChecks[0].SizeChecked);
+    EXPECT_EQ(link.Dialogue.CommandQueue, "tx AB123456.TXT -c 112\n");
     EXPECT_EQ(ErrorQueue(f).Count(), 0);
 
     // The check is over: a later listing of the same file matches no row.
     EXPECT_TRUE(Run("ls AB123456.TXT\r\n 250\r\ncan0:/$ ").isEmpty());
+    // The answer to the submission ends the upload's road.
+    EXPECT_TRUE(Run("tx AB123456.TXT -c 112\r\ncan0:/$ ").isEmpty());
+    EXPECT_TRUE(link.Requests.SentFileChecks.isEmpty());
 }
 
-TEST_F(Dispatch, UploadCheckThatFailsWarnsAndDeletesTheFile) {
+TEST_F(Dispatch, UploadCheckThatFailsWarnsDeletesTheFileAndWithdrawsTheSubmission) {
     uploadSizeOk = false;
-    link.Requests.SentFileCheckPending = true;
-    link.Requests.SentFileName = "AB123456.TXT";
-    link.Requests.SentFileSize = 250;
+    BeginSentFileCheck(link, "AB123456.TXT", 250);
+    link.Dialogue.CommandQueue = "st -l\r\ntx AB123456.TXT -c 112 -n\n";
     EXPECT_EQ(Run("ls AB123456.TXT\r\n 249\r\ncan0:/$ "),
-              (QStringList{"CheckUploadedFileSize AB123456.TXT 250", "DeleteUploadedFile AB123456.TXT"}));
+              (QStringList{"CheckUploadedFileSize AB123456.TXT 250", "DeleteUploadedFile AB123456.TXT",
+                           "MarkUploadFailed AB123456.TXT"}));
     ASSERT_EQ(ErrorQueue(f).Count(), 1);
     EXPECT_EQ(ErrorQueue(f).Peek().toString(), "Error: The message 'AB123456.TXT' was possibly sent with errors.");
-    EXPECT_FALSE(link.Requests.SentFileCheckPending);
-    EXPECT_TRUE(link.Requests.SentFileName.isEmpty());
+    EXPECT_TRUE(link.Requests.SentFileChecks.isEmpty());
+    EXPECT_EQ(link.Dialogue.CommandQueue, "st -l\r\n") << "no cut file is submitted";
+}
+
+TEST_F(Dispatch, EveryUploadOfASendHasItsOwnCheck) {
+    BeginSentFileCheck(link, "AB000001.TXT", 100);
+    BeginSentFileCheck(link, "AB000002.TXT", 200);
+    EXPECT_EQ(MatchingRows(link, "ls AB000001.TXT\r\n"), QList<int>{35});
+    EXPECT_EQ(MatchingRows(link, "ls AB000002.TXT\r\n"), QList<int>{35});
+    EXPECT_EQ(Run("ls AB000002.TXT\r\n 200\r\ncan0:/$ "), QStringList{"CheckUploadedFileSize AB000002.TXT 200"});
+    EXPECT_EQ(Run("ls AB000001.TXT\r\n 100\r\ncan0:/$ "), QStringList{"CheckUploadedFileSize AB000001.TXT 100"});
+    EXPECT_TRUE(Run("tx AB000001.TXT -c 1\r\nERROR 121: DNID not found\r\ncan0:/$ ").contains("HandleTxError"));
+    ASSERT_EQ(link.Requests.SentFileChecks.size(), 1);
+    EXPECT_EQ(link.Requests.SentFileChecks[0].SentFileName, "AB000002.TXT");
 }
 
 TEST_F(Dispatch, FetchedTextIsPrintedWhileReportsArePrinted) {

@@ -55,6 +55,26 @@ TEST_F(MessageFileNames, CountersOfTheDay) {
     EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
 }
 
+TEST_F(MessageFileNames, OutboxNamesStayTwelveCharactersLong) {
+    // Counters past 99 are a capital letter and a digit, so every outbox name has the twelve
+    // characters the transceiver and the upload check take, and still sorts after "99".
+    auto touchOut = [this](const QString& counter) { Touch("120703" + counter + ".out"); };
+    for (int n = 1; n <= 99; ++n) touchOut((n < 10 ? "0" : "") + QString::number(n));
+    EXPECT_EQ(GetNewMessageFileName(f, folder, "out"), "120703A0.out");
+    EXPECT_EQ(GetNewMessageFileName(f, folder, "in"), "12070301.in") << "the inbox keeps its own counters";
+    EXPECT_LT(QString("12070399.out"), QString("120703A0.out"));
+
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        for (char digit = '0'; digit <= '9'; ++digit)
+            if (letter != 'Q' || digit != '7') touchOut(QString(letter) + digit);
+    EXPECT_EQ(GetNewMessageFileName(f, folder, "out"), "120703Q7.out") << "a gap is filled first";
+    touchOut("Q7");
+    EXPECT_EQ(GetNewMessageFileName(f, folder, "out"), "") << "no counter is left today";
+    platform.Clock.Set(QDateTime(QDate(2012, 7, 4), QTime(0, 0)));
+    EXPECT_EQ(GetNewMessageFileName(f, folder, "out"), "12070401.out");
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
+}
+
 TEST_F(MessageFileNames, NamesFollowTheLocalDateAndCreateNothing) {
     platform.Clock.Set(QDateTime(QDate(2025, 1, 9), QTime(23, 59)));
     EXPECT_EQ(GetNewMessageFileName(f, folder, "egc"), "25010901.egc");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "messages/OutboxFixture.h"
+#include "link/UploadChecks.h"
 #include "messages/SubmissionErrors.h"
 
 using namespace tidepost;
@@ -37,18 +38,19 @@ struct SubmissionErrorsTest : OutboxFixture {
 };
 
 TEST_F(SubmissionErrorsTest, MismatchedUploadIsReportedAndDeleted) {
-    link.Requests.SentFileName = "AB123456.TXT";
-    link.Requests.SentFileSize = 250;
-    link.Requests.SentFileCheckPending = true;
+    Write("OUT.IDX", Lines({SubmissionLine("AB123456.TXT", "112", "<None>", "Initiated"),
+                            SubmissionLine("AB000001.TXT", "112", "4711", "Delivered")}));
+    BeginSentFileCheck(link, "AB123456.TXT", 250);
+    link.Dialogue.CommandQueue = "tx AB123456.TXT -c 112 -n\n";
     Dispatch("ls AB123456.TXT\r\nAB123456.TXT : 200 bytes\r\ncan0:/$ ");
     EXPECT_EQ(QueuedTexts(), QStringList{"Error: The message 'AB123456.TXT' was possibly sent with errors."});
-    EXPECT_EQ(link.Dialogue.CommandQueue, "delete AB123456.TXT\r\n");
-    EXPECT_FALSE(link.Requests.SentFileCheckPending);
-    EXPECT_EQ(link.Requests.SentFileName, "");
-    EXPECT_EQ(link.Requests.SentFileSize, 0);
+    EXPECT_EQ(link.Dialogue.CommandQueue, "delete AB123456.TXT\r\n") << "the damaged upload is not submitted";
+    EXPECT_TRUE(link.Requests.SentFileChecks.isEmpty());
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
+    EXPECT_EQ(Log(), L({SubmissionLine("AB123456.TXT", "112", "<None>", "Failed"),
+                        SubmissionLine("AB000001.TXT", "112", "4711", "Delivered")}));
 
-    link.Requests.SentFileName = "AB123457.TXT";
-    link.Requests.SentFileSize = 250;
+    BeginSentFileCheck(link, "AB123457.TXT", 250);
     Dispatch("ls AB123457.TXT\r\nAB123457.TXT : 250 bytes\r\ncan0:/$ ");
     EXPECT_TRUE(QueuedTexts().isEmpty());
     EXPECT_EQ(link.Dialogue.CommandQueue, "delete AB123456.TXT\r\n");

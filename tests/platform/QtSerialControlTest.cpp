@@ -128,6 +128,16 @@ TEST_F(SerialOnPty, OpenFailures) {
     }
 }
 
+TEST_F(SerialOnPty, ALongTextInPiecesArrivesWholeWhileTheDeviceIsSlowerThanTheWrites) {
+    ASSERT_EQ(port.Open(), ISerialControl::OpenOk);
+    QByteArray text;
+    for (int i = 0; i < 30000; ++i) text.append(char('a' + i % 26));
+    for (qsizetype at = 0; at < text.size(); at += 100) EXPECT_TRUE(port.Output(text.mid(at, 100)));
+    EXPECT_EQ(pty.ReadAtLeast(text.size()), text);
+    EXPECT_TRUE(port.PortOpen()) << "a full output buffer is no lost line";
+    EXPECT_TRUE(events.isEmpty());
+}
+
 TEST_F(SerialOnPty, WritesEveryByteUnchanged) {
     ASSERT_EQ(port.Open(), ISerialControl::OpenOk);
     QByteArray all;

@@ -38,6 +38,7 @@ public:
     void SetPCConnBarColor(int color) override { PCConnBarColor = color; }
     void SetTCUConnBarColor(int color) override { TCUConnBarColor = color; }
 
+    void ShowWaitForm() override { Calls.append("ShowWaitForm"); }
     void UnloadWaitForm() override { Calls.append("UnloadWaitForm"); }
     bool IsPleaseWaitVisible() const override { return PleaseWaitVisible; }
     void ShowPleaseWait(const QString& caption) override {
@@ -86,8 +87,11 @@ public:
     void InitPrompt() override { Calls.append("InitPrompt"); }
     void FocusTerminalWindow() override { Calls.append("Focus"); }
     void MoveCaretToEnd() override { Calls.append("MoveCaretToEnd"); }
+    void AppendText(const QString& text) override { Text += text; }
+    void KeepLastCharacters(int count) override { Text = Text.right(count); }
 
     bool Visible = false;
+    QString Text;  // the text box `TerminalWindow`
     bool ShowMakesVisible = true;
     QStringList Calls;
 };

@@ -1,5 +1,7 @@
 #include "support/FakeTransceiver.h"
 
+#include "sim/SimUploadCommands.h"
+
 namespace tidepost::test {
 
 FakeTransceiver::FakeTransceiver(FakeByteChannel& channel) : m_channel(channel) {
@@ -39,11 +41,49 @@ bool FakeTransceiver::AllAnswered() const {
 }
 
 void FakeTransceiver::OnWrite(const QByteArray& bytes) {
-    for (const QByteArray& raw : m_reader.Feed(bytes)) Answer(Codec.Decode(raw));
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        if (!Uploads.isEmpty() && !Uploads.last().Complete()) {
+            const qsizetype take = qMin(Uploads.last().Size - Uploads.last().Bytes.size(), bytes.size() - at);
+            ReadUpload(bytes.mid(at, take));
+            at += take;
+            continue;
+        }
+        for (const QByteArray& raw : m_reader.Feed(bytes.mid(at, 1))) Answer(Codec.Decode(raw));
+        ++at;
+    }
+}
+
+bool FakeTransceiver::StartUpload(const QString& line) {
+    const std::optional<sim::UploadCommand> upload = sim::ParseUploadCommand(line);
+    if (!upload) return false;
+    Exchange e;
+    for (auto it = m_script.begin(); it != m_script.end(); ++it) {
+        if (it->Command != line) continue;
+        e = *it;
+        if (!e.Repeat) m_script.erase(it);
+        break;
+    }
+    Uploads.append({upload->Name, upload->Size, {}});
+    m_afterUpload = e;
+    if (!e.Silent) m_steps.push_back({Codec.Encode(line + EchoTerminator)});
+    ReadUpload({});
+    return true;
+}
+
+void FakeTransceiver::ReadUpload(const QByteArray& bytes) {
+    Upload& upload = Uploads.last();
+    upload.Bytes += bytes;
+    if (!upload.Complete() || !m_afterUpload) return;
+    const Exchange e = *m_afterUpload;
+    m_afterUpload.reset();
+    m_reader.StartAfresh();
+    if (!e.Silent) Plan(e, e.Body + e.Prompt.value_or(Prompt));
 }
 
 void FakeTransceiver::Answer(const QString& line) {
     Received.append(line);
+    if (StartUpload(line)) return;
     for (auto it = m_script.begin(); it != m_script.end(); ++it) {
         if (it->Command != line) continue;
         const Exchange e = *it;

@@ -49,6 +49,17 @@ public:
     // Text the shell sends of its own accord, on the next read (e.g. a prompt after a restart).
     void Say(const QString& text);
 
+    // An upload command "tr <name> -b <n>" is echoed at once; the next n bytes are the file,
+    // whatever they are, and then the body and the prompt of its exchange follow (none scripted:
+    // the prompt alone).
+    struct Upload {
+        QString Name;
+        qsizetype Size = 0;
+        QByteArray Bytes;  // what has arrived of it
+        bool Complete() const { return Bytes.size() == Size; }
+    };
+    QList<Upload> Uploads;
+
     QString EchoTerminator = "\r\n";
     QString Prompt = "can0:/$ ";
     AnsiCodec Codec;
@@ -67,11 +78,15 @@ private:
     void Answer(const QString& line);
     void Plan(const Exchange& e, const QString& reply);
     void OnRead();
+    bool StartUpload(const QString& line);
+    void ReadUpload(const QByteArray& bytes);
 
     FakeByteChannel& m_channel;
     sim::ShellLineReader m_reader;
     std::deque<Exchange> m_script;
     std::deque<Step> m_steps;
+    // What answers the upload being read, once all of it has come.
+    std::optional<Exchange> m_afterUpload;
 };
 
 }  // namespace tidepost::test

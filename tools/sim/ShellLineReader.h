@@ -13,6 +13,9 @@ public:
     QList<QByteArray> Feed(const QByteArray& bytes);
     // Characters of a line not yet ended.
     const QByteArray& Partial() const { return m_partial; }
+    // The bytes that follow start a line afresh: an LF among them is no part of an earlier CR's
+    // line end (after the raw bytes of an upload, which the caller takes itself).
+    void StartAfresh() { m_afterCr = false; }
 
 private:
     QByteArray m_partial;

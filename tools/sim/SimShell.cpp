@@ -1,5 +1,7 @@
 #include "sim/SimShell.h"
 
+#include "sim/SimUploadCommands.h"
+
 namespace tidepost::sim {
 
 QString EchoEndText(EchoEnd end) {
@@ -43,21 +45,65 @@ QString SimShell::ReplyTo(const QString& line) {
 }
 
 void SimShell::Receive(const QByteArray& bytes) {
-    for (const QByteArray& raw : m_reader.Feed(bytes)) {
-        const QString line = QString::fromLatin1(raw);
-        Received.append(line);
-        if (Mute) continue;
-        QString reply = ReplyTo(line);
-        if (RestartPending) {
-            reply.insert(line.size() + EchoTerminator.size(), kRestartLine + LineEnd);
-            RestartPending = false;
+    ReceivedBytes += bytes;
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        if (m_upload) {
+            // The announced bytes are the file, whatever they are: an LF right after the
+            // command's CR included.
+            const qsizetype take = qMin(m_upload->Left, bytes.size() - at);
+            ReadUpload(bytes.mid(at, take));
+            at += take;
+            continue;
         }
-        if (CutNextReplyAfter >= 0) {
-            reply.truncate(CutNextReplyAfter);
-            CutNextReplyAfter = -1;
-        }
-        if (m_write && !reply.isEmpty()) m_write(reply.toLatin1());
+        for (const QByteArray& raw : m_reader.Feed(bytes.mid(at, 1))) ReadLine(QString::fromLatin1(raw));
+        ++at;
     }
+}
+
+void SimShell::ReadLine(const QString& line) {
+    Received.append(line);
+    if (Mute) return;
+    if (const std::optional<UploadCommand> upload = ParseUploadCommand(line)) {
+        m_upload = PendingUpload{upload->Name, upload->Size, {}};
+        Answer(line + EchoTerminator);
+        if (upload->Size == 0) ReadUpload({});
+        return;
+    }
+    QString reply = ReplyTo(line);
+    if (RestartPending) {
+        reply.insert(line.size() + EchoTerminator.size(), kRestartLine + LineEnd);
+        RestartPending = false;
+    }
+    Answer(reply);
+}
+
+void SimShell::ReadUpload(const QByteArray& bytes) {
+    PendingUpload& upload = *m_upload;
+    for (char c : bytes) {
+        if (CutUploadAfter >= 0 && upload.Bytes.size() >= CutUploadAfter) {
+            Mute = true;
+            CutUploadAfter = -1;
+        }
+        upload.Bytes.append(c);
+    }
+    upload.Left -= bytes.size();
+    if (upload.Left > 0) return;
+    const bool cut = Mute;
+    const SimUpload file{upload.Name, QString::fromLatin1(upload.Bytes), Transceiver.UtcNow()};
+    m_upload.reset();
+    m_reader.StartAfresh();
+    if (cut) return;  // the rest never arrived: nothing is stored, nothing answered
+    Uploads.Put(file);
+    Answer(Prompt);
+}
+
+void SimShell::Answer(QString reply) {
+    if (CutNextReplyAfter >= 0) {
+        reply.truncate(CutNextReplyAfter);
+        CutNextReplyAfter = -1;
+    }
+    if (m_write && !reply.isEmpty()) m_write(reply.toLatin1());
 }
 
 }  // namespace tidepost::sim

@@ -81,16 +81,34 @@ public:
     SimUploadStore Uploads;
     // Commands of this shell only, tried before the common table.
     QList<SimCommand> ExtraCommands;
-    // Every command line read, in order, mute or not.
+    // Every command line read, in order, mute or not; and every byte, uploads included.
     QStringList Received;
+    QByteArray ReceivedBytes;
+    // The texts the transceiver's printer printed ("print <file> -d").
+    QStringList Printed;
+    // The link of the next upload is cut after this many of its bytes: the shell turns Mute and
+    // the file is never stored. -1: no cut.
+    int CutUploadAfter = -1;
+    // An upload is being read: its bytes so far and how many are still to come.
+    bool UploadInProgress() const { return m_upload.has_value(); }
 
     // The line end of the lines of a reply body. A shell may end them the way it ends the echo
     // line, or always with CR LF whatever follows the echo.
     QString LineEnd = QStringLiteral("\r\n");
 
 private:
+    struct PendingUpload {
+        QString Name;
+        qsizetype Left = 0;
+        QByteArray Bytes;
+    };
+    void ReadLine(const QString& line);
+    void ReadUpload(const QByteArray& bytes);
+    void Answer(QString reply);
+
     Writer m_write;
     ShellLineReader m_reader;
+    std::optional<PendingUpload> m_upload;
 };
 
 }  // namespace tidepost::sim

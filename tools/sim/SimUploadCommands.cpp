@@ -1,5 +1,7 @@
 #include "sim/SimUploadCommands.h"
 
+#include <QStringList>
+
 namespace tidepost::sim {
 
 namespace {
@@ -41,10 +43,40 @@ QString Submit(SimShell& shell, const QString& line) {
         return error + shell.LineEnd;
     }
     if (shell.Uploads.Find(name) == nullptr) return "ERROR 101: File not found" + shell.LineEnd;
+    shell.Uploads.Submitted.append(name);
     return {};
 }
 
+// What comes to a well-formed upload command is read by the shell itself (SimShell::Receive); an
+// ill-formed one is refused.
+QString UploadUsage(SimShell& shell, const QString&) { return "tr: usage: tr <file> -b <bytes>" + shell.LineEnd; }
+
+// The transceiver's printer prints an uploaded file.
+QString Print(SimShell& shell, const QString& line) {
+    const QString name = line.section(' ', 1, 1, QString::SectionSkipEmpty);
+    const SimUpload* f = shell.Uploads.Find(name);
+    if (f == nullptr) return "print: " + name + ": no such file" + shell.LineEnd;
+    shell.Printed.append(f->Text);
+    return {};
+}
+
+bool IsPlainName(const QString& name) {
+    if (name.isEmpty() || name.startsWith('.')) return false;
+    for (QChar c : name)
+        if (!c.isLetterOrNumber() && c != '.' && c != '_' && c != '-') return false;
+    return true;
+}
+
 }  // namespace
+
+std::optional<UploadCommand> ParseUploadCommand(const QString& line) {
+    const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+    if (words.size() != 4 || words.at(0) != "tr" || words.at(2) != "-b" || !IsPlainName(words.at(1))) return {};
+    bool ok = false;
+    const qlonglong size = words.at(3).toLongLong(&ok);
+    if (!ok || size < 0 || size > 10'000'000) return {};
+    return UploadCommand{words.at(1), static_cast<qsizetype>(size)};
+}
 
 QString DeleteUpload(SimShell& shell, const QString& name) {
     if (shell.Uploads.Remove(name)) return {};
@@ -55,6 +87,8 @@ const QList<SimCommand>& SimUploadCommands() {
     static const QList<SimCommand> commands = {
         {"ls ", true, List},
         {"tx ", true, Submit},
+        {"tr ", true, UploadUsage},
+        {"print ", true, Print},
     };
     return commands;
 }

@@ -2,6 +2,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace tidepost::sim {
 
@@ -17,6 +18,8 @@ struct SimUploadStore {
     QList<SimUpload> Files;
     // The answer of the next "tx": "" accepts it silently, else "ERROR nnn: text" refuses it.
     QString NextTxError;
+    // The files of every accepted submission, in order.
+    QStringList Submitted;
 
     // Adds or replaces the file of that name (letter case ignored).
     void Put(const SimUpload& file);

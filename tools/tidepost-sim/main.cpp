@@ -19,6 +19,8 @@
 //   listing 1|2             the layout of the inbox listing ("ls IN.*")
 //   keep-next-delete        the next "delete IN.nnn" is answered but leaves the message in place
 //   inbox                   print the messages now in the inbox
+//   uploads                 print the uploaded files, the submitted ones and what was printed
+//   cut-upload <n>          the line of the next upload goes dead after n of its bytes (mute)
 //   tcu-end-bridge          the unit's bridge program ends by itself (--tcu)
 //   tcu-drop                the unit drops its client (--tcu)
 //   quit
@@ -136,6 +138,13 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, const QStrin
     } else if (word == "uploads") {
         for (const SimUpload& f : shell.Uploads.Files) Print(QString("%1 %2 bytes").arg(f.Name).arg(f.Text.size()));
         Print(QString("%1 upload(s)").arg(shell.Uploads.Files.size()));
+        for (const QString& name : shell.Uploads.Submitted) Print("submitted " + name);
+        for (const QString& text : shell.Printed) Print(QString("printed %1 characters").arg(text.size()));
+    } else if (word == "cut-upload") {
+        bool ok = false;
+        const int after = rest.toInt(&ok);
+        if (ok && after >= 0) shell.CutUploadAfter = after;
+        else Print("? cut-upload <n>");
     } else if (word == "keep-next-delete") {
         shell.Inbox.KeepNextDelete = true;
     } else if (word == "inbox") {
@@ -149,7 +158,7 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, const QStrin
     } else if (word == "quit") {
         QCoreApplication::quit();
     } else if (!word.isEmpty()) {
-        Print("? info|error|echo|lines|mute|unmute|cut|restart|babble|set|message|listing|keep-next-delete|inbox|upload|tx-error|uploads|quit");
+        Print("? info|error|echo|lines|mute|unmute|cut|restart|babble|set|message|listing|keep-next-delete|inbox|upload|tx-error|uploads|cut-upload|quit");
     }
 }
 

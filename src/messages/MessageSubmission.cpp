@@ -1,0 +1,171 @@
+// Saving the formatted message, uploading and submitting it, and its first line in the outbox log.
+#include <QFileInfo>
+#include <QStringList>
+
+#include "foundation/Foundation.h"
+#include "foundation/RuntimeError.h"
+#include "foundation/UsefullFileRoutines.h"
+#include "foundation/UsefullRoutines.h"
+#include "link/CommandQueue.h"
+#include "link/Link.h"
+#include "link/UploadChecks.h"
+#include "messages/CTransmission.h"
+#include "messages/DeliveryStatus.h"
+#include "messages/MessageFileNames.h"
+#include "messages/Messages.h"
+#include "messages/SentItemsGrid.h"
+#include "platform/AtomicFile.h"
+#include "platform/IClock.h"
+
+namespace tidepost {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+constexpr quint8 kFormatted = 16;
+constexpr quint8 kEmail = 0;
+constexpr quint8 kDnid = 6;
+// The transceiver's file names, and so the upload check, have exactly this many characters.
+constexpr int kTransceiverNameLength = 12;
+const QString kSearchAndRescue = QStringLiteral("SEARCH & RESCUE");
+
+// A name the transceiver stores and lists as it was uploaded.
+bool IsTransceiverFileName(const QString& name) {
+    return name.size() == kTransceiverNameLength && IsPlainFileName(name);
+}
+
+bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool IsExtensionCharacter(QChar c) {
+    return IsAsciiDigit(c) || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u',';
+}
+bool AllOf(const QString& text, bool (*allowed)(QChar)) {
+    for (QChar c : text)
+        if (!allowed(c)) return false;
+    return true;
+}
+
+// A text as one field of the log: a ";" would start another field, a line break another line.
+QString LogField(const QString& text) { return FlattenText(QString(text).replace(u';', u',')); }
+
+QString OutboxPath(const Foundation& f, const QString& name) { return AddBackslash(f.gOutboxDir) + name; }
+
+}  // namespace
+
+bool CTransmission::SaveFileInOutBox() {
+    const Foundation& f = m_messages.F;
+    // Without a folder (or a name) the file would land somewhere else.
+    if (f.gOutboxDir.isEmpty() || !IsPlainFileName(m_outFileName)) return false;
+    const QByteArray content = f.Os.Codec.Encode(m_message.TextField + kCrLf);
+    return !WriteFileAtomic(ResolvePath(OutboxPath(f, m_outFileName)), content);
+}
+
+bool CTransmission::TransferMessage() {
+    if (m_status < kFormatted) return false;
+    if (!IsTransceiverFileName(m_outFileName)) return false;
+    Link& link = m_messages.L;
+    const qint32 size = static_cast<qint32>(m_message.TextField.size());
+    // The engine streams the file: it must hold exactly the text announced, and its line end.
+    const QFileInfo file(ResolvePath(OutboxPath(m_messages.F, m_outFileName)));
+    if (!file.isFile() || file.size() != qint64(size) + kCrLf.size()) return false;
+
+    const QString upload = "tr " + m_outFileName + " -b " + QString::number(size);
+    if (!QueueCommand(link, upload, true, false)) return false;
+    if (!QueueCommand(link, "ls " + m_outFileName, true, false)) {
+        WithdrawCommands(link, [&](const QString& line) { return line == upload; });
+        return false;
+    }
+    BeginSentFileCheck(link, m_outFileName, size);
+    return true;
+}
+
+bool CTransmission::SendMessage() {
+    if (!IsTransceiverFileName(m_outFileName)) return false;
+    // The option values come from files and callers; a blank or a line break would make another
+    // option or another command of them.
+    if (LESUsed.isEmpty() || !AllOf(LESUsed, IsAsciiDigit)) return false;
+    if (!AllOf(m_destinationExt, IsExtensionCharacter)) return false;
+    if (!AllOf(m_transmissionTime, IsAsciiDigit) || !AllOf(m_transmissionDate, IsAsciiDigit)) return false;
+
+    QString line = "tx " + m_outFileName + " -c " + LESUsed;
+    if (!m_transmissionTime.isEmpty()) line += " -h " + m_transmissionTime;
+    if (!m_transmissionDate.isEmpty()) line += " -y " + m_transmissionDate;
+    line += " -s " + QString::number(m_service) + " -t " + QString::number(m_destinationCode) + " -l " +
+            QString::number(m_presentation);
+    if (!m_destinationExt.isEmpty()) line += " -e " + m_destinationExt;
+    if (Priority == kDistressPriority) line += " -a";
+    if (!m_printMessage) line += " -n";
+    if (m_requestConfirmation) line += " -v";
+    line = line.trimmed();
+
+    Link& link = m_messages.L;
+    if (!IsCommandAllowed(link, line)) return false;
+    link.Dialogue.CommandQueue += line + u'\n';
+    m_status += 32;
+    return true;
+}
+
+bool CTransmission::WriteOutLog(quint8 Index, quint8 Presentation, const QString& ToAlias, const QString& CcAlias,
+                                const QString& BCcAlias) {
+    Foundation& f = m_messages.F;
+    if (f.gOutboxDir.isEmpty()) return false;
+    QStringList cells;
+    try {
+        for (quint8 list = 0; list < 3; ++list) {
+            const QString cell = m_message.GetAddressCell(Index, Presentation, list);
+            if (!cell.isEmpty()) cells << cell;
+        }
+    } catch (const RuntimeError&) {
+        return false;
+    }
+    const bool rescue = ToAlias == kSearchAndRescue;
+    const QString addresses = cells.join(u',');
+    QString destination;
+    if (Index == kEmail) destination = addresses.isEmpty() ? QStringLiteral("-") : addresses;
+    else if (Index == kDnid) destination = m_destinationExt;
+    else destination = rescue ? QStringLiteral("MRCC") : addresses;
+
+    QString bits = Index < f.DestinationTypeNames.size() ? f.DestinationTypeNames.at(Index) : QString();
+    switch (m_presentation) {
+    case 6: bits += " 5 Bit"; break;
+    case 0: bits += " 7 Bit"; break;
+    case 7: bits += " 8 Bit"; break;
+    default: break;
+    }
+    if (m_presentation == 0 && rescue) bits = QStringLiteral("Distress message");
+
+    const QDateTime now = f.Os.Clock->Now();
+    const QStringList fields = {
+        m_outFileName,
+        LogField(destination),
+        LogField(LESUsed),
+        bits,
+        now.toString(QStringLiteral("yy-MM-dd")),
+        now.toString(QStringLiteral("hh:mm")),
+        " " + QString::number(m_message.TextField.size()),
+        kNoReference,
+        DeliveryStatus::Initiated,
+        m_requestConfirmation ? QStringLiteral("1") : QStringLiteral("0"),
+        m_printMessage ? QStringLiteral("1") : QStringLiteral("0"),
+        QStringLiteral("0"),
+        QStringLiteral("0"),
+        now.toString(QStringLiteral("dd")),
+        now.toString(QStringLiteral("MM")),
+        now.toString(QStringLiteral("hh")),
+        now.toString(QStringLiteral("mm")),
+        LogField(ToAlias),
+        LogField(CcAlias),
+        LogField(BCcAlias),
+        // The subject stays as typed, ";" included: it is the last field.
+        FlattenText(m_message.Subject),
+    };
+    if (!AppendIndexLine(f, OutboxPath(f, QStringLiteral("OUT.IDX")), fields.join(u';'))) return false;
+    try {
+        LoadSentItemsGrid(m_messages);
+    } catch (const RuntimeError&) {
+        return false;
+    }
+    m_status += 64;
+    return true;
+}
+
+}  // namespace tidepost
