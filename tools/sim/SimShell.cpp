@@ -46,6 +46,7 @@ void SimShell::Receive(const QByteArray& bytes) {
     for (const QByteArray& raw : m_reader.Feed(bytes)) {
         const QString line = QString::fromLatin1(raw);
         Received.append(line);
+        if (OnLineRead) OnLineRead(line);
         if (Mute) continue;
         QString reply = ReplyTo(line);
         if (RestartPending) {

@@ -83,6 +83,8 @@ public:
     QList<SimCommand> ExtraCommands;
     // Every command line read, in order, mute or not.
     QStringList Received;
+    // Told of each of those lines as it is read.
+    std::function<void(const QString& line)> OnLineRead;
 
     // The line end of the lines of a reply body. A shell may end them the way it ends the echo
     // line, or always with CR LF whatever follows the echo.
