@@ -159,14 +159,26 @@ void CommSettingsForm::BuildControls() {
     connect(CancelButton, &QPushButton::clicked, this, &CommSettingsForm::CancelButton_Click);
     // Selecting an option, by the operator or from code, runs its handling when the choice changes.
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        KeepChosenOptionTabStop();
         if (on) Option1_Click();
     });
     connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        KeepChosenOptionTabStop();
         if (on) Option2_Click();
     });
     connect(FFIP, &QCheckBox::toggled, this, &CommSettingsForm::FFIP_Click);
     connect(SetFixedIpButton, &QPushButton::clicked, this, &CommSettingsForm::SetFixedIpButton_Click);
     connect(ClearFixedIpButton, &QPushButton::clicked, this, &CommSettingsForm::ClearFixedIpButton_Click);
+}
+
+void CommSettingsForm::KeepChosenOptionTabStop() {
+    // Tab reaches the pair of options at the chosen one, as in any radio group (left to itself,
+    // Qt keeps the one that had the focus last); the arrow keys move between them.
+    const bool none = !Option1->isChecked() && !Option2->isChecked();
+    for (QRadioButton* option : {Option1, Option2}) {
+        const bool stop = none || option->isChecked();
+        option->setFocusPolicy(stop ? Qt::StrongFocus : Qt::FocusPolicy(Qt::StrongFocus & ~Qt::TabFocus));
+    }
 }
 
 void CommSettingsForm::ApplyCaptions() {

@@ -69,6 +69,7 @@ private:
     enum class BridgeFor { Ok, SetFixedIp, ClearFixedIp };
 
     void BuildControls();
+    void KeepChosenOptionTabStop();
     void ApplyCaptions();
     void ml_RuntimeSupport_LanguageChanged(int LanguageID, const QString& Language);
     void FillComPortList();
