@@ -251,6 +251,8 @@ void CommSettingsForm::FillTcuListWhenFound() {
 void CommSettingsForm::Form_Activate() {
     Timer1->setInterval(kTimer1Ms);
     Timer1->start();
+    // The address shown is the current one from the start, not only after the first 5 s.
+    Timer1_Timer();
     if (GetIniValue(m_link.F, "[HOST Interface]") == QLatin1String("LAN")) {
         Option2->setChecked(true);
         FillTcuListWhenFound();
@@ -307,6 +309,9 @@ void CommSettingsForm::EnableFixedIpControls(bool enabled) {
 
 void CommSettingsForm::EnableWaitButtons() {
     const bool idle = !IsWaiting();
+    // A button that is disabled while it has the focus hands it on; it gets it back after the
+    // wait, so a keyboard user stays where they were.
+    if (!idle && !m_focusBeforeWait) m_focusBeforeWait = focusWidget();
     OKButton->setEnabled(idle);
     CancelButton->setEnabled(idle);
     if (idle) {
@@ -314,6 +319,10 @@ void CommSettingsForm::EnableWaitButtons() {
     } else {
         SetFixedIpButton->setEnabled(false);
         ClearFixedIpButton->setEnabled(false);
+    }
+    if (idle && m_focusBeforeWait) {
+        if (m_focusBeforeWait->isEnabled() && isVisible()) m_focusBeforeWait->setFocus(Qt::OtherFocusReason);
+        m_focusBeforeWait = nullptr;
     }
 }
 

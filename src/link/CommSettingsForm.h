@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 #include <QMetaObject>
+#include <QPointer>
 
 #include "link/TcuWait.h"
 
@@ -98,6 +99,8 @@ private:
     BridgeFor m_bridgeFor = BridgeFor::Ok;
     bool m_tcuListPending = false;
     bool m_inWaitStep = false;
+    // The control that had the focus when the running wait began.
+    QPointer<QWidget> m_focusBeforeWait;
 
     QRadioButton* Option1;
     QLabel* Label4;

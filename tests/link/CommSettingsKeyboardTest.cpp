@@ -53,6 +53,19 @@ TEST_F(CommSettingsKeyboard, TabVisitsEveryUsableControlAndEntersTheOptionsAtThe
                                     "ClearFixedIpButton", "OKButton", "CancelButton", "Option1"}));
 }
 
+TEST_F(CommSettingsKeyboard, FocusComesBackToTheButtonAfterItsWait) {
+    platform.Socket.State = ISocketControl::Connected;
+    OpenActive();
+    Button("ClearFixedIpButton")->setFocus();
+    Key(Qt::Key_Space);
+    ASSERT_TRUE(form->IsWaiting());
+    EXPECT_NE(FocusName(), "ClearFixedIpButton");  // disabled meanwhile
+    platform.Socket.PushIncoming("Connected");
+    Step();
+    EXPECT_FALSE(form->IsWaiting());
+    EXPECT_EQ(FocusName(), "ClearFixedIpButton");
+}
+
 TEST_F(CommSettingsKeyboard, EnterIsOkAndEscapeIsCancel) {
     SetIniValue(f, "[HOST Interface]", "COM", true);
     OpenActive();
