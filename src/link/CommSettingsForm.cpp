@@ -55,9 +55,9 @@ CommSettingsForm::CommSettingsForm(Link& link, QWidget* owner) : QDialog(owner),
     Timer1 = Named(new QTimer(this), "Timer1");
     Timer1->setInterval(kTimer1Ms);
     connect(Timer1, &QTimer::timeout, this, &CommSettingsForm::Timer1_Timer);
-    WaitTimer = Named(new QTimer(this), "WaitTimer");
-    WaitTimer->setInterval(kWaitStepMs);
-    connect(WaitTimer, &QTimer::timeout, this, &CommSettingsForm::WaitTimer_Timer);
+    TimeOutTimer = Named(new QTimer(this), "TimeOutTimer");
+    TimeOutTimer->setInterval(kWaitStepMs);
+    connect(TimeOutTimer, &QTimer::timeout, this, &CommSettingsForm::TimeOutTimer_Timer);
 
     // The load.
     Foundation& f = m_link.F;
@@ -245,7 +245,7 @@ void CommSettingsForm::FillTcuListWhenFound() {
     }
     TcuIpAdrList->setEditText(kGettingAddresses);
     m_tcuListPending = true;
-    RunWaitTimer();
+    RunTimeOutTimer();
 }
 
 void CommSettingsForm::Form_Activate() {
@@ -326,8 +326,8 @@ void CommSettingsForm::EnableWaitButtons() {
     }
 }
 
-void CommSettingsForm::RunWaitTimer() {
-    if (!WaitTimer->isActive()) WaitTimer->start();
+void CommSettingsForm::RunTimeOutTimer() {
+    if (!TimeOutTimer->isActive()) TimeOutTimer->start();
 }
 
 bool CommSettingsForm::SocketConnected() const {
@@ -379,7 +379,7 @@ void CommSettingsForm::ConnectToTcu(const QString& address) {
     StartTcuConnection(m_link, address);
     m_wait.Start(m_link, TcuWait::Kind::Connection);
     EnableWaitButtons();
-    RunWaitTimer();
+    RunTimeOutTimer();
 }
 
 void CommSettingsForm::ConnectionWaitEnded(bool connected) {
@@ -397,7 +397,7 @@ void CommSettingsForm::StartBridgeWait(BridgeFor purpose) {
     m_bridgeFor = purpose;
     m_wait.Start(m_link, TcuWait::Kind::Bridge);
     EnableWaitButtons();
-    RunWaitTimer();
+    RunTimeOutTimer();
 }
 
 void CommSettingsForm::BridgeWaitEnded(bool answered) {
@@ -418,7 +418,7 @@ void CommSettingsForm::BridgeWaitEnded(bool answered) {
     ShowInfo(3048, "Mini-C Terminal not responding, please try again");
 }
 
-void CommSettingsForm::WaitTimer_Timer() {
+void CommSettingsForm::TimeOutTimer_Timer() {
     // A message box shown from a step runs an event loop of its own; the timer waits for it.
     if (m_inWaitStep) return;
     m_inWaitStep = true;
@@ -441,7 +441,7 @@ void CommSettingsForm::WaitTimer_Timer() {
             else BridgeWaitEnded(succeeded);
         }
     }
-    if (!IsWaiting() && !m_tcuListPending) WaitTimer->stop();
+    if (!IsWaiting() && !m_tcuListPending) TimeOutTimer->stop();
     m_inWaitStep = false;
 }
 

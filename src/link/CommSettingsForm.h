@@ -25,7 +25,7 @@ struct Link;
 // box and a successful OK, so it keeps its state; the LAN link's machine stands still while it is
 // shown. Controls carry their given names as objectName.
 //
-// The waits for the unit (connection, bridge answer) are states stepped by `WaitTimer`; OK,
+// The waits for the unit (connection, bridge answer) are states stepped by `TimeOutTimer`; OK,
 // Cancel, Set and Clear are disabled while one runs, and the close box and Esc do nothing then.
 class CommSettingsForm : public QDialog {
     Q_OBJECT
@@ -46,8 +46,10 @@ public:
     void ClearFixedIpButton_Click();
     // `Timer1` (5000 ms while shown): the PC's address as the socket sees it.
     void Timer1_Timer();
-    // `WaitTimer`: one step of the running wait, and the TCU list once a search has ended.
-    void WaitTimer_Timer();
+    // `TimeOutTimer`, on while a wait runs or the TCU list waits for a search: one step of the
+    // wait, which it ends when the unit has answered or its deadline has passed; and the TCU list
+    // once the search has ended.
+    void TimeOutTimer_Timer();
     // Each time the dialog is shown, not at each return of the focus, so typed text survives a
     // look at another window.
     void Form_Activate();
@@ -89,7 +91,7 @@ private:
     void BridgeWaitEnded(bool answered);
     // OK, Cancel, Set and Clear follow whether a wait runs.
     void EnableWaitButtons();
-    void RunWaitTimer();
+    void RunTimeOutTimer();
     void ShowInfo(int stringId, const QString& english);
     bool SocketConnected() const;
 
@@ -124,7 +126,7 @@ private:
     QPushButton* OKButton;
     QPushButton* CancelButton;
     QTimer* Timer1;
-    QTimer* WaitTimer;
+    QTimer* TimeOutTimer;
 };
 
 }  // namespace tidepost

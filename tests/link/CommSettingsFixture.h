@@ -76,7 +76,7 @@ struct CommSettingsFixture : ::testing::Test {
     // One step of the dialog's wait timer after `ms` milliseconds.
     void Step(qint64 ms = 25) {
         platform.Clock.AdvanceMs(ms);
-        form->WaitTimer_Timer();
+        form->TimeOutTimer_Timer();
     }
     // The buttons a wait disables, in the order OK, Cancel, Set, Clear.
     QList<bool> WaitButtonsEnabled() const {
