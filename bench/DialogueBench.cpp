@@ -31,6 +31,7 @@ public:
     int Open() override { return OpenOk; }
     void Close() override {}
     bool PortOpen() const override { return true; }
+    int ProbePort(int) override { return OpenOk; }
     bool Output(const QByteArray&) override { return true; }
     QByteArray Input() override {
         QByteArray out;

@@ -30,10 +30,6 @@ bool IsConnected(const ISocketControl* socket) {
     return socket != nullptr && socket->SocketState() == ISocketControl::Connected;
 }
 
-void Send(Link& link, const QString& text) { link.F.Os.Socket->SendData(link.F.Os.Codec.Encode(text)); }
-
-QString ReadSocket(Link& link) { return link.F.Os.Codec.Decode(link.F.Os.Socket->GetData()); }
-
 void SetBar(Link& link, int colour) {
     if (link.Windows.Window) link.Windows.Window->SetTCUConnBarColor(colour);
 }
@@ -124,8 +120,8 @@ void StartBridgeStep(Link& link) {
     LinkLan& lan = link.Lan;
     const bool connected = IsConnected(link.F.Os.Socket);
     if (connected) {
-        Send(link, kCrLf);
-        Send(link, "minic -f" + kCrLf);
+        SendToTcu(link, kCrLf);
+        SendToTcu(link, "minic -f" + kCrLf);
     }
     if (++lan.LanRetryCount > 5) {
         lan.LanRetryCount = 0;
@@ -137,11 +133,9 @@ void StartBridgeStep(Link& link) {
 
 void WaitForBridgeStep(Link& link) {
     LinkLan& lan = link.Lan;
-    if (IsConnected(link.F.Os.Socket)) lan.LanReceiveBuffer = ReadSocket(link);
-    const QString& text = lan.LanReceiveBuffer;
+    if (IsConnected(link.F.Os.Socket)) lan.LanReceiveBuffer = ReadFromTcu(link);
     bool answered = false;
-    if (text.contains(QLatin1String("minic: command not found")) ||
-        text.contains(QLatin1String("Connected"), Qt::CaseInsensitive)) {
+    if (IsBridgeAnswer(lan.LanReceiveBuffer)) {
         answered = true;
         link.F.gSession.LanConnected = true;
         QueueCommand(link, "st -v" + kCrLf + "st -i", true, false);
@@ -186,13 +180,13 @@ void ProbeStep(Link& link) {
         lan.LanLinkState = 0;
         return;
     }
-    Send(link, kCrLf);
+    SendToTcu(link, kCrLf);
     lan.LanLinkState = 7;
 }
 
 void ReadProbeStep(Link& link) {
     LinkLan& lan = link.Lan;
-    if (IsConnected(link.F.Os.Socket)) lan.LanReceiveBuffer = ReadSocket(link);
+    if (IsConnected(link.F.Os.Socket)) lan.LanReceiveBuffer = ReadFromTcu(link);
     if (lan.LanReceiveBuffer.contains(QLatin1String("kv880:/$"), Qt::CaseInsensitive)) {
         // The TCU's own shell answered: only the bridge has to be started again.
         lan.LanLinkState = 2;
@@ -232,6 +226,23 @@ quint16 GetTcuPort(Link& link) {
     bool ok = false;
     const uint port = GetAppSetting(f, f.gProductName, "Config", "TCU Port", "").trimmed().toUInt(&ok);
     return ok && port >= 1 && port <= 65535 ? static_cast<quint16>(port) : kDefaultTcuPort;
+}
+
+void SendToTcu(Link& link, const QString& text) { link.F.Os.Socket->SendData(link.F.Os.Codec.Encode(text)); }
+
+QString ReadFromTcu(Link& link) { return link.F.Os.Codec.Decode(link.F.Os.Socket->GetData()); }
+
+bool IsBridgeAnswer(const QString& text) {
+    return text.contains(QLatin1String("minic: command not found")) ||
+           text.contains(QLatin1String("Connected"), Qt::CaseInsensitive);
+}
+
+void TakeSocketFromEngine(Link& link) { link.F.gSession.LanConnected = false; }
+
+void BridgeAnsweredForDialog(Link& link) {
+    link.F.gSession.LanConnected = true;
+    link.Lan.LanRetryCount = 0;
+    link.Lan.LanLinkState = 4;
 }
 
 void Winsock_timer_Timer(Link& link) {

@@ -20,6 +20,23 @@ public:
 // The TCU's TCP port: the settings store's section "Config", key "TCU Port", else 23.
 quint16 GetTcuPort(Link& link);
 
+// Text to the unit and what it has sent, through the socket without waiting (ANSI text).
+void SendToTcu(Link& link, const QString& text);
+QString ReadFromTcu(Link& link);
+
+// The unit's bridge has answered "minic -f": the text holds "Connected" in any letter case, or
+// "minic: command not found" exactly as written (the bridge ran already, and the transceiver's
+// shell answered).
+bool IsBridgeAnswer(const QString& text);
+
+// The link settings dialog takes the socket to the unit for a wait of its own: the engine stops
+// using it, as while the machine brings the bridge up, so that it reads none of the unit's
+// answers away and queues no bridge start of its own.
+void TakeSocketFromEngine(Link& link);
+// The bridge has answered on the socket the dialog used: the engine may use it again, and the
+// machine goes on from state 4 (waiting for the transceiver), as after its own bridge step.
+void BridgeAnsweredForDialog(Link& link);
+
 // One tick of the main window's `Winsock_timer` (500 ms, from start-up until CloseConnection):
 // refreshes the TCU indicator and, when the settings choose the LAN host interface and the link
 // settings dialog is hidden, runs one step of the machine in LanLinkState that brings the link to

@@ -44,10 +44,8 @@ QString LineErrorText(int event) {
 bool IsComPortAvailable(Foundation& f, int portNumber) {
     ISerialControl* serial = f.Os.Serial;
     if (serial == nullptr) return false;
-    serial->SetCommPort(portNumber);
-    const int result = serial->Open();
-    serial->Close();
-    return result != ISerialControl::ErrBadPortNumber;
+    if (serial->PortOpen() && serial->CommPort() == portNumber) return true;
+    return serial->ProbePort(portNumber) != ISerialControl::ErrBadPortNumber;
 }
 
 bool OpenComPort(Foundation& f, std::uint8_t port, const QString& settings) {

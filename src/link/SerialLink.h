@@ -11,8 +11,9 @@ struct Link;
 // The settings text used when "[COM Settings]" is unusable.
 inline const QString kDefaultComSettings = QStringLiteral("115200,n,8,1");
 
-// Whether serial port n exists. The probe opens and closes the port (it may close the port in
-// use); a port that exists but is busy counts as available. Never fails.
+// Whether serial port n exists. The port in use counts as available without a probe; any other
+// is tried on a handle of its own, so the live link is never cut. A port that exists but is busy
+// counts as available. Never fails.
 bool IsComPortAvailable(Foundation& f, int portNumber);
 
 // Closes the port when it is open, then opens `port` with `settings`. True when the port is open

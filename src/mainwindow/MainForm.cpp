@@ -327,8 +327,9 @@ void MainForm::ShowSetTimeForm() {}
 
 void MainForm::SetMobileStatusFieldCaption(const QString& caption) { m_mobileStatusField->setText(caption); }
 
-// Without a link settings dialog nothing holds the LAN bring-up back.
-bool MainForm::IsCommSettingsFormVisible() const { return false; }
+bool MainForm::IsCommSettingsFormVisible() const {
+    return m_commSettings.isLoaded() && m_commSettings.loaded()->isVisible();
+}
 
 void MainForm::SetAntenneBarValue(int value) { m_antenneBar->setValue(value); }
 void MainForm::SetPCConnBarColor(int color) { PaintBar(m_pcConnBar, color); }

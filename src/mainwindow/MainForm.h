@@ -11,7 +11,9 @@
 #include "link/IMobileStatusField.h"
 #include "link/INotificationsWindow.h"
 #include "link/IPollWindow.h"
+#include "link/CommSettingsForm.h"
 #include "link/LanLink.h"
+#include "mainwindow/FormHolder.h"
 
 class QAction;
 class QFrame;
@@ -137,6 +139,11 @@ public:
     // The menu items that need the transceiver; UpdateMenu enables or disables them.
     void AddTransceiverMenuItem(QAction* item);
 
+    // "Communication setup...": a search for units first when the LAN link has none, then the
+    // link settings dialog, modeless (created on first use, later shown again as it was left).
+    void CommSettings_Click();
+    FormHolder<CommSettingsForm>& CommSettings() { return m_commSettings; }
+
 protected:
     // Closing waits for a running download: the links close and the window goes only once
     // nothing is being fetched.
@@ -184,6 +191,8 @@ private:
     QList<QAction*> m_transceiverItems;
 
     std::unique_ptr<BusyWindows> m_busy;
+    FormHolder<CommSettingsForm> m_commSettings{[this] { return MakeCommSettingsForm(); }};
+    CommSettingsForm* MakeCommSettingsForm();
 };
 
 }  // namespace tidepost

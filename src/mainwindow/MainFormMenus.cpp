@@ -41,6 +41,8 @@ void MainForm::BuildMenus() {
     m_linkMenus[LinkMenu::DistressMenu] = distress->menuAction();
 
     QMenu* config = AddMenu(bar, "ConfigMenu", 2025, "&Setup");
+    connect(AddItem(config, "CommSettings", 2046, "Communication setup...", false), &QAction::triggered, this,
+            &MainForm::CommSettings_Click);
     QAction* alertSettings = AddItem(config, "LMAlertSetting", 2032, "Landmobile Alert settings...", false);
     m_linkMenus[LinkMenu::LMAlertSetting] = alertSettings;
     AddTransceiverMenuItem(alertSettings);

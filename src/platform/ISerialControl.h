@@ -30,6 +30,10 @@ public:
     virtual int Open() = 0;
     virtual void Close() = 0;
     virtual bool PortOpen() const = 0;
+    // Whether port `port` can be opened, tried on a handle of its own and closed again. The port
+    // in use, CommPort and Settings are left alone: the open port's own number gives OpenOk
+    // without being tried. Returns an OpenResult code.
+    virtual int ProbePort(int port) = 0;
     // Queued for sending at once; does not wait. False when the port is closed or the write failed.
     virtual bool Output(const QByteArray& bytes) = 0;
     // Everything received and not yet read; empty when nothing waits.

@@ -1,6 +1,10 @@
 #include "platform/QtSerialControl.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 #include <QStringList>
 
 #include "platform/ISettingsStore.h"
@@ -80,16 +84,22 @@ int QtSerialControl::Fail(int number, const QString& text) {
     return number;
 }
 
+QString QtSerialControl::DevicePath(int port) const {
+    const QString device = ComPortDevice(m_store, m_application, port);
+    if (device.isEmpty()) return {};
+    return device.startsWith('/') ? device : "/dev/" + device;
+}
+
 int QtSerialControl::Open() {
     if (PortOpen()) return Fail(ErrPortOpenFailed, "Port already open");
     if (m_port.isOpen()) m_port.close();  // closed by a hang-up whose close has not run yet
     m_hungUp = false;
-    const QString device = ComPortDevice(m_store, m_application, m_commPort);
+    const QString device = DevicePath(m_commPort);
     if (device.isEmpty()) return Fail(ErrBadPortNumber, "Invalid port number");
     const std::optional<SerialSettings> settings = ParseSerialSettings(m_settings);
     if (!settings) return Fail(ErrInvalidSettings, "Invalid property value");
 
-    m_device = device.startsWith('/') ? device : "/dev/" + device;
+    m_device = device;
     if (!QFileInfo::exists(m_device)) return Fail(ErrBadPortNumber, "Invalid port number");
     m_port.setPortName(m_device);
     m_port.setBaudRate(settings->BaudRate);
@@ -127,6 +137,22 @@ void QtSerialControl::Close() {
 }
 
 bool QtSerialControl::PortOpen() const { return m_port.isOpen() && !m_hungUp; }
+
+int QtSerialControl::ProbePort(int port) {
+    const QString device = DevicePath(port);
+    if (device.isEmpty() || !QFileInfo::exists(device)) return ErrBadPortNumber;
+    // The device in use, under whichever number: a second open would set the line up anew under
+    // the live link, and its close could hang the line up.
+    if (PortOpen() && QFileInfo(device).canonicalFilePath() == QFileInfo(m_device).canonicalFilePath())
+        return OpenOk;
+    // A bare open and close: no lock file and no line settings to set and put back, so sixteen
+    // probes take no noticeable time from the user interface. The errors that mean "no such
+    // device" are the ones QSerialPort reports as DeviceNotFoundError.
+    const int fd = ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT || errno == ENODEV ? ErrBadPortNumber : ErrPortOpenFailed;
+    ::close(fd);
+    return OpenOk;
+}
 
 bool QtSerialControl::Output(const QByteArray& bytes) {
     if (!PortOpen()) {

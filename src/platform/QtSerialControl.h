@@ -42,6 +42,7 @@ public:
     int Open() override;
     void Close() override;
     bool PortOpen() const override;
+    int ProbePort(int port) override;
     bool Output(const QByteArray& bytes) override;
     QByteArray Input() override;
     void SetRThreshold(int threshold) override { m_rThreshold = threshold; }
@@ -55,6 +56,8 @@ public:
     QString DeviceName() const { return m_device; }
 
 private:
+    // The device of port number n with "/dev/" before a bare name; "" for a number below 1.
+    QString DevicePath(int port) const;
     int Fail(int number, const QString& text);
     void OnReadyRead();
     void OnError(QSerialPort::SerialPortError error);

@@ -103,6 +103,21 @@ TEST_F(SerialLinkTest, APortIsAvailableUnlessItsNumberIsInvalid) {
     }
 }
 
+TEST_F(SerialLinkTest, ProbingThePortsLeavesThePortInUseAlone) {
+    ASSERT_EQ(OpenComPort(f, 3, "9600,n,8,1"), true);
+    platform.Serial.OpenResults[5] = ISerialControl::ErrBadPortNumber;
+    for (int port = 1; port <= 16; ++port) EXPECT_EQ(IsComPortAvailable(f, port), port != 5) << "port " << port;
+
+    // The live link was neither closed nor reopened, and keeps its port and settings.
+    EXPECT_TRUE(platform.Serial.PortOpen());
+    EXPECT_EQ(platform.Serial.OpenCount, 1);
+    EXPECT_EQ(platform.Serial.CloseCount, 0);
+    EXPECT_EQ(platform.Serial.CommPort(), 3);
+    EXPECT_EQ(platform.Serial.Settings(), "9600,n,8,1");
+    EXPECT_FALSE(platform.Serial.ProbedPorts.contains(3));
+    EXPECT_EQ(platform.Serial.ProbedPorts.size(), 15);
+}
+
 TEST_F(SerialLinkTest, StartUpOpensTheStoredPortAndPutsTheValuesUsedBack) {
     SetIniValue(f, "[HOST Interface]", "COM", false);
     SetIniValue(f, "[COM port]", "17", false);

@@ -138,6 +138,30 @@ TEST_F(SerialOnPty, ALongTextInPiecesArrivesWholeWhileTheDeviceIsSlowerThanTheWr
     EXPECT_TRUE(events.isEmpty());
 }
 
+TEST_F(SerialOnPty, ProbesOtherPortsWithoutTouchingTheOpenOne) {
+    test::PtyPair other;
+    ASSERT_TRUE(other.IsOpen());
+    store.Save("Tidepost", "Config", "COM4 Device", "/dev/does-not-exist");
+    store.Save("Tidepost", "Config", "COM5 Device", other.SlavePath());
+    store.Save("Tidepost", "Config", "COM6 Device", pty.SlavePath());  // the open device again
+    ASSERT_EQ(port.Open(), ISerialControl::OpenOk);
+
+    EXPECT_EQ(port.ProbePort(3), ISerialControl::OpenOk);
+    EXPECT_EQ(port.ProbePort(4), ISerialControl::ErrBadPortNumber);
+    EXPECT_EQ(port.ProbePort(5), ISerialControl::OpenOk);
+    EXPECT_EQ(port.ProbePort(6), ISerialControl::OpenOk);
+    EXPECT_EQ(port.ProbePort(0), ISerialControl::ErrBadPortNumber);
+
+    // The live port keeps its number, its settings and its line, both ways.
+    EXPECT_TRUE(port.PortOpen());
+    EXPECT_EQ(port.CommPort(), 3);
+    EXPECT_EQ(port.Settings(), "115200,n,8,1");
+    ASSERT_TRUE(pty.Write("can0:/$ "));
+    EXPECT_EQ(ReadUntil(8), "can0:/$ ");
+    ASSERT_TRUE(port.Output("st -v\r\n"));
+    EXPECT_EQ(pty.ReadAtLeast(7), "st -v\r\n");
+}
+
 TEST_F(SerialOnPty, WritesEveryByteUnchanged) {
     ASSERT_EQ(port.Open(), ISerialControl::OpenOk);
     QByteArray all;

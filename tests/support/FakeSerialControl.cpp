@@ -20,6 +20,12 @@ int FakeSerialControl::Open() {
     return OpenOk;
 }
 
+int FakeSerialControl::ProbePort(int port) {
+    if (m_open && port == m_port) return OpenOk;
+    ProbedPorts.append(port);
+    return OpenResults.value(port, OpenOk);
+}
+
 void FakeSerialControl::Close() {
     if (!m_open) return;
     m_open = false;

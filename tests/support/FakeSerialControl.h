@@ -19,6 +19,8 @@ public:
     int Open() override;
     void Close() override;
     bool PortOpen() const override { return m_open; }
+    // OpenResults[port], recorded in ProbedPorts; the open port's own number is OpenOk untried.
+    int ProbePort(int port) override;
     bool Output(const QByteArray& bytes) override;
     QByteArray Input() override;
     void SetRThreshold(int threshold) override { RThreshold = threshold; }
@@ -43,6 +45,7 @@ public:
     int OpenCount = 0;   // successful opens
     int CloseCount = 0;  // closes of an open port
     QList<int> OpenedPorts;       // every port an Open was tried on
+    QList<int> ProbedPorts;       // every port a probe tried
     QStringList OpenedSettings;   // the settings text of every Open tried
 
 private:

@@ -63,6 +63,7 @@ void SimShell::Receive(const QByteArray& bytes) {
 
 void SimShell::ReadLine(const QString& line) {
     Received.append(line);
+    if (OnLineRead) OnLineRead(line);
     if (Mute) return;
     if (const std::optional<UploadCommand> upload = ParseUploadCommand(line)) {
         m_upload = PendingUpload{upload->Name, upload->Size, {}};

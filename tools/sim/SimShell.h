@@ -91,6 +91,8 @@ public:
     int CutUploadAfter = -1;
     // An upload is being read: its bytes so far and how many are still to come.
     bool UploadInProgress() const { return m_upload.has_value(); }
+    // Told of each of those lines as it is read.
+    std::function<void(const QString& line)> OnLineRead;
 
     // The line end of the lines of a reply body. A shell may end them the way it ends the echo
     // line, or always with CR LF whatever follows the echo.

@@ -75,7 +75,7 @@ void SimTcuShell::Receive(const QByteArray& bytes) {
                 m_bridged = false;
                 m_reader = ShellLineReader();
                 m_skipLf = c == '\r';
-                Received.append(QString::fromLatin1(kExit));
+                Heard(QString::fromLatin1(kExit));
                 if (!Mute) Write(QString::fromLatin1(kExit) + EchoTerminator + Prompt);
                 continue;
             }
@@ -98,8 +98,13 @@ void SimTcuShell::Receive(const QByteArray& bytes) {
     Forward(toTransceiver);
 }
 
-void SimTcuShell::OwnShellLine(const QString& line) {
+void SimTcuShell::Heard(const QString& line) {
     Received.append(line);
+    if (OnLineRead) OnLineRead(line);
+}
+
+void SimTcuShell::OwnShellLine(const QString& line) {
+    Heard(line);
     if (Mute) return;
     const QString echo = line + EchoTerminator;
     const QString word = line.section(' ', 0, 0, QString::SectionSkipEmpty);

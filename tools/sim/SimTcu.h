@@ -44,6 +44,8 @@ public:
     bool Mute = false;
     // Every line the unit's own shell read, in order.
     QStringList Received;
+    // Told of each of those lines as it is read.
+    std::function<void(const QString& line)> OnLineRead;
     // What "sysconf -i <address>" and "sysconf -h <n>" set last ("" and -1 before).
     QString FixedIp;
     int HostMode = -1;
@@ -51,6 +53,7 @@ public:
     std::function<void()> OnReboot;
 
 private:
+    void Heard(const QString& line);
     void Write(const QString& text);
     void OwnShellLine(const QString& line);
     void Forward(QByteArray& pending);

@@ -23,6 +23,9 @@
 //   cut-upload <n>          the line of the next upload goes dead after n of its bytes (mute)
 //   tcu-end-bridge          the unit's bridge program ends by itself (--tcu)
 //   tcu-drop                the unit drops its client (--tcu)
+//   tcu-answer, tcu-mute, tcu-unmute   the unit's answer to "minic -f" and its silence (--tcu;
+//                           see sim/SimTcuControl.h)
+// --trace prints every line each shell reads.
 //   quit
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -38,6 +41,7 @@
 #include "sim/SimShell.h"
 #include "sim/SimSlpResponder.h"
 #include "sim/SimTcu.h"
+#include "sim/SimTcuControl.h"
 #include "sim/SimTransport.h"
 
 using namespace tidepost::sim;
@@ -151,6 +155,7 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, const QStrin
         for (const SimMessage& m : shell.Inbox.Messages)
             Print(QString("IN.%1 %2 bytes listed, %3 in the text").arg(m.FileNumber()).arg(m.Size()).arg(m.Body.size()));
         Print(QString("%1 message(s)").arg(shell.Inbox.Messages.size()));
+    } else if (tcu && TcuControl(*tcu, word, rest)) {
     } else if (word == "tcu-end-bridge" && tcu) {
         tcu->Tcu.EndBridge();
     } else if (word == "tcu-drop" && tcu) {
@@ -158,7 +163,7 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, const QStrin
     } else if (word == "quit") {
         QCoreApplication::quit();
     } else if (!word.isEmpty()) {
-        Print("? info|error|echo|lines|mute|unmute|cut|restart|babble|set|message|listing|keep-next-delete|inbox|upload|tx-error|uploads|cut-upload|quit");
+        Print("? info|error|echo|lines|mute|unmute|cut|restart|babble|set|message|listing|keep-next-delete|inbox|upload|tx-error|uploads|cut-upload|" + TcuControlNames() + "|quit");
     }
 }
 
@@ -192,8 +197,9 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption messages("messages", "Start with <n> sample messages in the inbox.", "n", "0");
     const QCommandLineOption message("message",
                                      "A received message in the inbox, as the control \"message\" takes it.", "spec");
+    const QCommandLineOption trace("trace", "Print every line each shell reads.");
     parser.addOptions({tcp, echo, lines, prompt, info, error, chunk, delay, mute, babbleOption, set, tcuOption, slp,
-                       tcuVersion, listing, messages, message});
+                       tcuVersion, listing, messages, message, trace});
     parser.process(app);
 
     SimShell shell;
@@ -295,6 +301,8 @@ int main(int argc, char* argv[]) {
         pacer->ChunkSize = parser.value(chunk).toInt();
         pacer->ChunkDelayMs = parser.value(delay).toInt();
     }
+
+    if (parser.isSet(trace)) TraceShells(shell, tcuServer.get(), Print);
 
     // Text without a prompt, streamed while --babble or the "babble" control asks for it.
     SimBabble babble(shell);
