@@ -74,6 +74,10 @@ public:
         return MsgAnswer::Ok;
     }
     void SetDefaultOwner(QWidget*) override {}
+    int ShowDialog(QDialog&) override {
+        ++Shown;
+        return 0;
+    }
     int Shown = 0;
 };
 
