@@ -19,7 +19,7 @@
 namespace tidepost {
 
 ASISForm::ASISForm(Foundation& f, QWidget* mainWindow, std::function<void()> unload)
-    : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_f(f), m_mainWindow(mainWindow),
+    : QDialog(mainWindow, kFixedDialog), m_f(f), m_mainWindow(mainWindow),
       m_unload(std::move(unload)) {
     setObjectName("ASISForm");
     setWindowTitle("IMPORTANT Agreement.");

@@ -44,7 +44,7 @@ QString AboutTidepost::SupportedPlatform() {
 }
 
 AboutTidepost::AboutTidepost(Foundation& f, const QWidget* mainWindow, std::function<void()> unload)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_f(f), m_unload(std::move(unload)) {
+    : QDialog(nullptr, kFixedDialog), m_f(f), m_unload(std::move(unload)) {
     setObjectName("AboutTidepost");
     setWindowTitle("About Tidepost");
     setModal(false);

@@ -79,7 +79,10 @@ bool MainForm::Confirm(const QString& text, const QString& title) {
     box.text = text;
     box.title = title;
     box.buttons = MsgButtons::YesNo;
-    return m_foundation.Os.Boxes->Show(box, this) != MsgAnswer::No;
+    // While the start-up keeps the main window hidden, the question stands over the window the
+    // operator is answering (the disclaimer).
+    QWidget* owner = isVisible() ? this : QApplication::activeWindow();
+    return m_foundation.Os.Boxes->Show(box, owner != nullptr ? owner : this) != MsgAnswer::No;
 }
 
 int MainForm::CountUnsentMessages(const QString& newStatus) {

@@ -67,7 +67,8 @@ QPixmap DrawProductScene(const QSize& size) {
 
     const qreal scale = all.height() / 281.0;
     const QPointF satellite(all.width() * 0.78, all.height() * 0.16);
-    const QPointF antenna(all.width() * 0.30, all.height() * 0.44);
+    // The antenna dome on the ship's mast (DrawShip below).
+    const QPointF antenna(all.width() * (0.08 + 0.36 * 0.69), all.height() * 0.44);
     // The link between the antenna and the satellite, as arcs rising from the ship.
     p.setPen(QPen(kSignal, 2.5 * scale));
     p.setBrush(Qt::NoBrush);

@@ -7,6 +7,7 @@ namespace tidepost::test {
 
 MsgAnswer ScriptedMessageBoxes::Show(const MessageBoxRequest& request, QWidget*) {
     Shown.append(request);
+    if (OnShow) OnShow(request);
     if (!m_answers.isEmpty()) return m_answers.takeFirst();
     switch (request.buttons) {
     case MsgButtons::YesNo:

@@ -20,6 +20,8 @@ public:
     void Answer(MsgAnswer a) { m_answers.append(a); }
     QList<MessageBoxRequest> Shown;
     QWidget* DefaultOwner = nullptr;
+    // Runs while a box is up, before it is answered (what happens meanwhile).
+    std::function<void(const MessageBoxRequest& request)> OnShow;
     // The objectName of every dialog shown modal, in order.
     QStringList DialogsShown;
     std::function<void(QDialog& dialog)> OnDialog;
