@@ -23,6 +23,12 @@
 
 namespace tidepost {
 
+namespace {
+// The program ended while a modal step of the start-up waited (the disclaimer declined, a
+// termination signal): the sequence stops where it stands.
+struct EndedDuringStartUp {};
+}  // namespace
+
 void MainForm::Form_Load(const QStringList& arguments) {
     m_link.Dialogue.NotSupportedShown = false;
     bShowDistressButtonsTestWindow = false;
@@ -31,6 +37,8 @@ void MainForm::Form_Load(const QStringList& arguments) {
     SetWinsockTimerEnabled(true);
     try {
         StartUpSequence(arguments);
+    } catch (const EndedDuringStartUp&) {
+        return;
     } catch (const RuntimeError& e) {
         ReportStartUpFailure(m_foundation, e.Number, e.Description);
     } catch (const std::exception& e) {
@@ -44,15 +52,19 @@ void MainForm::Form_Load(const QStringList& arguments) {
 
 void MainForm::StartUpSequence(const QStringList& arguments) {
     Foundation& f = m_foundation;
+    const auto stopIfEnded = [this] {
+        if (m_ended) throw EndedDuringStartUp{};
+    };
     // The window's captions, fonts and text size are applied here once the main window is
     // localised as a whole.
+
     // Product name and version, data folder, settings file, working folders, data check, provider
     // list and the migration from the predecessor: done once per run (usually by Main already).
     LoadFoundation(f);
     CheckStartUpConditions();
 
     ShowDisclaimer();
-    if (m_ended) return;
+    stopIfEnded();
 
     EnableTimers(true);
     frmSplash& splash = m_shell->Splash.get();
@@ -61,26 +73,29 @@ void MainForm::StartUpSequence(const QStringList& arguments) {
     // The hot list is created here once its area exists.
 
     MarkProgramRunning(f);
-    if (m_ended) return;
+    stopIfEnded();
     f.Windows.TrayIconShown = false;
     m_link.Dialogue.DebugMode = 0;
     setWindowTitle(QStringLiteral("Kalvenor & Kalvenor Tidepost "));
     // Session reset and "not connected", an empty command queue with its time-out, code tables.
     StartUpLinkState(m_link);
-    if (m_ended) return;
+    stopIfEnded();
 
     MigrateLegacyGridWidths(f);
     SetUpFormsMenu();
+    stopIfEnded();
 
-    StartUpFirstCommands(m_link, arguments, [this] {
+    StartUpFirstCommands(m_link, arguments, [&] {
+        stopIfEnded();
         if (!m_messages) return;
         ReadAddressBookFile(*m_messages);
-        if (m_ended) return;
+        stopIfEnded();
         // Before the port opens: the clean-up closes any open link, which would leave the first
         // commands of the start-up for a closed port until the poll reopens it.
         ClearOutboxAtStartUp(*m_messages);
+        stopIfEnded();
     });
-    if (m_ended) return;
+    stopIfEnded();
 
     m_splashTimer->start();
 }

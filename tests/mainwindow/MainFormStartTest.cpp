@@ -108,6 +108,26 @@ TEST_F(Start, DecliningAndConfirmingEndsTheProgramThere) {
     EXPECT_TRUE(IniOnDisk().contains("[AS IS Accepted?]\r\nNO\r\n"));
 }
 
+// A termination signal while a later step's box waits ends the program, and the start-up goes no
+// further: the port is never opened and nothing is queued.
+TEST_F(Start, AnEndDuringALaterBoxStopsTheStartUpThere) {
+    ASSERT_TRUE(QDir().mkpath(platform.DataFolder() + "/addressbook/address.dat"));
+    int boxes = 0;
+    platform.Boxes.OnShow = [&](const MessageBoxRequest&) {
+        ++boxes;
+        form->CloseWithoutQuestion();
+    };
+    LoadAccepted({{"[HOST Interface]", "COM"}});
+    EXPECT_EQ(boxes, 1) << "the address book's error box";
+    EXPECT_TRUE(form->ProgramEnded());
+    EXPECT_TRUE(platform.Serial.OpenedPorts.isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
+    EXPECT_FALSE(Exists("#Tidepost.tmp"));
+    EXPECT_TRUE(Exists("Tidepost.tmp"));
+    EXPECT_FALSE(TimerOn("SplashTimer"));
+    EXPECT_FALSE(TimerOn("Timer1"));
+}
+
 TEST_F(Start, ClosingTheDisclaimerStoresNothingAndAsksAgainNextTime) {
     Load({});  // the scripted operator closes it by its close box
     EXPECT_EQ(platform.Boxes.DialogsShown, QStringList{"ASISForm"});
