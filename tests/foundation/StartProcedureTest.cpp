@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -25,7 +26,10 @@ struct SingleCopy : ::testing::Test {
         EXPECT_TRUE(path.open(QIODevice::WriteOnly));
         path.write(platform.DataFolder().toLocal8Bit());
     }
-    ~SingleCopy() override { f.Windows.LanguageSelect.unload(); }
+    ~SingleCopy() override {
+        f.Windows.LanguageSelect.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     bool Run() {
         return Main(f, [this] { ++mainForms; });
     }
@@ -78,6 +82,7 @@ TEST(ProgramVersion, TheStartSetsTheVersionOfThisBuild) {
     EXPECT_EQ(f.VersionNumber, FormatVersionNumber(GetProgramVersion()));
     EXPECT_EQ(f.VersionText, FormatVersionText(GetProgramVersion()));
     f.Windows.LanguageSelect.unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace
