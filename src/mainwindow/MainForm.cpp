@@ -214,7 +214,7 @@ void MainForm::BuildControls() {
 }
 
 void MainForm::EnableTimers(bool enable) {
-    for (QTimer* timer : {m_messageTimer, m_mboxTimer, m_timer2, m_timer1, m_timer60S}) Enable(timer, enable);
+    for (QTimer* timer : {m_messageTimer, m_mboxTimer, m_timer2, m_timer1, m_timer60S}) Switch(timer, enable);
 }
 
 void MainForm::MainFormSetUp() {
@@ -247,7 +247,7 @@ void MainForm::MBoxTimer_Timer() {
         box.buttons = MsgButtons::Ok;
         if (m_foundation.Os.Boxes) m_foundation.Os.Boxes->Show(box, this);
     }
-    if (wasActive) m_mboxTimer->start();
+    if (wasActive && !m_ended) m_mboxTimer->start();
 }
 
 WaitForm& MainForm::GetWaitForm() { return m_busy->Wait.get(); }
@@ -265,13 +265,18 @@ int MainForm::DisplayColorBits() const {
     return s != nullptr ? s->depth() : 0;
 }
 
-void MainForm::SetEventTimerEnabled(bool enabled) { Enable(m_eventTimer, enabled); }
-void MainForm::SetTimer1Enabled(bool enabled) { Enable(m_timer1, enabled); }
-void MainForm::SetTimer2Enabled(bool enabled) { Enable(m_timer2, enabled); }
-void MainForm::SetCloseDownTimerEnabled(bool enabled) { Enable(m_closeDownTimer, enabled); }
-void MainForm::SetEGCTimerEnabled(bool enabled) { Enable(m_egcTimer, enabled); }
-void MainForm::SetMessageTimerEnabled(bool enabled) { Enable(m_messageTimer, enabled); }
-void MainForm::SetWinsockTimerEnabled(bool enabled) { Enable(m_winsockTimer, enabled); }
+void MainForm::Switch(QTimer* timer, bool on) {
+    // An ended program starts nothing again, whatever a tick that was under way does last.
+    Enable(timer, on && !m_ended);
+}
+
+void MainForm::SetEventTimerEnabled(bool enabled) { Switch(m_eventTimer, enabled); }
+void MainForm::SetTimer1Enabled(bool enabled) { Switch(m_timer1, enabled); }
+void MainForm::SetTimer2Enabled(bool enabled) { Switch(m_timer2, enabled); }
+void MainForm::SetCloseDownTimerEnabled(bool enabled) { Switch(m_closeDownTimer, enabled); }
+void MainForm::SetEGCTimerEnabled(bool enabled) { Switch(m_egcTimer, enabled); }
+void MainForm::SetMessageTimerEnabled(bool enabled) { Switch(m_messageTimer, enabled); }
+void MainForm::SetWinsockTimerEnabled(bool enabled) { Switch(m_winsockTimer, enabled); }
 
 void MainForm::SetLabel1Caption(const QString& caption) { m_label1->setText(caption); }
 void MainForm::SetLabel4Caption(const QString& caption) { m_label4->setText(caption); }

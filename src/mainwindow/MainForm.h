@@ -181,6 +181,8 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, int stringId, const QString& english, bool checkable);
     // Runs the link's tick of `timer`, skipped while that timer's previous tick still runs.
     void RunTick(const QTimer* timer, void (*tick)(Link&));
+    // Sets a timer on or off; after the end only off.
+    void Switch(QTimer* timer, bool on);
     void StartUpSequence(const QStringList& arguments);
     // Shows the disclaimer modal while it has not been accepted.
     void ShowDisclaimer();

@@ -228,6 +228,10 @@ TEST_F(Exit, AnEndedProgramIgnoresFurtherRequests) {
     form->close();
     EXPECT_EQ(platform.ReadDataFile("Tidepost.ini"), ini) << "nothing is written after the end";
     EXPECT_EQ(eventLoopLeft, 1);
+    // A tick that was under way when the end came does not start its timer again.
+    form->Timer1_Timer();
+    form->EnableTimers(true);
+    for (const QTimer* timer : form->findChildren<QTimer*>()) EXPECT_FALSE(timer->isActive()) << timer->objectName().toStdString();
 }
 
 }  // namespace
