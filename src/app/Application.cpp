@@ -1,8 +1,8 @@
 #include "app/Application.h"
 
 #include <QApplication>
+#include <QDialog>
 
-#include "foundation/IniFile.h"
 #include "foundation/StartProcedure.h"
 #include "mainwindow/MainForm.h"
 #include "messages/MessageHandlers.h"
@@ -33,24 +33,37 @@ Application::Application(const QString& programFolder)
     Os.Sound = &Sound;
     Os.Disk = &Disk;
     Os.Printer = &Printer;
+    Os.Instance = &InstanceLock;
     RegisterMessageHandlers(Messages);
     Messages.AddressBookWindows = &Messages.AddressBookForms;
+    QObject::connect(&m_termSignals, &TermSignals::Received, [this](int) { OnTermSignal(); });
 }
 
 Application::~Application() = default;
 
 int Application::Run() {
-    Main(Foundation, [this] {
+    const bool mayRun = Main(Foundation, [this] {
+        if (m_endBeforeMainForm) return;
         m_mainForm = std::make_unique<MainForm>(Foundation, Link, &Messages);
+        m_mainForm->LeaveEventLoop = [] { QCoreApplication::exit(0); };
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
-        m_mainForm->show();
+        if (!m_mainForm->ProgramEnded()) m_mainForm->show();
     });
-    const int result = QApplication::exec();
-    // Closing unloads every window; a language dialog still loaded stores its choice then.
-    Foundation.Windows.LanguageSelect.unload();
-    WriteIniFile(Foundation);
-    return result;
+    // A refused second copy, or a program that ended during its start-up (the disclaimer declined,
+    // a signal), never enters the event loop: the main window's unload has done the rest.
+    if (!mayRun || !m_mainForm || m_mainForm->ProgramEnded()) return 0;
+    return QApplication::exec();
+}
+
+void Application::OnTermSignal() {
+    if (m_mainForm) {
+        if (!m_mainForm->ProgramEnded()) m_mainForm->CloseWithoutQuestion();
+        return;
+    }
+    // Still asking for the language: that question is dropped, and the program ends there.
+    m_endBeforeMainForm = true;
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
 }
 
 }  // namespace tidepost

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/ProcessSoundPlayer.h"
 #include "platform/QtDiskSpace.h"
+#include "platform/QtInstanceLock.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtSerialControl.h"
@@ -16,6 +17,7 @@
 #include "platform/QtSocketControl.h"
 #include "platform/QtTrayIcon.h"
 #include "platform/SystemClock.h"
+#include "platform/TermSignals.h"
 
 namespace tidepost {
 
@@ -36,6 +38,8 @@ public:
     ProcessSoundPlayer Sound;
     QtDiskSpace Disk;
     QtPrinter Printer;
+    // One running copy per user.
+    QtInstanceLock InstanceLock;
     Platform Os;
     tidepost::Foundation Foundation;
     // The links to the transceiver; a serial port number names its device in the settings store.
@@ -49,6 +53,12 @@ public:
     tidepost::Messages Messages{Foundation, Link};
 
 private:
+    // SIGTERM, SIGINT, SIGHUP: the program ends as after a change of language, without a question.
+    void OnTermSignal();
+
+    TermSignals m_termSignals;
+    // A termination signal came before the main window existed: it is not created.
+    bool m_endBeforeMainForm = false;
     std::unique_ptr<MainForm> m_mainForm;
 };
 

@@ -24,6 +24,10 @@ struct Foundation {
     Platform& Os;
 
     QString gProductName = "Tidepost";
+    // The version as the about box and the system information show it: "201" and "2.01 " for 2.1
+    // (ProgramVersion.h); set by the start-up.
+    QString VersionNumber;
+    QString VersionText;
     // The start-up has read the settings file and checked the data folder (done once per run).
     bool FoundationLoaded = false;
     MlStrings Strings;

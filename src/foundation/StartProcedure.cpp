@@ -2,20 +2,39 @@
 
 #include "foundation/Foundation.h"
 #include "foundation/LanguageSelect.h"
+#include "foundation/MlText.h"
 #include "foundation/StartUp.h"
+#include "platform/IInstanceLock.h"
+#include "platform/IMessageBoxes.h"
 
 namespace tidepost {
 
-void Main(Foundation& f, const std::function<void()>& showMainForm) {
+bool RefuseSecondCopy(Foundation& f) {
+    if (f.Os.Instance == nullptr || f.Os.Instance->Claim()) return false;
+    if (f.Os.Boxes) {
+        MessageBoxRequest box;
+        box.text = MlText(f, 2696, "Tidepost instance already running.");
+        box.title = MlText(f, 12, "Info");
+        box.buttons = MsgButtons::Ok;
+        f.Os.Boxes->Show(box);
+    }
+    return true;
+}
+
+bool Main(Foundation& f, const std::function<void()>& showMainForm) {
     f.Strings.CurrentLanguageId = 1033;
     f.Strings.InitMlStrings();
+    ApplyStoredLanguage(f);
+    // A second copy says so in the user's language and ends before it reads or writes anything of
+    // the data folder, so the running copy's files stay as that copy keeps them.
+    if (RefuseSecondCopy(f)) return false;
     // The data folder is prepared before the dialog can wait for the user, so a first start
     // leaves a complete data folder even while the language is still being asked for; its
     // notices are already in the stored language.
-    ApplyStoredLanguage(f);
     LoadFoundation(f);
     f.Windows.LanguageSelect.ShowDialog(true);
     if (showMainForm) showMainForm();
+    return true;
 }
 
 }  // namespace tidepost

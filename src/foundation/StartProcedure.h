@@ -5,11 +5,17 @@ namespace tidepost {
 
 struct Foundation;
 
-// The start of the program: English first, the string table, the stored language, the data folder
-// and settings file, then the language dialog, which announces the stored language and asks for
-// one until the user has confirmed one. Only then is
-// `showMainForm` called to create, load and show the main window, so everything its load builds
-// from the string table is in the chosen language.
-void Main(Foundation& f, const std::function<void()>& showMainForm);
+// The start of the program: English first, the string table, the stored language, the refusal of
+// a second copy, the data folder and settings file, then the language dialog, which announces the
+// stored language and asks for one until the user has confirmed one. Only then is `showMainForm`
+// called to create, load and show the main window, so everything its load builds from the string
+// table is in the chosen language. False when another copy runs: this one has shown
+// "Tidepost instance already running." and must end at once.
+bool Main(Foundation& f, const std::function<void()>& showMainForm);
+
+// When another copy of the program runs (the platform's instance lock is held), shows
+// "Tidepost instance already running." titled "Info" and gives true; otherwise claims the lock for
+// this copy and gives false.
+bool RefuseSecondCopy(Foundation& f);
 
 }  // namespace tidepost

@@ -8,6 +8,7 @@
 #include "foundation/IspFile.h"
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/PredecessorMigration.h"
+#include "foundation/ProgramVersion.h"
 #include "platform/IOsFacts.h"
 
 namespace tidepost {
@@ -23,6 +24,7 @@ void LoadFoundation(Foundation& f) {
     if (f.FoundationLoaded) return;
     f.FoundationLoaded = true;
     f.gProductName = QStringLiteral("Tidepost");
+    SetProgramVersion(f);
     f.gConfiguration.DataPath = GetDataPath(f);
     ReadOsVersion(f);
 

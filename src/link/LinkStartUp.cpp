@@ -1,15 +1,11 @@
 #include "link/LinkStartUp.h"
 
-#include <exception>
-
 #include "foundation/Definitions.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/IniFile.h"
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/MlStrings.h"
 #include "foundation/MlText.h"
-#include "foundation/RuntimeError.h"
-#include "foundation/StartUp.h"
 #include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/ILinkMenus.h"
@@ -24,18 +20,6 @@
 namespace tidepost {
 
 namespace {
-
-// A failure that ends the start-up is queued with the file's part of the text, and for a
-// missing path with the advice where to set it.
-void ReportStartUpFailure(Foundation& f, int number, const QString& description) {
-    QString text = FormatErrorText(f, 2706, "(MainForm.Load) Error '%0': %1.", number, description) + "\r\n" +
-                   GetFileErrorText(f, number, "<Unknown file name>");
-    if (number == kErrPathNotFound)
-        text += "\r\n" + MlText(f, 2672,
-                                "Please set a valid path for EGC's in Options->Configuration->Routing and make sure "
-                                "you have write access.");
-    QueueMessageBox(f, text, FormatMlString(MlText(f, 2673, "Error '%0'"), {number}), 3);
-}
 
 // The code-page menu is for Russian only; the preferred ocean is checked as the settings file
 // last recorded it.
@@ -60,11 +44,21 @@ void CheckStartUpMenus(Link& link) {
     menus->SetMenuChecked(preferred, true);
 }
 
-void StartUpSteps(Link& link, const QStringList& arguments, const std::function<void()>& laterAreas) {
-    Foundation& f = link.F;
-    ILinkWindow* window = link.Windows.Window;
+}  // namespace
 
-    LoadFoundation(f);
+void ReportStartUpFailure(Foundation& f, int number, const QString& description) {
+    // The file's part of the text, and for a missing path the advice where to set it.
+    QString text = FormatErrorText(f, 2706, "(MainForm.Load) Error '%0': %1.", number, description) + "\r\n" +
+                   GetFileErrorText(f, number, "<Unknown file name>");
+    if (number == kErrPathNotFound)
+        text += "\r\n" + MlText(f, 2672,
+                                "Please set a valid path for EGC's in Options->Configuration->Routing and make sure "
+                                "you have write access.");
+    QueueMessageBox(f, text, FormatMlString(MlText(f, 2673, "Error '%0'"), {number}), 3);
+}
+
+void StartUpLinkState(Link& link) {
+    Foundation& f = link.F;
     AttachSerialLink(link);
     link.Requests.PcSettingsAdvicePending = true;
     link.Dialogue.ClosingDown = false;
@@ -80,12 +74,18 @@ void StartUpSteps(Link& link, const QStringList& arguments, const std::function<
     link.Transceiver.UtcTimeText.clear();
 
     InitCodeTables(f);
+}
+
+void StartUpFirstCommands(Link& link, const QStringList& arguments, const std::function<void()>& laterAreas) {
+    Foundation& f = link.F;
+    ILinkWindow* window = link.Windows.Window;
 
     // The first argument is the program itself, whose path may well hold "-log".
     const bool logComm = StartCommLog(f, arguments.mid(1));
     if (window) window->SetLogPCCommChecked(logComm);
 
     link.Requests.SetPcClockRequested = false;
+    if (window) window->SetEventTimerEnabled(true);
     if (GetIniValue(f, "[SETPCTIME]") == QLatin1String("Yes")) {
         link.Requests.SetPcClockRequested = true;
         QueueCommand(link, "ti -u", true, false);
@@ -107,23 +107,6 @@ void StartUpSteps(Link& link, const QStringList& arguments, const std::function<
     QueueCommand(link, "st -l", true, false);
     QueueCommand(link, "se -p", true, false);
     if (f.gSession.MesConnected()) QueueStatusPoll(link);
-
-    if (window) {
-        window->SetEventTimerEnabled(true);
-        window->EnableTimers(true);
-    }
-}
-
-}  // namespace
-
-void RunStartUp(Link& link, const QStringList& arguments, const std::function<void()>& laterAreas) {
-    try {
-        StartUpSteps(link, arguments, laterAreas);
-    } catch (const RuntimeError& e) {
-        ReportStartUpFailure(link.F, e.Number, e.Description);
-    } catch (const std::exception& e) {
-        ReportStartUpFailure(link.F, 51, QString::fromUtf8(e.what()));
-    }
 }
 
 }  // namespace tidepost

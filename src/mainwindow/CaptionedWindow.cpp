@@ -22,9 +22,11 @@ void CaptionedWindow::FinishLoad() {
     m_f.Strings.ApplyLanguageCharset(this);
 }
 
-void CaptionedWindow::ApplyCaptions() {
-    for (const auto& [id, set] : m_captions) {
-        const QString text = m_f.Strings.GetMlString(id);
+void CaptionedWindow::ApplyCaptions() { ApplyCaptionList(m_f, m_captions); }
+
+void ApplyCaptionList(const Foundation& f, const CaptionList& captions) {
+    for (const auto& [id, set] : captions) {
+        const QString text = f.Strings.GetMlString(id);
         if (!text.isEmpty()) set(text);
     }
 }

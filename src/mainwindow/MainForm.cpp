@@ -24,6 +24,7 @@
 #include "link/LinkLoss.h"
 #include "link/PeriodicPolls.h"
 #include "mainwindow/BusyWindows.h"
+#include "mainwindow/ShellWindows.h"
 #include "messages/AddressBookWindows.h"
 #include "platform/IMessageBoxes.h"
 
@@ -103,10 +104,16 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     connect(m_egcTimer, &QTimer::timeout, this, &MainForm::EGCTimer_Timer);
     connect(m_messageTimer, &QTimer::timeout, this, &MainForm::MessageTimer_Timer);
     connect(m_mboxTimer, &QTimer::timeout, this, &MainForm::MBoxTimer_Timer);
+    m_splashTimer = MakeTimer("SplashTimer", 1000);
+    m_splashTimer->setSingleShot(true);
+    connect(m_splashTimer, &QTimer::timeout, this, [this] {
+        if (m_shell->Splash.isLoaded()) m_shell->Splash.loaded()->hide();
+    });
 
     BuildMenus();
     BuildControls();
     m_busy = std::make_unique<BusyWindows>(m_foundation, m_link, this);
+    m_shell = std::make_unique<ShellWindows>(m_foundation, this);
 
     m_foundation.Windows.MainForm = this;
     m_link.Windows.Window = this;
@@ -208,7 +215,7 @@ void MainForm::BuildControls() {
 }
 
 void MainForm::EnableTimers(bool enable) {
-    for (QTimer* timer : {m_messageTimer, m_mboxTimer, m_timer2, m_timer1, m_timer60S}) Enable(timer, enable);
+    for (QTimer* timer : {m_messageTimer, m_mboxTimer, m_timer2, m_timer1, m_timer60S}) Switch(timer, enable);
 }
 
 void MainForm::MainFormSetUp() {
@@ -241,7 +248,7 @@ void MainForm::MBoxTimer_Timer() {
         box.buttons = MsgButtons::Ok;
         if (m_foundation.Os.Boxes) m_foundation.Os.Boxes->Show(box, this);
     }
-    if (wasActive) m_mboxTimer->start();
+    if (wasActive && !m_ended) m_mboxTimer->start();
 }
 
 void MainForm::ShowAddressBookDialog(const QString& field) {
@@ -263,15 +270,18 @@ int MainForm::DisplayColorBits() const {
     return s != nullptr ? s->depth() : 0;
 }
 
-void MainForm::mnuExit_Click() { close(); }
+void MainForm::Switch(QTimer* timer, bool on) {
+    // An ended program starts nothing again, whatever a tick that was under way does last.
+    Enable(timer, on && !m_ended);
+}
 
-void MainForm::SetEventTimerEnabled(bool enabled) { Enable(m_eventTimer, enabled); }
-void MainForm::SetTimer1Enabled(bool enabled) { Enable(m_timer1, enabled); }
-void MainForm::SetTimer2Enabled(bool enabled) { Enable(m_timer2, enabled); }
-void MainForm::SetCloseDownTimerEnabled(bool enabled) { Enable(m_closeDownTimer, enabled); }
-void MainForm::SetEGCTimerEnabled(bool enabled) { Enable(m_egcTimer, enabled); }
-void MainForm::SetMessageTimerEnabled(bool enabled) { Enable(m_messageTimer, enabled); }
-void MainForm::SetWinsockTimerEnabled(bool enabled) { Enable(m_winsockTimer, enabled); }
+void MainForm::SetEventTimerEnabled(bool enabled) { Switch(m_eventTimer, enabled); }
+void MainForm::SetTimer1Enabled(bool enabled) { Switch(m_timer1, enabled); }
+void MainForm::SetTimer2Enabled(bool enabled) { Switch(m_timer2, enabled); }
+void MainForm::SetCloseDownTimerEnabled(bool enabled) { Switch(m_closeDownTimer, enabled); }
+void MainForm::SetEGCTimerEnabled(bool enabled) { Switch(m_egcTimer, enabled); }
+void MainForm::SetMessageTimerEnabled(bool enabled) { Switch(m_messageTimer, enabled); }
+void MainForm::SetWinsockTimerEnabled(bool enabled) { Switch(m_winsockTimer, enabled); }
 
 void MainForm::SetLabel1Caption(const QString& caption) { m_label1->setText(caption); }
 void MainForm::SetLabel4Caption(const QString& caption) { m_label4->setText(caption); }
@@ -321,8 +331,11 @@ void MainForm::ShowDistressButtonsTestWindow() { bShowDistressButtonsTestWindow 
 QString MainForm::Label11Caption() const { return m_label11->text(); }
 void MainForm::SetLabel11Caption(const QString& caption) { m_label11->setText(caption); }
 
-// Without a disclaimer window or a PC clock window there is nothing visible and nothing to show.
-bool MainForm::IsASISFormVisible() const { return false; }
+bool MainForm::IsASISFormVisible() const {
+    return m_shell->Disclaimer.isLoaded() && m_shell->Disclaimer.loaded()->isVisible();
+}
+
+// Without a PC clock window there is nothing to show.
 void MainForm::ShowSetTimeForm() {}
 
 void MainForm::SetMobileStatusFieldCaption(const QString& caption) { m_mobileStatusField->setText(caption); }
@@ -356,14 +369,6 @@ void MainForm::UnloadMainForm() {
     m_closeDownTimer->stop();
     if (m_busy->Working.isLoaded()) m_busy->Working.loaded()->Unload();
     close();
-}
-
-void MainForm::closeEvent(QCloseEvent* event) {
-    if (m_link.Dialogue.ClosingDown || BeginCloseDown(m_link)) {
-        event->accept();
-        return;
-    }
-    event->ignore();
 }
 
 }  // namespace tidepost

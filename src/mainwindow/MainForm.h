@@ -2,6 +2,7 @@
 #include <QMap>
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -13,7 +14,7 @@
 #include "link/IPollWindow.h"
 #include "link/CommSettingsForm.h"
 #include "link/LanLink.h"
-#include "mainwindow/FormHolder.h"
+#include "foundation/FormHolder.h"
 
 class QAction;
 class QFrame;
@@ -30,6 +31,7 @@ struct Messages;
 class PleaseWait;
 class WaitForm;
 struct BusyWindows;
+struct ShellWindows;
 
 // The hub of the program: it owns the timers that drive the dialogue with the transceiver and
 // shows the state of the link. Controls carry their given names as objectName.
@@ -47,9 +49,40 @@ public:
     MainForm(Foundation& foundation, Link& link, Messages* messages = nullptr, QWidget* parent = nullptr);
     ~MainForm() override;
 
-    // Runs the program's start-up (LinkStartUp.h) once right after the window is created.
-    // `arguments` is the command line ("-log" starts the communication log).
+    // The program's start-up, run once right after the window is created: the checks of the
+    // system, the disclaimer until it is accepted, the timers, the splash, the running marker,
+    // the link's start (LinkStartUp.h) and the first commands. `arguments` is the command line
+    // ("-log" starts the communication log). A failure ends the sequence with a queued report;
+    // the window is usable in every case. When the program has ended meanwhile (the disclaimer
+    // declined, a termination signal), it returns at once: see ProgramEnded.
     void Form_Load(const QStringList& arguments);
+    // Queues the warnings about this system, its screen and its colours (StartUpChecks.h).
+    void CheckStartUpConditions();
+
+    // The close request: asks (unless ExitWithoutQuestion), offers to mark unsent messages
+    // "PC Cleared", then closes the links at once, or sets Cancel and lets CloseDownTimer wait
+    // for a running download. Sets Cancel when the window is to stay.
+    void Form_QueryUnload(bool& Cancel);
+    // The granted close: placement, settings file, running marker, ShutDownProgram, the end.
+    void Form_Unload();
+    // The program has ended (Form_Unload ran): nothing more may run or be written.
+    bool ProgramEnded() const { return m_ended; }
+    // Ends the program as the language dialog's exit does: no question, the outbox untouched.
+    // What a termination signal (SIGTERM, SIGINT, SIGHUP) runs.
+    void CloseWithoutQuestion();
+    // Leaves the program's event loop at its end; the application sets it (tests leave it empty).
+    std::function<void()> LeaveEventLoop;
+
+    // Help menu: shows the about box (again, when it is open) and counts the use.
+    void mnuAbout_Click();
+    // The electronic-forms folder exists (start-up); the Forms menu is offered only then.
+    bool FormsFolderExists = false;
+    // The hot list plugs in here when its area exists: `Add` counts one use of a command,
+    // `Release` lets the list go, which writes "Hotlist.xml". Empty: nothing happens.
+    struct {
+        std::function<void(int id, int parentId)> Add;
+        std::function<void()> Release;
+    } HotList;
 
     // Lays the window out again, leaving room for `InfoBox` while it is visible.
     void MainFormSetUp();
@@ -78,6 +111,8 @@ public:
     PleaseWait& GetPleaseWait();
     bool IsPleaseWaitLoaded() const;
     BusyWindows& Busy() { return *m_busy; }
+    // The disclaimer, the splash and the about box, created on first use.
+    ShellWindows& Shell() { return *m_shell; }
 
     // IMainForm
     void SetStatusPanelText(int panel, const QString& text) override;
@@ -157,6 +192,19 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, int stringId, const QString& english, bool checkable);
     // Runs the link's tick of `timer`, skipped while that timer's previous tick still runs.
     void RunTick(const QTimer* timer, void (*tick)(Link&));
+    // Sets a timer on or off; after the end only off.
+    void Switch(QTimer* timer, bool on);
+    void StartUpSequence(const QStringList& arguments);
+    // Shows the disclaimer modal while it has not been accepted.
+    void ShowDisclaimer();
+    void SetUpFormsMenu();
+    // Lets the hot list go (writing it) once per run.
+    void ReleaseHotList();
+    // Asks a Yes/No question owned by the main window; true for every answer but No.
+    bool Confirm(const QString& text, const QString& title);
+    int CountUnsentMessages(const QString& newStatus);
+    void ShutDownProgram();
+    void EndProgram();
 
     Foundation& m_foundation;
     Link& m_link;
@@ -171,6 +219,8 @@ private:
     QTimer* m_messageTimer;
     QTimer* m_winsockTimer;
     QTimer* m_mboxTimer;
+    // One-shot: hides the splash a second after the start-up has returned.
+    QTimer* m_splashTimer;
     // Per timer: its tick is running (a map, so a flag stays put while other timers are added).
     std::map<const QTimer*, bool> m_ticking;
 
@@ -186,6 +236,7 @@ private:
     QLabel* m_infofield = nullptr;
     QLabel* m_statusPanels[3] = {};
     QAction* m_mnuLogPCComm = nullptr;
+    QMenu* m_mnuForms = nullptr;
     // The items the identity and status replies show, hide and check.
     QMap<LinkMenu, QAction*> m_linkMenus;
     QList<QAction*> m_transceiverItems;
@@ -193,6 +244,12 @@ private:
     std::unique_ptr<BusyWindows> m_busy;
     FormHolder<CommSettingsForm> m_commSettings{[this] { return MakeCommSettingsForm(); }};
     CommSettingsForm* MakeCommSettingsForm();
+    std::unique_ptr<ShellWindows> m_shell;
+
+    bool m_ended = false;
+    // A close request is asking its questions (a termination signal then answers them).
+    int m_queryUnloadDepth = 0;
+    bool m_hotListReleased = false;
 };
 
 }  // namespace tidepost

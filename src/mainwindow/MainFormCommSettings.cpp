@@ -5,7 +5,7 @@
 #include "link/LanDiscovery.h"
 #include "link/Link.h"
 #include "mainwindow/MainForm.h"
-#include "mainwindow/WindowPlacement.h"
+#include "foundation/WindowPlacement.h"
 
 namespace tidepost {
 

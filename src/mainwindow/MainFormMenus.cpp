@@ -5,6 +5,7 @@
 #include "foundation/Captions.h"
 #include "foundation/Foundation.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/ShellWindows.h"
 
 namespace tidepost {
 
@@ -32,6 +33,10 @@ void MainForm::BuildMenus() {
     auto* bar = new QMenuBar(this);
     bar->setObjectName("MainMenuBar");
     setMenuBar(bar);
+
+    QMenu* file = AddMenu(bar, "FileMenu", 1977, "&File");
+    QAction* exit = AddItem(file, "mnuExit", 1984, "E&xit", false);
+    connect(exit, &QAction::triggered, this, &MainForm::mnuExit_Click);
 
     QMenu* send = AddMenu(bar, "SendMenu", 2012, "&Messaging");
     QAction* contacts = AddItem(send, "mnuContacts", 2014, "Contacts/Address book", false);
@@ -66,12 +71,27 @@ void MainForm::BuildMenus() {
         AddItem(setPreferred, "PreferredWestMenu", 2052, "[584] &West Atlantic (AOR-W)", true);
     m_linkMenus[LinkMenu::PreferredNoneMenu] = AddItem(setPreferred, "PreferredNoneMenu", 2057, "&None", true);
 
+    // Offered only when the electronic-forms folder exists (start-up).
+    m_mnuForms = AddMenu(bar, "mnuForms", 2059, "Fo&rms");
+    m_mnuForms->menuAction()->setVisible(false);
+    m_mnuForms->menuAction()->setEnabled(false);
+
     QMenu* help = AddMenu(bar, "HelpMenu", 8, "&Help");
+    QAction* about = AddItem(help, "mnuAbout", 2064, "A&bout Tidepost...", false);
+    connect(about, &QAction::triggered, this, &MainForm::mnuAbout_Click);
     // The logging submenu stays hidden: the switch is set at start-up only.
     QMenu* logging = AddMenu(help, "mnuLogging", 2062, "&Logging");
     logging->menuAction()->setVisible(false);
     logging->menuAction()->setEnabled(false);
     m_mnuLogPCComm = AddItem(logging, "mnuLogPCComm", 2063, "Log PC communication to file", true);
+}
+
+void MainForm::mnuAbout_Click() {
+    AboutTidepost& about = Shell().About.get();
+    about.show();
+    about.raise();
+    about.activateWindow();
+    if (HotList.Add) HotList.Add(2064, 0);
 }
 
 void MainForm::SetMenuVisible(LinkMenu menu, bool visible) {

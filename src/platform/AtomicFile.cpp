@@ -73,6 +73,14 @@ FileError WriteNewFile(const QString& path, const QByteArray& content) {
     return err;
 }
 
+FileError RenameNoReplace(const QString& from, const QString& to) {
+    const QByteArray source = QFile::encodeName(from);
+    const FileError err = MoveIntoPlaceNoReplace(source, QFile::encodeName(to));
+    // Where the name was given by a hard link, the old name is still there.
+    if (!err && QFileInfo::exists(from)) ::unlink(source.constData());
+    return err;
+}
+
 FileError ReadFileBytes(const QString& path, QByteArray& bytes) {
     bytes.clear();
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);

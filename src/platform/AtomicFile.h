@@ -17,6 +17,10 @@ FileError WriteFileAtomic(const QString& path, const QByteArray& content, const 
 FileError WriteNewFile(const QString& path, const QByteArray& content);
 QString NewFileStagingPath(const QString& path);
 
+// Gives the file at `from` the name `to` unless a file of that name exists (error 58 then, and
+// nothing changes).
+FileError RenameNoReplace(const QString& from, const QString& to);
+
 // The whole file at `path`; on failure the classic error, and `bytes` holds nothing.
 FileError ReadFileBytes(const QString& path, QByteArray& bytes);
 

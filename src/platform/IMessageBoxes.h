@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace tidepost {
@@ -24,6 +25,9 @@ public:
     virtual MsgAnswer Show(const MessageBoxRequest& request, QWidget* owner = nullptr) = 0;
     // The window that owns boxes shown without an explicit owner (the main window once it exists).
     virtual void SetDefaultOwner(QWidget* owner) = 0;
+    // Shows one of the program's own dialogs modal and returns when it is hidden, with its result
+    // (QDialog::Accepted or Rejected).
+    virtual int ShowDialog(QDialog& dialog) = 0;
 };
 
 }  // namespace tidepost

@@ -8,6 +8,9 @@ struct OsVersionRecord {
     int MajorVersion = 0;
     int MinorVersion = 0;
     int SuiteMask = 0;  // product suite flags; 64 marks an embedded edition whose settings live in the settings file
+    // The numbers are a Windows release's (4.10 is Windows 98); otherwise they are the kernel's of
+    // another system and name no Windows release.
+    bool Windows = false;
 };
 
 // Facts about the operating system that change what the program does.

@@ -16,6 +16,7 @@ class ISoundPlayer;
 class IDiskSpace;
 class ISlpDiscovery;
 class IPrinter;
+class IInstanceLock;
 
 // What the operating system gives the program. The adapters are owned by whoever builds the
 // application (main() with the real ones, a test fixture with fakes); everything else reads them here.
@@ -31,6 +32,7 @@ struct Platform {
     IDiskSpace* Disk = nullptr;         // free space of the file systems
     ISlpDiscovery* Slp = nullptr;       // the search for terminal control units on the network
     IPrinter* Printer = nullptr;        // the PC's default printer
+    IInstanceLock* Instance = nullptr;  // one running copy per user; none: every copy may run
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder
     // The installation folders of the predecessor product and of this product, between which the

@@ -1,5 +1,6 @@
 #include "platform/QtMessageBoxes.h"
 
+#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
@@ -53,5 +54,7 @@ MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner)
     }
     return AnswerOf(box.exec());
 }
+
+int QtMessageBoxes::ShowDialog(QDialog& dialog) { return dialog.exec(); }
 
 }  // namespace tidepost

@@ -8,6 +8,7 @@ class QtMessageBoxes : public IMessageBoxes {
 public:
     MsgAnswer Show(const MessageBoxRequest& request, QWidget* owner = nullptr) override;
     void SetDefaultOwner(QWidget* owner) override { m_owner = owner; }
+    int ShowDialog(QDialog& dialog) override;
 
 private:
     QWidget* m_owner = nullptr;

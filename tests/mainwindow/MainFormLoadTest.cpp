@@ -8,6 +8,7 @@
 #include <memory>
 #include <utility>
 
+#include "StartUpFixture.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "link/DialogueEngine.h"
@@ -20,45 +21,6 @@
 using namespace tidepost;
 
 namespace {
-
-using Settings = QList<std::pair<QString, QString>>;
-
-// The program as it starts: a program folder whose "DataPath.txt" names the data folder, and
-// there the default settings file with the values a case gives.
-struct StartUp : ::testing::Test {
-    test::TestPlatform platform;
-    Foundation f{platform.Os};
-    Link link{f};
-    Messages messages{f, link};
-    std::unique_ptr<MainForm> form;
-
-    void WriteSettings(const Settings& values) {
-        QFile marker(platform.ProgramFolder() + "/DataPath.txt");
-        ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
-        marker.write(platform.DataFolder().toLocal8Bit());
-        marker.close();
-
-        QList<KeyValuePair> entries = ParseIniFileText(DefaultIniFileText(platform.DataFolder()));
-        for (const auto& [key, value] : values) {
-            auto it = std::find_if(entries.begin(), entries.end(), [&](const KeyValuePair& e) { return e.Key == key; });
-            if (it != entries.end()) it->Value = value;
-            else entries.append({key, value});
-        }
-        platform.WriteDataFile("Tidepost.ini", platform.Os.Codec.Encode(IniFileText(entries)));
-    }
-
-    void Load(const Settings& values, const QStringList& arguments = {"tidepost"}) {
-        WriteSettings(values);
-        f.FoundationLoaded = false;  // each load stands for a new run of the program
-        form = std::make_unique<MainForm>(f, link, &messages);
-        form->Form_Load(arguments);
-    }
-
-    template <typename T>
-    T* Find(const char* name) {
-        return form->findChild<T*>(name);
-    }
-};
 
 TEST_F(StartUp, SerialModeOpensThePortAndQueuesTheFirstCommandsInOrder) {
     Load({{"[HOST Interface]", "COM"}, {"[COM port]", "3"}, {"[COM Settings]", "9600,n,8,1"}});

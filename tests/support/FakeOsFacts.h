@@ -9,7 +9,7 @@ public:
     OsVersionRecord GetOsVersion() const override { return Version; }
     QString UserDataLocation() const override { return UserData; }
     // The embedded edition whose settings store is redirected into the settings file.
-    void SetEmbeddedEdition() { Version = {5, 1, 64}; }
+    void SetEmbeddedEdition() { Version = {5, 1, 64, true}; }
     OsVersionRecord Version{6, 1, 0};
     // None by default, so no test writes below the real user's home.
     QString UserData;

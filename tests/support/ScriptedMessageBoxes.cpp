@@ -1,9 +1,13 @@
 #include "support/ScriptedMessageBoxes.h"
 
+#include <QDialog>
+#include <QPointer>
+
 namespace tidepost::test {
 
 MsgAnswer ScriptedMessageBoxes::Show(const MessageBoxRequest& request, QWidget*) {
     Shown.append(request);
+    if (OnShow) OnShow(request);
     if (!m_answers.isEmpty()) return m_answers.takeFirst();
     switch (request.buttons) {
     case MsgButtons::YesNo:
@@ -12,6 +16,17 @@ MsgAnswer ScriptedMessageBoxes::Show(const MessageBoxRequest& request, QWidget*)
     case MsgButtons::AbortRetryIgnore: return MsgAnswer::Abort;
     default: return MsgAnswer::Ok;
     }
+}
+
+int ScriptedMessageBoxes::ShowDialog(QDialog& dialog) {
+    DialogsShown.append(dialog.objectName());
+    QPointer<QDialog> shown(&dialog);
+    dialog.setModal(true);
+    dialog.show();
+    if (OnDialog) OnDialog(dialog);
+    if (!shown) return QDialog::Rejected;
+    if (shown->isVisible()) shown->close();
+    return shown->result();
 }
 
 }  // namespace tidepost::test

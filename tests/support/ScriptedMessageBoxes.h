@@ -1,5 +1,7 @@
 #pragma once
 #include <QList>
+#include <QStringList>
+#include <functional>
 
 #include "platform/IMessageBoxes.h"
 
@@ -7,14 +9,22 @@ namespace tidepost::test {
 
 // Records every box asked for and answers from a script; never blocks.
 // Without a scripted answer a box gets the answer of its first button.
+// A modal dialog is shown, handed to OnDialog (the operator's part: click its buttons), and then,
+// when it is still visible, closed by its close box; what the dialog returned is returned.
 class ScriptedMessageBoxes : public IMessageBoxes {
 public:
     MsgAnswer Show(const MessageBoxRequest& request, QWidget* owner = nullptr) override;
     void SetDefaultOwner(QWidget* owner) override { DefaultOwner = owner; }
+    int ShowDialog(QDialog& dialog) override;
 
     void Answer(MsgAnswer a) { m_answers.append(a); }
     QList<MessageBoxRequest> Shown;
     QWidget* DefaultOwner = nullptr;
+    // Runs while a box is up, before it is answered (what happens meanwhile).
+    std::function<void(const MessageBoxRequest& request)> OnShow;
+    // The objectName of every dialog shown modal, in order.
+    QStringList DialogsShown;
+    std::function<void(QDialog& dialog)> OnDialog;
 
 private:
     QList<MsgAnswer> m_answers;

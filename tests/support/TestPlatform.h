@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 #include "support/FakeDiskSpace.h"
+#include "support/FakeInstanceLock.h"
 #include "support/FakeOsFacts.h"
 #include "support/FakePrinter.h"
 #include "support/FakeSerialControl.h"
@@ -36,6 +37,7 @@ struct TestPlatform {
     FakeDiskSpace Disk;
     FakeSlpDiscovery Slp;
     FakePrinter Printer;
+    FakeInstanceLock Instance;
     Platform Os;
 
 private:

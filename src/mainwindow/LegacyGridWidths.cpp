@@ -1,0 +1,58 @@
+#include "mainwindow/LegacyGridWidths.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "foundation/AppSettings.h"
+#include "foundation/Foundation.h"
+#include "foundation/LogFiles.h"
+#include "foundation/RuntimeError.h"
+#include "platform/AtomicFile.h"
+
+namespace tidepost {
+
+namespace {
+
+struct Header {
+    const char* line;
+    const char* key;
+    const char* suffix;
+};
+constexpr Header kHeaders[] = {
+    {"[INBOXGRID]", "INBOXGRID", ":1000"},
+    {"[EGCGRID]", "EGCGRID", ""},
+    {"[SENTITEMSGRID]", "SENTITEMSGRID", ""},
+};
+
+const Header* HeaderOf(const QString& line) {
+    const QString upper = line.toUpper();
+    for (const Header& h : kHeaders)
+        if (upper == QLatin1String(h.line)) return &h;
+    return nullptr;
+}
+
+}  // namespace
+
+void MigrateLegacyGridWidths(Foundation& f) {
+    const QString path = DataFilePath(f, f.gProductName + QStringLiteral(".dat"));
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return;
+    QByteArray bytes;
+    if (const FileError err = ReadFileBytes(path, bytes))
+        throw RuntimeError(err.number, QStringLiteral("MainForm.Load"), err.description);
+
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = f.Os.Codec.Decode(bytes).split(lineEnd);
+    // The line end of the last line is not the start of another.
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        const Header* header = HeaderOf(lines[i]);
+        if (header == nullptr) continue;
+        ++i;
+        SaveAppSetting(f, f.gProductName, QStringLiteral("Config"), QLatin1String(header->key),
+                       lines[i] + QLatin1String(header->suffix));
+    }
+    QFile::remove(path);
+}
+
+}  // namespace tidepost

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include "foundation/Foundation.h"
+#include "foundation/LanguageSelect.h"
+#include "foundation/ProgramVersion.h"
+#include "foundation/StartProcedure.h"
+#include "support/TestPlatform.h"
+
+using namespace tidepost;
+
+namespace {
+
+struct SingleCopy : ::testing::Test {
+    test::TestPlatform platform;
+    Foundation f{platform.Os};
+    int languageDialogs = 0;
+    int mainForms = 0;
+
+    SingleCopy() {
+        f.Windows.LanguageSelect.ShowModal = [this](LanguageSelect&) { ++languageDialogs; };
+        QFile path(platform.ProgramFolder() + "/DataPath.txt");
+        EXPECT_TRUE(path.open(QIODevice::WriteOnly));
+        path.write(platform.DataFolder().toLocal8Bit());
+    }
+    ~SingleCopy() override {
+        f.Windows.LanguageSelect.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    bool Run() {
+        return Main(f, [this] { ++mainForms; });
+    }
+};
+
+// A second copy says so in the stored language and ends before it reads or writes any file or
+// setting of the running copy: no data folder work, no language dialog, no main window.
+TEST_F(SingleCopy, ASecondCopyShowsOneBoxAndTouchesNothing) {
+    platform.Instance.OtherCopyRunning = true;
+    platform.Settings.Save("tidepost", "MultiLang", "LangId", "1049");
+    const int savesBefore = platform.Settings.SaveCount;
+    EXPECT_FALSE(Run());
+    ASSERT_EQ(platform.Boxes.Shown.size(), 1);
+    EXPECT_EQ(platform.Boxes.Shown[0].text, f.Strings.GetString(2696, 1049));
+    EXPECT_EQ(platform.Boxes.Shown[0].title, f.Strings.GetString(12, 1049));
+    EXPECT_EQ(platform.Boxes.Shown[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(languageDialogs, 0);
+    EXPECT_FALSE(f.Windows.LanguageSelect.isLoaded());
+    EXPECT_EQ(mainForms, 0);
+    EXPECT_FALSE(f.FoundationLoaded);
+    EXPECT_TRUE(QDir(platform.DataFolder()).isEmpty());
+    EXPECT_EQ(platform.Settings.SaveCount, savesBefore);
+}
+
+TEST_F(SingleCopy, TheFirstCopyClaimsTheLockAndStarts) {
+    EXPECT_TRUE(Run());
+    EXPECT_EQ(platform.Instance.Claims, 1);
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
+    EXPECT_TRUE(f.FoundationLoaded);
+    EXPECT_EQ(languageDialogs, 1);
+    EXPECT_EQ(mainForms, 1);
+    EXPECT_TRUE(QFile::exists(platform.DataFolder() + "/Tidepost.ini"));
+}
+
+TEST(ProgramVersion, NumberTextAndRevision) {
+    const ProgramVersion v{2, 1, 16};
+    EXPECT_EQ(FormatVersionNumber(v), "201");
+    EXPECT_EQ(FormatVersionText(v), "2.01 ");
+    EXPECT_EQ(FormatRevision(v), "016");
+    EXPECT_EQ(FormatVersionNumber({1, 12, 0}), "112");
+    EXPECT_EQ(FormatVersionText({1, 12, 0}), "1.12 ");
+    EXPECT_EQ(FormatRevision({0, 1, 1234}), "1234");
+}
+
+TEST(ProgramVersion, TheStartSetsTheVersionOfThisBuild) {
+    test::TestPlatform platform;
+    Foundation f{platform.Os};
+    f.Windows.LanguageSelect.ShowModal = [](LanguageSelect&) {};
+    Main(f, {});
+    EXPECT_EQ(f.VersionNumber, FormatVersionNumber(GetProgramVersion()));
+    EXPECT_EQ(f.VersionText, FormatVersionText(GetProgramVersion()));
+    f.Windows.LanguageSelect.unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
