@@ -1,17 +1,16 @@
 #include "foundation/LanguageSelect.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "foundation/Captions.h"
 #include "foundation/Foundation.h"
 #include "foundation/IMainForm.h"
 #include "foundation/MlText.h"
+#include "foundation/WindowPlacement.h"
 #include "platform/IMessageBoxes.h"
 #include "platform/ISettingsStore.h"
 
@@ -100,16 +99,9 @@ void LanguageSelect::ml_RuntimeSupport_LanguageChanged(int LanguageID, const QSt
 }
 
 void LanguageSelect::CentreWindow() {
-    QWidget* main = m_f.Windows.MainForm ? m_f.Windows.MainForm->Form() : nullptr;
-    QRect over;
-    if (!m_isStartup && main && !(main->windowState() & Qt::WindowMinimized))
-        over = main->frameGeometry();
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        over = screen->geometry();
-    else
-        return;
-    const QRect own = frameGeometry();
-    move(over.left() + over.width() / 2 - own.width() / 2, over.top() + over.height() / 2 - own.height() / 2);
+    // At start-up the main window is not shown yet: the screen is what the operator sees.
+    const QWidget* main = m_f.Windows.MainForm ? m_f.Windows.MainForm->Form() : nullptr;
+    CentreOverMainWindow(*this, m_isStartup ? nullptr : main);
 }
 
 void LanguageSelect::FillLanguageList() {
