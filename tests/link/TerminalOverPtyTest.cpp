@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -6,6 +7,7 @@
 #include "link/DialogueEngine.h"
 #include "link/Link.h"
 #include "link/LinkLoss.h"
+#include "link/SimInfoForm.h"
 #include "link/TerminalModeForm.h"
 #include "link/UploadStreaming.h"
 #include "platform/QtSerialControl.h"
@@ -78,6 +80,40 @@ TEST(TerminalOverPty, TypedCommandAndPasswordRoundTrip) {
     EXPECT_FALSE(link.Dialogue.TerminalModeRequested);
     EXPECT_TRUE(window.TimerOn("Timer2"));
     EXPECT_FALSE(holder.isLoaded());
+}
+
+// A notification number chosen in "Simulate Infos" comes back through the status list and is
+// recorded like a real one.
+TEST(SimInfoOverPty, ChosenNumberIsReportedAndRecorded) {
+    test::PtyPair pty;
+    ASSERT_TRUE(pty.IsOpen());
+    sim::SimShell shell;
+    sim::SimFdTransport transport(shell, pty.MasterFd());
+    test::TestPlatform platform;
+    test::SerialPortOnPty port(platform, pty);
+    Foundation f(platform.Os);
+    f.gConfiguration.DataPath = platform.DataFolder();
+    Link link(f);
+    test::FakeLinkWindow window;
+    link.Windows.Window = &window;
+    ASSERT_EQ(port.Serial.Open(), ISerialControl::OpenOk);
+
+    SimInfoForm form(link, nullptr);
+    form.InfonumberField->setText("80");
+    form.OKButton_Click();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            Timer1_Timer(link);
+            return shell.Received.size() >= 3 && link.Dialogue.DialogueState == 0 && link.Dialogue.CommandQueue.isEmpty();
+        },
+        10000));
+    EXPECT_EQ(shell.Received, (QStringList{"", "db usrrep 80 1", "st -l"}));
+    const QList<QByteArray> lines = platform.ReadDataFile("InfoLog.txt").split('\n');
+    ASSERT_FALSE(lines.isEmpty());
+    const QList<QByteArray> fields = lines.first().split('\x02');
+    ASSERT_GE(fields.size(), 3) << lines.first().constData();
+    EXPECT_EQ(fields[1], "1");
+    EXPECT_EQ(fields[2], "80");
 }
 
 }  // namespace
