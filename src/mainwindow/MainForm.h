@@ -14,6 +14,7 @@
 #include "link/IPollWindow.h"
 #include "link/CommSettingsForm.h"
 #include "link/LanLink.h"
+#include "link/TerminalModeForm.h"
 #include "foundation/FormHolder.h"
 
 class QAction;
@@ -179,6 +180,14 @@ public:
     void CommSettings_Click();
     FormHolder<CommSettingsForm>& CommSettings() { return m_commSettings; }
 
+    // "Terminal Mode": the wait window, then the terminal window loaded hidden and the dialogue
+    // handed to it; the engine shows it once the queue has run empty. Closed while a
+    // configuration password is stored, which this version cannot check yet.
+    void TerminalModeMenu_Click();
+    FormHolder<TerminalModeForm>& TerminalMode() { return m_terminalMode; }
+    // The developer window "Simulate Infos", modal; released when it closes.
+    void mnuGetInfo560_Click();
+
 protected:
     // Closing waits for a running download: the links close and the window goes only once
     // nothing is being fetched.
@@ -244,6 +253,8 @@ private:
     std::unique_ptr<BusyWindows> m_busy;
     FormHolder<CommSettingsForm> m_commSettings{[this] { return MakeCommSettingsForm(); }};
     CommSettingsForm* MakeCommSettingsForm();
+    FormHolder<TerminalModeForm> m_terminalMode{
+        [this] { return new TerminalModeForm(m_link, [this] { m_terminalMode.unload(); }, this); }};
     std::unique_ptr<ShellWindows> m_shell;
 
     bool m_ended = false;

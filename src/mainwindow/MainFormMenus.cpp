@@ -38,6 +38,11 @@ void MainForm::BuildMenus() {
     QAction* exit = AddItem(file, "mnuExit", 1984, "E&xit", false);
     connect(exit, &QAction::triggered, this, &MainForm::mnuExit_Click);
 
+    QMenu* view = AddMenu(bar, "mnuView", 2000, "&View");
+    QAction* terminalMode = AddItem(view, "TerminalModeMenu", 2010, "&Terminal Mode", false);
+    AddTransceiverMenuItem(terminalMode);
+    connect(terminalMode, &QAction::triggered, this, &MainForm::TerminalModeMenu_Click);
+
     QMenu* send = AddMenu(bar, "SendMenu", 2012, "&Messaging");
     QAction* contacts = AddItem(send, "mnuContacts", 2014, "Contacts/Address book", false);
     connect(contacts, &QAction::triggered, this, [this] { ShowAddressBookDialog("TO"); });

@@ -1,6 +1,7 @@
 #include "sim/SimShell.h"
 #include "sim/SimDistressCommands.h"
 #include "sim/SimInboxCommands.h"
+#include "sim/SimPromptCommands.h"
 #include "sim/SimUploadCommands.h"
 #include "sim/SimStatusCommands.h"
 
@@ -41,6 +42,7 @@ const QList<SimCommand>& SimCommandTable() {
         t += SimInboxCommands();
         t += SimUploadCommands();
         t += SimDistressCommands();
+        t += SimPromptCommands();
         return t;
     }();
     return table;

@@ -41,6 +41,8 @@ QString SimShell::ReplyTo(const QString& line) {
         else
             body = line.section(' ', 0, 0, QString::SectionSkipEmpty) + ": command not found" + LineEnd;
     }
+    // A command that asks a question ends with the question, not the prompt.
+    if (NextLine) return line + EchoTerminator + body;
     return line + EchoTerminator + body + Prompt;
 }
 
@@ -65,6 +67,12 @@ void SimShell::ReadLine(const QString& line) {
     Received.append(line);
     if (OnLineRead) OnLineRead(line);
     if (Mute) return;
+    if (NextLine) {
+        const auto answer = std::move(NextLine);
+        NextLine = nullptr;
+        Answer(answer(*this, line));
+        return;
+    }
     if (const std::optional<UploadCommand> upload = ParseUploadCommand(line)) {
         m_upload = PendingUpload{upload->Name, upload->Size, {}};
         Answer(line + EchoTerminator);

@@ -91,6 +91,9 @@ public:
     int CutUploadAfter = -1;
     // An upload is being read: its bytes so far and how many are still to come.
     bool UploadInProgress() const { return m_upload.has_value(); }
+    // A command that asked a question (a password, a number): the next line read is its answer,
+    // handed here instead of to the command table; the handler returns all that is sent back.
+    std::function<QString(SimShell& shell, const QString& line)> NextLine;
     // Told of each of those lines as it is read.
     std::function<void(const QString& line)> OnLineRead;
 
