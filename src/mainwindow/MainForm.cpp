@@ -24,7 +24,9 @@
 #include "link/LinkLoss.h"
 #include "link/PeriodicPolls.h"
 #include "mainwindow/BusyWindows.h"
+#include "mainwindow/HotList.h"
 #include "mainwindow/ShellWindows.h"
+#include "mainwindow/cMainForm.h"
 #include "messages/AddressBookWindows.h"
 #include "platform/IMessageBoxes.h"
 
@@ -125,6 +127,9 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
 }
 
 MainForm::~MainForm() {
+    // A window that goes without an exit (no Form_QueryUnload) leaves the file as it was.
+    if (m_hotList) m_hotList->FilePath(QString());
+    m_hotList.reset();
     if (m_link.Windows.Window == this) m_link.Windows.Window = nullptr;
     if (m_link.Windows.Menus == this) m_link.Windows.Menus = nullptr;
     if (m_link.Windows.StatusField == this) m_link.Windows.StatusField = nullptr;

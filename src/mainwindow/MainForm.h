@@ -30,6 +30,8 @@ struct Link;
 struct Messages;
 class PleaseWait;
 class WaitForm;
+class cHotList;
+class cMainForm;
 struct BusyWindows;
 struct ShellWindows;
 
@@ -83,6 +85,11 @@ public:
         std::function<void(int id, int parentId)> Add;
         std::function<void()> Release;
     } HotList;
+    // Empties the hot list and writes it at once (the settings dialog's reset, once confirmed);
+    // false when it could not be written or there is no list.
+    bool ResetHotList();
+    // The hot list while it lives (from the start-up to the exit), else null.
+    cHotList* HotListObject() const { return m_hotList.get(); }
 
     // Lays the window out again, leaving room for `InfoBox` while it is visible.
     void MainFormSetUp();
@@ -119,6 +126,9 @@ public:
     int DisplayColorBits() const override;
     QWidget* Form() override { return this; }
     void mnuExit_Click() override;
+    int GetMnuFomsIndex(const QString& fileName) const override;
+    QString GetMnuFomsFileName(int index) const override;
+    QString GetMnuFomsName(int index) const override;
 
     // ILinkWindow
     void EnableTimers(bool enable) override;
@@ -250,6 +260,11 @@ private:
     // A close request is asking its questions (a termination signal then answers them).
     int m_queryUnloadDepth = 0;
     bool m_hotListReleased = false;
+    std::unique_ptr<cMainForm> m_formsLookup;
+    std::unique_ptr<cHotList> m_hotList;
+    // Start-up: the hot list and its seams; then, once the Forms menu stands, its file.
+    void CreateHotList();
+    void LoadHotList();
 };
 
 }  // namespace tidepost

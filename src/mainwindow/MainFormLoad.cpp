@@ -70,7 +70,7 @@ void MainForm::StartUpSequence(const QStringList& arguments) {
     frmSplash& splash = m_shell->Splash.get();
     splash.show();
     splash.repaint();
-    // The hot list is created here once its area exists.
+    CreateHotList();
 
     MarkProgramRunning(f);
     stopIfEnded();
@@ -84,6 +84,8 @@ void MainForm::StartUpSequence(const QStringList& arguments) {
     MigrateLegacyGridWidths(f);
     SetUpFormsMenu();
     stopIfEnded();
+    // Form entries are found by their file name in the Forms menu as it now stands.
+    LoadHotList();
 
     StartUpFirstCommands(m_link, arguments, [&] {
         stopIfEnded();

@@ -1,0 +1,110 @@
+#include <QAction>
+#include <QMenu>
+
+#include "mainwindow/HotList.h"
+#include "mainwindow/StartUpFixture.h"
+#include "mainwindow/cMainForm.h"
+
+namespace tidepost {
+namespace {
+
+const QByteArray kEmptyFile = "<?xml version='1.0'?>\r\n<HotList>\r\n    <Version>2</Version>\r\n</HotList>\r\n";
+
+QByteArray ItemText(const QByteArray& id, int parent, int hits) {
+    return "    <Item>\r\n        <MenuId>" + id + "</MenuId>\r\n        <ParentMenuId>" + QByteArray::number(parent) +
+           "</ParentMenuId>\r\n        <Hits>" + QByteArray::number(hits) + "</Hits>\r\n    </Item>\r\n";
+}
+
+QByteArray FileWith(const QByteArray& items, const QByteArray& version = "2") {
+    return "<?xml version='1.0'?>\r\n<HotList>\r\n    <Version>" + version + "</Version>\r\n" + items + "</HotList>\r\n";
+}
+
+struct MainFormHotList : StartUp {
+    void Start() {
+        LoadAccepted({{"[HOST Interface]", "COM"}});
+        form->LeaveEventLoop = [] {};
+        form->show();
+    }
+    QList<std::pair<int, int>> Ranks() const {
+        QList<std::pair<int, int>> out;
+        for (const HotListItem& item : form->HotListObject()->GetItems()) out.append({item.MenuId, item.Hits});
+        return out;
+    }
+};
+
+TEST_F(MainFormHotList, OrderlyExitWithoutCommandsWritesTheEmptyList) {
+    Start();
+    ASSERT_NE(form->HotListObject(), nullptr);
+    form->CloseWithoutQuestion();
+    ASSERT_TRUE(form->ProgramEnded());
+    EXPECT_EQ(form->HotListObject(), nullptr);
+    EXPECT_EQ(platform.ReadDataFile("Hotlist.xml"), kEmptyFile);
+}
+
+TEST_F(MainFormHotList, SeededFileComesBackWithoutEntriesThatHaveNoCaption) {
+    platform.WriteDataFile("Hotlist.xml", FileWith(ItemText("2020", 0, 5) + ItemText("986", 0, 4) +
+                                                   ItemText("form.htm", 0, 3) + ItemText("1990", 1989, 1)));
+    Start();
+    EXPECT_EQ(Ranks(), (QList<std::pair<int, int>>{{2020, 5}, {1990, 1}}));
+    form->mnuAbout_Click();
+    form->mnuAbout_Click();
+    // Equal hits: the newcomer stays below.
+    EXPECT_EQ(Ranks(), (QList<std::pair<int, int>>{{2020, 5}, {1990, 1}, {2064, 1}}));
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(platform.ReadDataFile("Hotlist.xml"),
+              FileWith(ItemText("2020", 0, 5) + ItemText("1990", 1989, 1) + ItemText("2064", 0, 1)));
+}
+
+TEST_F(MainFormHotList, VersionThatIsNoNumberStartsNormallyWithAnEmptyList) {
+    platform.WriteDataFile("Hotlist.xml", FileWith(ItemText("2020", 0, 5), "x"));
+    Start();
+    EXPECT_TRUE(form->HotListObject()->GetItems().isEmpty());
+    EXPECT_TRUE(platform.Serial.PortOpen()) << "the start-up went on to open the link";
+    form->CloseWithoutQuestion();
+    EXPECT_EQ(platform.ReadDataFile("Hotlist.xml"), kEmptyFile);
+}
+
+TEST_F(MainFormHotList, ResetWritesAtOnce) {
+    Start();
+    form->mnuAbout_Click();
+    EXPECT_TRUE(form->ResetHotList());
+    EXPECT_EQ(platform.ReadDataFile("Hotlist.xml"), kEmptyFile);
+    EXPECT_TRUE(form->HotListObject()->GetItems().isEmpty());
+}
+
+TEST_F(MainFormHotList, FormsMenuLookupOverItsItems) {
+    Start();
+    auto* forms = Find<QMenu>("mnuForms");
+    ASSERT_NE(forms, nullptr);
+    cMainForm lookup(*forms);
+    ASSERT_NE(lookup.mnuForm(0), nullptr);
+    ASSERT_NE(lookup.mnuForm(53), nullptr);
+    EXPECT_EQ(lookup.mnuForm(54), nullptr);
+    EXPECT_FALSE(lookup.mnuForm(0)->isVisible());
+    lookup.mnuForm(4)->setText("Weather");
+    lookup.mnuForm(4)->setData("Weather.htm");
+    lookup.mnuForm(6)->setText("Hidden");
+    lookup.mnuForm(6)->setData("hidden.htm");
+    lookup.mnuForm(4)->setVisible(true);
+    EXPECT_EQ(form->GetMnuFomsIndex("WEATHER.HTM"), 4);
+    EXPECT_EQ(form->GetMnuFomsIndex("gone.htm"), -1);
+    EXPECT_EQ(form->GetMnuFomsFileName(6), "hidden.htm");
+    EXPECT_EQ(form->GetMnuFomsFileName(60), "");
+    EXPECT_EQ(form->GetMnuFomsName(4), "Weather");
+    EXPECT_EQ(form->GetMnuFomsName(6), "") << "a hidden position holds no form";
+    EXPECT_EQ(form->GetMnuFomsName(-1), "");
+    // A form entry is counted by its position and stored by its file name.
+    form->HotList.Add(4, 0);
+    form->CloseWithoutQuestion();
+    EXPECT_EQ(platform.ReadDataFile("Hotlist.xml"), FileWith(ItemText("Weather.htm", 0, 0)));
+}
+
+TEST_F(MainFormHotList, WindowGoneWithoutAnExitLeavesTheFile) {
+    platform.WriteDataFile("Hotlist.xml", "old");
+    Start();
+    form.reset();
+    EXPECT_EQ(platform.ReadDataFile("Hotlist.xml"), "old");
+}
+
+}  // namespace
+}  // namespace tidepost
