@@ -106,6 +106,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     connect(m_egcTimer, &QTimer::timeout, this, &MainForm::EGCTimer_Timer);
     connect(m_messageTimer, &QTimer::timeout, this, &MainForm::MessageTimer_Timer);
     connect(m_mboxTimer, &QTimer::timeout, this, &MainForm::MBoxTimer_Timer);
+    SetUpHotListPopup();
     m_splashTimer = MakeTimer("SplashTimer", 1000);
     m_splashTimer->setSingleShot(true);
     connect(m_splashTimer, &QTimer::timeout, this, [this] {

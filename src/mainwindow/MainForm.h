@@ -15,6 +15,7 @@
 #include "link/CommSettingsForm.h"
 #include "link/LanLink.h"
 #include "foundation/FormHolder.h"
+#include "mainwindow/HotListCommands.h"
 
 class QAction;
 class QFrame;
@@ -90,6 +91,15 @@ public:
     bool ResetHotList();
     // The hot list while it lives (from the start-up to the exit), else null.
     cHotList* HotListObject() const { return m_hotList.get(); }
+    // The commands the hot-list popup runs; the areas owning the handlers fill their rows.
+    HotListCommandTable HotListCommands;
+    // Opens the electronic form at that position of the Forms menu; filled by the forms area.
+    std::function<void(int index)> OpenForm;
+    // F12: HotListTimer shows the popup once the key has been handled.
+    void HotListTimer_Timer();
+    QTimer* HotListTimer() const { return m_hotListTimer; }
+    // The view button "Forms": opens the form opened last ("[LastForm]") when its item is shown.
+    void FormsButton_Click();
 
     // Lays the window out again, leaving room for `InfoBox` while it is visible.
     void MainFormSetUp();
@@ -264,6 +274,8 @@ private:
     std::unique_ptr<cHotList> m_hotList;
     // Start-up: the hot list and its seams; then, once the Forms menu stands, its file.
     void CreateHotList();
+    void SetUpHotListPopup();
+    QTimer* m_hotListTimer = nullptr;
     void LoadHotList();
 };
 

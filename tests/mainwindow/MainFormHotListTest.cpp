@@ -1,5 +1,9 @@
 #include <QAction>
 #include <QMenu>
+#include <QTimer>
+#include <optional>
+
+#include "mainwindow/cPopupMenu.h"
 
 #include "mainwindow/HotList.h"
 #include "mainwindow/StartUpFixture.h"
@@ -104,6 +108,75 @@ TEST_F(MainFormHotList, WindowGoneWithoutAnExitLeavesTheFile) {
     Start();
     form.reset();
     EXPECT_EQ(platform.ReadDataFile("Hotlist.xml"), "old");
+}
+
+}  // namespace
+}  // namespace tidepost
+
+namespace tidepost {
+namespace {
+
+struct MainFormPopup : MainFormHotList {
+    int shown = 0;
+    bool timerActiveWhileOpen = true;
+    std::optional<int> choose;
+    QList<int> opened;
+
+    void StartWithPopup() {
+        Start();
+        form->OpenForm = [this](int index) { opened << index; };
+        cPopupMenu::Exec = [this](QMenu& menu, const QPoint&) -> QAction* {
+            ++shown;
+            timerActiveWhileOpen = form->HotListTimer()->isActive();
+            for (QAction* action : menu.actions())
+                if (choose && action->data().toInt() == *choose) return action;
+            return nullptr;
+        };
+    }
+    ~MainFormPopup() override { cPopupMenu::Exec = nullptr; }
+};
+
+TEST_F(MainFormPopup, F12ShowsTheListAndTheChoiceCountsAgain) {
+    StartWithPopup();
+    form->mnuAbout_Click();
+    form->mnuAbout_Click();
+    ASSERT_EQ(Ranks(), (QList<std::pair<int, int>>{{2064, 1}}));
+    auto* key = Find<QAction>("HotListKey");
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->shortcut(), QKeySequence(Qt::Key_F12));
+    key->trigger();
+    EXPECT_TRUE(form->HotListTimer()->isActive());
+    EXPECT_EQ(shown, 0) << "the popup waits for the key to be handled";
+    choose = 2065;
+    form->HotListTimer_Timer();
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(timerActiveWhileOpen) << "a tick while the popup is open opens no second one";
+    EXPECT_FALSE(form->HotListTimer()->isActive());
+    EXPECT_EQ(Ranks(), (QList<std::pair<int, int>>{{2064, 2}}));
+}
+
+TEST_F(MainFormPopup, EmptyListShowsNothing) {
+    StartWithPopup();
+    form->HotListTimer_Timer();
+    EXPECT_EQ(shown, 0);
+}
+
+TEST_F(MainFormPopup, FormsButtonOpensTheLastFormWhenItIsShown) {
+    StartWithPopup();
+    cMainForm lookup(*Find<QMenu>("mnuForms"));
+    lookup.mnuForm(0)->setVisible(true);
+    lookup.mnuForm(2)->setVisible(true);
+    struct Case {
+        QString stored;
+        QList<int> opened;
+    } cases[] = {{"", {0}}, {"2", {2}}, {"2 ", {2}}, {"3", {}}, {"-1", {}}, {"54", {}}, {"70000", {}}, {"x", {0}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored.toStdString());
+        opened.clear();
+        SetIniValue(f, "[LastForm]", c.stored, false);
+        form->FormsButton_Click();
+        EXPECT_EQ(opened, c.opened);
+    }
 }
 
 }  // namespace
