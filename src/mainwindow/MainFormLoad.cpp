@@ -14,6 +14,7 @@
 #include "link/LinkStartUp.h"
 #include "mainwindow/LegacyGridWidths.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/MainWindowPlacement.h"
 #include "mainwindow/RunningMarker.h"
 #include "mainwindow/ShellWindows.h"
 #include "mainwindow/StartUpChecks.h"
@@ -74,6 +75,8 @@ void MainForm::StartUpSequence(const QStringList& arguments) {
 
     MarkProgramRunning(f);
     stopIfEnded();
+    HookMainWindow(*this);
+    RestoreMainWindowPlacement(f, f.gProductName, *this);
     f.Windows.TrayIconShown = false;
     m_link.Dialogue.DebugMode = 0;
     setWindowTitle(QStringLiteral("Kalvenor & Kalvenor Tidepost "));
