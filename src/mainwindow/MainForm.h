@@ -98,6 +98,17 @@ public:
     // F12: HotListTimer shows the popup once the key has been handled.
     void HotListTimer_Timer();
     QTimer* HotListTimer() const { return m_hotListTimer; }
+    // The key map, seeing every key of the window and its controls first (key codes as the
+    // handlers take them, shift mask 1 Shift, 2 Ctrl, 4 Alt). A step that sets KeyCode to 0
+    // consumes the key.
+    void Form_KeyDown(int& KeyCode, int Shift);
+    // The handlers the key map calls; filled by the areas that own them.
+    struct {
+        std::function<void(int& keyCode, int shift)> HandleEditorShortcutKeys;
+        std::function<void()> SendButton_Click;
+        std::function<void(int& keyCode, int shift)> HandleFunctionKey;
+        std::function<void()> PressInHarbourButton;
+    } KeyHandlers;
     // The view button "Forms": opens the form opened last ("[LastForm]") when its item is shown.
     void FormsButton_Click();
 
@@ -203,6 +214,7 @@ protected:
     // Closing waits for a running download: the links close and the window goes only once
     // nothing is being fetched.
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QTimer* MakeTimer(const char* name, int intervalMs);
@@ -276,6 +288,7 @@ private:
     void CreateHotList();
     void SetUpHotListPopup();
     QTimer* m_hotListTimer = nullptr;
+    const QEvent* m_keySeen = nullptr;
     void LoadHotList();
 };
 

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include "foundation/Foundation.h"
@@ -30,15 +32,8 @@ void MainForm::SetUpHotListPopup() {
     m_hotListTimer = MakeTimer("HotListTimer", 100);
     m_hotListTimer->setSingleShot(true);
     connect(m_hotListTimer, &QTimer::timeout, this, &MainForm::HotListTimer_Timer);
-    // F12 anywhere in the window; the popup opens after the key has been handled.
-    auto* f12 = new QAction(this);
-    f12->setObjectName("HotListKey");
-    f12->setShortcut(Qt::Key_F12);
-    f12->setShortcutContext(Qt::WindowShortcut);
-    addAction(f12);
-    connect(f12, &QAction::triggered, this, [this] {
-        if (!m_ended) m_hotListTimer->start();
-    });
+    // The key map sees the keys of every control of the window first.
+    qApp->installEventFilter(this);
     HotListCommands.Set(2064, [this] { mnuAbout_Click(); });
     HotListCommands.Set(2046, [this] { CommSettings_Click(); });
 }
@@ -57,6 +52,56 @@ void MainForm::FormsButton_Click() {
     if (position < 0 || position >= cMainForm::kFormItems || !m_formsLookup) return;
     const QAction* item = m_formsLookup->mnuForm(static_cast<int>(position));
     if (item && item->isVisible() && OpenForm) OpenForm(static_cast<int>(position));
+}
+
+namespace {
+// The key codes the key map takes; 0 for keys it does not handle.
+int KeyCodeOf(int key) {
+    switch (key) {
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return 13;
+        case Qt::Key_End: return 35;
+        case Qt::Key_Home: return 36;
+        case Qt::Key_Left: return 37;
+        case Qt::Key_Up: return 38;
+        case Qt::Key_Right: return 39;
+        case Qt::Key_Down: return 40;
+        case Qt::Key_F11: return 122;
+        case Qt::Key_F12: return 123;
+        default: break;
+    }
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F8) return 112 + (key - Qt::Key_F1);
+    return 0;
+}
+}  // namespace
+
+bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    // A key the control leaves passes on to its parents as the same event: the map sees it once.
+    if (event->type() == QEvent::KeyRelease) m_keySeen = nullptr;
+    if (event->type() != QEvent::KeyPress || m_ended || event == m_keySeen)
+        return QMainWindow::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) return QMainWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    int code = KeyCodeOf(key->key());
+    if (code == 0) return QMainWindow::eventFilter(watched, event);
+    const Qt::KeyboardModifiers m = key->modifiers();
+    const int shift = (m.testFlag(Qt::ShiftModifier) ? 1 : 0) | (m.testFlag(Qt::ControlModifier) ? 2 : 0) |
+                      (m.testFlag(Qt::AltModifier) ? 4 : 0);
+    m_keySeen = event;
+    Form_KeyDown(code, shift);
+    return code == 0;
+}
+
+void MainForm::Form_KeyDown(int& KeyCode, int Shift) {
+    if (KeyHandlers.HandleEditorShortcutKeys) KeyHandlers.HandleEditorShortcutKeys(KeyCode, Shift);
+    if (KeyCode == 13 && (Shift & 7) == 2 && KeyHandlers.SendButton_Click) KeyHandlers.SendButton_Click();
+    if (KeyHandlers.HandleFunctionKey) KeyHandlers.HandleFunctionKey(KeyCode, Shift & 7);
+    if (KeyCode == 122 && GetIniValue(m_foundation, "[InHarbourButton]") == QLatin1String("1") &&
+        KeyHandlers.PressInHarbourButton)
+        KeyHandlers.PressInHarbourButton();
+    if (KeyCode == 123 && !m_ended) m_hotListTimer->start();
 }
 
 bool MainForm::ResetHotList() { return m_hotList ? m_hotList->Reset() : false; }

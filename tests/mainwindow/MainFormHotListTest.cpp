@@ -2,6 +2,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <optional>
+#include <QTest>
 
 #include "mainwindow/cPopupMenu.h"
 
@@ -141,10 +142,7 @@ TEST_F(MainFormPopup, F12ShowsTheListAndTheChoiceCountsAgain) {
     form->mnuAbout_Click();
     form->mnuAbout_Click();
     ASSERT_EQ(Ranks(), (QList<std::pair<int, int>>{{2064, 1}}));
-    auto* key = Find<QAction>("HotListKey");
-    ASSERT_NE(key, nullptr);
-    EXPECT_EQ(key->shortcut(), QKeySequence(Qt::Key_F12));
-    key->trigger();
+    QTest::keyClick(form.get(), Qt::Key_F12);
     EXPECT_TRUE(form->HotListTimer()->isActive());
     EXPECT_EQ(shown, 0) << "the popup waits for the key to be handled";
     choose = 2065;
@@ -153,6 +151,52 @@ TEST_F(MainFormPopup, F12ShowsTheListAndTheChoiceCountsAgain) {
     EXPECT_FALSE(timerActiveWhileOpen) << "a tick while the popup is open opens no second one";
     EXPECT_FALSE(form->HotListTimer()->isActive());
     EXPECT_EQ(Ranks(), (QList<std::pair<int, int>>{{2064, 2}}));
+}
+
+TEST_F(MainFormPopup, KeyMap) {
+    StartWithPopup();
+    int sends = 0;
+    int pulses = 0;
+    form->KeyHandlers.SendButton_Click = [&] { ++sends; };
+    form->KeyHandlers.PressInHarbourButton = [&] { ++pulses; };
+    struct Case {
+        const char* what;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* harbour;  // nullptr: key absent
+        int sends, pulses;
+        bool hotListTimer;
+    } cases[] = {
+        {"Ctrl+Enter sends", Qt::Key_Return, Qt::ControlModifier, nullptr, 1, 0, false},
+        {"Ctrl+keypad Enter sends", Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier, nullptr, 1, 0, false},
+        {"Ctrl+Shift+Enter does not", Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier, nullptr, 0, 0, false},
+        {"Alt+Enter does not", Qt::Key_Return, Qt::AltModifier, nullptr, 0, 0, false},
+        {"F11 with 1", Qt::Key_F11, Qt::NoModifier, "1", 0, 1, false},
+        {"F11 with 0", Qt::Key_F11, Qt::NoModifier, "0", 0, 0, false},
+        {"F11 absent", Qt::Key_F11, Qt::NoModifier, nullptr, 0, 0, false},
+        {"F12 starts the hot-list timer", Qt::Key_F12, Qt::NoModifier, nullptr, 0, 0, true},
+    };
+    auto* child = new QWidget(form.get());
+    child->show();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sends = pulses = 0;
+        form->HotListTimer()->stop();
+        SetIniValue(f, "[InHarbourButton]", c.harbour ? c.harbour : "", false);
+        QTest::keyClick(child, c.key, c.modifiers);
+        EXPECT_EQ(sends, c.sends);
+        EXPECT_EQ(pulses, c.pulses);
+        EXPECT_EQ(form->HotListTimer()->isActive(), c.hotListTimer);
+    }
+}
+
+TEST_F(MainFormPopup, HandlerSettingKeyCodeZeroConsumesTheKey) {
+    StartWithPopup();
+    form->KeyHandlers.HandleEditorShortcutKeys = [](int& code, int) {
+        if (code == 123) code = 0;
+    };
+    QTest::keyClick(form.get(), Qt::Key_F12);
+    EXPECT_FALSE(form->HotListTimer()->isActive());
 }
 
 TEST_F(MainFormPopup, EmptyListShowsNothing) {
