@@ -20,6 +20,21 @@ public:
     // The File menu's exit command: starts closing the program (without the exit question while
     // ExitWithoutQuestion is set).
     virtual void mnuExit_Click() = 0;
+
+    // The Forms menu, positions 0 to 63: the position of the form stored in fileName (-1 when
+    // none), and a position's file name and caption ("" when there is none to offer).
+    virtual int GetMnuFomsIndex(const QString& fileName) const {
+        (void)fileName;
+        return 0;
+    }
+    virtual QString GetMnuFomsFileName(int index) const {
+        (void)index;
+        return {};
+    }
+    virtual QString GetMnuFomsName(int index) const {
+        (void)index;
+        return {};
+    }
 };
 
 }  // namespace tidepost

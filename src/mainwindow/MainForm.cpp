@@ -24,7 +24,9 @@
 #include "link/LinkLoss.h"
 #include "link/PeriodicPolls.h"
 #include "mainwindow/BusyWindows.h"
+#include "mainwindow/HotList.h"
 #include "mainwindow/ShellWindows.h"
+#include "mainwindow/cMainForm.h"
 #include "messages/AddressBookWindows.h"
 #include "platform/IMessageBoxes.h"
 
@@ -104,6 +106,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     connect(m_egcTimer, &QTimer::timeout, this, &MainForm::EGCTimer_Timer);
     connect(m_messageTimer, &QTimer::timeout, this, &MainForm::MessageTimer_Timer);
     connect(m_mboxTimer, &QTimer::timeout, this, &MainForm::MBoxTimer_Timer);
+    SetUpHotListPopup();
     m_splashTimer = MakeTimer("SplashTimer", 1000);
     m_splashTimer->setSingleShot(true);
     connect(m_splashTimer, &QTimer::timeout, this, [this] {
@@ -125,6 +128,9 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
 }
 
 MainForm::~MainForm() {
+    // A window that goes without an exit (no Form_QueryUnload) leaves the file as it was.
+    if (m_hotList) m_hotList->FilePath(QString());
+    m_hotList.reset();
     if (m_link.Windows.Window == this) m_link.Windows.Window = nullptr;
     if (m_link.Windows.Menus == this) m_link.Windows.Menus = nullptr;
     if (m_link.Windows.StatusField == this) m_link.Windows.StatusField = nullptr;

@@ -16,6 +16,7 @@
 #include "link/LanLink.h"
 #include "link/TerminalModeForm.h"
 #include "foundation/FormHolder.h"
+#include "mainwindow/HotListCommands.h"
 
 class QAction;
 class QFrame;
@@ -31,6 +32,8 @@ struct Link;
 struct Messages;
 class PleaseWait;
 class WaitForm;
+class cHotList;
+class cMainForm;
 struct BusyWindows;
 struct ShellWindows;
 
@@ -84,6 +87,31 @@ public:
         std::function<void(int id, int parentId)> Add;
         std::function<void()> Release;
     } HotList;
+    // Empties the hot list and writes it at once (the settings dialog's reset, once confirmed);
+    // false when it could not be written or there is no list.
+    bool ResetHotList();
+    // The hot list while it lives (from the start-up to the exit), else null.
+    cHotList* HotListObject() const { return m_hotList.get(); }
+    // The commands the hot-list popup runs; the areas owning the handlers fill their rows.
+    HotListCommandTable HotListCommands;
+    // Opens the electronic form at that position of the Forms menu; filled by the forms area.
+    std::function<void(int index)> OpenForm;
+    // F12: HotListTimer shows the popup once the key has been handled.
+    void HotListTimer_Timer();
+    QTimer* HotListTimer() const { return m_hotListTimer; }
+    // The key map, seeing every key of the window and its controls first (key codes as the
+    // handlers take them, shift mask 1 Shift, 2 Ctrl, 4 Alt). A step that sets KeyCode to 0
+    // consumes the key.
+    void Form_KeyDown(int& KeyCode, int Shift);
+    // The handlers the key map calls; filled by the areas that own them.
+    struct {
+        std::function<void(int& keyCode, int shift)> HandleEditorShortcutKeys;
+        std::function<void()> SendButton_Click;
+        std::function<void(int& keyCode, int shift)> HandleFunctionKey;
+        std::function<void()> PressInHarbourButton;
+    } KeyHandlers;
+    // The view button "Forms": opens the form opened last ("[LastForm]") when its item is shown.
+    void FormsButton_Click();
 
     // Lays the window out again, leaving room for `InfoBox` while it is visible.
     void MainFormSetUp();
@@ -120,6 +148,9 @@ public:
     int DisplayColorBits() const override;
     QWidget* Form() override { return this; }
     void mnuExit_Click() override;
+    int GetMnuFomsIndex(const QString& fileName) const override;
+    QString GetMnuFomsFileName(int index) const override;
+    QString GetMnuFomsName(int index) const override;
 
     // ILinkWindow
     void EnableTimers(bool enable) override;
@@ -192,6 +223,7 @@ protected:
     // Closing waits for a running download: the links close and the window goes only once
     // nothing is being fetched.
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QTimer* MakeTimer(const char* name, int intervalMs);
@@ -261,6 +293,14 @@ private:
     // A close request is asking its questions (a termination signal then answers them).
     int m_queryUnloadDepth = 0;
     bool m_hotListReleased = false;
+    std::unique_ptr<cMainForm> m_formsLookup;
+    std::unique_ptr<cHotList> m_hotList;
+    // Start-up: the hot list and its seams; then, once the Forms menu stands, its file.
+    void CreateHotList();
+    void SetUpHotListPopup();
+    QTimer* m_hotListTimer = nullptr;
+    const QEvent* m_keySeen = nullptr;
+    void LoadHotList();
 };
 
 }  // namespace tidepost

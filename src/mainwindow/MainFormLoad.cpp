@@ -14,6 +14,7 @@
 #include "link/LinkStartUp.h"
 #include "mainwindow/LegacyGridWidths.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/MainWindowPlacement.h"
 #include "mainwindow/RunningMarker.h"
 #include "mainwindow/ShellWindows.h"
 #include "mainwindow/StartUpChecks.h"
@@ -70,10 +71,12 @@ void MainForm::StartUpSequence(const QStringList& arguments) {
     frmSplash& splash = m_shell->Splash.get();
     splash.show();
     splash.repaint();
-    // The hot list is created here once its area exists.
+    CreateHotList();
 
     MarkProgramRunning(f);
     stopIfEnded();
+    HookMainWindow(*this);
+    RestoreMainWindowPlacement(f, f.gProductName, *this);
     f.Windows.TrayIconShown = false;
     m_link.Dialogue.DebugMode = 0;
     setWindowTitle(QStringLiteral("Kalvenor & Kalvenor Tidepost "));
@@ -84,6 +87,8 @@ void MainForm::StartUpSequence(const QStringList& arguments) {
     MigrateLegacyGridWidths(f);
     SetUpFormsMenu();
     stopIfEnded();
+    // Form entries are found by their file name in the Forms menu as it now stands.
+    LoadHotList();
 
     StartUpFirstCommands(m_link, arguments, [&] {
         stopIfEnded();

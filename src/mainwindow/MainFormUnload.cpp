@@ -12,6 +12,7 @@
 #include "link/LinkLoss.h"
 #include "mainwindow/BusyWindows.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/MainWindowPlacement.h"
 #include "mainwindow/RunningMarker.h"
 #include "mainwindow/ShellWindows.h"
 #include "messages/Messages.h"
@@ -157,6 +158,7 @@ void MainForm::ReleaseHotList() {
 void MainForm::Form_Unload() {
     Foundation& f = m_foundation;
     SaveFormPlacement(f, f.gProductName, *this);
+    UnhookWindow(*this);
     // Every change made in memory during the run reaches the disk here.
     WriteIniFile(f);
     // From here on nothing may keep the program from ending.
