@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "support/ListItems.h"
 #include "mainwindow/HotListCommands.h"
 #include "mainwindow/cPopupMenu.h"
 
@@ -84,7 +85,7 @@ TEST_F(HotListPopup, ChoosingAnEntryRunsItsCommand) {
         Run(c.items);
         EXPECT_EQ(offered, c.offered);
         EXPECT_EQ(ran, c.ran);
-        EXPECT_EQ(forms, c.forms);
+        EXPECT_EQ(test::Items(forms), test::Items(c.forms));
     }
 }
 

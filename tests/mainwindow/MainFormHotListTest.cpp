@@ -7,6 +7,7 @@
 #include "mainwindow/cPopupMenu.h"
 
 #include "mainwindow/HotList.h"
+#include "support/ListItems.h"
 #include "mainwindow/StartUpFixture.h"
 #include "mainwindow/cMainForm.h"
 
@@ -219,7 +220,7 @@ TEST_F(MainFormPopup, FormsButtonOpensTheLastFormWhenItIsShown) {
         opened.clear();
         SetIniValue(f, "[LastForm]", c.stored, false);
         form->FormsButton_Click();
-        EXPECT_EQ(opened, c.opened);
+        EXPECT_EQ(test::Items(opened), test::Items(c.opened));
     }
 }
 
