@@ -96,6 +96,11 @@ public:
     HotListCommandTable HotListCommands;
     // Opens the electronic form at that position of the Forms menu; filled by the forms area.
     std::function<void(int index)> OpenForm;
+    // A click on the new-message icon in the notification area: the inbox, the window brought up
+    // (maximised when it was minimised), the icon gone. Nothing while no icon is shown.
+    void TrayIcon_Click();
+    // Shows the inbox view; filled by the folder views.
+    std::function<void()> InboxButton_Click;
     // F12: HotListTimer shows the popup once the key has been handled.
     void HotListTimer_Timer();
     QTimer* HotListTimer() const { return m_hotListTimer; }

@@ -21,6 +21,7 @@
 #include "messages/AddressBookFile.h"
 #include "messages/OutboxRecovery.h"
 #include "platform/IMessageBoxes.h"
+#include "platform/ITrayIcon.h"
 
 namespace tidepost {
 
@@ -78,6 +79,7 @@ void MainForm::StartUpSequence(const QStringList& arguments) {
     HookMainWindow(*this);
     RestoreMainWindowPlacement(f, f.gProductName, *this);
     f.Windows.TrayIconShown = false;
+    if (f.Os.Tray) f.Os.Tray->SetActivatedHandler([this] { TrayIcon_Click(); });
     m_link.Dialogue.DebugMode = 0;
     setWindowTitle(QStringLiteral("Kalvenor & Kalvenor Tidepost "));
     // Session reset and "not connected", an empty command queue with its time-out, code tables.

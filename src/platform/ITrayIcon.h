@@ -11,7 +11,7 @@ public:
     // Shows the icon with its tool tip; showing it while it is shown only updates the tip.
     virtual void ShowIcon(const QString& toolTip) = 0;
     virtual void RemoveIcon() = 0;
-    // Called when the user clicks the icon; the owner window restores itself then.
+    // Called when the user clicks or double-clicks the icon with the left or right button.
     virtual void SetActivatedHandler(std::function<void()> handler) = 0;
 };
 

@@ -18,8 +18,12 @@ void QtTrayIcon::ShowIcon(const QString& toolTip) {
             icon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation);
         m_tray = std::make_unique<QSystemTrayIcon>(icon);
         QObject::connect(m_tray.get(), &QSystemTrayIcon::activated, m_tray.get(),
-                         [this](QSystemTrayIcon::ActivationReason) {
-                             if (m_handler) m_handler();
+                         [this](QSystemTrayIcon::ActivationReason reason) {
+                             // A left or right click, or a double click; the middle button is no click here.
+                             const bool click = reason == QSystemTrayIcon::Trigger ||
+                                                reason == QSystemTrayIcon::DoubleClick ||
+                                                reason == QSystemTrayIcon::Context;
+                             if (click && m_handler) m_handler();
                          });
     }
     m_tray->setToolTip(toolTip);
