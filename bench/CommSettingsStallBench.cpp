@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "BenchApplication.h"
+#include "StallMeter.h"
 #include "foundation/AppSettings.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
@@ -122,23 +123,14 @@ struct Bench {
 template <typename Work, typename Done>
 double LongestStallMs(Work work, Done done) {
     QEventLoop loop;
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    heartbeat.setInterval(kHeartbeatMs);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
+    bench::StallMeter heartbeat(kHeartbeatMs);
+    heartbeat.OnBeat = [&] {
         if (done()) loop.quit();
-    });
-    clock.start();
-    heartbeat.start();
+    };
+    heartbeat.Start();
     QTimer::singleShot(0, &loop, work);
     loop.exec();
-    return double(longest) / 1e6;
+    return heartbeat.LongestMs();
 }
 
 void CommSettingsDialogStalls(benchmark::State& state) {

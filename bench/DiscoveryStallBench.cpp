@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "BenchApplication.h"
+#include "StallMeter.h"
 #include "foundation/AppSettings.h"
 #include "foundation/Foundation.h"
 #include "link/Link.h"
@@ -69,18 +70,8 @@ struct LoopFigures {
 LoopFigures RunLoop(Link& link, int searches, qint64 durationMs) {
     LoopFigures figures;
     QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
     QEventLoop loop;
-
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    heartbeat.setInterval(kHeartbeatMs);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
-    });
+    bench::StallMeter heartbeat(kHeartbeatMs);
 
     QTimer poll;
     poll.setInterval(kPollMs);
@@ -99,12 +90,12 @@ LoopFigures RunLoop(Link& link, int searches, qint64 durationMs) {
     });
 
     clock.start();
-    heartbeat.start();
+    heartbeat.Start();
     poll.start();
     if (searches > 0) FindTcuAddresses(link);
     loop.exec();
     figures.ElapsedMs = clock.elapsed();
-    figures.LongestStallMs = double(longest) / 1e6;
+    figures.LongestStallMs = heartbeat.LongestMs();
     return figures;
 }
 

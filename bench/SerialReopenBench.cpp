@@ -17,6 +17,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "StallMeter.h"
 #include "foundation/IniFile.h"
 #include "link/Link.h"
 #include "link/PeriodicPolls.h"
@@ -103,19 +104,9 @@ struct Bench {
 // Runs the poll every few milliseconds until it has ticked kReopensPerRun times and returns the
 // longest gap between two ticks of a 1 ms heartbeat, in milliseconds.
 double LongestStallMs(Link& link) {
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
     int polls = 0;
     QEventLoop loop;
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    heartbeat.setInterval(1);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
-    });
+    bench::StallMeter heartbeat(1);
     QTimer poll;
     poll.setTimerType(Qt::PreciseTimer);
     poll.setInterval(kPollIntervalMs);
@@ -124,11 +115,10 @@ double LongestStallMs(Link& link) {
         Timer2_Timer(link);
         if (++polls == kReopensPerRun) loop.quit();
     });
-    clock.start();
-    heartbeat.start();
+    heartbeat.Start();
     poll.start();
     loop.exec();
-    return double(longest) / 1e6;
+    return heartbeat.LongestMs();
 }
 
 void PollWhileSilent(benchmark::State& state, const char* hostInterface, bool devicePresent) {

@@ -12,6 +12,7 @@
 #include <ctime>
 
 #include "BenchApplication.h"
+#include "StallMeter.h"
 #include "foundation/cShowModal.h"
 
 using namespace tidepost;
@@ -25,24 +26,6 @@ double ProcessCpuMs() {
     ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
-
-// A 10 ms timer that records the longest gap between its ticks.
-struct StallMeter {
-    QTimer timer;
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
-    StallMeter() {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            const qint64 now = clock.elapsed();
-            longest = std::max(longest, now - last);
-            last = now;
-        });
-        clock.start();
-        timer.start();
-    }
-};
 
 // Processor time of one stretch of `run`, which must return after kStretchMs of wall time.
 template <typename Run>
@@ -60,20 +43,22 @@ void BM_ShowModalAgainstIdle(benchmark::State& state) {
     QWidget owner;
     owner.show();
     double idle = 0, open = 0;
-    qint64 stall = 0;
+    double stall = 0;
     for (auto _ : state) {
         // The same timer runs in both stretches, so only the wait itself differs.
-        StallMeter idleMeter;
+        bench::StallMeter idleMeter(10);
+        idleMeter.Start();
         idle += CpuOf([] {
             QEventLoop loop;
             QTimer::singleShot(kStretchMs, &loop, &QEventLoop::quit);
             loop.exec();
         });
-        StallMeter meter;
+        bench::StallMeter meter(10);
+        meter.Start();
         QWidget dialog;
         QTimer::singleShot(kStretchMs, &dialog, &QWidget::hide);
         open += CpuOf([&] { cShowModal().ShowModal(&dialog, &owner); });
-        stall = std::max(stall, meter.longest);
+        stall = std::max(stall, meter.LongestMs());
     }
     state.counters["CpuMsIdle"] = idle / double(state.iterations());
     state.counters["CpuMsModal"] = open / double(state.iterations());

@@ -13,6 +13,7 @@
 
 #include "BenchApplication.h"
 #include "BenchProgram.h"
+#include "StallMeter.h"
 #include "mainwindow/ShellWindows.h"
 
 using namespace tidepost;
@@ -22,46 +23,29 @@ namespace {
 
 constexpr qint64 kStretchMs = 2000;
 
-// A 10 ms timer that records the longest gap between its ticks, from its start on.
-struct Heartbeat {
-    QTimer timer;
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
-    Heartbeat() {
-        timer.setInterval(10);
-        timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            const qint64 now = clock.elapsed();
-            longest = std::max(longest, now - last);
-            last = now;
-        });
-        clock.start();
-        timer.start();
-    }
-};
-
 void StartUpStall(benchmark::State& state) {
     bench::Application();
     if (!bench::CanBuildWindows()) {
         state.SkipWithError("an earlier benchmark created an application without windows; run this one alone");
         return;
     }
-    qint64 stall = 0;
-    qint64 baseline = 0;
+    double stall = 0;
+    double baseline = 0;
     bool splashHidden = true;
     for (auto _ : state) {
         {
             Program p(Far::TransceiverAnswering);
-            Heartbeat beat;
+            StallMeter beat(10);
+            beat.Start();
             RunFor(kStretchMs);
-            stall = std::max(stall, beat.longest);
+            stall = std::max(stall, beat.LongestMs());
             const auto& splash = p.form->Shell().Splash;
             splashHidden = splashHidden && !(splash.isLoaded() && splash.loaded()->isVisible());
         }
-        Heartbeat idle;
+        StallMeter idle(10);
+        idle.Start();
         RunFor(kStretchMs);
-        baseline = std::max(baseline, idle.longest);
+        baseline = std::max(baseline, idle.LongestMs());
     }
     state.counters["LongestStallMs"] = double(stall);
     state.counters["BaselineStallMs"] = double(baseline);

@@ -17,6 +17,7 @@
 
 #include "BenchApplication.h"
 #include "BenchPty.h"
+#include "StallMeter.h"
 #include "foundation/Foundation.h"
 #include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
@@ -89,19 +90,10 @@ Figures RunLoop(Link& link, const std::function<bool()>& done, qint64 durationMs
                 const std::function<void()>& each = {}) {
     Figures figures;
     QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
     qint64 longestTick = 0;
     QEventLoop loop;
 
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    heartbeat.setInterval(kHeartbeatMs);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
-    });
+    bench::StallMeter heartbeat(kHeartbeatMs);
     QTimer timer1;
     timer1.setInterval(kTimer1Ms);
     QObject::connect(&timer1, &QTimer::timeout, [&] {
@@ -122,12 +114,12 @@ Figures RunLoop(Link& link, const std::function<bool()>& done, qint64 durationMs
     });
 
     clock.start();
-    heartbeat.start();
+    heartbeat.Start();
     timer1.start();
     typing.start();
     loop.exec();
     figures.ElapsedMs = clock.elapsed();
-    figures.LongestStallMs = double(longest) / 1e6;
+    figures.LongestStallMs = heartbeat.LongestMs();
     figures.LongestTickMs = double(longestTick) / 1e6;
     return figures;
 }
