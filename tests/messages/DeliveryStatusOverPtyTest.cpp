@@ -6,6 +6,7 @@
 #include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/Link.h"
+#include "messages/OutboxOverPtyFixture.h"
 #include "messages/MessageHandlers.h"
 #include "messages/Messages.h"
 #include "sim/SimShell.h"
@@ -22,21 +23,10 @@ namespace {
 
 // The transceiver's reports on a submission and a distress alert, read from the simulator's
 // status list over a pseudo-terminal, move the outbox log's lines; every other byte stays.
-class DeliveryStatusOverPty : public ::testing::Test {
+class DeliveryStatusOverPty : public test::OutboxOverPty {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(pty.IsOpen());
-        transport.Pacer.ChunkSize = 16;
-        transport.Pacer.ChunkDelayMs = 1;
-        outbox = platform.DataFolder() + "/sent items/";
-        QDir().mkpath(outbox);
-        f.gConfiguration.DataPath = platform.DataFolder();
-        f.gOutboxDir = outbox;
-        f.gIniEntries.Loaded = f.gIniEntries.LoadTried = true;
-        f.gIniEntries.Items = {{"[outbox]", outbox}};
-        RegisterMessageHandlers(messages);
-        messages.Window = &views;
-        link.Windows.Window = &window;
+        PrepareOutbox();
         ASSERT_EQ(port.Serial.Open(), ISerialControl::OpenOk);
         ASSERT_TRUE(Run("st -l"));  // learns the shell's line end and prompt
     }
@@ -55,22 +45,6 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    QByteArray Read(const QString& name) const {
-        QFile file(outbox + name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    test::PtyPair pty;
-    sim::SimShell shell;
-    sim::SimFdTransport transport{shell, pty.MasterFd()};
-    test::TestPlatform platform;
-    test::SerialPortOnPty port{platform, pty};
-    Foundation f{platform.Os};
-    Link link{f};
-    Messages messages{f, link};
-    test::FakeLinkWindow window;
-    test::FakeMessagesWindow views;
-    QString outbox;
 };
 
 const QByteArray kOther = "AB000001.TXT;Telex 123;112;Telex;10-12-26;08:00; 40;777;Delivered;0;0;0;0;;;;Bob;;;Bob\r\n";

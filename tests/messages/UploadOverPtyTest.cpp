@@ -12,6 +12,7 @@
 #include "messages/CTransmission.h"
 #include "messages/MessageFileNames.h"
 #include "messages/MessageHandlers.h"
+#include "messages/OutboxOverPtyFixture.h"
 #include "messages/Messages.h"
 #include "sim/SimShell.h"
 #include "sim/SimTransport.h"
@@ -31,22 +32,11 @@ namespace {
 // dialogue sends them: formatted, saved, uploaded, checked, submitted and logged. Whatever
 // happens to the link, no cut file is submitted, and every message is submitted once or marked
 // "Failed". The engine's timer runs as the main window's would, 60 ms a tick on the test's clock.
-class UploadOverPty : public ::testing::Test {
+class UploadOverPty : public test::OutboxOverPty {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(pty.IsOpen());
-        transport.Pacer.ChunkSize = 16;
-        transport.Pacer.ChunkDelayMs = 1;
-        outbox = platform.DataFolder() + "/sent items/";
-        QDir().mkpath(outbox);
-        f.gConfiguration.DataPath = platform.DataFolder();
-        f.gOutboxDir = outbox;
-        f.gIniEntries.Loaded = f.gIniEntries.LoadTried = true;
-        f.gIniEntries.Items = {{"[outbox]", outbox}};
+        PrepareOutbox();
         InitDestinationTypeNames(f);
-        RegisterMessageHandlers(messages);
-        messages.Window = &views;
-        link.Windows.Window = &window;
         ASSERT_EQ(port.Serial.Open(), ISerialControl::OpenOk);
         QueueCommand(link, "st -l", true, false);
         ASSERT_TRUE(RunUntil([&] { return Idle(); }));  // learns the shell's line end and prompt
@@ -87,10 +77,6 @@ protected:
         return tx.OutFileName();
     }
 
-    QByteArray Read(const QString& name) const {
-        QFile file(outbox + name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     // Field 8 of the outbox-log line of a file.
     QString Status(const QString& name) const {
         for (const QByteArray& line : Read("OUT.IDX").split('\n'))
@@ -100,18 +86,6 @@ protected:
     // The file as the upload carries it, and how many characters "-b" announces.
     QByteArray File(const QString& name) const { return Read(name); }
     static QString Announced(const QByteArray& file) { return QString::number(file.size() - 2); }
-
-    test::PtyPair pty;
-    sim::SimShell shell;
-    sim::SimFdTransport transport{shell, pty.MasterFd()};
-    test::TestPlatform platform;
-    test::SerialPortOnPty port{platform, pty};
-    Foundation f{platform.Os};
-    Link link{f};
-    Messages messages{f, link};
-    test::FakeLinkWindow window;
-    test::FakeMessagesWindow views;
-    QString outbox;
 };
 
 const QString kLongText = QString("All well on board. ").repeated(20);
