@@ -1,6 +1,6 @@
 // "address.dat": any address book is read; writing back what was read keeps every entry under its
-// name, and from then on a write and a read change nothing (the reader only drops the blanks
-// around a line).
+// name, and from then on a write and a read change nothing but blanks (the reader drops the blanks
+// around a line, which can wear down the blanks at the ends of the last field over a few writes).
 #include "FuzzWorld.h"
 #include "link/Link.h"
 #include "messages/AddressBookFile.h"
@@ -26,10 +26,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QList<AddressEntry> first = m.AddressBookEntries;
     const QList<AddressEntry> second = roundTrip();
     const QList<AddressEntry> third = roundTrip();
-    auto used = [](const QList<AddressEntry>& entries) {
+    // The number or the member can end a line, so blanks at their end may go at each write:
+    // " 123 " with an all-blank member reads back as " 123 " without it, then as " 123".
+    auto withoutTrailingBlanks = [](QString text) {
+        while (text.endsWith(u' ')) text.chop(1);
+        return text;
+    };
+    auto used = [&withoutTrailingBlanks](const QList<AddressEntry>& entries) {
         QList<AddressEntry> kept;
-        for (const AddressEntry& e : entries)
-            if (!e.Name.isEmpty()) kept.append(e);
+        for (AddressEntry e : entries) {
+            if (e.Name.isEmpty()) continue;
+            e.Address = withoutTrailingBlanks(e.Address);
+            e.MemberOrPrefix = withoutTrailingBlanks(e.MemberOrPrefix);
+            kept.append(e);
+        }
         return kept;
     };
     auto names = [&used](const QList<AddressEntry>& entries) {
