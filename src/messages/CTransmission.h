@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include "messages/AddressEntry.h"
@@ -78,6 +79,28 @@ public:
     bool WriteOutLog(quint8 Index, quint8 Presentation, const QString& ToAlias, const QString& CcAlias,
                      const QString& BCcAlias);
 
+    // One-call sends for callers without the send dialogue; each makes at most one submission and
+    // answers with a SendResult code. The text is sent to `MsgAddress` (";" between addresses) of
+    // the given destination type and format; `MsgText` holds the formatted text afterwards and
+    // `strRef` the outbox file name on 1000. A failure inside gives 0 and a line in ErrorLog.txt.
+    qint16 SendMessageToAddress(const QString& MsgAddress, quint8 iMsgType, quint8 iMsgFormat,
+                                const QString& MsgSubject, QString& MsgText, QString& strRef);
+    // The same to address-book names (";" between them); only the first group of them is sent.
+    qint16 SendMessageToAddressBookEntry(const QString& MsgEntries, const QString& MsgSubject, QString& MsgText,
+                                         QString& strRef);
+    // The one-call road's own steps, which take their data as arguments. FormatMessageNew lays out
+    // the text as FormatMessage does (an SMS gets its "Subject: " line), into `strBodyText`;
+    // iStatus += 16. TransferMessageNew writes the outbox file and queues its upload.
+    // SendMessageNew queues the "tx" line as a command (CR LF); iStatus += 32.
+    bool FormatMessageNew(const QString& strTOAdr, const QString& strCCAdr, const QString& strBCCAdr,
+                          const QString& strSubject, QString& strBodyText, quint8 iDestination, quint8 iPresentation,
+                          qint16& iStatus);
+    bool TransferMessageNew(const QString& strMsgText, const QString& strFileName);
+    bool SendMessageNew(const QString& strFileName, const QString& strLes, const QString& strTime,
+                        const QString& strDate, const QString& strService, quint8 strDestination,
+                        quint8 strPresentation, const QString& strDestinationExt, quint8 iPriority, bool bPrintMsg,
+                        bool bConf, qint16& iStatus);
+
     bool AddressesFound() const { return m_addressesFound; }
     // The destination type and format of the group.
     TypeAndFormat CurrentGroup() const { return m_currentGroup; }
@@ -97,6 +120,25 @@ public:
     const QString& TransmissionTime() const { return m_transmissionTime; }
 
 private:
+    // What a "tx" line says.
+    struct TxOptions {
+        QString FileName, Les, Time, Date, Service;
+        quint8 Destination = 0, Presentation = 0;
+        QString DestinationExt;
+        quint8 Priority = 0;
+        bool Print = false, Confirmation = false;
+    };
+    // The "tx" line; "" when a value would not make a sound option.
+    static QString TxLine(const TxOptions& options);
+    // Queues "tr" and "ls" for the outbox file `name`, which must hold `text` and CR LF.
+    bool QueueUpload(const QString& name, const QString& text);
+    // The text laid out for the destination network, from the To, Cc and Bcc items.
+    bool LayOutText(quint8 Index, const QStringList (&lists)[3], const QString& subject, const QString& old,
+                    bool smsSubjectLine, QString& result) const;
+    // The one-call road once the address is checked; a DNID group reached through the address
+    // book keeps its own extension (`dnidExt`, DNID and member).
+    qint16 SendToAddress(const QString& MsgAddress, quint8 iMsgType, quint8 iMsgFormat, const QString& MsgSubject,
+                         QString& MsgText, QString& strRef, const QString& dnidExt);
     RecipientMatrix SortDistressRecipients(const RecipientMatrix& names);
 
     Messages& m_messages;

@@ -2,6 +2,7 @@
 #include <QStringList>
 
 #include "foundation/Foundation.h"
+#include "foundation/IniFile.h"
 #include "foundation/IspFile.h"
 #include "foundation/RuntimeError.h"
 #include "messages/CTransmission.h"
@@ -32,11 +33,31 @@ bool CTransmission::FormatMessage(quint8 Index, quint8 Presentation) {
     } catch (const RuntimeError&) {
         return false;
     }
+    QString text;
+    if (!LayOutText(Index, lists, m_message.Subject, m_message.TextField, false, text)) return false;
+    m_message.TextField = text;
+    m_status += 16;
+    return true;
+}
+
+bool CTransmission::FormatMessageNew(const QString& strTOAdr, const QString& strCCAdr, const QString& strBCCAdr,
+                                     const QString& strSubject, QString& strBodyText, quint8 iDestination,
+                                     quint8 iPresentation, qint16& iStatus) {
+    (void)iPresentation;
+    if (iDestination == kEmail) ISP = GetIniValue(m_messages.F, QStringLiteral("[Default ISP]"));
+    const QStringList lists[3] = {Items(strTOAdr), Items(strCCAdr), Items(strBCCAdr)};
+    QString text;
+    if (!LayOutText(iDestination, lists, strSubject, strBodyText, true, text)) return false;
+    strBodyText = text;
+    iStatus += 16;
+    return true;
+}
+
+bool CTransmission::LayOutText(quint8 Index, const QStringList (&lists)[3], const QString& subject, const QString& old,
+                               bool smsSubjectLine, QString& result) const {
     const QStringList& to = lists[0];
     const QStringList& cc = lists[1];
     const QStringList& bcc = lists[2];
-    const QString& subject = m_message.Subject;
-    const QString& old = m_message.TextField;
     const QString subjectLine = subject.isEmpty() ? QString() : "Subject: " + subject + kCrLf;
     auto isp = [this](int field) { return GetISPElement(m_messages.F, ISP, field); };
 
@@ -80,15 +101,18 @@ bool CTransmission::FormatMessage(quint8 Index, quint8 Presentation) {
     case kDnid: text = kCrLf + subjectLine + old; break;
     case kSms:
         if (to.isEmpty()) return false;  // one number is sent: the first To item
-        text = isp(kSmsPrefix) + to.first() + isp(kSmsPostfix) + kCrLf + subject + kCrLf + old;
+        text = isp(kSmsPrefix) + to.first() + isp(kSmsPostfix);
+        // The dialogue's road puts the bare subject on a line of its own; the one-call road puts
+        // its "Subject: " line straight after the frame.
+        text += smsSubjectLine ? subjectLine + kCrLf : kCrLf + subject + kCrLf;
+        text += old;
         break;
     default: return false;
     }
 
     // What is saved, counted for "-b" and streamed is the text as the code page holds it.
     const AnsiCodec& codec = m_messages.F.Os.Codec;
-    m_message.TextField = codec.Decode(codec.Encode(text));
-    m_status += 16;
+    result = codec.Decode(codec.Encode(text));
     return true;
 }
 

@@ -61,46 +61,77 @@ bool CTransmission::SaveFileInOutBox() {
 
 bool CTransmission::TransferMessage() {
     if (m_status < kFormatted) return false;
-    if (!IsTransceiverFileName(m_outFileName)) return false;
+    return QueueUpload(m_outFileName, m_message.TextField);
+}
+
+bool CTransmission::TransferMessageNew(const QString& strMsgText, const QString& strFileName) {
+    const Foundation& f = m_messages.F;
+    if (f.gOutboxDir.isEmpty() || !IsTransceiverFileName(strFileName)) return false;
+    const QByteArray content = f.Os.Codec.Encode(strMsgText + kCrLf);
+    if (WriteFileAtomic(ResolvePath(OutboxPath(f, strFileName)), content)) return false;
+    return QueueUpload(strFileName, strMsgText);
+}
+
+bool CTransmission::QueueUpload(const QString& name, const QString& text) {
+    if (!IsTransceiverFileName(name)) return false;
     Link& link = m_messages.L;
-    const qint32 size = static_cast<qint32>(m_message.TextField.size());
+    const qint32 size = static_cast<qint32>(text.size());
     // The engine streams the file: it must hold exactly the text announced, and its line end.
-    const QFileInfo file(ResolvePath(OutboxPath(m_messages.F, m_outFileName)));
+    const QFileInfo file(ResolvePath(OutboxPath(m_messages.F, name)));
     if (!file.isFile() || file.size() != qint64(size) + kCrLf.size()) return false;
 
-    const QString upload = "tr " + m_outFileName + " -b " + QString::number(size);
+    const QString upload = "tr " + name + " -b " + QString::number(size);
     if (!QueueCommand(link, upload, true, false)) return false;
-    if (!QueueCommand(link, "ls " + m_outFileName, true, false)) {
+    if (!QueueCommand(link, "ls " + name, true, false)) {
         WithdrawCommands(link, [&](const QString& line) { return line == upload; });
         return false;
     }
-    BeginSentFileCheck(link, m_outFileName, size);
+    BeginSentFileCheck(link, name, size);
     return true;
 }
 
-bool CTransmission::SendMessage() {
-    if (!IsTransceiverFileName(m_outFileName)) return false;
+QString CTransmission::TxLine(const TxOptions& o) {
+    if (!IsTransceiverFileName(o.FileName)) return {};
     // The option values come from files and callers; a blank or a line break would make another
     // option or another command of them.
-    if (LESUsed.isEmpty() || !AllOf(LESUsed, IsAsciiDigit)) return false;
-    if (!AllOf(m_destinationExt, IsExtensionCharacter)) return false;
-    if (!AllOf(m_transmissionTime, IsAsciiDigit) || !AllOf(m_transmissionDate, IsAsciiDigit)) return false;
+    if (o.Les.isEmpty() || !AllOf(o.Les, IsAsciiDigit)) return {};
+    if (o.Service.isEmpty() || !AllOf(o.Service, IsAsciiDigit)) return {};
+    if (!AllOf(o.DestinationExt, IsExtensionCharacter)) return {};
+    if (!AllOf(o.Time, IsAsciiDigit) || !AllOf(o.Date, IsAsciiDigit)) return {};
 
-    QString line = "tx " + m_outFileName + " -c " + LESUsed;
-    if (!m_transmissionTime.isEmpty()) line += " -h " + m_transmissionTime;
-    if (!m_transmissionDate.isEmpty()) line += " -y " + m_transmissionDate;
-    line += " -s " + QString::number(m_service) + " -t " + QString::number(m_destinationCode) + " -l " +
-            QString::number(m_presentation);
-    if (!m_destinationExt.isEmpty()) line += " -e " + m_destinationExt;
-    if (Priority == kDistressPriority) line += " -a";
-    if (!m_printMessage) line += " -n";
-    if (m_requestConfirmation) line += " -v";
-    line = line.trimmed();
+    QString line = "tx " + o.FileName + " -c " + o.Les;
+    if (!o.Time.isEmpty()) line += " -h " + o.Time;
+    if (!o.Date.isEmpty()) line += " -y " + o.Date;
+    line += " -s " + o.Service + " -t " + QString::number(o.Destination) + " -l " + QString::number(o.Presentation);
+    if (!o.DestinationExt.isEmpty()) line += " -e " + o.DestinationExt;
+    if (o.Priority == kDistressPriority) line += " -a";
+    if (!o.Print) line += " -n";
+    if (o.Confirmation) line += " -v";
+    return line.trimmed();
+}
 
+bool CTransmission::SendMessage() {
+    const QString line = TxLine({m_outFileName, LESUsed, m_transmissionTime, m_transmissionDate,
+                                 QString::number(m_service), m_destinationCode, m_presentation, m_destinationExt,
+                                 Priority, m_printMessage, m_requestConfirmation});
+    if (line.isEmpty()) return false;
     Link& link = m_messages.L;
     if (!IsCommandAllowed(link, line)) return false;
     link.Dialogue.CommandQueue += line + u'\n';
     m_status += 32;
+    return true;
+}
+
+bool CTransmission::SendMessageNew(const QString& strFileName, const QString& strLes, const QString& strTime,
+                                   const QString& strDate, const QString& strService, quint8 strDestination,
+                                   quint8 strPresentation, const QString& strDestinationExt, quint8 iPriority,
+                                   bool bPrintMsg, bool bConf, qint16& iStatus) {
+    const QString line = TxLine({strFileName, strLes, strTime, strDate, strService, strDestination, strPresentation,
+                                 strDestinationExt, iPriority, bPrintMsg, bConf});
+    if (line.isEmpty()) return false;
+    // Queued as a command line, so it ends in CR LF.
+    if (!QueueCommand(m_messages.L, line, true, false)) return false;
+    iStatus += 32;
     return true;
 }
 

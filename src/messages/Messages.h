@@ -10,6 +10,7 @@
 #include "messages/AddressEntry.h"
 #include "messages/AddressSearch.h"
 #include "messages/InboxEntries.h"
+#include "messages/SendingFormHolder.h"
 #include "messages/cOutBox.h"
 
 namespace tidepost {
@@ -68,6 +69,12 @@ struct Messages {
     // by the area that owns them; while unset no packet is recognised.
     std::function<std::unique_ptr<IRemoteConfig>()> NewRemoteConfig;
     std::function<std::unique_ptr<IRemoteConfigProcess>()> NewRemoteConfigProcess;
+
+    // The send dialogue, created on first use.
+    SendingFormHolder SendingForms{*this};
+    // `GetLesDisplayName`: a land earth station's number with its name, once the area that knows
+    // the station lists has set it; while unset the number is shown as it is.
+    std::function<QString(const QString& lesId)> GetLesDisplayName;
 
     // The outbox log's keeper, created on first use (GetOutBox).
     std::unique_ptr<cOutBox> OutBoxInstance;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -18,6 +19,16 @@ struct MessageBoxRequest {
     int defaultButton = 0;  // index of the default button, from the left
 };
 
+// An open-file dialog: the filters as "Text Files (*.txt)", the first one selected; the proposed
+// name, the extension added to a name typed without one, and the folder it starts in.
+struct OpenFileRequest {
+    QString title;
+    QStringList filters;
+    QString fileName;
+    QString defaultSuffix;
+    QString folder;
+};
+
 // Message boxes shown at once (modal, owned by the main window unless an owner is given).
 class IMessageBoxes {
 public:
@@ -28,6 +39,12 @@ public:
     // Shows one of the program's own dialogs modal and returns when it is hidden, with its result
     // (QDialog::Accepted or Rejected).
     virtual int ShowDialog(QDialog& dialog) = 0;
+    // Asks for an existing file to open, modal over the owner; the chosen path, or "" when the
+    // user cancels. Where no dialog can be shown the answer is a cancel.
+    virtual QString GetOpenFileName(const OpenFileRequest& request, QWidget* owner = nullptr) {
+        (void)request, (void)owner;
+        return {};
+    }
 };
 
 }  // namespace tidepost

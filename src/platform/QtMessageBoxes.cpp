@@ -1,6 +1,7 @@
 #include "platform/QtMessageBoxes.h"
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
@@ -56,5 +57,20 @@ MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner)
 }
 
 int QtMessageBoxes::ShowDialog(QDialog& dialog) { return dialog.exec(); }
+
+QString QtMessageBoxes::GetOpenFileName(const OpenFileRequest& request, QWidget* owner) {
+    QFileDialog dialog(owner ? owner : m_owner, request.title, request.folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(request.filters);
+    if (!request.filters.isEmpty()) dialog.selectNameFilter(request.filters.first());
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    // Links are opened as the files they are, not followed to their targets.
+    dialog.setOption(QFileDialog::DontResolveSymlinks);
+    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
 
 }  // namespace tidepost

@@ -9,6 +9,7 @@ public:
     MsgAnswer Show(const MessageBoxRequest& request, QWidget* owner = nullptr) override;
     void SetDefaultOwner(QWidget* owner) override { m_owner = owner; }
     int ShowDialog(QDialog& dialog) override;
+    QString GetOpenFileName(const OpenFileRequest& request, QWidget* owner = nullptr) override;
 
 private:
     QWidget* m_owner = nullptr;

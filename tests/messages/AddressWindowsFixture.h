@@ -17,20 +17,10 @@
 #include "messages/AddressCardRoutines.h"
 #include "messages/AddressListForm.h"
 #include "messages/IMessageEditor.h"
+#include "support/FakeMessageEditor.h"
 #include "support/FakeMessagesWindow.h"
 
 namespace tidepost::test {
-
-// The editor's address fields and what was asked of it.
-struct FakeMessageEditor : IMessageEditor {
-    QString AddressFieldText(int list) const override { return Fields[list]; }
-    void SetAddressFieldText(int list, const QString& text) override { Fields[list] = text; }
-    void ChangeToEditor() override { Calls << "ChangeToEditor"; }
-    void DistressEditorButton_Click() override { Calls << "DistressEditorButton_Click"; }
-
-    QString Fields[3];
-    QStringList Calls;
-};
 
 // A double click as the window system delivers it: a click, then the second press as a double
 // click, then its release.

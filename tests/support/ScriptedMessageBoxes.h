@@ -16,6 +16,14 @@ public:
     MsgAnswer Show(const MessageBoxRequest& request, QWidget* owner = nullptr) override;
     void SetDefaultOwner(QWidget* owner) override { DefaultOwner = owner; }
     int ShowDialog(QDialog& dialog) override;
+    // Records the request and answers with the next scripted path; "" (cancel) when none is left.
+    QString GetOpenFileName(const OpenFileRequest& request, QWidget* owner = nullptr) override {
+        (void)owner;
+        FileRequests.append(request);
+        return m_files.isEmpty() ? QString() : m_files.takeFirst();
+    }
+    void AnswerFile(const QString& path) { m_files.append(path); }
+    QList<OpenFileRequest> FileRequests;
 
     void Answer(MsgAnswer a) { m_answers.append(a); }
     QList<MessageBoxRequest> Shown;
@@ -28,6 +36,7 @@ public:
 
 private:
     QList<MsgAnswer> m_answers;
+    QStringList m_files;
 };
 
 }  // namespace tidepost::test

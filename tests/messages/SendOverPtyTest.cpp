@@ -1,0 +1,117 @@
+#include <QDir>
+#include <QTest>
+#include <functional>
+
+#include "foundation/Definitions.h"
+#include "link/CommandQueue.h"
+#include "link/DialogueEngine.h"
+#include "messages/AddressBookFile.h"
+#include "messages/CTransmission.h"
+#include "messages/OutboxOverPtyFixture.h"
+#include "messages/SendDialogue.h"
+#include "messages/SendResult.h"
+#include "support/FakeMessageEditor.h"
+#include "support/QueuedTexts.h"
+
+using namespace tidepost;
+
+namespace {
+
+// The send dialogue's OK and the one-call send against the simulated transceiver on a
+// pseudo-terminal, with a real address book holding an e-mail and a telex entry.
+class SendOverPty : public test::OutboxOverPty {
+protected:
+    void SetUp() override {
+        PrepareOutbox();
+        InitDestinationTypeNames(f);
+        const QString book = platform.DataFolder() + "/addressbook/";
+        QDir().mkpath(book);
+        platform.WriteDataFile("addressbook/address.dat", "Ops:Email:7:ops@owner.example\r\nAgent:Telex:7:47123456\r\n");
+        f.gIniEntries.Items.append({"[addressbook]", book});
+        f.gIniEntries.Items.append({QStringLiteral("[Default ISP]"), QStringLiteral("Shore Mail")});
+        IspRecord isp;
+        isp.Name = "Shore Mail";
+        isp.AddressType = "Direct";
+        isp.Address = "5678";
+        isp.ToPrefix = "To: ";
+        isp.SubjectPrefix = "Subject: ";
+        f.gIspList = {isp};
+        ReadAddressBookFile(messages);
+        f.gConfiguration.SetLastOcean(kOceanAorW);
+        f.gConfiguration.SetDefaultLes(kOceanAorW, "112");
+        f.gConfiguration.SetDefaultISPLes(kOceanAorW, "101");
+        messages.Editor = &editor;
+
+        ASSERT_EQ(port.Serial.Open(), ISerialControl::OpenOk);
+        QueueCommand(link, "st -l", true, false);
+        ASSERT_TRUE(RunUntil([&] { return Idle(); }));  // learns the shell's line end and prompt
+        ASSERT_TRUE(f.gSession.MesConnected());
+        shell.ReceivedBytes.clear();
+    }
+
+    bool RunUntil(const std::function<bool()>& done, int ms = 20000) {
+        return QTest::qWaitFor(
+            [&] {
+                platform.Clock.AdvanceMs(60);
+                Timer1_Timer(link);
+                return done();
+            },
+            ms);
+    }
+    bool Idle() const {
+        return link.Dialogue.CommandQueue.isEmpty() && link.Dialogue.DialogueState == 0 &&
+               link.Requests.SentFileChecks.isEmpty();
+    }
+
+    test::FakeMessageEditor editor;
+};
+
+TEST_F(SendOverPty, OkSendsEachGroupToTheTransceiverAndLogsIt) {
+    editor.Fields[0] = "Ops;Agent;";
+    editor.Subject = "Noon";
+    editor.Text = "All well";
+    SendingChoices choices;
+    choices.Confirmation = false;
+    ASSERT_EQ(SendEditorMessage(messages, choices, nullptr), SendEnd::Sent);
+    ASSERT_TRUE(RunUntil([&] { return Idle() && shell.Uploads.Submitted.size() == 2; }));
+
+    const QByteArray email = "To: ops@owner.example\r\nSubject: Noon\r\nAll well\r\n";
+    const QByteArray telex = "47123456+\r\n\r\nSubject: Noon\r\nAll well\r\n";
+    EXPECT_EQ(Read("12070301.out"), email);
+    EXPECT_EQ(Read("12070302.out"), telex);
+    EXPECT_EQ(Read("OUT.IDX"),
+              "12070301.out;ops@owner.example;101;E-Mail 7 Bit;12-07-03;09:05; 46;<None>;Initiated;0;0;0;0;03;07;09;05;"
+              "Ops;;;Noon\r\n"
+              "12070302.out;47123456;112;Telex 7 Bit;12-07-03;09:05; 36;<None>;Initiated;0;0;0;0;03;07;09;05;"
+              "Agent;;;Noon\r\n");
+    EXPECT_EQ(shell.ReceivedBytes, "tr 12070301.out -b 46\r" + email +
+                                       "ls 12070301.out\r\ntx 12070301.out -c 101 -s 0 -t 255 -l 0 -e 5678 -n\n"
+                                       "tr 12070302.out -b 36\r" + telex +
+                                       "ls 12070302.out\r\ntx 12070302.out -c 112 -s 0 -t 0 -l 0 -n\n");
+    EXPECT_EQ(shell.Uploads.Submitted, (QStringList{"12070301.out", "12070302.out"}));
+    EXPECT_EQ(editor.Fields[0] + editor.Subject + editor.Text, "");
+    EXPECT_TRUE(test::DrainErrorQueue(f).isEmpty());
+}
+
+TEST_F(SendOverPty, ANameMissingFromTheBookSendsNothing) {
+    editor.Fields[0] = "Ops;Nobody;";
+    editor.Text = "All well";
+    ASSERT_EQ(SendEditorMessage(messages, SendingChoices{}, nullptr), SendEnd::NotInBook);
+    RunUntil([&] { return false; }, 300);
+    EXPECT_TRUE(shell.ReceivedBytes.isEmpty());
+    EXPECT_EQ(QDir(outbox).entryList(QDir::Files), QStringList{});
+    EXPECT_EQ(editor.Fields[0], "Ops;Nobody;");
+}
+
+TEST_F(SendOverPty, AOneCallSendIsSubmittedWithConfirmation) {
+    CTransmission tx(messages);
+    QString text = "Log attached", ref;
+    ASSERT_EQ(tx.SendMessageToAddress("ops@owner.example", 0, 1, "Log", text, ref), SendResult::Submitted);
+    EXPECT_EQ(ref, "12070301.out");
+    ASSERT_TRUE(RunUntil([&] { return Idle() && shell.Uploads.Submitted.size() == 1; }));
+    EXPECT_TRUE(shell.ReceivedBytes.endsWith("tx 12070301.out -c 101 -s 0 -t 255 -l 0 -e 5678 -n -v\r\n"))
+        << shell.ReceivedBytes.toStdString();
+    EXPECT_EQ(shell.Uploads.Find("12070301.out")->Text.toLatin1(), text.toLatin1());
+}
+
+}  // namespace
