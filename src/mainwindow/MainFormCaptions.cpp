@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QFont>
 #include <QLabel>
+#include <QMenu>
 #include <QWidget>
 
 #include "foundation/MlStrings.h"
@@ -71,14 +72,22 @@ QList<CaptionAssignment> BuildTable() {
     return table;
 }
 
-// The control of a row: a menu item (or a menu's own entry) first, then any widget.
+bool BelongsTo(const QObject* control, const QWidget& form) {
+    for (const QObject* o = control->parent(); o != nullptr; o = o->parent()) {
+        if (o == &form) return true;
+        const auto* widget = qobject_cast<const QWidget*>(o);
+        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget)) return false;
+    }
+    return false;
+}
+
+// The control of a row: the status bar's panel, a menu item (or a menu's own entry), any widget.
 QObject* FindControl(QWidget& form, const CaptionAssignment& row) {
     if (row.panel > 0) {
-        auto* bar = form.findChild<QWidget*>(row.control);
+        auto* bar = qobject_cast<QWidget*>(FindFormControl(form, row.control));
         return bar ? bar->findChild<QLabel*>(QStringLiteral("Panel%1").arg(row.panel)) : nullptr;
     }
-    if (auto* action = form.findChild<QAction*>(row.control)) return action;
-    return form.findChild<QWidget*>(row.control);
+    return FindFormControl(form, row.control);
 }
 
 void Apply(QObject* control, const CaptionAssignment& row, const QString& text) {
@@ -101,6 +110,16 @@ void Apply(QObject* control, const CaptionAssignment& row, const QString& text) 
 }
 
 }  // namespace
+
+QObject* FindFormControl(QWidget& form, const QString& name) {
+    const QList<QObject*> named = form.findChildren<QObject*>(name);
+    // A menu and its entry share the name: the entry carries the text.
+    for (QObject* o : named)
+        if (qobject_cast<QAction*>(o) && BelongsTo(o, form)) return o;
+    for (QObject* o : named)
+        if (o->isWidgetType() && BelongsTo(o, form)) return o;
+    return nullptr;
+}
 
 const QList<CaptionAssignment>& MainFormCaptionsTable() {
     static const QList<CaptionAssignment> table = BuildTable();
@@ -138,14 +157,15 @@ bool ApplyLanguageFonts(QWidget& form, int languageId) {
         return false;
     // Only the family changes; size and style stay as designed.
     for (const Rule& rule : rules) {
-        if (auto* button = form.findChild<QWidget*>(rule.button)) {
+        if (auto* button = qobject_cast<QWidget*>(FindFormControl(form, QString::fromLatin1(rule.button)))) {
             QFont font = button->font();
             font.setFamily(QString::fromLatin1(rule.family));
             button->setFont(font);
         }
     }
     for (const char* name : {"InboxButton", "OutboxButton"})
-        if (auto* button = form.findChild<QWidget*>(name)) button->setFixedHeight(Twips(800));
+        if (auto* button = qobject_cast<QWidget*>(FindFormControl(form, QString::fromLatin1(name))))
+            button->setFixedHeight(Twips(800));
     return true;
 }
 

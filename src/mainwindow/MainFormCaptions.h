@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QObject;
 class QWidget;
 
 namespace tidepost {
@@ -18,6 +19,10 @@ struct CaptionAssignment {
     int stringId = 0;
     QString english;
 };
+
+// The control of that name that belongs to the window itself: its menus and popup menus
+// included, the dialogs it owns (which have controls of the same names) left out. Null when none.
+QObject* FindFormControl(QWidget& form, const QString& name);
 
 // Every text of the main window by control: the menu items with a string id (from the menu
 // definition), the buttons, labels, frames and text boxes, and the first texts of the status bar.

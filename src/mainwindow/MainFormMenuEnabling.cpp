@@ -5,6 +5,7 @@
 #include "foundation/Foundation.h"
 #include "mainwindow/HotList.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/MainFormCaptions.h"
 
 namespace tidepost {
 
@@ -29,7 +30,9 @@ QSize MainForm::CurrentScreenSize(const MainForm& form) {
 // The link came up or went down (or another transceiver answers): the items of the commands
 // that talk to the transceiver follow it, and so do their hot-list entries.
 void MainForm::UpdateMenu(bool bEnable) {
-    const auto item = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
+    const auto item = [this](const char* name) {
+        return qobject_cast<QAction*>(FindFormControl(*this, QString::fromLatin1(name)));
+    };
     const auto enable = [&](std::initializer_list<const char*> names, bool value) {
         for (const char* name : names)
             if (QAction* a = item(name)) a->setEnabled(value);
@@ -75,7 +78,8 @@ void MainForm::EnableHotListItems(bool bEnable) {
 void MainForm::UpdateMnuInsertVesselName() {
     Foundation& f = m_foundation;
     const bool stored = !GetAppSetting(f, f.gProductName, "Settings", "VesselName", QString()).isEmpty();
-    if (auto* item = findChild<QAction*>(QStringLiteral("mnuInsertVesselName"))) item->setEnabled(stored);
+    if (auto* item = qobject_cast<QAction*>(FindFormControl(*this, QStringLiteral("mnuInsertVesselName"))))
+        item->setEnabled(stored);
     if (m_hotList) m_hotList->Enable(1996, stored);
 }
 

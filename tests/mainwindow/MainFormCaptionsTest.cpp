@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -169,4 +170,21 @@ TEST(LanguageFonts, ViewButtonsTakeTheFontsOfTheLanguage) {
         EXPECT_EQ(window.findChild<QWidget*>("InboxButton")->height(), height) << c.language;
         EXPECT_EQ(window.findChild<QWidget*>("OutboxButton")->height(), height) << c.language;
     }
+}
+
+// A dialog the window owns may have controls of the same names; its texts and fonts are its own.
+TEST_F(Captions, DialogsOfTheWindowKeepTheirTexts) {
+    auto* dialog = new QDialog(&form);
+    auto* send = new QPushButton("Transmit", dialog);
+    send->setObjectName("SendButton");
+    auto* label = new QLabel("Ship", dialog);
+    label->setObjectName("Label16");
+    const QString family = send->font().family();
+    SwitchTo(1049);
+    ApplyLanguageFonts(form, 1049);
+    EXPECT_EQ(send->text(), "Transmit");
+    EXPECT_EQ(send->font().family(), family);
+    EXPECT_EQ(label->text(), "Ship");
+    EXPECT_TRUE(form.SkippedCaptionControls().contains("SendButton"));
+    SwitchTo(1033);
 }
