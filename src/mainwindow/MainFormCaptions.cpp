@@ -96,8 +96,9 @@ void Apply(QObject* control, const CaptionAssignment& row, const QString& text) 
     switch (row.property) {
     case P::Caption:
     case P::PanelText:
-        if (action) action->setText(text);
-        else if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
+        if (action) {
+            if (!action->isSeparator()) action->setText(text);
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
         else if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
         else if (auto* frame = qobject_cast<QGroupBox*>(widget)) frame->setTitle(text);
         break;

@@ -47,8 +47,10 @@ void MainForm::BuildMenus() {
             ApplyEntry(menu->menuAction(), e);
             menus.insert(e.name, menu);
         } else {
-            auto* action = new QAction(e.text, owner);
-            action->setSeparator(e.kind == MainMenuEntry::Separator);
+            // A separator shows no text: some styles would draw its "-" as a section title.
+            const bool separator = e.kind == MainMenuEntry::Separator;
+            auto* action = new QAction(separator ? QString() : e.text, owner);
+            action->setSeparator(separator);
             ApplyEntry(action, e);
             owner->addAction(action);
         }

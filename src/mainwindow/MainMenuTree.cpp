@@ -24,7 +24,7 @@ public:
     // Separators have no name of their own; they are numbered within their menu.
     MainMenuEntry& Separator(const QString& parent, int id) {
         const QString name = QStringLiteral("%1Separator%2").arg(parent).arg(++m_separators[parent]);
-        return Add(qPrintable(name), parent, MainMenuEntry::Separator, id, "-");
+        return Add(qPrintable(name), parent, MainMenuEntry::Separator, id, "-");  // "-" marks a separator
     }
 
 private:

@@ -66,6 +66,10 @@ TEST_F(Captions, EveryRowWritesTheStringOfItsLanguage) {
         for (const CaptionAssignment& row : MainFormCaptionsTable()) {
             QObject* control = Control(row);
             if (control == nullptr) continue;
+            if (auto* separator = qobject_cast<QAction*>(control); separator && separator->isSeparator()) {
+                EXPECT_TRUE(separator->text().isEmpty()) << "a separator shows no text";
+                continue;
+            }
             EXPECT_EQ(Read(control, row), f.Strings.GetString(row.stringId, language))
                 << row.control.toStdString() << " in " << language;
         }
