@@ -299,10 +299,6 @@ void MainForm::SetLogPCCommChecked(bool checked) { m_mnuLogPCComm->setChecked(ch
 
 void MainForm::AddTransceiverMenuItem(QAction* item) { m_transceiverItems.append(item); }
 
-void MainForm::UpdateMenu(bool enable) {
-    for (QAction* item : m_transceiverItems) item->setEnabled(enable);
-}
-
 void MainForm::SetMobileStatus(int code) {
     if (code < 0 || code > kMaxMobileStatus) return;  // no such status: keep the one shown
     m_mobileStatusField->setProperty("Tag", QString::number(code));

@@ -1,6 +1,7 @@
 #pragma once
 #include <QMap>
 #include <QMainWindow>
+#include <QSize>
 #include <QStringList>
 #include <functional>
 #include <map>
@@ -208,8 +209,35 @@ public:
     void SetMobileStatusFieldCaption(const QString& caption) override;
     bool IsCommSettingsFormVisible() const override;
 
-    // The menu items that need the transceiver; UpdateMenu enables or disables them.
+    // A further menu item that needs the transceiver; UpdateMenu enables or disables it with
+    // the link-dependent items of the menu definition.
     void AddTransceiverMenuItem(QAction* item);
+
+    // Menu enabling (MainFormMenuEnabling.cpp). UpdateMenu also brings the hot list into line.
+    void EnableHotListItems(bool bEnable);
+    // The insert-vessel-name item and its hot-list entry follow the stored vessel name.
+    void UpdateMnuInsertVesselName();
+    // The screen size in logical pixels; empty: the window's screen.
+    std::function<QSize()> ScreenSize;
+    static QSize CurrentScreenSize(const MainForm& form);
+
+    // Localisation (MainFormLanguage.cpp). Fonts and heights of the view buttons per language,
+    // then the character set of the language over the whole window.
+    void UpdateFonts();
+    // The language changed: the texts again in the new language and the current view re-opened.
+    void ml_RuntimeSupport_LanguageChanged(int LanguageID, const QString& Language);
+    // "Language...": the language choice, not modal; OK ends the program for a restart.
+    void mnuLanguage_Click();
+    // The controls the captions table names that the window does not have (yet), from the last
+    // application of the table.
+    QStringList SkippedCaptionControls() const { return m_skippedCaptionControls; }
+    // Filled by the areas that own them; empty: nothing happens.
+    struct {
+        std::function<void()> EGCButton_Click;    // the EGC view, loaded again
+        std::function<void()> mnuInfoLog_Click;   // the info-log view, loaded again
+        std::function<void()> UpdateFMenu;        // captions of the function-key items
+        std::function<void()> FormsMenuRebuild;   // the Forms menu from the forms folder
+    } AreaHandlers;
 
     // "Communication setup...": a search for units first when the LAN link has none, then the
     // link settings dialog, modeless (created on first use, later shown again as it was left).
@@ -234,8 +262,10 @@ private:
     QTimer* MakeTimer(const char* name, int intervalMs);
     void BuildControls();
     void BuildMenus();
-    QMenu* AddMenu(QWidget* parent, const char* name, int stringId, const QString& english);
-    QAction* AddItem(QMenu* menu, const char* name, int stringId, const QString& english, bool checkable);
+    // Localisation (MainFormLanguage.cpp): the captions table, by control name.
+    void ApplyMainFormCaptions();
+    QStringList m_skippedCaptionControls;
+    QMetaObject::Connection ml_RuntimeSupport;
     // Runs the link's tick of `timer`, skipped while that timer's previous tick still runs.
     void RunTick(const QTimer* timer, void (*tick)(Link&));
     // Sets a timer on or off; after the end only off.

@@ -34,6 +34,9 @@ struct EndedDuringStartUp {};
 void MainForm::Form_Load(const QStringList& arguments) {
     m_link.Dialogue.NotSupportedShown = false;
     bShowDistressButtonsTestWindow = false;
+    disconnect(ml_RuntimeSupport);
+    ml_RuntimeSupport = connect(&m_foundation.Strings.Notifier, &LanguageNotifier::LanguageChanged, this,
+                                &MainForm::ml_RuntimeSupport_LanguageChanged);
     // The LAN link's timer runs from the window's creation on; the link itself waits for the
     // settings to choose the LAN interface.
     SetWinsockTimerEnabled(true);
@@ -57,8 +60,9 @@ void MainForm::StartUpSequence(const QStringList& arguments) {
     const auto stopIfEnded = [this] {
         if (m_ended) throw EndedDuringStartUp{};
     };
-    // The window's captions, fonts and text size are applied here once the main window is
-    // localised as a whole.
+    ApplyMainFormCaptions();
+    UpdateFonts();
+    f.Strings.ApplyLanguageCharset(this);
 
     // Product name and version, data folder, settings file, working folders, data check, provider
     // list and the migration from the predecessor: done once per run (usually by Main already).

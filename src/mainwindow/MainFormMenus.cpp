@@ -1,94 +1,84 @@
 #include <QAction>
+#include <QHash>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "foundation/Captions.h"
 #include "foundation/Foundation.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/MainMenuTree.h"
 #include "mainwindow/ShellWindows.h"
 
 namespace tidepost {
 
-QMenu* MainForm::AddMenu(QWidget* parent, const char* name, int stringId, const QString& english) {
-    auto* menu = new QMenu(english, parent);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
-    SetCaption(m_foundation.Strings, menu, stringId);
-    if (auto* bar = qobject_cast<QMenuBar*>(parent)) bar->addMenu(menu);
-    else if (auto* owner = qobject_cast<QMenu*>(parent)) owner->addMenu(menu);
-    return menu;
+namespace {
+
+// The menu entry of an item or of a submenu.
+void ApplyEntry(QAction* action, const MainMenuEntry& e) {
+    action->setObjectName(e.name);
+    action->setCheckable(e.checkItem);
+    if (!e.shortcut.isEmpty()) action->setShortcut(QKeySequence(e.shortcut, QKeySequence::PortableText));
+    action->setChecked(e.checked);
+    action->setEnabled(e.enabled);
+    action->setVisible(e.visible);
 }
 
-QAction* MainForm::AddItem(QMenu* menu, const char* name, int stringId, const QString& english, bool checkable) {
-    auto* item = new QAction(english, menu);
-    item->setObjectName(name);
-    item->setCheckable(checkable);
-    SetCaption(m_foundation.Strings, item, stringId);
-    menu->addAction(item);
-    return item;
-}
+}  // namespace
 
-// The menus whose look follows the transceiver. Their commands belong to the windows they open.
+// The whole menu definition with design texts; the texts of the language come with the
+// window's localisation at load. Commands are connected by the areas that own them.
 void MainForm::BuildMenus() {
     auto* bar = new QMenuBar(this);
     bar->setObjectName("MainMenuBar");
     setMenuBar(bar);
 
-    QMenu* file = AddMenu(bar, "FileMenu", 1977, "&File");
-    QAction* exit = AddItem(file, "mnuExit", 1984, "E&xit", false);
-    connect(exit, &QAction::triggered, this, &MainForm::mnuExit_Click);
+    QHash<QString, QMenu*> menus;
+    for (const MainMenuEntry& e : MainMenuTree()) {
+        QMenu* owner = menus.value(e.parent);
+        QWidget* holder = e.parent.isEmpty() ? static_cast<QWidget*>(bar)
+                          : e.parent == PopupParent ? static_cast<QWidget*>(this)
+                                                    : owner;
+        if (holder == nullptr) continue;  // a parent defined later than its item: not in the table
+        if (e.kind == MainMenuEntry::Menu) {
+            auto* menu = new QMenu(e.text, holder);
+            menu->setObjectName(e.name);
+            if (e.parent.isEmpty()) bar->addMenu(menu);
+            else if (owner) owner->addMenu(menu);
+            ApplyEntry(menu->menuAction(), e);
+            menus.insert(e.name, menu);
+        } else {
+            // A separator shows no text: some styles would draw its "-" as a section title.
+            const bool separator = e.kind == MainMenuEntry::Separator;
+            auto* action = new QAction(separator ? QString() : e.text, owner);
+            action->setSeparator(separator);
+            ApplyEntry(action, e);
+            owner->addAction(action);
+        }
+    }
 
-    QMenu* view = AddMenu(bar, "mnuView", 2000, "&View");
-    QAction* terminalMode = AddItem(view, "TerminalModeMenu", 2010, "&Terminal Mode", false);
-    AddTransceiverMenuItem(terminalMode);
-    connect(terminalMode, &QAction::triggered, this, &MainForm::TerminalModeMenu_Click);
+    const auto item = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
+    connect(item("mnuExit"), &QAction::triggered, this, &MainForm::mnuExit_Click);
+    connect(item("TerminalModeMenu"), &QAction::triggered, this, &MainForm::TerminalModeMenu_Click);
+    connect(item("mnuContacts"), &QAction::triggered, this, [this] { ShowAddressBookDialog("TO"); });
+    connect(item("CommSettings"), &QAction::triggered, this, &MainForm::CommSettings_Click);
+    connect(item("mnuLanguage"), &QAction::triggered, this, &MainForm::mnuLanguage_Click);
+    connect(item("mnuAbout"), &QAction::triggered, this, &MainForm::mnuAbout_Click);
+    connect(item("mnuGetInfo560"), &QAction::triggered, this, &MainForm::mnuGetInfo560_Click);
 
-    QMenu* send = AddMenu(bar, "SendMenu", 2012, "&Messaging");
-    QAction* contacts = AddItem(send, "mnuContacts", 2014, "Contacts/Address book", false);
-    connect(contacts, &QAction::triggered, this, [this] { ShowAddressBookDialog("TO"); });
+    m_linkMenus[LinkMenu::DistressMenu] = item("DistressMenu");
+    m_linkMenus[LinkMenu::LMAlertSetting] = item("LMAlertSetting");
+    m_linkMenus[LinkMenu::mnuSelectCodePage] = item("mnuSelectCodePage");
+    m_linkMenus[LinkMenu::mnuWindows1251Cyrillic] = item("mnuWindows1251Cyrillic");
+    m_linkMenus[LinkMenu::mnuDos866Cyrillic] = item("mnuDos866Cyrillic");
+    m_linkMenus[LinkMenu::PreferredEastMenu] = item("PreferredEastMenu");
+    m_linkMenus[LinkMenu::PreferredPacificMenu] = item("PreferredPacificMenu");
+    m_linkMenus[LinkMenu::PreferredIndianMenu] = item("PreferredIndianMenu");
+    m_linkMenus[LinkMenu::PreferredWestMenu] = item("PreferredWestMenu");
+    m_linkMenus[LinkMenu::PreferredNoneMenu] = item("PreferredNoneMenu");
 
-    QMenu* distress = AddMenu(bar, "DistressMenu", 2021, "&Distress");
-    m_linkMenus[LinkMenu::DistressMenu] = distress->menuAction();
-
-    QMenu* config = AddMenu(bar, "ConfigMenu", 2025, "&Setup");
-    connect(AddItem(config, "CommSettings", 2046, "Communication setup...", false), &QAction::triggered, this,
-            &MainForm::CommSettings_Click);
-    QAction* alertSettings = AddItem(config, "LMAlertSetting", 2032, "Landmobile Alert settings...", false);
-    m_linkMenus[LinkMenu::LMAlertSetting] = alertSettings;
-    AddTransceiverMenuItem(alertSettings);
-    QMenu* codePage = AddMenu(config, "mnuSelectCodePage", 3014, "Select Code Page");
-    m_linkMenus[LinkMenu::mnuWindows1251Cyrillic] =
-        AddItem(codePage, "mnuWindows1251Cyrillic", 3015, "Windows 1251 Cyrillic", true);
-    m_linkMenus[LinkMenu::mnuDos866Cyrillic] = AddItem(codePage, "mnuDos866Cyrillic", 3016, "IBM/DOS 866 Cyrillic", true);
-    m_linkMenus[LinkMenu::mnuSelectCodePage] = codePage->menuAction();
-
-    QMenu* actions = AddMenu(bar, "OptionsMenu", 2047, "&Actions");
-    QMenu* preferredOcean = AddMenu(actions, "mnuPreferredOcean", 2054, "Preferred ocean");
-    QMenu* setPreferred = AddMenu(preferredOcean, "SetPreferredOceanMenu", 2056, "Set &Preferred ocean");
-    AddTransceiverMenuItem(setPreferred->menuAction());
-    m_linkMenus[LinkMenu::PreferredEastMenu] =
-        AddItem(setPreferred, "PreferredEastMenu", 2049, "[581] &East Atlantic (AOR-E)", true);
-    m_linkMenus[LinkMenu::PreferredPacificMenu] =
-        AddItem(setPreferred, "PreferredPacificMenu", 2050, "[582] &Pacific (POR)", true);
-    m_linkMenus[LinkMenu::PreferredIndianMenu] =
-        AddItem(setPreferred, "PreferredIndianMenu", 2051, "[583] &Indian (IOR)", true);
-    m_linkMenus[LinkMenu::PreferredWestMenu] =
-        AddItem(setPreferred, "PreferredWestMenu", 2052, "[584] &West Atlantic (AOR-W)", true);
-    m_linkMenus[LinkMenu::PreferredNoneMenu] = AddItem(setPreferred, "PreferredNoneMenu", 2057, "&None", true);
-
-    // Offered only when the electronic-forms folder exists (start-up).
-    m_mnuForms = AddMenu(bar, "mnuForms", 2059, "Fo&rms");
-    m_mnuForms->menuAction()->setVisible(false);
-    m_mnuForms->menuAction()->setEnabled(false);
-
-    QMenu* help = AddMenu(bar, "HelpMenu", 8, "&Help");
-    QAction* about = AddItem(help, "mnuAbout", 2064, "A&bout Tidepost...", false);
-    connect(about, &QAction::triggered, this, &MainForm::mnuAbout_Click);
-    // The logging submenu stays hidden: the switch is set at start-up only.
-    QMenu* logging = AddMenu(help, "mnuLogging", 2062, "&Logging");
-    logging->menuAction()->setVisible(false);
-    logging->menuAction()->setEnabled(false);
-    m_mnuLogPCComm = AddItem(logging, "mnuLogPCComm", 2063, "Log PC communication to file", true);
+    m_mnuForms = menus.value("mnuForms");
+    // The logging switch is set at start-up only; its submenu stays hidden.
+    m_mnuLogPCComm = item("mnuLogPCComm");
 }
 
 void MainForm::mnuAbout_Click() {

@@ -86,7 +86,8 @@ TEST_F(MainFormHotList, FormsMenuLookupOverItsItems) {
     ASSERT_NE(lookup.mnuForm(0), nullptr);
     ASSERT_NE(lookup.mnuForm(53), nullptr);
     EXPECT_EQ(lookup.mnuForm(54), nullptr);
-    EXPECT_FALSE(lookup.mnuForm(0)->isVisible());
+    EXPECT_FALSE(lookup.mnuForm(0)->isEnabled()) << "the placeholder of a Forms menu without forms";
+    EXPECT_FALSE(lookup.mnuForm(1)->isVisible());
     lookup.mnuForm(4)->setText("Weather");
     lookup.mnuForm(4)->setData("Weather.htm");
     lookup.mnuForm(6)->setText("Hidden");
