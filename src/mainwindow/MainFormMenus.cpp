@@ -42,6 +42,7 @@ void MainForm::BuildMenus() {
     QAction* terminalMode = AddItem(view, "TerminalModeMenu", 2010, "&Terminal Mode", false);
     AddTransceiverMenuItem(terminalMode);
     connect(terminalMode, &QAction::triggered, this, &MainForm::TerminalModeMenu_Click);
+    AddViewAndEditItems(bar, view);
 
     QMenu* send = AddMenu(bar, "SendMenu", 2012, "&Messaging");
     QAction* contacts = AddItem(send, "mnuContacts", 2014, "Contacts/Address book", false);
