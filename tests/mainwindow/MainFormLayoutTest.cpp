@@ -190,6 +190,15 @@ TEST_P(CompactAtStart, TheKeyHoldsZeroOrOneAfterTheStart) {
     ASSERT_TRUE(form);
     EXPECT_EQ(GetIniValue(f, "[Compact Mode]"), GetParam().after);
     EXPECT_EQ(Find<QAction>("mnuCompactMode")->isChecked(), QString(GetParam().after) == "1");
+
+    // The orderly exit writes the key once, with its value on the next line.
+    form->Form_Unload();
+    const QStringList lines = QString::fromLatin1(platform.ReadDataFile("Tidepost.ini")).split("\r\n");
+    EXPECT_EQ(lines.count("[Compact Mode]"), 1);
+    const qsizetype at = lines.indexOf("[Compact Mode]");
+    ASSERT_GE(at, 0);
+    ASSERT_LT(at + 1, lines.size());
+    EXPECT_EQ(lines[at + 1], GetParam().after);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, CompactAtStart,
