@@ -25,7 +25,11 @@ void MainForm::AddViewAndEditItems(QMenuBar* bar, QMenu* view) {
     m_mnuCompactMode->setCheckable(true);
     connect(editor, &QAction::triggered, this, &MainForm::mnuViewEditor_Click);
     connect(m_mnuViewDistressEditor, &QAction::triggered, this, &MainForm::mnuViewDistressEditor_Click);
-    connect(m_mnuCompactMode, &QAction::triggered, this, &MainForm::mnuCompactMode_Click);
+    connect(m_mnuCompactMode, &QAction::triggered, this, [this](bool checked) {
+        // The menu has already moved the check mark; the command itself decides it.
+        m_mnuCompactMode->setChecked(!checked);
+        mnuCompactMode_Click();
+    });
     // Offered by the transceiver's SOLAS type (the status tick).
     m_mnuViewDistressEditor->setVisible(false);
 

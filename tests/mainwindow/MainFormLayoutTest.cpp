@@ -100,10 +100,14 @@ TEST_F(LayoutWindow, CompactModeFromTheMenuDropsTheColumnAndIsRecorded) {
     ExpectNear(At("Editor"), {30, 1710}, "Editor at the left margin");
     EXPECT_EQ(counted, (QList<std::pair<int, int>>{{2011, 0}}));
 
-    form.mnuCompactMode_Click();
+    // The menu item itself does the same.
+    Compact()->trigger();
     EXPECT_FALSE(Compact()->isChecked());
     EXPECT_EQ(GetIniValue(f, "[Compact Mode]"), "0");
     EXPECT_TRUE(Shown("LogFrame"));
+    Compact()->trigger();
+    EXPECT_TRUE(Compact()->isChecked());
+    EXPECT_FALSE(Shown("LogFrame"));
 }
 
 TEST_F(LayoutWindow, ALowWindowTurnsCompactOnAndATallOneOffWithoutTouchingTheChoice) {
