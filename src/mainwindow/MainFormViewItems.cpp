@@ -32,6 +32,9 @@ void MainForm::AddViewAndEditItems(QMenuBar* bar, QMenu* view) {
     });
     // Offered by the transceiver's SOLAS type (the status tick).
     m_mnuViewDistressEditor->setVisible(false);
+    HotListCommands.Set(2001, [this] { mnuViewEditor_Click(); });
+    HotListCommands.Set(2002, [this] { mnuViewDistressEditor_Click(); });
+    HotListCommands.Set(2011, [this] { mnuCompactMode_Click(); });
 
     auto* edit = new QMenu("&Edit", bar);
     edit->setObjectName("Edit");

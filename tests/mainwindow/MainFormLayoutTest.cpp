@@ -164,6 +164,14 @@ TEST_F(LayoutWindow, ViewMenuItemsForwardToTheViewButtons) {
     Find<QAction>("mnuViewDistressEditor")->trigger();
     EXPECT_EQ(editor, 2);
     EXPECT_EQ(distress, 1);
+
+    // The hot-list popup runs the same commands.
+    form.HotListCommands.Find(2001, 0)->run();
+    form.HotListCommands.Find(2002, 0)->run();
+    EXPECT_EQ(editor, 3);
+    EXPECT_EQ(distress, 2);
+    form.HotListCommands.Find(2011, 0)->run();
+    EXPECT_TRUE(Compact()->isChecked());
 }
 
 TEST_F(LayoutWindow, ControlsAndItemsCarryTheirNames) {

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 
 #include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
@@ -274,6 +275,48 @@ TEST_F(StatusStrip, StatusBarClickActsByThePanelClicked) {
     EXPECT_EQ(ran, (QStringList{"pc clock", "info log"}));
     form.StatusBarPanel_Click(3);
     EXPECT_EQ(ran.size(), 2);
+}
+
+struct ClickCase {
+    const char* control;
+    const char* command;
+    bool needsLink;
+};
+
+class StripClicks : public StatusStrip, public ::testing::WithParamInterface<ClickCase> {};
+
+TEST_P(StripClicks, OpenTheirDialogWhileTheTransceiverAnswers) {
+    QStringList ran;
+    form.StatusCommands.mobileNoMenu_Click = [&] { ran.append("mobile number"); };
+    form.StatusCommands.TransceiverStatusMenu_Click = [&] { ran.append("transceiver status"); };
+    form.StatusCommands.GPSStatusMenu_Click = [&] { ran.append("gps status"); };
+    form.StatusCommands.SystemInfoMenu_Click = [&] { ran.append("system information"); };
+    auto* control = Find<QWidget>(GetParam().control);
+    ASSERT_NE(control, nullptr);
+    QTest::mouseClick(control, Qt::LeftButton);
+    EXPECT_EQ(ran, GetParam().needsLink ? QStringList{} : QStringList{GetParam().command});
+
+    ran.clear();
+    f.gSession.SetMesConnected(true);
+    QTest::mouseClick(control, Qt::LeftButton);
+    EXPECT_EQ(ran, QStringList{GetParam().command});
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, StripClicks,
+                         ::testing::Values(ClickCase{"MobileNumberLabel", "mobile number", true},
+                                           ClickCase{"MobileStatusField", "transceiver status", true},
+                                           ClickCase{"AntenneBar", "transceiver status", true},
+                                           ClickCase{"GPSBar", "gps status", true},
+                                           ClickCase{"Picture510", "system information", false},
+                                           ClickCase{"Picture560", "system information", false},
+                                           ClickCase{"Picture570", "system information", false}),
+                         [](const auto& info) { return std::string(info.param.control); });
+
+TEST_F(StatusStrip, ThePicture530AHasNoClick) {
+    int ran = 0;
+    form.StatusCommands.SystemInfoMenu_Click = [&] { ++ran; };
+    QTest::mouseClick(Find<QWidget>("Picture530A"), Qt::LeftButton);
+    EXPECT_EQ(ran, 0);
 }
 
 TEST_F(StatusStrip, TestWindowRequestIsShownWhileConnectedAndDroppedWhileNot) {
