@@ -1,7 +1,8 @@
 // What the main window's timers cost while nobody uses the program, in processor time per minute.
 // The real main window is loaded and shown with the real adapters, and its timers run as they do
-// in the program: Timer1 60 ms, EventTimer 100 ms, Winsock_timer 500 ms, Timer2 10 s, and the
-// one-minute Timer_60S and MessageTimer. The far side (a simulated transceiver on a
+// in the program: Timer1 60 ms, EventTimer 100 ms, Winsock_timer 500 ms, Timer2 10 s, the
+// one-minute Timer_60S and MessageTimer, and the window's own 100 ms timers (GUITimer for the
+// status strip, ProgressTimer for the busy bar, DistressButtonsTestWindowTimer). The far side (a simulated transceiver on a
 // pseudo-terminal, or an SLP responder) runs in a thread of its own, whose processor time is taken
 // out of the process's.
 //
@@ -9,7 +10,9 @@
 // one whole Timer2 period (so the window holds exactly one status poll and its replies) and scaled
 // to a minute; the one tick of Timer_60S a minute brings is added as measured alone. Figures:
 // CpuMsPerMinute, CoreFraction (of one core), and RatioToBareTimers: against the same event loop
-// running timers of the same periods that do nothing, measured in the same run.
+// running timers of the same periods that do nothing, measured in the same run. GuiTickUs is the
+// cost of one status-strip tick, taken alone; LongestStallMs the longest the event loop was held
+// up during the measured window (< 50: a heartbeat of 10 ms).
 #include <benchmark/benchmark.h>
 
 #include <QTimer>
@@ -18,6 +21,7 @@
 
 #include "BenchApplication.h"
 #include "BenchProgram.h"
+#include "StallMeter.h"
 
 using namespace tidepost;
 using namespace tidepost::bench;
@@ -28,12 +32,14 @@ constexpr qint64 kSettleMs = 4000;
 constexpr qint64 kWindowMs = 10000;  // one period of Timer2
 constexpr qint64 kBareWindowMs = 3000;
 constexpr double kMinuteMs = 60000.0;
+constexpr int kGuiTicks = 2000;
+constexpr double kMaxStallMs = 50.0;
 
 // The same event loop with timers of the program's periods that do nothing, in CPU ms per minute.
 double BareTimersCpuMsPerMinute() {
     std::vector<std::unique_ptr<QTimer>> timers;
     int ticks = 0;
-    for (const int period : {60, 100, 500, 10000, 60000, 60000}) {
+    for (const int period : {60, 100, 100, 100, 100, 500, 10000, 60000, 60000}) {
         auto timer = std::make_unique<QTimer>();
         timer->setInterval(period);
         QObject::connect(timer.get(), &QTimer::timeout, [&ticks] { ++ticks; });
@@ -53,6 +59,8 @@ struct IdleFigures {
     bool Settled = false;    // the start-up's exchange was over before the window
     bool Answering = false;  // the transceiver was connected at its end
     int BoxesShown = 0;
+    double GuiTickUs = 0;
+    double LongestStallMs = 0;
 };
 
 IdleFigures MeasureIdleProgram(Far far) {
@@ -66,9 +74,12 @@ IdleFigures MeasureIdleProgram(Far far) {
     figures.Settled = p.link.Dialogue.CommandQueue.isEmpty() && p.link.Dialogue.DialogueState == 0;
     ticks = 0;
 
+    StallMeter beat(10);
+    beat.Start();
     const double processBefore = ProcessCpuMs();
     const double peerBefore = p.peer->CpuMsSoFar();
     RunFor(kWindowMs);
+    figures.LongestStallMs = beat.LongestMs();
     const double processSpent = ProcessCpuMs() - processBefore;
     const double peerSpent = p.peer->CpuMsSoFar() - peerBefore;
     figures.Timer2Ticks = ticks;
@@ -79,6 +90,10 @@ IdleFigures MeasureIdleProgram(Far far) {
     const double minuteTick = ProcessCpuMs() - minuteTickBefore;
 
     figures.CpuMsPerMinute = (processSpent - peerSpent) * kMinuteMs / double(kWindowMs) + minuteTick;
+
+    const double guiBefore = ProcessCpuMs();
+    for (int i = 0; i < kGuiTicks; ++i) p.form->GUITimer_Timer();
+    figures.GuiTickUs = (ProcessCpuMs() - guiBefore) * 1000.0 / kGuiTicks;
     figures.BoxesShown = p.boxes.Shown;
     return figures;
 }
@@ -99,11 +114,14 @@ void IdleTimers(benchmark::State& state, Far far) {
     if (far == Far::TransceiverAnswering && (!idle.Settled || !idle.Answering))
         state.SkipWithError("the simulated transceiver did not settle into an idle dialogue");
     if (idle.Timer2Ticks != 1) state.SkipWithError("the window did not hold exactly one tick of Timer2");
+    if (idle.LongestStallMs > kMaxStallMs) state.SkipWithError("the event loop was held up for more than 50 ms");
     state.counters["CpuMsPerMinute"] = idle.CpuMsPerMinute;
     state.counters["CoreFraction"] = idle.CpuMsPerMinute / kMinuteMs;
     state.counters["BareTimersCpuMsPerMinute"] = bareMsPerMinute;
     state.counters["RatioToBareTimers"] = bareMsPerMinute > 0 ? idle.CpuMsPerMinute / bareMsPerMinute : 0;
     state.counters["BoxesShown"] = idle.BoxesShown;
+    state.counters["GuiTickUs"] = idle.GuiTickUs;
+    state.counters["LongestStallMs"] = idle.LongestStallMs;
 }
 
 // The transceiver answers every poll: the usual state of a running program.

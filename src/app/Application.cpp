@@ -34,6 +34,7 @@ Application::Application(const QString& programFolder)
     Os.Disk = &Disk;
     Os.Printer = &Printer;
     Os.Instance = &InstanceLock;
+    Os.ScreenSaver = &ScreenSaver;
     RegisterMessageHandlers(Messages);
     Messages.AddressBookWindows = &Messages.AddressBookForms;
     QObject::connect(&m_termSignals, &TermSignals::Received, [this](int) { OnTermSignal(); });

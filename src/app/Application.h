@@ -16,6 +16,7 @@
 #include "platform/QtSlpDiscovery.h"
 #include "platform/QtSocketControl.h"
 #include "platform/QtTrayIcon.h"
+#include "platform/DBusScreenSaver.h"
 #include "platform/SystemClock.h"
 #include "platform/TermSignals.h"
 
@@ -40,6 +41,7 @@ public:
     QtPrinter Printer;
     // One running copy per user.
     QtInstanceLock InstanceLock;
+    DBusScreenSaver ScreenSaver;
     Platform Os;
     tidepost::Foundation Foundation;
     // The links to the transceiver; a serial port number names its device in the settings store.

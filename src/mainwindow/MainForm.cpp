@@ -3,15 +3,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "foundation/Captions.h"
 #include "foundation/Foundation.h"
@@ -25,6 +22,7 @@
 #include "link/PeriodicPolls.h"
 #include "mainwindow/BusyWindows.h"
 #include "mainwindow/HotList.h"
+#include "mainwindow/MainFormControls.h"
 #include "mainwindow/ShellWindows.h"
 #include "mainwindow/cMainForm.h"
 #include "messages/AddressBookWindows.h"
@@ -42,35 +40,11 @@ constexpr int kAlarmBackColor = 0x0000FF;
 constexpr int kAlarmForeColor = 0xFFFFFF;
 constexpr qint64 kSystemButtonText = 0x80000012;
 
-// A colour given as 0x00BBGGRR.
-QColor FromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-
 void PaintStatusField(QLabel* field, int backBgr, qint64 foreCode, const QColor& fore) {
     field->setProperty("BackColor", backBgr);
     field->setProperty("ForeColor", foreCode);
     field->setStyleSheet(QString("QLabel#MobileStatusField { background-color: %1; color: %2; }")
                              .arg(FromBgr(backBgr).name(), fore.name()));
-}
-
-void PaintBar(QProgressBar* bar, int bgr) {
-    bar->setProperty("FillColor", bgr);
-    bar->setStyleSheet(QString("QProgressBar::chunk { background-color: %1; }").arg(FromBgr(bgr).name()));
-}
-
-QProgressBar* MakeBar(QWidget* parent, const char* name, int maximum) {
-    auto* bar = new QProgressBar(parent);
-    bar->setObjectName(name);
-    bar->setRange(0, maximum);
-    bar->setValue(0);
-    bar->setTextVisible(false);
-    bar->setFixedHeight(10);
-    return bar;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
 }
 
 // Sets a timer on or off. Switching on a running timer leaves its countdown alone: a watchdog
@@ -97,6 +71,10 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     m_messageTimer = MakeTimer("MessageTimer", 60000);
     m_winsockTimer = MakeTimer("Winsock_timer", 500);
     m_mboxTimer = MakeTimer("MBoxTimer", 300);
+    m_guiTimer = MakeTimer("GUITimer", 100);
+    m_progressTimer = MakeTimer("ProgressTimer", 100);
+    m_screensaverTimer = MakeTimer("ScreensaverTimer", 2000);
+    m_distressTestTimer = MakeTimer("DistressButtonsTestWindowTimer", 100);
     connect(m_timer1, &QTimer::timeout, this, &MainForm::Timer1_Timer);
     connect(m_timer2, &QTimer::timeout, this, &MainForm::Timer2_Timer);
     connect(m_timer60S, &QTimer::timeout, this, &MainForm::Timer_60S_Timer);
@@ -106,6 +84,10 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     connect(m_egcTimer, &QTimer::timeout, this, &MainForm::EGCTimer_Timer);
     connect(m_messageTimer, &QTimer::timeout, this, &MainForm::MessageTimer_Timer);
     connect(m_mboxTimer, &QTimer::timeout, this, &MainForm::MBoxTimer_Timer);
+    connect(m_guiTimer, &QTimer::timeout, this, &MainForm::GUITimer_Timer);
+    connect(m_progressTimer, &QTimer::timeout, this, &MainForm::ProgressTimer_Timer);
+    connect(m_screensaverTimer, &QTimer::timeout, this, &MainForm::ScreensaverTimer_Timer);
+    connect(m_distressTestTimer, &QTimer::timeout, this, &MainForm::DistressButtonsTestWindowTimer_Timer);
     SetUpHotListPopup();
     m_splashTimer = MakeTimer("SplashTimer", 1000);
     m_splashTimer->setSingleShot(true);
@@ -115,6 +97,9 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
 
     BuildMenus();
     BuildControls();
+    WatchClipboard();
+    // Asks for the test window are honoured from the window's creation on.
+    m_distressTestTimer->start();
     m_busy = std::make_unique<BusyWindows>(m_foundation, m_link, this);
     m_shell = std::make_unique<ShellWindows>(m_foundation, this);
 
@@ -128,6 +113,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
 }
 
 MainForm::~MainForm() {
+    m_distressTestTimer->stop();
     // A window that goes without an exit (no Form_QueryUnload) leaves the file as it was.
     if (m_hotList) m_hotList->FilePath(QString());
     m_hotList.reset();
@@ -147,85 +133,9 @@ QTimer* MainForm::MakeTimer(const char* name, int intervalMs) {
     return timer;
 }
 
-void MainForm::BuildControls() {
-    auto* central = new QWidget(this);
-    central->setObjectName("MainArea");
-    auto* column = new QVBoxLayout(central);
-
-    // The status strip: the mobile status and the indicator bars.
-    auto* strip = new QHBoxLayout;
-    m_mobileStatusField = MakeLabel(central, "MobileStatusField", QString());
-    m_mobileStatusField->setProperty("Tag", QString("0"));
-    m_mobileStatusField->setAutoFillBackground(true);
-    PaintMobileStatusField(StatusFieldColours::Normal);
-    m_mobileStatusField->setMinimumWidth(165);
-    strip->addWidget(m_mobileStatusField);
-
-    auto* bars = new QFrame(central);
-    bars->setObjectName("Frame1");
-    auto* grid = new QGridLayout(bars);
-    m_antenneBar = MakeBar(bars, "AntenneBar", 100);
-    m_tcuConnBar = MakeBar(bars, "TCUConnBar", 100);
-    m_pcConnBar = MakeBar(bars, "PCConnBar", 100);
-    m_tcuConnBar->setValue(100);
-    m_pcConnBar->setValue(100);
-    QLabel* antennaLabel = MakeLabel(bars, "Label15", "Antenna signal");
-    SetCaption(m_foundation.Strings, antennaLabel, 1918);
-    QLabel* connectionLabel = MakeLabel(bars, "Label9", "PC connection");
-    SetCaption(m_foundation.Strings, connectionLabel, 1920);
-    grid->addWidget(antennaLabel, 0, 0);
-    grid->addWidget(m_antenneBar, 0, 1, 1, 2);
-    grid->addWidget(connectionLabel, 1, 0);
-    grid->addWidget(m_tcuConnBar, 1, 1);
-    grid->addWidget(m_pcConnBar, 1, 2);
-    strip->addWidget(bars);
-    strip->addStretch();
-    column->addLayout(strip);
-
-    // The test-mode notice, shown above the main area while the transceiver is in test mode.
-    m_infoBox = new QFrame(central);
-    m_infoBox->setObjectName("InfoBox");
-    m_infoBox->setFrameShape(QFrame::Box);
-    auto* infoLayout = new QVBoxLayout(m_infoBox);
-    m_infofield = MakeLabel(m_infoBox, "Infofield", QString());
-    m_infofield->setWordWrap(true);
-    infoLayout->addWidget(m_infofield);
-    m_infoBox->hide();
-    column->addWidget(m_infoBox);
-    column->addStretch();
-
-    // The engine's activity and the debug display.
-    auto* activity = new QHBoxLayout;
-    m_label1 = MakeLabel(central, "Label1", "Idle");
-    m_label4 = MakeLabel(central, "Label4", QString());
-    m_label10 = MakeLabel(central, "Label10", "T1: ");
-    m_label11 = MakeLabel(central, "Label11", "T2: ");
-    for (QLabel* debug : {m_label4, m_label10, m_label11}) debug->hide();
-    activity->addWidget(m_label1);
-    activity->addWidget(m_label4, 1);
-    activity->addWidget(m_label10);
-    activity->addWidget(m_label11);
-    column->addLayout(activity);
-    setCentralWidget(central);
-
-    auto* statusBar = new QStatusBar(this);
-    statusBar->setObjectName("MainFormStatusBar");
-    for (int i = 0; i < 3; ++i) {
-        m_statusPanels[i] = MakeLabel(statusBar, qPrintable(QString("Panel%1").arg(i + 1)), QString());
-        statusBar->addPermanentWidget(m_statusPanels[i], i == 1 ? 1 : 0);
-    }
-    setStatusBar(statusBar);
-
-    PaintBar(m_pcConnBar, 255);
-    PaintBar(m_tcuConnBar, 255);
-}
-
 void MainForm::EnableTimers(bool enable) {
-    for (QTimer* timer : {m_messageTimer, m_mboxTimer, m_timer2, m_timer1, m_timer60S}) Switch(timer, enable);
-}
-
-void MainForm::MainFormSetUp() {
-    if (QLayout* layout = centralWidget()->layout()) layout->activate();
+    for (QTimer* timer : {m_messageTimer, m_mboxTimer, m_timer2, m_progressTimer, m_timer1, m_timer60S, m_guiTimer})
+        Switch(timer, enable);
 }
 
 void MainForm::RunTick(const QTimer* timer, void (*tick)(Link&)) {
@@ -252,7 +162,16 @@ void MainForm::MBoxTimer_Timer() {
         box.text = text;
         box.title = QStringLiteral("Tidepost Info");
         box.buttons = MsgButtons::Ok;
-        if (m_foundation.Os.Boxes) m_foundation.Os.Boxes->Show(box, this);
+        // The text stays visible past a screen saver while the box is open.
+        m_screensaverTimer->setInterval(2000);
+        m_screensaverTimer->start();
+        try {
+            if (m_foundation.Os.Boxes) m_foundation.Os.Boxes->Show(box, this);
+        } catch (...) {
+            // Not shown: it comes again after the texts already waiting.
+            queue.Enqueue(text);
+        }
+        m_screensaverTimer->stop();
     }
     if (wasActive && !m_ended) m_mboxTimer->start();
 }

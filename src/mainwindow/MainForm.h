@@ -18,12 +18,15 @@
 #include "link/TerminalModeForm.h"
 #include "foundation/FormHolder.h"
 #include "mainwindow/HotListCommands.h"
+#include "mainwindow/MainLayout.h"
 
 class QAction;
+class QMenuBar;
 class QFrame;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QResizeEvent;
 class QTimer;
 
 namespace tidepost {
@@ -36,6 +39,7 @@ class WaitForm;
 class cHotList;
 class cMainForm;
 struct BusyWindows;
+struct MainFormControls;
 struct ShellWindows;
 
 // The hub of the program: it owns the timers that drive the dialogue with the transceiver and
@@ -119,8 +123,74 @@ public:
     // The view button "Forms": opens the form opened last ("[LastForm]") when its item is shown.
     void FormsButton_Click();
 
-    // Lays the window out again, leaving room for `InfoBox` while it is visible.
+    // ---- Layout and views (MainFormLayout.cpp) ----
+    // The view of the work area: 0 editor, 1 inbox, 2 sent items, 3 EGC, 4 info log, 5 form.
+    // Set it first, then call MainFormSetUp.
+    long MessageLogShown = 0;
+    // Lays out the header rows, the work area and the "Views:" column for the current view,
+    // leaving room for `InfoBox` while it is visible; ends with Form_Resize.
     void MainFormSetUp();
+    // Keeps the window within its size and screen limits, applies the automatic compact rule and
+    // sizes what follows the window's size. Silent while minimised.
+    void Form_Resize();
+    // View menu "&Compact Mode": toggles compact mode and records the choice.
+    void mnuCompactMode_Click();
+    // View menu "E&ditor" and "&Distress Message Editor": forward to the view buttons.
+    void mnuViewEditor_Click();
+    void mnuViewDistressEditor_Click();
+    // Row-wanted flags, write-only; MainFormSetUp recomputes them on every call, so a value
+    // written from outside counts only from inside ApplyIspCcBccAvailability.
+    void ToFieldVisible(bool value) { m_rowWanted.To = value; }
+    void CcFieldVisible(bool value) { m_rowWanted.Cc = value; }
+    void BCcFieldVisible(bool value) { m_rowWanted.Bcc = value; }
+    void SubjectFieldVisible(bool value) { m_rowWanted.Subject = value; }
+    void LogFrameVisible(bool value) { m_rowWanted.LogFrame = value; }
+    void ShowToField(bool visible);
+    void ShowCcField(bool visible);
+    void ShowBCcField(bool visible);
+    void ShowSubjectField(bool visible);
+    void ShowLogFrame(bool visible);
+    // The default provider's rule for the Cc and Bcc rows (editor view); it writes CcFieldVisible
+    // and BCcFieldVisible. Unset: no Cc and Bcc rows.
+    std::function<void()> ApplyIspCcBccAvailability;
+    // The view buttons' commands, filled by the areas that own the views.
+    std::function<void()> EditorButton_Click;
+    std::function<void()> DistressEditorButton_Click;
+    std::function<void()> OutboxButton_Click;
+    std::function<void()> EGCButton_Click;
+    // The layout as the last MainFormSetUp or Form_Resize left it, in twips.
+    const MainLayout& CurrentLayout() const { return m_layout; }
+    // Twips per pixel of the window's screen, horizontal and vertical.
+    double TwipsPerPixelX() const;
+    double TwipsPerPixelY() const;
+
+    // ---- Status strip (MainFormStatus.cpp) ----
+    // The 100 ms tick: in-harbour button, bars, mobile status, product picture, mobile number,
+    // menus on connection, Edit menu, distress editor, "Views:" column, clock, download marks.
+    void GUITimer_Timer();
+    // The mobile status code held by MobileStatusField, 0 when it holds no number.
+    int GetMobileStatus() const;
+    // Opens the distress buttons test window when it was asked for and the transceiver answers.
+    void DistressButtonsTestWindowTimer_Timer();
+    // A click on status-bar panel 1 (the clock) or 2 (the information texts).
+    void StatusBarPanel_Click(int panel);
+    // The commands the strip's clicks run, filled by the areas that own them.
+    struct {
+        std::function<void()> mobileNoMenu_Click;
+        std::function<void()> TransceiverStatusMenu_Click;
+        std::function<void()> GPSStatusMenu_Click;
+        std::function<void()> mnuInfoLog_Click;
+        std::function<void()> SetPcTimeMenu_Click;
+        std::function<void()> SystemInfoMenu_Click;
+    } StatusCommands;
+    // The clipboard holds text, as its last change said.
+    bool ClipboardHasText() const { return m_clipboardHasText; }
+
+    // ---- Screen saver and progress (MainFormProgress.cpp) ----
+    // Ends a running screen saver while a queued text is shown.
+    void ScreensaverTimer_Timer();
+    // Steps the busy window's bar 1..10 and, in debug mode, the stars of Label12.
+    void ProgressTimer_Timer();
 
     // Timer ticks; the work is the link's.
     void Timer1_Timer();
@@ -257,10 +327,26 @@ protected:
     // nothing is being fetched.
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QTimer* MakeTimer(const char* name, int intervalMs);
     void BuildControls();
+    void BuildStatusStrip(QWidget* area);
+    void BuildWorkArea(QWidget* area);
+    // The single items of the View and Edit menus (MainFormViewItems.cpp).
+    void ConnectViewAndEditItems();
+    void SetCompactMode(bool bCompact, bool bSave);
+    void ApplyLayout();
+    MainLayoutInput LayoutInput() const;
+    void ArrangeViewButtons();
+    void UpdateDistressMenus();
+    // Start-up: the compact state from "[Compact Mode]", forced on small screens.
+    void StartUpCompactMode();
+    void ApplyEditMenu();
+    // Keeps "the clipboard holds text" from the clipboard's own change signal.
+    void WatchClipboard();
+    void WatchClicks(QWidget* widget, std::function<void()> onClick);
     void BuildMenus();
     // Localisation (MainFormLanguage.cpp): the captions table, by control name.
     void ApplyMainFormCaptions();
@@ -295,6 +381,10 @@ private:
     QTimer* m_messageTimer;
     QTimer* m_winsockTimer;
     QTimer* m_mboxTimer;
+    QTimer* m_guiTimer;
+    QTimer* m_progressTimer;
+    QTimer* m_screensaverTimer;
+    QTimer* m_distressTestTimer;
     // One-shot: hides the splash a second after the start-up has returned.
     QTimer* m_splashTimer;
     // Per timer: its tick is running (a map, so a flag stays put while other timers are added).
@@ -312,6 +402,28 @@ private:
     QLabel* m_infofield = nullptr;
     QLabel* m_statusPanels[3] = {};
     QAction* m_mnuLogPCComm = nullptr;
+    QAction* m_mnuCompactMode = nullptr;
+    QAction* m_mnuViewDistressEditor = nullptr;
+    QAction* m_mnuCut = nullptr;
+    QAction* m_mnuCopy = nullptr;
+    QAction* m_mnuPaste = nullptr;
+    // The layout's state between calls.
+    struct {
+        bool To = false, Cc = false, Bcc = false, Subject = false, LogFrame = false;
+        // What the provider rule allowed at the last MainFormSetUp, before compact mode.
+        bool CcAllowed = false, BccAllowed = false;
+    } m_rowWanted;
+    // The "Views:" frame's height as the view buttons left it, in twips.
+    int m_logFrameHeight = 5145;
+    MainLayout m_layout;
+    int m_logFrameTop = 2460;
+    int m_resizeDepth = 0;
+    // The status tick's memory: the connection seen last time.
+    bool m_wasConnected = false;
+    bool m_clipboardHasText = false;
+    int m_progressStep = 0;
+    // The controls of the strip and the work area (MainFormControls.h).
+    std::unique_ptr<MainFormControls> m_controls;
     QMenu* m_mnuForms = nullptr;
     // The items the identity and status replies show, hide and check.
     QMap<LinkMenu, QAction*> m_linkMenus;

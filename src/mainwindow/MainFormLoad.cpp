@@ -88,6 +88,7 @@ void MainForm::StartUpSequence(const QStringList& arguments) {
     setWindowTitle(QStringLiteral("Kalvenor & Kalvenor Tidepost "));
     // Session reset and "not connected", an empty command queue with its time-out, code tables.
     StartUpLinkState(m_link);
+    UpdateDistressMenus();
     stopIfEnded();
 
     MigrateLegacyGridWidths(f);
@@ -107,6 +108,7 @@ void MainForm::StartUpSequence(const QStringList& arguments) {
         stopIfEnded();
     });
     stopIfEnded();
+    StartUpCompactMode();
 
     m_splashTimer->start();
 }

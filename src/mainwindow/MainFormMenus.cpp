@@ -64,6 +64,7 @@ void MainForm::BuildMenus() {
     connect(item("mnuLanguage"), &QAction::triggered, this, &MainForm::mnuLanguage_Click);
     connect(item("mnuAbout"), &QAction::triggered, this, &MainForm::mnuAbout_Click);
     connect(item("mnuGetInfo560"), &QAction::triggered, this, &MainForm::mnuGetInfo560_Click);
+    ConnectViewAndEditItems();
 
     m_linkMenus[LinkMenu::DistressMenu] = item("DistressMenu");
     m_linkMenus[LinkMenu::LMAlertSetting] = item("LMAlertSetting");

@@ -130,4 +130,16 @@ QPixmap DrawTransceiverBox(const QSize& size) {
     return pixmap;
 }
 
+QPixmap DrawFamilyPicture(const QString& family, const QSize& size) {
+    QPixmap pixmap = DrawTransceiverBox(size);
+    QPainter p(&pixmap);
+    QFont font = p.font();
+    font.setBold(true);
+    font.setPixelSize(qMax(7, size.height() / 4));
+    p.setFont(font);
+    p.setPen(kNavy);
+    p.drawText(QRectF(0, size.height() * 0.78, size.width(), size.height() * 0.22), Qt::AlignCenter, family);
+    return pixmap;
+}
+
 }  // namespace tidepost

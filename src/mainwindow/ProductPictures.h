@@ -1,6 +1,7 @@
 #pragma once
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 
 namespace tidepost {
 
@@ -9,5 +10,7 @@ namespace tidepost {
 // transceiver's own box.
 QPixmap DrawProductScene(const QSize& size);
 QPixmap DrawTransceiverBox(const QSize& size);
+// The small picture of a transceiver family in the status strip: the box with its family name.
+QPixmap DrawFamilyPicture(const QString& family, const QSize& size);
 
 }  // namespace tidepost

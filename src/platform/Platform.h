@@ -17,6 +17,7 @@ class IDiskSpace;
 class ISlpDiscovery;
 class IPrinter;
 class IInstanceLock;
+class IScreenSaver;
 
 // What the operating system gives the program. The adapters are owned by whoever builds the
 // application (main() with the real ones, a test fixture with fakes); everything else reads them here.
@@ -33,6 +34,7 @@ struct Platform {
     ISlpDiscovery* Slp = nullptr;       // the search for terminal control units on the network
     IPrinter* Printer = nullptr;        // the PC's default printer
     IInstanceLock* Instance = nullptr;  // one running copy per user; none: every copy may run
+    IScreenSaver* ScreenSaver = nullptr;  // the desktop's screen saver
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder
     // The installation folders of the predecessor product and of this product, between which the

@@ -34,6 +34,7 @@ class FakeDistressModeForm : public IDistressModeWindow {
 public:
     bool IsVisible() const override { return false; }
     void HandleEvent(int event) override { Events.append(event); }
+    void ShowModal(QWidget*) override {}
     QList<int> Events;
 };
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
@@ -48,6 +49,7 @@ struct Captions : ::testing::Test {
         if (tip) return w->toolTip();
         if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
         if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+        if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
         return {};
     }
     // Runs the captions as the language change does.

@@ -2,6 +2,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "link/ILinkWindow.h"
 #include "link/ITerminalWindow.h"
@@ -100,7 +101,14 @@ class FakeDistressModeWindow : public IDistressModeWindow {
 public:
     bool IsVisible() const override { return Visible; }
     void HandleEvent(int event) override { Events.append(event); }
+    // Records the owner; OnShowModal plays what happens while the window is open.
+    void ShowModal(QWidget* owner) override {
+        ModalOwners.append(owner);
+        if (OnShowModal) OnShowModal();
+    }
     bool Visible = false;
+    QList<QWidget*> ModalOwners;
+    std::function<void()> OnShowModal;
     QList<int> Events;
 };
 

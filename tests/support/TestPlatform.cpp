@@ -19,6 +19,7 @@ TestPlatform::TestPlatform() {
     Os.Slp = &Slp;
     Os.Printer = &Printer;
     Os.Instance = &Instance;
+    Os.ScreenSaver = &ScreenSaver;
     Os.ProgramFolder = m_program.path();
 }
 

@@ -13,6 +13,7 @@
 #include "support/ManualClock.h"
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTrayIcon.h"
+#include "support/FakeScreenSaver.h"
 #include "support/ScriptedMessageBoxes.h"
 
 namespace tidepost::test {
@@ -38,6 +39,7 @@ struct TestPlatform {
     FakeSlpDiscovery Slp;
     FakePrinter Printer;
     FakeInstanceLock Instance;
+    FakeScreenSaver ScreenSaver;
     Platform Os;
 
 private:
