@@ -33,6 +33,7 @@ Application::Application(const QString& programFolder)
     Os.Sound = &Sound;
     Os.Disk = &Disk;
     Os.Printer = &Printer;
+    Os.Files = &FileDialogs;
     Os.Instance = &InstanceLock;
     RegisterMessageHandlers(Messages);
     Messages.AddressBookWindows = &Messages.AddressBookForms;

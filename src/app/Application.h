@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/ProcessSoundPlayer.h"
 #include "platform/QtDiskSpace.h"
+#include "platform/QtFileDialogs.h"
 #include "platform/QtInstanceLock.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPrinter.h"
@@ -38,6 +39,7 @@ public:
     ProcessSoundPlayer Sound;
     QtDiskSpace Disk;
     QtPrinter Printer;
+    QtFileDialogs FileDialogs;
     // One running copy per user.
     QtInstanceLock InstanceLock;
     Platform Os;

@@ -16,6 +16,7 @@ class ISoundPlayer;
 class IDiskSpace;
 class ISlpDiscovery;
 class IPrinter;
+class IFileDialogs;
 class IInstanceLock;
 
 // What the operating system gives the program. The adapters are owned by whoever builds the
@@ -31,7 +32,8 @@ struct Platform {
     ISoundPlayer* Sound = nullptr;      // sound files, played without blocking
     IDiskSpace* Disk = nullptr;         // free space of the file systems
     ISlpDiscovery* Slp = nullptr;       // the search for terminal control units on the network
-    IPrinter* Printer = nullptr;        // the PC's default printer
+    IPrinter* Printer = nullptr;        // the PC's printers and the print dialog
+    IFileDialogs* Files = nullptr;      // the save dialog
     IInstanceLock* Instance = nullptr;  // one running copy per user; none: every copy may run
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder

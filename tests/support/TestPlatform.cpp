@@ -18,6 +18,7 @@ TestPlatform::TestPlatform() {
     Os.Disk = &Disk;
     Os.Slp = &Slp;
     Os.Printer = &Printer;
+    Os.Files = &Files;
     Os.Instance = &Instance;
     Os.ProgramFolder = m_program.path();
 }

@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 #include "support/FakeDiskSpace.h"
+#include "support/FakeFileDialogs.h"
 #include "support/FakeInstanceLock.h"
 #include "support/FakeOsFacts.h"
 #include "support/FakePrinter.h"
@@ -37,6 +38,7 @@ struct TestPlatform {
     FakeDiskSpace Disk;
     FakeSlpDiscovery Slp;
     FakePrinter Printer;
+    FakeFileDialogs Files;
     FakeInstanceLock Instance;
     Platform Os;
 
