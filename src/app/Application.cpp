@@ -34,6 +34,7 @@ Application::Application(const QString& programFolder)
     Os.Disk = &Disk;
     Os.Printer = &Printer;
     Os.Files = &FileDialogs;
+    Os.Clipboard = &Clipboard;
     Os.Instance = &InstanceLock;
     RegisterMessageHandlers(Messages);
     Messages.AddressBookWindows = &Messages.AddressBookForms;

@@ -7,6 +7,7 @@
 #include "platform/LinuxOsFacts.h"
 #include "platform/Platform.h"
 #include "platform/ProcessSoundPlayer.h"
+#include "platform/QtClipboard.h"
 #include "platform/QtDiskSpace.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtInstanceLock.h"
@@ -40,6 +41,7 @@ public:
     QtDiskSpace Disk;
     QtPrinter Printer;
     QtFileDialogs FileDialogs;
+    QtClipboard Clipboard;
     // One running copy per user.
     QtInstanceLock InstanceLock;
     Platform Os;

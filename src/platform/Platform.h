@@ -17,6 +17,7 @@ class IDiskSpace;
 class ISlpDiscovery;
 class IPrinter;
 class IFileDialogs;
+class IClipboard;
 class IInstanceLock;
 
 // What the operating system gives the program. The adapters are owned by whoever builds the
@@ -34,6 +35,7 @@ struct Platform {
     ISlpDiscovery* Slp = nullptr;       // the search for terminal control units on the network
     IPrinter* Printer = nullptr;        // the PC's printers and the print dialog
     IFileDialogs* Files = nullptr;      // the save dialog
+    IClipboard* Clipboard = nullptr;    // plain text only
     IInstanceLock* Instance = nullptr;  // one running copy per user; none: every copy may run
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder

@@ -19,6 +19,7 @@ TestPlatform::TestPlatform() {
     Os.Slp = &Slp;
     Os.Printer = &Printer;
     Os.Files = &Files;
+    Os.Clipboard = &Clipboard;
     Os.Instance = &Instance;
     Os.ProgramFolder = m_program.path();
 }

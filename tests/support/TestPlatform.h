@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 
 #include "platform/Platform.h"
+#include "support/FakeClipboard.h"
 #include "support/FakeDiskSpace.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeInstanceLock.h"
@@ -39,6 +40,7 @@ struct TestPlatform {
     FakeSlpDiscovery Slp;
     FakePrinter Printer;
     FakeFileDialogs Files;
+    FakeClipboard Clipboard;
     FakeInstanceLock Instance;
     Platform Os;
 
