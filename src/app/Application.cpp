@@ -33,6 +33,8 @@ Application::Application(const QString& programFolder)
     Os.Sound = &Sound;
     Os.Disk = &Disk;
     Os.Printer = &Printer;
+    Os.Files = &FileDialogs;
+    Os.Clipboard = &Clipboard;
     Os.Instance = &InstanceLock;
     Os.ScreenSaver = &ScreenSaver;
     RegisterMessageHandlers(Messages);

@@ -7,7 +7,9 @@
 #include "platform/LinuxOsFacts.h"
 #include "platform/Platform.h"
 #include "platform/ProcessSoundPlayer.h"
+#include "platform/QtClipboard.h"
 #include "platform/QtDiskSpace.h"
+#include "platform/QtFileDialogs.h"
 #include "platform/QtInstanceLock.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtPrinter.h"
@@ -39,6 +41,8 @@ public:
     ProcessSoundPlayer Sound;
     QtDiskSpace Disk;
     QtPrinter Printer;
+    QtFileDialogs FileDialogs;
+    QtClipboard Clipboard;
     // One running copy per user.
     QtInstanceLock InstanceLock;
     DBusScreenSaver ScreenSaver;

@@ -10,6 +10,7 @@
 #include "link/LinkTransfer.h"
 #include "link/LinkWindows.h"
 #include "link/ReplyDispatch.h"
+#include "platform/IPrinter.h"
 
 namespace tidepost {
 
@@ -34,6 +35,8 @@ struct Link {
     // The reply rows' handlers: the link's own parsers are registered when it is built, the
     // other areas register theirs.
     ReplyDispatch Dispatch;
+    // The PC printer and its settings as last chosen in the print dialog (CommonDialogs.h).
+    PrintSetup CurrentPrinter;
 };
 
 // The terminal window exists and is shown.

@@ -23,6 +23,7 @@
 #include "mainwindow/BusyWindows.h"
 #include "mainwindow/HotList.h"
 #include "mainwindow/MainFormControls.h"
+#include "mainwindow/MainFormEditor.h"
 #include "mainwindow/ShellWindows.h"
 #include "mainwindow/cMainForm.h"
 #include "messages/AddressBookWindows.h"
@@ -102,6 +103,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     m_distressTestTimer->start();
     m_busy = std::make_unique<BusyWindows>(m_foundation, m_link, this);
     m_shell = std::make_unique<ShellWindows>(m_foundation, this);
+    m_editorGlue = std::make_unique<MainFormEditor>(*this);
 
     m_foundation.Windows.MainForm = this;
     m_link.Windows.Window = this;

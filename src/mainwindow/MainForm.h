@@ -37,6 +37,7 @@ struct Messages;
 class PleaseWait;
 class WaitForm;
 class cHotList;
+class MainFormEditor;
 class cMainForm;
 struct BusyWindows;
 struct MainFormControls;
@@ -206,6 +207,11 @@ public:
 
     // The distress buttons test window was asked for; its timer opens it.
     bool bShowDistressButtonsTestWindow = false;
+
+    // The messages area the window was given; null in tests of the window alone.
+    Messages* MessagesArea() const { return m_messages; }
+    // The message editor; null until the window stands.
+    MainFormEditor* EditorGlue() const { return m_editorGlue.get(); }
 
     // Fills and shows the address-book dialog for the editor field "TO", "CC" or "BCC".
     void ShowAddressBookDialog(const QString& field);
@@ -448,6 +454,8 @@ private:
     QTimer* m_hotListTimer = nullptr;
     const QEvent* m_keySeen = nullptr;
     void LoadHotList();
+    // The message editor on the window's controls (MainFormEditor.h); last, so it goes first.
+    std::unique_ptr<MainFormEditor> m_editorGlue;
 };
 
 }  // namespace tidepost

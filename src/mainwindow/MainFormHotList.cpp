@@ -67,6 +67,13 @@ int KeyCodeOf(int key) {
         case Qt::Key_Up: return 38;
         case Qt::Key_Right: return 39;
         case Qt::Key_Down: return 40;
+        // The editor's shortcut letters (Ctrl+A, Alt+B, Alt+C, Alt+T, Alt+.) and Ctrl+K.
+        case Qt::Key_A: return 65;
+        case Qt::Key_B: return 66;
+        case Qt::Key_C: return 67;
+        case Qt::Key_K: return 75;
+        case Qt::Key_T: return 84;
+        case Qt::Key_Period: return 190;
         case Qt::Key_F11: return 122;
         case Qt::Key_F12: return 123;
         default: break;
@@ -96,7 +103,11 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void MainForm::Form_KeyDown(int& KeyCode, int Shift) {
     if (KeyHandlers.HandleEditorShortcutKeys) KeyHandlers.HandleEditorShortcutKeys(KeyCode, Shift);
-    if (KeyCode == 13 && (Shift & 7) == 2 && KeyHandlers.SendButton_Click) KeyHandlers.SendButton_Click();
+    // One send per key press: the key goes no further.
+    if (KeyCode == 13 && (Shift & 7) == 2 && KeyHandlers.SendButton_Click) {
+        KeyCode = 0;
+        KeyHandlers.SendButton_Click();
+    }
     if (KeyHandlers.HandleFunctionKey) KeyHandlers.HandleFunctionKey(KeyCode, Shift & 7);
     if (KeyCode == 122 && GetIniValue(m_foundation, "[InHarbourButton]") == QLatin1String("1") &&
         KeyHandlers.PressInHarbourButton)

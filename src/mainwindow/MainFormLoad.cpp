@@ -12,6 +12,7 @@
 #include "foundation/StartUp.h"
 #include "link/Link.h"
 #include "link/LinkStartUp.h"
+#include "mainwindow/MainFormEditor.h"
 #include "mainwindow/LegacyGridWidths.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainWindowPlacement.h"
@@ -67,6 +68,8 @@ void MainForm::StartUpSequence(const QStringList& arguments) {
     // Product name and version, data folder, settings file, working folders, data check, provider
     // list and the migration from the predecessor: done once per run (usually by Main already).
     LoadFoundation(f);
+    // Read before the start-up checks, so that this one setting always comes from the per-user store.
+    if (m_editorGlue) m_editorGlue->ApplyStoredTextSize();
     CheckStartUpConditions();
 
     ShowDisclaimer();

@@ -59,7 +59,6 @@ void MainForm::BuildMenus() {
     const auto item = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
     connect(item("mnuExit"), &QAction::triggered, this, &MainForm::mnuExit_Click);
     connect(item("TerminalModeMenu"), &QAction::triggered, this, &MainForm::TerminalModeMenu_Click);
-    connect(item("mnuContacts"), &QAction::triggered, this, [this] { ShowAddressBookDialog("TO"); });
     connect(item("CommSettings"), &QAction::triggered, this, &MainForm::CommSettings_Click);
     connect(item("mnuLanguage"), &QAction::triggered, this, &MainForm::mnuLanguage_Click);
     connect(item("mnuAbout"), &QAction::triggered, this, &MainForm::mnuAbout_Click);

@@ -16,6 +16,8 @@ class ISoundPlayer;
 class IDiskSpace;
 class ISlpDiscovery;
 class IPrinter;
+class IFileDialogs;
+class IClipboard;
 class IInstanceLock;
 class IScreenSaver;
 
@@ -32,7 +34,9 @@ struct Platform {
     ISoundPlayer* Sound = nullptr;      // sound files, played without blocking
     IDiskSpace* Disk = nullptr;         // free space of the file systems
     ISlpDiscovery* Slp = nullptr;       // the search for terminal control units on the network
-    IPrinter* Printer = nullptr;        // the PC's default printer
+    IPrinter* Printer = nullptr;        // the PC's printers and the print dialog
+    IFileDialogs* Files = nullptr;      // the save dialog
+    IClipboard* Clipboard = nullptr;    // plain text only
     IInstanceLock* Instance = nullptr;  // one running copy per user; none: every copy may run
     IScreenSaver* ScreenSaver = nullptr;  // the desktop's screen saver
     AnsiCodec Codec;          // the system's ANSI code page

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <algorithm>
 
@@ -38,10 +39,13 @@ QStringList Pieces(const QString& line, qsizetype width) {
 
 }  // namespace
 
-PrinterError QtPrinter::PrintLines(const QStringList& lines) {
+PrinterError QtPrinter::PrintLines(const QStringList& lines) { return PrintLinesWith(PrintSetup{}, lines); }
+
+PrinterError QtPrinter::PrintLinesWith(const PrintSetup& setup, const QStringList& lines) {
     QPrinter printer(QPrinter::HighResolution);
     if (OutputFile.isEmpty()) {
-        const QString name = DefaultPrinterName ? DefaultPrinterName() : SystemDefaultPrinter();
+        QString name = setup.PrinterName;
+        if (name.isEmpty()) name = DefaultPrinterName ? DefaultPrinterName() : SystemDefaultPrinter();
         if (name.isEmpty()) return kPrinterFailed;
         printer.setPrinterName(name);
         if (!printer.isValid()) return kPrinterFailed;
@@ -49,6 +53,42 @@ PrinterError QtPrinter::PrintLines(const QStringList& lines) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(OutputFile);
     }
+    // A printer that cannot take one of these settings prints with its own.
+    printer.setCopyCount(std::max(1, setup.Copies));
+    printer.setPageOrientation(setup.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setDuplex(setup.Duplex == 1   ? QPrinter::DuplexLongSide
+                      : setup.Duplex == 2 ? QPrinter::DuplexShortSide
+                                          : QPrinter::DuplexNone);
+    return Print(printer, lines);
+}
+
+QStringList QtPrinter::PrinterNames() {
+    if (!OutputFile.isEmpty()) return {QStringLiteral("PDF")};
+    if (DefaultPrinterName) {
+        const QString name = DefaultPrinterName();
+        return name.isEmpty() ? QStringList() : QStringList{name};
+    }
+    return QPrinterInfo::availablePrinterNames();
+}
+
+bool QtPrinter::ShowPrintDialog(QWidget* owner, int flags, PrintSetup& setup) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!setup.PrinterName.isEmpty()) printer.setPrinterName(setup.PrinterName);
+    printer.setCopyCount(std::max(1, setup.Copies));
+    printer.setPageOrientation(setup.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPrintDialog dialog(&printer, owner);
+    (void)flags;  // every caller asks for the usual dialog
+    if (dialog.exec() != QDialog::Accepted) return false;
+    setup.PrinterName = printer.printerName();
+    setup.Copies = printer.copyCount();
+    setup.Landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+    setup.Duplex = printer.duplex() == QPrinter::DuplexLongSide    ? 1
+                   : printer.duplex() == QPrinter::DuplexShortSide ? 2
+                                                                   : 0;
+    return true;
+}
+
+PrinterError QtPrinter::Print(QPrinter& printer, const QStringList& lines) {
     printer.setDocName(QStringLiteral("Tidepost"));
     printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
 

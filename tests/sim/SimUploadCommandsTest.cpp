@@ -132,3 +132,20 @@ TEST_F(UploadShell, DistressGeneratorSettingsBlock) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(UploadShell, PrinterSettingsAreKeptAndThePrinterPrintsAnUploadedFile) {
+    EXPECT_EQ(shell.ReplyTo("se -z PLINES=53"), "se -z PLINES=53\r\ncan0:/$ ");
+    EXPECT_EQ(shell.ReplyTo("se -z PRINTER=YES"), "se -z PRINTER=YES\r\ncan0:/$ ");
+    EXPECT_EQ(shell.PrinterSettings.value("PLINES"), "53");
+    EXPECT_EQ(shell.PrinterSettings.value("PRINTER"), "YES");
+    EXPECT_EQ(shell.ReplyTo("se -z PLINES"), "se -z PLINES\r\nse: usage: se -z KEY=VALUE\r\ncan0:/$ ");
+
+    shell.Uploads.Put({"tideprnt.txt", "line 1\r\nline 2", kWritten});
+    EXPECT_EQ(shell.ReplyTo("print tideprnt.txt -d"), "print tideprnt.txt -d\r\ncan0:/$ ");
+    EXPECT_EQ(shell.Printed, QStringList{"line 1\r\nline 2"});
+    EXPECT_EQ(shell.ReplyTo("print other.txt -d"), "print other.txt -d\r\nprint: other.txt: no such file\r\ncan0:/$ ");
+}
+
+}  // namespace

@@ -18,6 +18,8 @@ TestPlatform::TestPlatform() {
     Os.Disk = &Disk;
     Os.Slp = &Slp;
     Os.Printer = &Printer;
+    Os.Files = &Files;
+    Os.Clipboard = &Clipboard;
     Os.Instance = &Instance;
     Os.ScreenSaver = &ScreenSaver;
     Os.ProgramFolder = m_program.path();

@@ -2,7 +2,9 @@
 #include <QTemporaryDir>
 
 #include "platform/Platform.h"
+#include "support/FakeClipboard.h"
 #include "support/FakeDiskSpace.h"
+#include "support/FakeFileDialogs.h"
 #include "support/FakeInstanceLock.h"
 #include "support/FakeOsFacts.h"
 #include "support/FakePrinter.h"
@@ -38,6 +40,8 @@ struct TestPlatform {
     FakeDiskSpace Disk;
     FakeSlpDiscovery Slp;
     FakePrinter Printer;
+    FakeFileDialogs Files;
+    FakeClipboard Clipboard;
     FakeInstanceLock Instance;
     FakeScreenSaver ScreenSaver;
     Platform Os;

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -86,6 +87,8 @@ public:
     QByteArray ReceivedBytes;
     // The texts the transceiver's printer printed ("print <file> -d").
     QStringList Printed;
+    // The printer settings the program set ("se -z KEY=VALUE"), by key.
+    QMap<QString, QString> PrinterSettings;
     // The link of the next upload is cut after this many of its bytes: the shell turns Mute and
     // the file is never stored. -1: no cut.
     int CutUploadAfter = -1;

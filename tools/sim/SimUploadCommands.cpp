@@ -60,6 +60,15 @@ QString Print(SimShell& shell, const QString& line) {
     return {};
 }
 
+// A printer setting: "se -z KEY=VALUE" is kept and answered with the prompt alone.
+QString PrinterSetting(SimShell& shell, const QString& line) {
+    const QString assignment = line.mid(6).trimmed();
+    const qsizetype eq = assignment.indexOf('=');
+    if (eq <= 0) return "se: usage: se -z KEY=VALUE" + shell.LineEnd;
+    shell.PrinterSettings.insert(assignment.left(eq), assignment.mid(eq + 1));
+    return {};
+}
+
 bool IsPlainName(const QString& name) {
     if (name.isEmpty() || name.startsWith('.')) return false;
     for (QChar c : name)
@@ -89,6 +98,7 @@ const QList<SimCommand>& SimUploadCommands() {
         {"tx ", true, Submit},
         {"tr ", true, UploadUsage},
         {"print ", true, Print},
+        {"se -z ", true, PrinterSetting},
     };
     return commands;
 }

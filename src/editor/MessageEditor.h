@@ -1,0 +1,106 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+#include "editor/EditorControls.h"
+#include "editor/cFont.h"
+#include "messages/IMessageEditor.h"
+
+namespace tidepost {
+
+struct Messages;
+class IEditorHost;
+
+// The message editor of the main window: the To, Cc, Bcc and Subject fields, the body and the
+// commands that work on them. Key handlers take key codes as the key map gives them (8
+// Backspace, 13 Enter, 35-40 End, Home and the arrows, 65-90 the letters, 190 ".") and the
+// modifier mask (1 Shift, 2 Ctrl, 4 Alt); a handler that acts on a key sets its code to 0.
+class MessageEditor : public IMessageEditor {
+public:
+    MessageEditor(Messages& m, EditorControls& controls, IEditorHost& host);
+
+    enum Field { To = 0, Cc = 1, Bcc = 2 };
+
+    // The header texts the distress editor keeps while it shows its own.
+    QString SavedToText;
+    QString SavedCcText;
+    QString SavedBccText;
+    QString SavedSubjectText;
+    // Inserts "Mobile No.: " and the mobile number at the caret; set by the area that owns it.
+    std::function<void()> InsertMobileNumber;
+    // The default message last loaded into the editor (0: none).
+    int LoadedDefaultMessage = 0;
+    // The text size of the editor and the viewer.
+    tidepost::cFont cFont;
+
+    // IMessageEditor
+    QString AddressFieldText(int list) const override;
+    void SetAddressFieldText(int list, const QString& text) override;
+    QString SubjectFieldText() const override;
+    void SetSubjectFieldText(const QString& text) override;
+    QString EditorText() const override;
+    void SetEditorText(const QString& text) override;
+    void SetLoadedDefaultMessage(int number) override { LoadedDefaultMessage = number; }
+    void ChangeToEditor() override;
+    void DistressEditorButton_Click() override;
+
+    // --- the view ---
+    void ChangeViewEditor();
+    void EditorButton_Click();
+    // True in the editor view with routine priority: the header may be changed.
+    bool HeaderFieldsEditable() const;
+    // Enables or disables the header controls and shows the distress appearance.
+    void EnableEditorGUI(bool bEnable);
+
+    // --- header fields and keys ---
+    void HandleEditorShortcutKeys(int& keyCode, int shift);
+    void AddressFieldKeyDown(Field field, int& keyCode, int shift);
+    void SubjectFieldText_KeyDown(int& keyCode, int shift);
+    // Resolves the field's names against the address book and writes each followed by ";".
+    void NormaliseAddressField(Field field);
+    void AddressField_LostFocus(Field field);
+    void AddressField_DblClick(Field field);
+    void CaretToEnd(Field field);
+    void ShowAddressBookDialog(const QString& field);
+    void ToButton_Click() { ShowAddressBookDialog("TO"); }
+    void CCButton_Click() { ShowAddressBookDialog("CC"); }
+    void BccButton_Click() { ShowAddressBookDialog("BCC"); }
+    void AddrbookButton_Click();
+    void mnuContacts_Click() { AddrbookButton_Click(); }
+    // The body's length, line ends counted as CR LF, in the status bar's third panel.
+    void Editor_Change();
+
+    // --- commands ---
+    void mnuNewMessage_Click();
+    void mnuCut_Click();
+    void mnuCopy_Click();
+    void mnuPaste_Click();
+    void InsertSpeedCourseText();
+    void InsertPositionText();
+    void mnuInsertSpeedCourse_Click();
+    void mnuInsertVesselName_Click();
+    void mnuInsertVesselData_Click();
+    void mnuDos866Cyrillic_Click();
+    void mnuWindows1251Cyrillic_Click();
+    void mnuSaveMsg_Click();
+    void mnuPrintEditor_Click();
+    void mnuDontSendMsg_Click();
+
+    // --- text size ---
+    // At start-up: the stored size, given to the editor.
+    void ApplyStoredTextSize();
+    void mnuMsgTextSizeInc_Click();
+    void mnuMsgTextSizeDec_Click();
+
+private:
+    QLineEdit* FieldWidget(Field field) const;
+    void ClipboardFailed(const QString& title);
+    void ChooseCodePage(bool to866);
+    void ApplyTextSize();
+
+    Messages& m_m;
+    EditorControls& c;
+    IEditorHost& m_host;
+};
+
+}  // namespace tidepost

@@ -1,0 +1,78 @@
+#include "mainwindow/MainFormEditor.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPlainTextEdit>
+
+#include "editor/EditorWiring.h"
+#include "editor/MessageEditor.h"
+#include "mainwindow/HotList.h"
+#include "mainwindow/MainForm.h"
+#include "messages/Messages.h"
+
+namespace tidepost {
+
+namespace {
+
+// "Courier New" or "Courier" where installed, else the system's fixed-pitch font.
+QFont EditorFont(int pointSize) {
+    for (const char* family : {"Courier New", "Courier"}) {
+        QFont font(QString::fromLatin1(family), pointSize);
+        if (QFontInfo(font).family().compare(QLatin1String(family), Qt::CaseInsensitive) == 0) return font;
+    }
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(pointSize);
+    return fixed;
+}
+
+}  // namespace
+
+MainFormEditor::MainFormEditor(MainForm& form) : m_form(form), m_controls(EditorControls::FindIn(&form)) {
+    if (m_controls.Editor) m_controls.Editor->setFont(EditorFont(m_controls.Editor->font().pointSize()));
+    if (form.MessagesArea() == nullptr) return;
+    m_editor = std::make_unique<MessageEditor>(*form.MessagesArea(), m_controls, *this);
+    m_wiring = std::make_unique<EditorWiring>(*m_editor, m_controls);
+    form.MessagesArea()->Editor = m_editor.get();
+    // The window's Editor and Distress buttons and View menu items run the editor's commands.
+    form.EditorButton_Click = [this] { m_editor->EditorButton_Click(); };
+    form.DistressEditorButton_Click = [this] { m_editor->DistressEditorButton_Click(); };
+    form.KeyHandlers.HandleEditorShortcutKeys = [this](int& keyCode, int shift) {
+        m_editor->HandleEditorShortcutKeys(keyCode, shift);
+    };
+}
+
+MainFormEditor::~MainFormEditor() {
+    if (m_editor && m_form.MessagesArea() && m_form.MessagesArea()->Editor == m_editor.get()) m_form.MessagesArea()->Editor = nullptr;
+    m_form.KeyHandlers.HandleEditorShortcutKeys = nullptr;
+    m_form.EditorButton_Click = nullptr;
+    m_form.DistressEditorButton_Click = nullptr;
+}
+
+void MainFormEditor::ApplyStoredTextSize() {
+    if (m_editor) m_editor->ApplyStoredTextSize();
+}
+
+int MainFormEditor::MessageLogShown() const { return static_cast<int>(m_form.MessageLogShown); }
+
+void MainFormEditor::SetMessageLogShown(int view) { m_form.MessageLogShown = view; }
+
+void MainFormEditor::MainFormSetUp() { m_form.MainFormSetUp(); }
+
+void MainFormEditor::Form_Resize() { m_form.Form_Resize(); }
+
+void MainFormEditor::ApplyIspCcBccAvailability() {
+    if (m_form.ApplyIspCcBccAvailability) m_form.ApplyIspCcBccAvailability();
+}
+
+void MainFormEditor::HotListAdd(int id, int parentId) {
+    if (cHotList* hotList = m_form.HotListObject()) hotList->add(id, parentId);
+}
+
+void MainFormEditor::SendButton_Click() {
+    if (m_form.KeyHandlers.SendButton_Click) m_form.KeyHandlers.SendButton_Click();
+}
+
+QWidget* MainFormEditor::Owner() { return &m_form; }
+
+}  // namespace tidepost

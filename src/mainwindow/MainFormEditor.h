@@ -1,0 +1,42 @@
+#pragma once
+#include <memory>
+
+#include "editor/EditorControls.h"
+#include "editor/IEditorHost.h"
+
+namespace tidepost {
+
+class MainForm;
+class MessageEditor;
+class EditorWiring;
+
+// The message editor in the main window: its controls and menu items found by name, the window
+// as the editor's host, the editor's handlers wired to them.
+class MainFormEditor : public IEditorHost {
+public:
+    explicit MainFormEditor(MainForm& form);
+    ~MainFormEditor() override;
+
+    MessageEditor* Editor() { return m_editor.get(); }
+    // Start-up: the stored text size for the editor.
+    void ApplyStoredTextSize();
+
+    // IEditorHost
+    int MessageLogShown() const override;
+    void SetMessageLogShown(int view) override;
+    void MainFormSetUp() override;
+    void Form_Resize() override;
+    void ApplyIspCcBccAvailability() override;
+    void HotListAdd(int id, int parentId) override;
+    void SendButton_Click() override;
+    void ApplyViewerTextSize(int) override {}
+    QWidget* Owner() override;
+
+private:
+    MainForm& m_form;
+    EditorControls m_controls;
+    std::unique_ptr<MessageEditor> m_editor;
+    std::unique_ptr<EditorWiring> m_wiring;
+};
+
+}  // namespace tidepost

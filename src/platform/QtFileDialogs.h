@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/IFileDialogs.h"
+
+namespace tidepost {
+
+// QFileDialog, modal over its owner.
+class QtFileDialogs : public IFileDialogs {
+public:
+    QString GetSaveFileName(QWidget* owner, const SaveFileRequest& request) override;
+};
+
+}  // namespace tidepost
