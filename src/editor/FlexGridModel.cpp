@@ -9,6 +9,9 @@ namespace tidepost {
 
 namespace {
 
+// Stored files are named by the date "yymmdd" and a counter.
+constexpr qsizetype kDateDigits = 6;
+
 bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 QColor ColorOf(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
@@ -26,6 +29,15 @@ int CompareGridTexts(const QString& a, const QString& b, Qt::CaseSensitivity cs)
             qsizetype sa = i, sb = j;
             while (sa < ea - 1 && a[sa] == u'0') ++sa;
             while (sb < eb - 1 && b[sb] == u'0') ++sb;
+            if (ea - i > kDateDigits && eb - j > kDateDigits) {
+                // A stored file's name: its date first, then its counter by value.
+                const int date = QStringView(a).sliced(i, kDateDigits).compare(QStringView(b).sliced(j, kDateDigits));
+                if (date != 0) return date < 0 ? -1 : 1;
+                sa = i + kDateDigits;
+                sb = j + kDateDigits;
+                while (sa < ea - 1 && a[sa] == u'0') ++sa;
+                while (sb < eb - 1 && b[sb] == u'0') ++sb;
+            }
             if (ea - sa != eb - sb) return ea - sa < eb - sb ? -1 : 1;
             const int c = QStringView(a).sliced(sa, ea - sa).compare(QStringView(b).sliced(sb, eb - sb));
             if (c != 0) return c < 0 ? -1 : 1;

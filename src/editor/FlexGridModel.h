@@ -55,8 +55,9 @@ private:
 };
 
 // Text order of two cells in which runs of digits compare by their value, so that a counter 100
-// comes after 99; equal values fall back to plain text order. Names and dates written with a fixed
-// width keep their plain text order.
+// comes after 99; a run of more than six digits is a stored file's name (the date "yymmdd", then
+// the counter), compared date first. Equal values fall back to plain text order. Names and dates
+// written with a fixed width keep their plain text order.
 int CompareGridTexts(const QString& a, const QString& b, Qt::CaseSensitivity cs);
 
 }  // namespace tidepost

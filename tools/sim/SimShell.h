@@ -86,6 +86,8 @@ public:
     QByteArray ReceivedBytes;
     // The texts the transceiver's printer printed ("print <file> -d").
     QStringList Printed;
+    // The delivery confirmations asked for ("co <reference> <LES>"), each as its command line.
+    QStringList ConfirmationRequests;
     // The link of the next upload is cut after this many of its bytes: the shell turns Mute and
     // the file is never stored. -1: no cut.
     int CutUploadAfter = -1;
