@@ -231,7 +231,9 @@ bool FolderViews::RewriteEgcReadFlag(const QString& file, int& number, QString& 
     for (const QByteArray& raw : SplitKeepingEnds(bytes)) {
         const QByteArray end = LineEndOf(raw);
         QStringList parts = F.Os.Codec.Decode(raw.left(raw.size() - end.size())).split(u':');
-        if (parts.size() >= 12 && parts.last().compare(file, Qt::CaseInsensitive) == 0) {
+        // The file name is the twelfth part, and the last one unless something follows it.
+        if (parts.size() >= 12 && (parts[11].compare(file, Qt::CaseInsensitive) == 0 ||
+                                   parts.last().compare(file, Qt::CaseInsensitive) == 0)) {
             parts[10] = QStringLiteral("No");
             out += F.Os.Codec.Encode(parts.join(u':')) + end;
             changed = true;
