@@ -23,6 +23,19 @@ void Run(const std::function<void()>& f) {
 
 }  // namespace
 
+FolderViews::~FolderViews() {
+    for (FlexGrid* grid : {InboxMSGrid.data(), OutboxMSGrid.data(), EGCMSGrid.data()}) {
+        if (!grid) continue;
+        grid->SelChange = {};
+        grid->KeyDown = {};
+        grid->KeyPress = {};
+        grid->DblClick = {};
+        grid->MouseDown = {};
+        grid->LostFocus = {};
+    }
+    if (OutboxMSGrid && M.OutboxMSGrid == static_cast<IFlexGrid*>(OutboxMSGrid.data())) M.OutboxMSGrid = nullptr;
+}
+
 FlexGrid* FolderViews::Grid(FolderGridKind kind) const {
     switch (kind) {
     case FolderGridKind::Inbox: return InboxMSGrid;
@@ -38,6 +51,14 @@ void FolderViews::Attach(FolderGridKind kind, FlexGrid* grid) {
     case FolderGridKind::SentItems:
         OutboxMSGrid = grid;
         M.OutboxMSGrid = grid;
+        if (grid) {
+            // The message area must not reach a grid that is gone.
+            IFlexGrid* registered = grid;
+            Messages* m = &M;
+            QObject::connect(grid, &QObject::destroyed, [m, registered] {
+                if (m->OutboxMSGrid == registered) m->OutboxMSGrid = nullptr;
+            });
+        }
         break;
     case FolderGridKind::Egc: EGCMSGrid = grid; break;
     }

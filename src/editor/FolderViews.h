@@ -1,6 +1,9 @@
 #pragma once
+#include <QPointer>
 #include <QString>
 #include <functional>
+
+#include "editor/FlexGrid.h"
 
 #include "editor/FolderGridFamily.h"
 
@@ -8,8 +11,6 @@ namespace tidepost {
 
 struct Foundation;
 struct Messages;
-class FlexGrid;
-
 // What the folder views need of the main window and of the areas built beside them. An empty
 // function is a part not there yet: it does nothing (LoadText then counts as "not shown").
 struct FolderViewSeams {
@@ -38,6 +39,8 @@ struct FolderViewSeams {
 class FolderViews {
 public:
     FolderViews(Foundation& f, Messages& m) : F(f), M(m) {}
+    // Unhooks the grids that are still there, and the sent-items grid from the message area.
+    ~FolderViews();
     FolderViews(const FolderViews&) = delete;
     FolderViews& operator=(const FolderViews&) = delete;
 
@@ -49,9 +52,9 @@ public:
     // the grid with the message area).
     void Attach(FolderGridKind kind, FlexGrid* grid);
     FlexGrid* Grid(FolderGridKind kind) const;
-    FlexGrid* InboxMSGrid = nullptr;
-    FlexGrid* OutboxMSGrid = nullptr;
-    FlexGrid* EGCMSGrid = nullptr;
+    QPointer<FlexGrid> InboxMSGrid;
+    QPointer<FlexGrid> OutboxMSGrid;
+    QPointer<FlexGrid> EGCMSGrid;
 
     void InBox_SetAllColumnsSelected();
     void OutBox_SetAllColumnsSelected();

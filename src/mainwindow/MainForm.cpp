@@ -23,6 +23,7 @@
 #include "link/Link.h"
 #include "link/LinkLoss.h"
 #include "link/PeriodicPolls.h"
+#include "editor/FolderViews.h"
 #include "mainwindow/BusyWindows.h"
 #include "mainwindow/HotList.h"
 #include "mainwindow/ShellWindows.h"
@@ -115,6 +116,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
 
     BuildMenus();
     BuildControls();
+    CreateFolderGrids();
     m_busy = std::make_unique<BusyWindows>(m_foundation, m_link, this);
     m_shell = std::make_unique<ShellWindows>(m_foundation, this);
 

@@ -34,6 +34,7 @@ class PleaseWait;
 class WaitForm;
 class cHotList;
 class cMainForm;
+class FolderViews;
 struct BusyWindows;
 struct ShellWindows;
 
@@ -132,6 +133,10 @@ public:
     void MessageTimer_Timer();
     // Shows the oldest queued message text, one per tick, so that no parser waits for the user.
     void MBoxTimer_Timer();
+
+    // The folder grids InboxMSGrid, OutboxMSGrid and EGCMSGrid and their commands (null without
+    // the message area).
+    FolderViews* Folders() const { return m_folderViews.get(); }
 
     // The distress buttons test window was asked for; its timer opens it.
     bool bShowDistressButtonsTestWindow = false;
@@ -306,6 +311,9 @@ private:
     QTimer* m_hotListTimer = nullptr;
     const QEvent* m_keySeen = nullptr;
     void LoadHotList();
+    // The folder grids in the work area, their popups and the commands that reach them.
+    void CreateFolderGrids();
+    std::unique_ptr<FolderViews> m_folderViews;
 };
 
 }  // namespace tidepost
