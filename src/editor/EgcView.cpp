@@ -64,6 +64,16 @@ QByteArray LineEndOf(const QByteArray& line) {
     return {};
 }
 
+// The grid rows of an index, newest first (by disk file name, letter case ignored).
+std::vector<FlexRow> RowsOfEgcIndex(const QString& text) {
+    std::vector<FlexRow> rows;
+    rows.reserve(static_cast<size_t>(text.count(u'\n') + 1));
+    for (const QString& line : SplitFileLines(text))
+        if (std::optional<FlexRow> row = EgcRowFromIndexLine(line)) rows.push_back(std::move(*row));
+    SortFlexRows(rows, 0, 0, true, true);
+    return rows;
+}
+
 }  // namespace
 
 void FolderViews::EgcLoadFailed(int number, const QString& description) {
@@ -107,18 +117,31 @@ void FolderViews::EGCButton_Click() {
 
     grid->SetRedraw(false);
     const QString text = F.Os.Codec.Decode(bytes);
-    std::vector<FlexRow> rows;
-    rows.reserve(static_cast<size_t>(text.count(u'\n') + 1));
-    for (const QString& line : SplitFileLines(text))
-        if (std::optional<FlexRow> row = EgcRowFromIndexLine(line)) rows.push_back(std::move(*row));
+    const int generation = ++m_egcGeneration;
+    m_egcLoadPending = true;
+    if (m_egcLoader.joinable()) m_egcLoader.join();
+    if (text.count(u'\n') <= EgcBackgroundLoadLines) {
+        FinishEgcLoad(generation, RowsOfEgcIndex(text));
+        return;
+    }
+    m_egcLoader = std::thread([this, text, generation] {
+        auto rows = std::make_shared<std::vector<FlexRow>>(RowsOfEgcIndex(text));
+        QMetaObject::invokeMethod(
+            &m_context, [this, generation, rows] { FinishEgcLoad(generation, std::move(*rows)); },
+            Qt::QueuedConnection);
+    });
+}
+
+void FolderViews::FinishEgcLoad(int generation, std::vector<FlexRow> rows) {
+    FlexGrid* grid = EGCMSGrid;
+    if (generation != m_egcGeneration || !grid) return;
+    m_egcLoadPending = false;
     grid->SetAllRows(std::move(rows));
-    grid->SetRow(grid->Rows() - 1);
-    grid->SetCol(0);
-    grid->SetSort(kFlexSortStringNoCaseDescending);
     RestoreEgcGridWidths();
     grid->SetRedraw(true);
 
     if (grid->Rows() > 1) grid->SetRow(1);
+    grid->SetCol(0);
     EgcBox_SetAllColumnsSelected();
     if (!grid->isEnabled()) grid->setEnabled(true);
     if (grid->isVisible()) grid->setFocus();

@@ -167,19 +167,23 @@ void FlexGridModel::SetHeaderText(int col, const QString& text) {
     emit headerDataChanged(Qt::Horizontal, col, col);
 }
 
-void FlexGridModel::SortRows(int first, int last, bool descending, bool ignoreCase) {
-    if (DataRows() < 2) return;
-    first = std::clamp(first, 0, std::max(m_cols - 1, 0));
-    last = std::clamp(last, first, std::max(m_cols - 1, 0));
+void SortFlexRows(std::vector<FlexRow>& rows, int first, int last, bool descending, bool ignoreCase) {
     const Qt::CaseSensitivity cs = ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
-    emit layoutAboutToBeChanged();
-    std::stable_sort(m_rows.begin(), m_rows.end(), [&](const FlexRow& a, const FlexRow& b) {
+    std::stable_sort(rows.begin(), rows.end(), [&](const FlexRow& a, const FlexRow& b) {
         for (int col = first; col <= last; ++col) {
             const int c = CompareGridTexts(a.Cells.value(col), b.Cells.value(col), cs);
             if (c != 0) return descending ? c > 0 : c < 0;
         }
         return false;
     });
+}
+
+void FlexGridModel::SortRows(int first, int last, bool descending, bool ignoreCase) {
+    if (DataRows() < 2) return;
+    first = std::clamp(first, 0, std::max(m_cols - 1, 0));
+    last = std::clamp(last, first, std::max(m_cols - 1, 0));
+    emit layoutAboutToBeChanged();
+    SortFlexRows(m_rows, first, last, descending, ignoreCase);
     emit layoutChanged();
 }
 

@@ -54,6 +54,9 @@ private:
     int m_cols = 0;
 };
 
+// Orders rows by the columns first..last as FlexGridModel::SortRows does; usable on any thread.
+void SortFlexRows(std::vector<FlexRow>& rows, int first, int last, bool descending, bool ignoreCase);
+
 // Text order of two cells in which runs of digits compare by their value, so that a counter 100
 // comes after 99; a run of more than six digits is a stored file's name (the date "yymmdd", then
 // the counter), compared date first. Equal values fall back to plain text order. Names and dates

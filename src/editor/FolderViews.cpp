@@ -24,6 +24,8 @@ void Run(const std::function<void()>& f) {
 }  // namespace
 
 FolderViews::~FolderViews() {
+    // The worker posts to m_context; it must be done before m_context goes.
+    if (m_egcLoader.joinable()) m_egcLoader.join();
     for (FlexGrid* grid : {InboxMSGrid.data(), OutboxMSGrid.data(), EGCMSGrid.data()}) {
         if (!grid) continue;
         grid->SelChange = {};

@@ -1,7 +1,11 @@
 #pragma once
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
 
 #include "editor/FlexGrid.h"
 
@@ -72,8 +76,13 @@ public:
     // The view buttons' keys go to the editor's shortcut keys.
     void ViewButton_KeyDown(int& keyCode, int shift);
 
-    // The EGC view: switches to view 3 and loads the grid from egc.idx.
+    // The EGC view: switches to view 3 and loads the grid from egc.idx. A long index is read into
+    // rows on a worker thread and the rows are swapped in at once when they are ready, so the
+    // window stays responsive; until then EgcLoadPending is true and the grid shows its header only.
     void EGCButton_Click();
+    bool EgcLoadPending() const { return m_egcLoadPending; }
+    // Indexes of more lines than this load on the worker thread.
+    int EgcBackgroundLoadLines = 5000;
     void EGCButtonClick() { EGCButton_Click(); }
     void EgcMenu_Click() { EGCButton_Click(); }
     // Deletes the selected EGCs (files and index lines) after asking, bottom row first.
@@ -95,11 +104,19 @@ public:
     void InboxButtonClick();
 
 private:
+    void FinishEgcLoad(int generation, std::vector<FlexRow> rows);
     void EgcLoadFailed(int number, const QString& description);
     bool DeleteEgcFile(const QString& file, int& number, QString& description);
     // The index rewrite of MarkEgcUnread; false with the error when it failed.
     bool RewriteEgcReadFlag(const QString& file, int& number, QString& description);
     void ConfirmationBox(const QString& text);
+
+    // The EGC load on the worker thread: its results come back through m_context, and only the
+    // latest load's rows are taken.
+    std::thread m_egcLoader;
+    int m_egcGeneration = 0;
+    bool m_egcLoadPending = false;
+    QObject m_context;
 };
 
 inline constexpr int kAnswerYes = 6;

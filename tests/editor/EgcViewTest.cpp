@@ -75,8 +75,26 @@ TEST_F(EgcView, EveryLineOfALongIndexLoads) {
     for (int i = 0; i < lines; ++i) text += EgcLine(QString("2612%1.egc").arg(i, 6, 10, QChar('0'))) + "\r\n";
     WriteEgc("EGC.IDX", text);
     views.EGCButton_Click();
+    EXPECT_TRUE(views.EgcLoadPending()) << "a long index is read on the worker thread";
+    EXPECT_EQ(egc->Rows(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !views.EgcLoadPending(); }, 20000));
     EXPECT_EQ(egc->Rows(), lines + 1);
     EXPECT_EQ(egc->TextMatrix(1, 0), "2612039999.egc");
+    EXPECT_EQ(egc->Row(), 1);
+    EXPECT_TRUE(egc->HighlightAlways());
+    EXPECT_EQ(seamCalls, (QStringList{"MessageLogShown 3", "HotList 2005 0"}));
+}
+
+TEST_F(EgcView, OnlyTheLatestOfTwoBackgroundLoadsIsShown) {
+    views.EgcBackgroundLoadLines = 0;
+    WriteEgc("egc.idx", EgcLine("26121001.egc") + "\r\n" + EgcLine("26121002.egc") + "\r\n");
+    views.EGCButton_Click();
+    WriteEgc("egc.idx", EgcLine("26121003.egc") + "\r\n");
+    views.EGCButton_Click();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !views.EgcLoadPending(); }, 20000));
+    QTest::qWait(20);  // the first load's rows, had they been taken, would have come by now
+    EXPECT_EQ(Column(*egc, 0), QStringList{"26121003.egc"});
+    EXPECT_EQ(seamCalls.count("HotList 2005 0"), 1);
 }
 
 TEST_F(EgcView, MissingIndexIsCreatedEmpty) {
