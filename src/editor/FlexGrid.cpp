@@ -1,5 +1,6 @@
 #include "editor/FlexGrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -192,7 +193,8 @@ void FlexGrid::SetForeColorSel(int colour) {
 
 void FlexGrid::ApplyPalette() {
     QPalette p = palette();
-    const QColor highlight = p.color(QPalette::Active, QPalette::Highlight);
+    // The style's own selection colour; the grid's palette may hold the "never" look by now.
+    const QColor highlight = QApplication::palette(this).color(QPalette::Active, QPalette::Highlight);
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         if (m_highlightAlways) {
             p.setColor(group, QPalette::Highlight, highlight);

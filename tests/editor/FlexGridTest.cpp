@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -106,6 +107,20 @@ TEST(FlexGrid, InsertAndRemoveRowsKeepTheHeader) {
     EXPECT_EQ(grid.Rows(), 3) << "the header row is never removed";
     EXPECT_EQ(grid.FindRow(0, "b"), 2);
     EXPECT_EQ(grid.FindRow(0, "x"), -1);
+}
+
+TEST(FlexGrid, HighlightNeverThenAlwaysShowsTheSelectionInItsColour) {
+    FlexGrid grid;
+    const QColor styleHighlight = QApplication::palette(&grid).color(QPalette::Active, QPalette::Highlight);
+    grid.SetHighlightAlways(false);
+    EXPECT_EQ(grid.palette().color(QPalette::Inactive, QPalette::Highlight),
+              grid.palette().color(QPalette::Inactive, QPalette::Base));
+    grid.SetHighlightAlways(true);
+    grid.SetForeColorSel(255);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        EXPECT_EQ(grid.palette().color(group, QPalette::Highlight), styleHighlight) << "also without the focus";
+        EXPECT_EQ(grid.palette().color(group, QPalette::HighlightedText), QColor(255, 0, 0));
+    }
 }
 
 TEST(FlexGrid, WidthsInTwipsAndZeroHides) {
