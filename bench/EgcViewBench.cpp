@@ -180,9 +180,19 @@ void EgcViewLoadStall(benchmark::State& state) {
     for (auto _ : state) {
         meter.Start();
         QEventLoop loop;
-        QTimer::singleShot(30, [&] { folder.views->EGCButton_Click(); });
-        QTimer::singleShot(400, &loop, &QEventLoop::quit);
+        bool clicked = false;
+        QTimer::singleShot(30, [&] {
+            folder.views->EGCButton_Click();
+            clicked = true;
+        });
+        // Until the rows are in and the heartbeat has beaten once more after that.
+        int beatsAfter = 0;
+        meter.OnBeat = [&] {
+            if (clicked && !folder.views->EgcLoadPending() && ++beatsAfter > 1) loop.quit();
+        };
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
         loop.exec();
+        meter.OnBeat = {};
         longest = std::max(longest, meter.LongestMs());
     }
     state.counters["LongestStallMs"] = longest;
