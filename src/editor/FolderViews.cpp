@@ -75,6 +75,16 @@ void FolderViews::Attach(FolderGridKind kind, FlexGrid* grid) {
     grid->LostFocus = [this, kind] { Grid_LostFocus(kind); };
 }
 
+void FolderViews::InboxMSGrid_AddRow(const QStringList& cells, int foreColor) {
+    FlexGrid* grid = InboxMSGrid;
+    if (!grid) return;
+    grid->AddItem(grid->Rows(), {cells, foreColor, true});
+    grid->SetRow(grid->Rows() - 1);
+    grid->SetCol(0);
+    grid->SetSort(kFlexSortStringNoCaseDescending);
+    grid->SetRow(grid->Rows() - 1);
+}
+
 void FolderViews::InBox_SetAllColumnsSelected() {
     if (InboxMSGrid) SetAllColumnsSelected(*InboxMSGrid, FolderGridKind::Inbox);
 }

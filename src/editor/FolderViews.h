@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -60,6 +61,9 @@ public:
     QPointer<FlexGrid> OutboxMSGrid;
     QPointer<FlexGrid> EGCMSGrid;
 
+    // A received message's row in the inbox grid: the nine cells, bold (unread), in `foreColor`;
+    // then the rows newest first and the last row current.
+    void InboxMSGrid_AddRow(const QStringList& cells, int foreColor);
     void InBox_SetAllColumnsSelected();
     void OutBox_SetAllColumnsSelected();
     void EgcBox_SetAllColumnsSelected();

@@ -111,6 +111,18 @@ TEST_F(FolderGrids, EnterOpensDeleteAndBackspaceDelete) {
     }
 }
 
+TEST_F(FolderGrids, AReceivedMessageJoinsTheInboxBoldAndInOrder) {
+    views.InboxMSGrid_AddRow({"26121002.in", "IN.002", "112", "Distress"}, 255);
+    views.InboxMSGrid_AddRow({"26121001.in", "IN.001", "112", "Routine"}, 0);
+    views.InboxMSGrid_AddRow({"26121003.in", "IN.003", "112", "Safety"}, 0);
+    EXPECT_EQ(Column(*inbox, 0), (QStringList{"26121003.in", "26121002.in", "26121001.in"}));
+    EXPECT_EQ(inbox->RowForeColor(2), 255);
+    EXPECT_TRUE(inbox->RowBold(1) && inbox->RowBold(2) && inbox->RowBold(3));
+    EXPECT_EQ(inbox->Row(), 3);
+    views.InBox_SetAllColumnsSelected();
+    EXPECT_EQ(inbox->ColSel(), 8);
+}
+
 TEST_F(FolderGrids, WidthsRestoredFromDefaultsOrStoredAndSavedWithFinalColon) {
     RestoreGridWidths(f, *egc, FolderGridKind::Egc);
     EXPECT_EQ(GridWidthsText(*egc), " 1590: 1350: 600: 2880: 1020: 1005: 1620: 705: 705: 1005:");
