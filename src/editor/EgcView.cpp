@@ -251,7 +251,13 @@ bool FolderViews::RewriteEgcReadFlag(const QString& file, int& number, QString& 
     QByteArray out;
     out.reserve(bytes.size() + 16);
     bool changed = false;
+    // Only a line that holds the name somewhere is split into its fields.
+    const QByteArray wanted = F.Os.Codec.Encode(file).toLower();
     for (const QByteArray& raw : SplitKeepingEnds(bytes)) {
+        if (!raw.toLower().contains(wanted)) {
+            out += raw;
+            continue;
+        }
         const QByteArray end = LineEndOf(raw);
         QStringList parts = F.Os.Codec.Decode(raw.left(raw.size() - end.size())).split(u':');
         // The file name is the twelfth part, and the last one unless something follows it.
