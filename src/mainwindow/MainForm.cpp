@@ -20,6 +20,7 @@
 #include "link/Link.h"
 #include "link/LinkLoss.h"
 #include "link/PeriodicPolls.h"
+#include "editor/FolderViews.h"
 #include "mainwindow/BusyWindows.h"
 #include "mainwindow/HotList.h"
 #include "mainwindow/MainFormControls.h"
@@ -101,6 +102,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     WatchClipboard();
     // Asks for the test window are honoured from the window's creation on.
     m_distressTestTimer->start();
+    CreateFolderGrids();
     m_busy = std::make_unique<BusyWindows>(m_foundation, m_link, this);
     m_shell = std::make_unique<ShellWindows>(m_foundation, this);
     m_editorGlue = std::make_unique<MainFormEditor>(*this);

@@ -39,6 +39,7 @@ class WaitForm;
 class cHotList;
 class MainFormEditor;
 class cMainForm;
+class FolderViews;
 struct BusyWindows;
 struct MainFormControls;
 struct ShellWindows;
@@ -204,6 +205,10 @@ public:
     void MessageTimer_Timer();
     // Shows the oldest queued message text, one per tick, so that no parser waits for the user.
     void MBoxTimer_Timer();
+
+    // The folder grids InboxMSGrid, OutboxMSGrid and EGCMSGrid and their commands (null without
+    // the message area).
+    FolderViews* Folders() const { return m_folderViews.get(); }
 
     // The distress buttons test window was asked for; its timer opens it.
     bool bShowDistressButtonsTestWindow = false;
@@ -454,6 +459,9 @@ private:
     QTimer* m_hotListTimer = nullptr;
     const QEvent* m_keySeen = nullptr;
     void LoadHotList();
+    // The folder grids in the work area, their popups and the commands that reach them.
+    void CreateFolderGrids();
+    std::unique_ptr<FolderViews> m_folderViews;
     // The message editor on the window's controls (MainFormEditor.h); last, so it goes first.
     std::unique_ptr<MainFormEditor> m_editorGlue;
 };

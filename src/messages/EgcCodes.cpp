@@ -2,6 +2,26 @@
 
 namespace tidepost {
 
+QString ConvertEGCServiceNo(int code) {
+    switch (code) {
+    case 0: return QStringLiteral("General Call");
+    case 2: return QStringLiteral("Group Call");
+    case 4: return QStringLiteral("NAV Warning");
+    case 11: return QStringLiteral("System Call");
+    case 13: return QStringLiteral("Coastal Warning/Forecast");
+    case 14: return QStringLiteral("Distress Alert Relay");
+    case 23: return QStringLiteral("EGC System");
+    case 24: return QStringLiteral("MET Warning");
+    case 31: return QStringLiteral("MET/NAV Warning/Forecast");
+    case 33: return QStringLiteral("ENID load/delete");
+    case 34:
+    case 44: return QStringLiteral("SAR Coordination");
+    case 72:
+    case 73: return QStringLiteral("Chart Correction");
+    default: return QStringLiteral("Unknown");
+    }
+}
+
 QString ConvertEGCPriorityNo(int code) {
     switch (code) {
     case 0: return QStringLiteral("Routine");

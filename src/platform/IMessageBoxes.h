@@ -7,9 +7,11 @@ class QWidget;
 
 namespace tidepost {
 
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+// YesYesToAllNoToAll: the question asked once per item of a batch; its three captions come with
+// the request (buttonCaptions), closing the box answers NoToAll.
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore, YesYesToAllNoToAll };
 enum class MsgIcon { None, Information, Warning, Critical, Question };
-enum class MsgAnswer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+enum class MsgAnswer { Ok, Cancel, Yes, No, Retry, Abort, Ignore, YesToAll, NoToAll };
 
 struct MessageBoxRequest {
     QString text;
@@ -17,6 +19,8 @@ struct MessageBoxRequest {
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
     int defaultButton = 0;  // index of the default button, from the left
+    // Captions of buttons that have no standard text, from the left (YesYesToAllNoToAll).
+    QStringList buttonCaptions;
 };
 
 // An open-file dialog: the filters as "Text Files (*.txt)", the first one selected; the proposed

@@ -17,6 +17,7 @@ std::vector<QMessageBox::StandardButton> ButtonsOf(MsgButtons b) {
     case MsgButtons::YesNoCancel: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
     case MsgButtons::RetryCancel: return {QMessageBox::Retry, QMessageBox::Cancel};
     case MsgButtons::AbortRetryIgnore: return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
+    case MsgButtons::YesYesToAllNoToAll: return {QMessageBox::Yes, QMessageBox::YesToAll, QMessageBox::NoToAll};
     }
     return {QMessageBox::Ok};
 }
@@ -40,6 +41,8 @@ MsgAnswer AnswerOf(int button) {
     case QMessageBox::Retry: return MsgAnswer::Retry;
     case QMessageBox::Abort: return MsgAnswer::Abort;
     case QMessageBox::Ignore: return MsgAnswer::Ignore;
+    case QMessageBox::YesToAll: return MsgAnswer::YesToAll;
+    case QMessageBox::NoToAll: return MsgAnswer::NoToAll;
     default: return MsgAnswer::Ok;
     }
 }
@@ -51,7 +54,17 @@ MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner)
     const auto buttons = ButtonsOf(request.buttons);
     for (size_t i = 0; i < buttons.size(); ++i) {
         QPushButton* b = box.addButton(buttons[i]);
+        if (i < static_cast<size_t>(request.buttonCaptions.size()) && !request.buttonCaptions.at(i).isEmpty())
+            b->setText(request.buttonCaptions.at(i));
         if (static_cast<int>(i) == request.defaultButton) box.setDefaultButton(b);
+    }
+    if (request.buttons == MsgButtons::YesYesToAllNoToAll) {
+        // Closing the question stops the whole batch rather than guessing at a yes.
+        box.setEscapeButton(box.button(QMessageBox::NoToAll));
+        box.exec();
+        return box.clickedButton() == box.button(QMessageBox::NoToAll) || box.clickedButton() == nullptr
+                   ? MsgAnswer::NoToAll
+                   : AnswerOf(box.standardButton(box.clickedButton()));
     }
     return AnswerOf(box.exec());
 }

@@ -11,7 +11,8 @@ MsgAnswer ScriptedMessageBoxes::Show(const MessageBoxRequest& request, QWidget*)
     if (!m_answers.isEmpty()) return m_answers.takeFirst();
     switch (request.buttons) {
     case MsgButtons::YesNo:
-    case MsgButtons::YesNoCancel: return MsgAnswer::Yes;
+    case MsgButtons::YesNoCancel:
+    case MsgButtons::YesYesToAllNoToAll: return MsgAnswer::Yes;
     case MsgButtons::RetryCancel: return MsgAnswer::Retry;
     case MsgButtons::AbortRetryIgnore: return MsgAnswer::Abort;
     default: return MsgAnswer::Ok;

@@ -30,6 +30,13 @@ QString UserReport(SimShell& shell, const QString& line) {
     return {};
 }
 
+// "co <reference> <LES>": asks the LES for the confirmation of a delivered message. The shell only
+// echoes it; the answer comes later as INFO 130 or 131 in the status list.
+QString ConfirmationRequest(SimShell& shell, const QString& line) {
+    shell.ConfirmationRequests.append(line);
+    return {};
+}
+
 }  // namespace
 
 const QList<SimCommand>& SimCommandTable() {
@@ -37,6 +44,7 @@ const QList<SimCommand>& SimCommandTable() {
         QList<SimCommand> t = {
             {"st -l", false, StatusList},
             {"db usrrep ", true, UserReport},
+            {"co ", true, ConfirmationRequest},
         };
         t += SimStatusCommands();
         t += SimInboxCommands();

@@ -89,6 +89,8 @@ public:
     QStringList Printed;
     // The printer settings the program set ("se -z KEY=VALUE"), by key.
     QMap<QString, QString> PrinterSettings;
+    // The delivery confirmations asked for ("co <reference> <LES>"), each as its command line.
+    QStringList ConfirmationRequests;
     // The link of the next upload is cut after this many of its bytes: the shell turns Mute and
     // the file is never stored. -1: no cut.
     int CutUploadAfter = -1;

@@ -1,0 +1,302 @@
+#include <QFile>
+#include <cerrno>
+#include <unistd.h>
+
+#include "editor/EgcIndexLine.h"
+#include "editor/FlexGrid.h"
+#include "editor/FolderViews.h"
+#include "foundation/CSession.h"
+#include "foundation/DataFileText.h"
+#include "foundation/ErrorHandling.h"
+#include "foundation/Foundation.h"
+#include "foundation/MessageBoxQueue.h"
+#include "foundation/MlText.h"
+#include "foundation/UsefullFileRoutines.h"
+#include "foundation/UsefullRoutines.h"
+#include "foundation/cMsgLog.h"
+#include "platform/IMessageBoxes.h"
+
+namespace tidepost {
+
+namespace {
+
+constexpr int kEgcColumns = 10;
+constexpr int kEgcViewMode = 3;
+constexpr int kEgcMenuId = 2005;
+const QString kNoFile = QStringLiteral("<Unknown file name>");
+
+struct Header {
+    int id;
+    const char* english;
+};
+constexpr Header kHeaders[kEgcColumns] = {
+    {2666, "Disk Filename"}, {2667, "Modem Filename"}, {306, "LES"},      {320, "Service"}, {300, "Priority"},
+    {307, "Bits"},           {2668, "Date & Time"},    {305, "Size"},     {2669, "Ref.No."}, {321, "Routing"},
+};
+
+QString ErrorBoxTitle(const Foundation& f, int number) {
+    return MlText(f, 2673, QStringLiteral("Error '%0'")).replace(QStringLiteral("%0"), QString::number(number));
+}
+
+QString ValidPathText(const Foundation& f) {
+    return MlText(f, 2672,
+                  QStringLiteral("Please set a valid path for EGC's in Options->Configuration->Routing and make sure "
+                                 "you have write access."));
+}
+
+// The lines of a file with their own line ends, so that a rewrite keeps every other line byte for byte.
+QList<QByteArray> SplitKeepingEnds(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) {
+            lines.append(bytes.mid(start, i + 1 - start));
+            start = i + 1;
+        }
+    }
+    if (start < bytes.size()) lines.append(bytes.mid(start));
+    return lines;
+}
+
+QByteArray LineEndOf(const QByteArray& line) {
+    if (line.endsWith("\r\n")) return "\r\n";
+    if (line.endsWith('\n') || line.endsWith('\r')) return line.right(1);
+    return {};
+}
+
+// The grid rows of an index, newest first (by disk file name, letter case ignored).
+std::vector<FlexRow> RowsOfEgcIndex(const QString& text) {
+    std::vector<FlexRow> rows;
+    rows.reserve(static_cast<size_t>(text.count(u'\n') + 1));
+    for (const QString& line : SplitFileLines(text))
+        if (std::optional<FlexRow> row = EgcRowFromIndexLine(line)) rows.push_back(std::move(*row));
+    SortFlexRows(rows, 0, 0, true, true);
+    return rows;
+}
+
+}  // namespace
+
+void FolderViews::EgcLoadFailed(int number, const QString& description) {
+    QString text = FormatErrorText(F, 2671, QStringLiteral("(MainForm.EGCButton_Click) Error '%0': %1."), number,
+                                   description) +
+                   "\r\n" + GetFileErrorText(F, number, kNoFile);
+    if (number == kErrPathNotFound) text += ValidPathText(F);
+    QueueMessageBox(F, text, ErrorBoxTitle(F, number));
+}
+
+void FolderViews::EGCButton_Click() {
+    FlexGrid* grid = EGCMSGrid;
+    if (!grid) return;
+    grid->SetRows(1);
+    grid->SetCols(kEgcColumns);
+
+    const QString path = ResolvePath(AddBackslash(F.gEgcDir) + "EGC.IDX");
+    if (F.gEgcDir.isEmpty()) {
+        EgcLoadFailed(kErrPathNotFound, QStringLiteral("Path not found"));
+        return;
+    }
+    if (!CheckFileExists(F, path)) {
+        if (const FileError err = AppendToFile(path, {})) {
+            EgcLoadFailed(err.number, err.description);
+            return;
+        }
+    }
+    QByteArray bytes;
+    if (const FileError err = ReadFileBytes(path, bytes)) {
+        EgcLoadFailed(err.number, err.description);
+        return;
+    }
+
+    if (Seams.SetMessageLogShown) Seams.SetMessageLogShown(kEgcViewMode);
+    if (Seams.MainFormSetUp) Seams.MainFormSetUp();
+    F.gSession.SetMessagePriority(0);
+    if (Seams.EnableEditorGUI) Seams.EnableEditorGUI(false);
+
+    for (int col = 0; col < kEgcColumns; ++col)
+        grid->SetTextMatrix(0, col, MlText(F, kHeaders[col].id, QString::fromLatin1(kHeaders[col].english)));
+
+    grid->SetRedraw(false);
+    const QString text = F.Os.Codec.Decode(bytes);
+    const int generation = ++m_egcGeneration;
+    m_egcLoadPending = true;
+    if (m_egcLoader.joinable()) m_egcLoader.join();
+    if (text.count(u'\n') <= EgcBackgroundLoadLines) {
+        FinishEgcLoad(generation, RowsOfEgcIndex(text));
+        return;
+    }
+    m_egcLoader = std::thread([this, text, generation] {
+        auto rows = std::make_shared<std::vector<FlexRow>>(RowsOfEgcIndex(text));
+        QMetaObject::invokeMethod(
+            &m_context, [this, generation, rows] { FinishEgcLoad(generation, std::move(*rows)); },
+            Qt::QueuedConnection);
+    });
+}
+
+void FolderViews::FinishEgcLoad(int generation, std::vector<FlexRow> rows) {
+    FlexGrid* grid = EGCMSGrid;
+    if (generation != m_egcGeneration || !grid) return;
+    m_egcLoadPending = false;
+    grid->SetAllRows(std::move(rows));
+    RestoreEgcGridWidths();
+    grid->SetRedraw(true);
+
+    if (grid->Rows() > 1) grid->SetRow(1);
+    grid->SetCol(0);
+    EgcBox_SetAllColumnsSelected();
+    if (!grid->isEnabled()) grid->setEnabled(true);
+    if (grid->isVisible()) grid->setFocus();
+    if (Seams.HotListAdd) Seams.HotListAdd(kEgcMenuId, 0);
+}
+
+void FolderViews::EGCDelete_Click() {
+    FlexGrid* grid = EGCMSGrid;
+    if (!grid) return;
+    grid->SetRedraw(false);
+    if (grid->Rows() > 1) {
+        // Names, not row numbers: an EGC may arrive and push the rows down while a question is open.
+        QStringList names;
+        for (int row = grid->SelBottom(); row >= std::max(grid->SelTop(), 1); --row)
+            names.append(grid->TextMatrix(row, 0));
+        bool ask = true;
+        for (const QString& name : names) {
+            const int row = grid->FindRow(0, name);
+            if (row < 1) continue;
+            grid->SetRow(row);
+            EgcBox_SetAllColumnsSelected();
+            const int answer = DeleteSelectedEgcs(ask);
+            if (answer == kAnswerNoToAll) break;
+            if (answer == kAnswerYesToAll) ask = false;
+        }
+    }
+    grid->SetRedraw(true);
+}
+
+bool FolderViews::DeleteEgcFile(const QString& file, int& number, QString& description) {
+    const QString path = ResolvePath(AddBackslash(F.gEgcDir) + file);
+    if (!CheckFileExists(F, path)) return true;
+    if (::unlink(QFile::encodeName(path).constData()) != 0) {
+        const FileError err = FileErrorFromErrno(errno);
+        number = err.number;
+        description = err.description;
+        return false;
+    }
+    return true;
+}
+
+int FolderViews::DeleteSelectedEgcs(bool bAsk) {
+    FlexGrid* grid = EGCMSGrid;
+    if (!grid || grid->Rows() < 2) return 0;
+    const int row = grid->Row(), col = grid->Col();
+    const QString file = grid->TextMatrix(row, 0);
+
+    int answer = kAnswerYesToAll;
+    if (bAsk) {
+        MessageBoxRequest box;
+        box.text = MlText(F, 2676, QStringLiteral("Delete ")) + AddBackslash(F.gEgcDir) + file + " ?";
+        box.buttons = MsgButtons::YesYesToAllNoToAll;
+        box.icon = MsgIcon::Question;
+        box.buttonCaptions = {MlText(F, 2207, QStringLiteral("Yes")), MlText(F, 2674, QStringLiteral("Yes to all")),
+                              MlText(F, 2675, QStringLiteral("No to all"))};
+        switch (F.Os.Boxes->Show(box)) {
+        case MsgAnswer::Yes: answer = kAnswerYes; break;
+        case MsgAnswer::YesToAll: answer = kAnswerYesToAll; break;
+        case MsgAnswer::NoToAll: return kAnswerNoToAll;
+        default: answer = 0; break;
+        }
+    }
+    if (answer == kAnswerYes || answer == kAnswerYesToAll) {
+        int number = 0;
+        QString description;
+        if (!DeleteEgcFile(file, number, description)) {
+            QueueMessageBox(F,
+                            FormatErrorText(F, 2677, QStringLiteral("(MainForm.EGCDelete_Click) Error '%0': %1."),
+                                            number, description) +
+                                "\r\n" + GetFileErrorText(F, number, kNoFile) + ValidPathText(F),
+                            ErrorBoxTitle(F, number));
+            answer = 0;
+        } else {
+            cMsgLog(F).DeleteFromMsgLog(file, F.gEgcDir, QStringLiteral("egc"));
+            // The row that shows the file, wherever a newly arrived EGC has moved it.
+            const int shown = grid->FindRow(0, file);
+            if (shown >= 1) grid->RemoveItem(shown);
+        }
+    }
+    grid->SetCol(std::min(col, grid->Cols() - 1));
+    grid->SetRow(std::min(row, grid->Rows() - 1));
+    EgcBox_SetAllColumnsSelected();
+    return answer;
+}
+
+void FolderViews::EGCMarkUnread_Click() {
+    FlexGrid* grid = EGCMSGrid;
+    if (!grid || grid->Rows() < 2) return;
+    const int top = std::max(grid->SelTop(), 1), bottom = grid->SelBottom();
+    for (int row = bottom; row >= top; --row) {
+        grid->SetRow(row);
+        grid->SetFillStyle(0);
+        grid->SetCellFontBold(true);
+        EgcBox_SetAllColumnsSelected();
+        MarkEgcUnread();
+    }
+}
+
+bool FolderViews::RewriteEgcReadFlag(const QString& file, int& number, QString& description) {
+    const QString index = ResolvePath(AddBackslash(F.gEgcDir) + "egc.idx");
+    QByteArray bytes;
+    if (const FileError err = ReadFileBytes(index, bytes)) {
+        number = err.number;
+        description = err.description;
+        return false;
+    }
+    QByteArray out;
+    out.reserve(bytes.size() + 16);
+    bool changed = false;
+    // Only a line that holds the name somewhere is split into its fields.
+    const QByteArray wanted = F.Os.Codec.Encode(file).toLower();
+    for (const QByteArray& raw : SplitKeepingEnds(bytes)) {
+        if (!raw.toLower().contains(wanted)) {
+            out += raw;
+            continue;
+        }
+        const QByteArray end = LineEndOf(raw);
+        QStringList parts = F.Os.Codec.Decode(raw.left(raw.size() - end.size())).split(u':');
+        // The file name is the twelfth part, and the last one unless something follows it.
+        if (parts.size() >= 12 && (parts[11].compare(file, Qt::CaseInsensitive) == 0 ||
+                                   parts.last().compare(file, Qt::CaseInsensitive) == 0)) {
+            parts[10] = QStringLiteral("No");
+            out += F.Os.Codec.Encode(parts.join(u':')) + end;
+            changed = true;
+        } else {
+            out += raw;
+        }
+    }
+    if (!changed) return true;
+    if (const FileError err = WriteFileAtomic(index, out, ResolvePath(AddBackslash(F.gEgcDir) + "egc.bak"))) {
+        number = err.number;
+        description = err.description;
+        return false;
+    }
+    return true;
+}
+
+void FolderViews::MarkEgcUnread() {
+    FlexGrid* grid = EGCMSGrid;
+    if (!grid) return;
+    const int row = grid->Row();
+    const QString file = grid->TextMatrix(row, 0);
+    if (row >= 1 && CheckFileExists(F, ResolvePath(AddBackslash(F.gEgcDir) + file))) {
+        int number = 0;
+        QString description;
+        if (!RewriteEgcReadFlag(file, number, description)) {
+            QString text = FormatErrorText(F, 2678, QStringLiteral("(MainForm.EGCMarkUnread_Click) Error '%0': %1."),
+                                           number, description) +
+                           "\r\n" + GetFileErrorText(F, number, kNoFile);
+            if (number == kErrPathNotFound) text += "\r\n" + ValidPathText(F);
+            QueueMessageBox(F, text, ErrorBoxTitle(F, number));
+        }
+    }
+    grid->SetRow(row);
+    EgcBox_SetAllColumnsSelected();
+}
+
+}  // namespace tidepost

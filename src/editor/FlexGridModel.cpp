@@ -1,0 +1,190 @@
+#include "editor/FlexGridModel.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <algorithm>
+
+namespace tidepost {
+
+namespace {
+
+// Stored files are named by the date "yymmdd" and a counter.
+constexpr qsizetype kDateDigits = 6;
+
+bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+QColor ColorOf(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+}  // namespace
+
+int CompareGridTexts(const QString& a, const QString& b, Qt::CaseSensitivity cs) {
+    qsizetype i = 0, j = 0;
+    const qsizetype na = a.size(), nb = b.size();
+    while (i < na && j < nb) {
+        if (IsDigit(a[i]) && IsDigit(b[j])) {
+            qsizetype ea = i, eb = j;
+            while (ea < na && IsDigit(a[ea])) ++ea;
+            while (eb < nb && IsDigit(b[eb])) ++eb;
+            qsizetype sa = i, sb = j;
+            while (sa < ea - 1 && a[sa] == u'0') ++sa;
+            while (sb < eb - 1 && b[sb] == u'0') ++sb;
+            if (ea - i > kDateDigits && eb - j > kDateDigits) {
+                // A stored file's name: its date first, then its counter by value.
+                const int date = QStringView(a).sliced(i, kDateDigits).compare(QStringView(b).sliced(j, kDateDigits));
+                if (date != 0) return date < 0 ? -1 : 1;
+                sa = i + kDateDigits;
+                sb = j + kDateDigits;
+                while (sa < ea - 1 && a[sa] == u'0') ++sa;
+                while (sb < eb - 1 && b[sb] == u'0') ++sb;
+            }
+            if (ea - sa != eb - sb) return ea - sa < eb - sb ? -1 : 1;
+            const int c = QStringView(a).sliced(sa, ea - sa).compare(QStringView(b).sliced(sb, eb - sb));
+            if (c != 0) return c < 0 ? -1 : 1;
+            i = ea;
+            j = eb;
+            continue;
+        }
+        const QChar ca = cs == Qt::CaseInsensitive ? a[i].toCaseFolded() : a[i];
+        const QChar cb = cs == Qt::CaseInsensitive ? b[j].toCaseFolded() : b[j];
+        if (ca != cb) return ca < cb ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    if (i < na || j < nb) return i < na ? 1 : -1;
+    const int c = a.compare(b, cs);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+int FlexGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : DataRows();
+}
+
+int FlexGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_cols; }
+
+QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= DataRows() || index.column() >= m_cols) return {};
+    const FlexRow& row = RowAt(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole: return index.column() < row.Cells.size() ? row.Cells.at(index.column()) : QString();
+    case Qt::ForegroundRole: return QBrush(ColorOf(row.ForeColor));
+    case Qt::FontRole:
+        if (row.Bold) {
+            QFont font;
+            font.setBold(true);
+            return font;
+        }
+        return {};
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    default: return {};
+    }
+}
+
+QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
+        return HeaderText(section);
+    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void FlexGridModel::SetCols(int cols) {
+    cols = std::max(cols, 0);
+    if (cols == m_cols) return;
+    beginResetModel();
+    m_cols = cols;
+    for (FlexRow& row : m_rows) row.Cells.resize(cols);
+    m_header.resize(cols);
+    endResetModel();
+}
+
+void FlexGridModel::SetDataRows(int count) {
+    count = std::max(count, 0);
+    const int old = DataRows();
+    if (count > old) {
+        beginInsertRows({}, old, count - 1);
+        m_rows.resize(static_cast<size_t>(count));
+        for (int i = old; i < count; ++i) m_rows[static_cast<size_t>(i)].Cells.resize(m_cols);
+        endInsertRows();
+    } else if (count < old) {
+        beginRemoveRows({}, count, old - 1);
+        m_rows.resize(static_cast<size_t>(count));
+        endRemoveRows();
+    }
+}
+
+void FlexGridModel::SetAllRows(std::vector<FlexRow> rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    for (FlexRow& row : m_rows) row.Cells.resize(m_cols);
+    endResetModel();
+}
+
+void FlexGridModel::InsertRow(int at, FlexRow row) {
+    at = std::clamp(at, 0, DataRows());
+    row.Cells.resize(m_cols);
+    beginInsertRows({}, at, at);
+    m_rows.insert(m_rows.begin() + at, std::move(row));
+    endInsertRows();
+}
+
+void FlexGridModel::RemoveRow(int at) {
+    if (at < 0 || at >= DataRows()) return;
+    beginRemoveRows({}, at, at);
+    m_rows.erase(m_rows.begin() + at);
+    endRemoveRows();
+}
+
+QString FlexGridModel::Text(int i, int col) const {
+    if (i < 0 || i >= DataRows()) return {};
+    const QStringList& cells = RowAt(i).Cells;
+    return col >= 0 && col < cells.size() ? cells.at(col) : QString();
+}
+
+void FlexGridModel::SetText(int i, int col, const QString& text) {
+    if (i < 0 || i >= DataRows() || col < 0 || col >= m_cols) return;
+    m_rows[static_cast<size_t>(i)].Cells[col] = text;
+    const QModelIndex at = index(i, col);
+    emit dataChanged(at, at, {Qt::DisplayRole});
+}
+
+void FlexGridModel::SetRowStyle(int first, int last, const int* colour, const bool* bold) {
+    first = std::max(first, 0);
+    last = std::min(last, DataRows() - 1);
+    if (first > last) return;
+    for (int i = first; i <= last; ++i) {
+        FlexRow& row = m_rows[static_cast<size_t>(i)];
+        if (colour) row.ForeColor = *colour;
+        if (bold) row.Bold = *bold;
+    }
+    emit dataChanged(index(first, 0), index(last, std::max(m_cols - 1, 0)), {Qt::ForegroundRole, Qt::FontRole});
+}
+
+void FlexGridModel::SetHeaderText(int col, const QString& text) {
+    if (col < 0 || col >= m_cols) return;
+    m_header[col] = text;
+    emit headerDataChanged(Qt::Horizontal, col, col);
+}
+
+void SortFlexRows(std::vector<FlexRow>& rows, int first, int last, bool descending, bool ignoreCase) {
+    const Qt::CaseSensitivity cs = ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    std::stable_sort(rows.begin(), rows.end(), [&](const FlexRow& a, const FlexRow& b) {
+        for (int col = first; col <= last; ++col) {
+            const int c = CompareGridTexts(a.Cells.value(col), b.Cells.value(col), cs);
+            if (c != 0) return descending ? c > 0 : c < 0;
+        }
+        return false;
+    });
+}
+
+void FlexGridModel::SortRows(int first, int last, bool descending, bool ignoreCase) {
+    if (DataRows() < 2) return;
+    first = std::clamp(first, 0, std::max(m_cols - 1, 0));
+    last = std::clamp(last, first, std::max(m_cols - 1, 0));
+    emit layoutAboutToBeChanged();
+    SortFlexRows(m_rows, first, last, descending, ignoreCase);
+    emit layoutChanged();
+}
+
+}  // namespace tidepost

@@ -1,0 +1,130 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "editor/FlexGrid.h"
+
+#include "editor/FolderGridFamily.h"
+
+namespace tidepost {
+
+struct Foundation;
+struct Messages;
+// What the folder views need of the main window and of the areas built beside them. An empty
+// function is a part not there yet: it does nothing (LoadText then counts as "not shown").
+struct FolderViewSeams {
+    std::function<void(int mode)> SetMessageLogShown;
+    std::function<void()> MainFormSetUp;
+    std::function<void(bool enable)> EnableEditorGUI;
+    std::function<void(int menuId, int parentMenuId)> HotListAdd;
+    // The message viewer: shows folder/file as message type 1 received, 2 sent, 3 EGC, with its
+    // Next and Previous buttons enabled as asked; true when the message could not be shown.
+    std::function<bool(const QString& folder, const QString& file, bool next, bool previous, int type)> LoadText;
+    std::function<void()> OpenSelectedInboxMessage;
+    std::function<void()> OpenSelectedEgc;
+    std::function<void()> InboxDeleteMessage_Click;
+    std::function<void()> SentItemsDeleteMessage_Click;
+    std::function<void()> InboxButton_Click;
+    // Sets up and fills the info-log grid, then sorts it by the date, newest first.
+    std::function<void()> ShowInfoLogGrid;
+    // Shows the grid's popup menu at a point of the grid.
+    std::function<void(FolderGridKind kind, int x, int y)> ShowPopup;
+    std::function<void(int& keyCode, int shift)> HandleEditorShortcutKeys;
+};
+
+// The three folder grids of the main window and the procedures they share: selection, keys,
+// widths, the EGC view, the sent items' viewer navigation and the confirmation request. The main
+// window owns the grid widgets and hands them over with Attach.
+class FolderViews {
+public:
+    FolderViews(Foundation& f, Messages& m) : F(f), M(m) {}
+    // Unhooks the grids that are still there, and the sent-items grid from the message area.
+    ~FolderViews();
+    FolderViews(const FolderViews&) = delete;
+    FolderViews& operator=(const FolderViews&) = delete;
+
+    Foundation& F;
+    Messages& M;
+    FolderViewSeams Seams;
+
+    // Wires the grid's clicks and keys to the family's rules (and, for the sent items, registers
+    // the grid with the message area).
+    void Attach(FolderGridKind kind, FlexGrid* grid);
+    FlexGrid* Grid(FolderGridKind kind) const;
+    QPointer<FlexGrid> InboxMSGrid;
+    QPointer<FlexGrid> OutboxMSGrid;
+    QPointer<FlexGrid> EGCMSGrid;
+
+    // A received message's row in the inbox grid: the nine cells, bold (unread), in `foreColor`;
+    // then the rows newest first and the last row current.
+    void InboxMSGrid_AddRow(const QStringList& cells, int foreColor);
+    void InBox_SetAllColumnsSelected();
+    void OutBox_SetAllColumnsSelected();
+    void EgcBox_SetAllColumnsSelected();
+    void RestoreInboxGridWidths();
+    void RestoreSentItemsGridWidths();
+    void RestoreEgcGridWidths();
+
+    // The grid events of the family (also what the widget's events call).
+    void Grid_KeyDown(FolderGridKind kind, int& keyCode, int shift);
+    void Grid_KeyPress(FolderGridKind kind, int& keyAscii);
+    void Grid_DblClick(FolderGridKind kind);
+    void Grid_MouseDown(FolderGridKind kind, int button, int shift, int x, int y);
+    void Grid_LostFocus(FolderGridKind kind);
+    // The view buttons' keys go to the editor's shortcut keys.
+    void ViewButton_KeyDown(int& keyCode, int shift);
+
+    // The EGC view: switches to view 3 and loads the grid from egc.idx. A long index is read into
+    // rows on a worker thread and the rows are swapped in at once when they are ready, so the
+    // window stays responsive; until then EgcLoadPending is true and the grid shows its header only.
+    void EGCButton_Click();
+    bool EgcLoadPending() const { return m_egcLoadPending; }
+    // Indexes of more lines than this load on the worker thread.
+    int EgcBackgroundLoadLines = 5000;
+    void EGCButtonClick() { EGCButton_Click(); }
+    void EgcMenu_Click() { EGCButton_Click(); }
+    // Deletes the selected EGCs (files and index lines) after asking, bottom row first.
+    void EGCDelete_Click();
+    // Answers: 6 Yes, 7 Yes to all, 2 No to all, 0 after a failure (or a closed question).
+    int DeleteSelectedEgcs(bool bAsk);
+    void EGCMarkUnread_Click();
+    void MarkEgcUnread();
+
+    // Sent items in the message viewer: true when the current row could not be shown.
+    bool OpenSelectedSentItem();
+    void GetNextOutboxMessage();
+    void GetPrevOutboxMessage();
+    // Asks the LES for a delivery confirmation of the current sent item.
+    void ResubmitMessage_Click();
+
+    void mnuInfoLog_Click();
+    void InboxMenu_Click();
+    void InboxButtonClick();
+
+private:
+    void FinishEgcLoad(int generation, std::vector<FlexRow> rows);
+    void EgcLoadFailed(int number, const QString& description);
+    bool DeleteEgcFile(const QString& file, int& number, QString& description);
+    // The index rewrite of MarkEgcUnread; false with the error when it failed.
+    bool RewriteEgcReadFlag(const QString& file, int& number, QString& description);
+    void ConfirmationBox(const QString& text);
+
+    // The EGC load on the worker thread: its results come back through m_context, and only the
+    // latest load's rows are taken.
+    std::thread m_egcLoader;
+    int m_egcGeneration = 0;
+    bool m_egcLoadPending = false;
+    QObject m_context;
+};
+
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerYesToAll = 7;
+inline constexpr int kAnswerNoToAll = 2;
+
+}  // namespace tidepost
