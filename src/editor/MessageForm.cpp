@@ -185,7 +185,7 @@ bool MessageForm::WrapChecked() const { return CheckWrap->isChecked(); }
 
 void MessageForm::ShowText(bool bWrap) {
     const QString& text = bWrap ? strWrappedText : strUnwrappedText;
-    if (text == m_shownText && MessageText->document()->characterCount() - 1 == text.size()) return;
+    if (text == m_shownText && !MessageText->document()->isEmpty()) return;
     m_shownText = text;
     MessageText->setPlainText(text);
 }
