@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <cmath>
+#include <optional>
 
 #include "editor/FormPlacementRestore.h"
 #include "editor/MessageIndexMark.h"
@@ -213,7 +214,13 @@ bool MessageForm::LoadText(const QString& strFilePath, const QString& strFileNam
             return true;
         }
         strRawText = NormalizeCrLf(m_f.Os.Codec.Decode(bytes));
-        if (!isVisible()) RestoreFormPlacement(m_f, m_f.gProductName, *this, Screen(), [this] { SetDefaultPlacement(); });
+        // While hidden the window's decorations are not known yet: the frame placed now is put
+        // back once it is shown, so that a window does not grow by its borders at each opening.
+        std::optional<QRectF> placed;
+        if (!isVisible()) {
+            RestoreFormPlacement(m_f, m_f.gProductName, *this, Screen(), [this] { SetDefaultPlacement(); });
+            if (windowState() == Qt::WindowNoState) placed = FrameInTwips(*this, Screen());
+        }
         PrepareText(strRawText, WrapChecked(), SelectCodePage->isHidden() ? -1 : SelectCodePage->currentIndex());
         setWindowTitle(MlText(m_f, 2955, "Message") + ": " + strFileName);
         ForwardButton->setText(MessageType == 1 ? MlText(m_f, 2954, "&Reply") : MlText(m_f, 2359, "&Forward"));
@@ -226,6 +233,7 @@ bool MessageForm::LoadText(const QString& strFilePath, const QString& strFileNam
             }
         }
         show();
+        if (placed && frameGeometry().size() != size()) SetFrameInTwips(*this, *placed, Screen());
         raise();
         activateWindow();
     } else {
