@@ -79,6 +79,7 @@ QString cDefaultMessage::BuildFileText() const {
 
 bool cDefaultMessage::CreateMessage(const QString& name, const QString& body, const QString& subject,
                                     const QString& to, const QString& cc, const QString& bcc) {
+    m_lastError = {};
     if (m_messageNumber == u"0") return false;
     m_values[kName] = name.isEmpty() ? "Default message " + m_messageNumber : name;
     m_values[kBodyText] = body;
@@ -90,8 +91,12 @@ bool cDefaultMessage::CreateMessage(const QString& name, const QString& body, co
     m_fileText = BuildFileText();
 
     const QString folder = NormalizeSeparators(m_folder);
-    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) return false;
-    return !WriteFileAtomic(ResolvePath(m_filePath), m_f.Os.Codec.Encode(m_fileText));
+    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) {
+        m_lastError = {kErrPathNotFound, QStringLiteral("Path not found")};
+        return false;
+    }
+    m_lastError = WriteFileAtomic(ResolvePath(m_filePath), m_f.Os.Codec.Encode(m_fileText));
+    return !m_lastError;
 }
 
 bool cDefaultMessage::Delete() {

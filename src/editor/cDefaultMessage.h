@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/FileError.h"
+
 namespace tidepost {
 
 struct Foundation;
@@ -40,6 +42,8 @@ public:
     // The file's path once Init ran, and the text last read or built.
     QString FilePath() const { return m_filePath; }
     QString FileText() const { return m_fileText; }
+    // Why the last CreateMessage failed (number 0 when it did not).
+    const FileError& LastError() const { return m_lastError; }
 
 private:
     enum Tag { kMessage, kVersion, kHeader, kName, kTo, kCc, kBcc, kSubject, kBodyText, kTagCount };
@@ -54,6 +58,7 @@ private:
     QString m_filePath;
     std::array<QString, kTagCount> m_tagNames;
     std::array<QString, kTagCount> m_values;
+    FileError m_lastError;
 };
 
 }  // namespace tidepost
