@@ -186,7 +186,8 @@ bool MessageForm::WrapChecked() const { return CheckWrap->isChecked(); }
 
 void MessageForm::ShowText(bool bWrap) {
     const QString& text = bWrap ? strWrappedText : strUnwrappedText;
-    if (text == m_shownText && !MessageText->document()->isEmpty()) return;
+    if (m_textShown && text == m_shownText) return;
+    m_textShown = true;
     m_shownText = text;
     MessageText->setPlainText(text);
 }

@@ -92,6 +92,7 @@ private:
     // What the text box shows now and the column count it was wrapped for, so equal re-shows are
     // skipped and the change → re-flow chain ends.
     QString m_shownText;
+    bool m_textShown = false;
     int m_wrapColumns = -1;
 
     QPlainTextEdit* MessageText = nullptr;

@@ -89,6 +89,20 @@ TEST_F(MessageFormTest, MissingIndexTakesTheErrorPath) {
     EXPECT_TRUE(queued[0].endsWith("Due to this error, Tidepost could not open the message."));
 }
 
+TEST_F(MessageFormTest, EmptyMessageOpens) {
+    platform.WriteDataFile("Inbox/in.idx", "");
+    platform.WriteDataFile("Inbox/empty.in", "");
+    for (const char* wrap : {"0", "1"}) {
+        SCOPED_TRACE(wrap);
+        platform.Settings.Save("Tidepost", "MessageForm", "WrapText", wrap);
+        viewer.Form.unload();
+        EXPECT_FALSE(Form().LoadText(f.gInboxDir, "empty.in", false, false, 1));
+        EXPECT_TRUE(Form().isVisible());
+        Form().resize(800, 500);
+        EXPECT_EQ(Form().findChild<QPlainTextEdit*>("MessageText")->toPlainText().trimmed(), "");
+    }
+}
+
 TEST_F(MessageFormTest, OpeningRemovesTheNewMessageIcon) {
     f.Windows.TrayIconShown = true;
     platform.Tray.Visible = true;
