@@ -4,7 +4,9 @@
 #include <QDialog>
 
 #include "foundation/StartProcedure.h"
+#include "editor/cDefaultMessage.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/MainFormEditorWindows.h"
 #include "messages/MessageHandlers.h"
 
 namespace tidepost {
@@ -39,6 +41,8 @@ Application::Application(const QString& programFolder)
     Os.ScreenSaver = &ScreenSaver;
     RegisterMessageHandlers(Messages);
     Messages.AddressBookWindows = &Messages.AddressBookForms;
+    Foundation.UpgradeDefaultMessages = [this] { cDefaultMessage(Foundation).Upgrade(); };
+    m_editorWindows = std::make_unique<EditorWindows>(Foundation);
     QObject::connect(&m_termSignals, &TermSignals::Received, [this](int) { OnTermSignal(); });
 }
 
@@ -49,6 +53,7 @@ int Application::Run() {
         if (m_endBeforeMainForm) return;
         m_mainForm = std::make_unique<MainForm>(Foundation, Link, &Messages);
         m_mainForm->LeaveEventLoop = [] { QCoreApplication::exit(0); };
+        ConnectEditorWindows(*m_mainForm, Link, *m_editorWindows);
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         if (!m_mainForm->ProgramEnded()) m_mainForm->show();

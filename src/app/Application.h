@@ -25,6 +25,7 @@
 namespace tidepost {
 
 class MainForm;
+struct EditorWindows;
 
 // The one object that owns the real platform adapters and the state of every area.
 class Application {
@@ -66,6 +67,8 @@ private:
     // A termination signal came before the main window existed: it is not created.
     bool m_endBeforeMainForm = false;
     std::unique_ptr<MainForm> m_mainForm;
+    // The message viewer and the default-message keys, wired to the main window once it exists.
+    std::unique_ptr<EditorWindows> m_editorWindows;
 };
 
 }  // namespace tidepost

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 
 #include "editor/EditorControls.h"
@@ -18,6 +19,8 @@ public:
     ~MainFormEditor() override;
 
     MessageEditor* Editor() { return m_editor.get(); }
+    // Gives the open message viewer the editor's text size; set by whoever owns the viewer.
+    std::function<void(int size)> ViewerTextSize;
     // Start-up: the stored text size for the editor.
     void ApplyStoredTextSize();
 
@@ -29,7 +32,9 @@ public:
     void ApplyIspCcBccAvailability() override;
     void HotListAdd(int id, int parentId) override;
     void SendButton_Click() override;
-    void ApplyViewerTextSize(int) override {}
+    void ApplyViewerTextSize(int size) override {
+        if (ViewerTextSize) ViewerTextSize(size);
+    }
     QWidget* Owner() override;
 
 private:
