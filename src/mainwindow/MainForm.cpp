@@ -117,6 +117,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     BuildControls();
     m_busy = std::make_unique<BusyWindows>(m_foundation, m_link, this);
     m_shell = std::make_unique<ShellWindows>(m_foundation, this);
+    ConnectMenuCommands();
 
     m_foundation.Windows.MainForm = this;
     m_link.Windows.Window = this;

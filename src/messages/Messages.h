@@ -41,6 +41,9 @@ struct Messages {
     // The debug menu's "Simulate message rx error" is checked: every listed size counts one more,
     // so that every message looks short.
     bool mnuSimMsgRxError = false;
+    // The debug menu's "Simulate EGC rx error" is checked: the EGC fetch expects one character
+    // more of every EGC, so that each looks short.
+    bool mnuSimEgcRxError = false;
 
     // The address book in memory (AddressBookFile.h): never empty; an empty name is a free slot.
     QList<AddressEntry> AddressBookEntries{AddressEntry{}};
