@@ -1,6 +1,5 @@
 #include "foundation/AppSettings.h"
 #include "foundation/Foundation.h"
-#include "link/LinkLoss.h"
 #include "mainwindow/MainForm.h"
 #include "platform/IMessageBoxes.h"
 

@@ -1,6 +1,5 @@
 #include <QPointer>
 
-#include "foundation/AppSettings.h"
 #include "foundation/Foundation.h"
 #include "foundation/WindowPlacement.h"
 #include "foundation/cShowModal.h"
@@ -8,7 +7,6 @@
 #include "link/LinkLoss.h"
 #include "link/SimInfoForm.h"
 #include "mainwindow/MainForm.h"
-#include "platform/IMessageBoxes.h"
 
 namespace tidepost {
 

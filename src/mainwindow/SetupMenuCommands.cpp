@@ -4,8 +4,6 @@
 #include "foundation/IniFile.h"
 #include "foundation/LesLists.h"
 #include "foundation/UsefullRoutines.h"
-#include "link/Link.h"
-#include "link/LinkLoss.h"
 #include "mainwindow/MainForm.h"
 #include "platform/IMessageBoxes.h"
 

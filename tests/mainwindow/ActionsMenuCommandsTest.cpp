@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include <QAction>
 #include <QMenu>
 #include <QPair>
@@ -32,6 +34,11 @@ struct ActionsMenu : ::testing::Test {
         f.gConfiguration.DataPath = platform.DataFolder();
         ReadIniFile(f);
         form.HotList.Add = [this](int id, int parent) { counted << Count(id, parent); };
+    }
+    // Unloaded busy windows go before the state their timers read.
+    ~ActionsMenu() override {
+        form.UnloadWaitForm();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     QAction* Item(const char* name) { return form.findChild<QAction*>(name); }
     QStringList CheckedOceans() {

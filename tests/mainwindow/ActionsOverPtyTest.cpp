@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QAction>
 #include <QLabel>
 #include <QTest>
@@ -30,6 +31,11 @@ protected:
         QueueCommand(link, "st -l", true, false);
         ASSERT_TRUE(RunQueue());
         ASSERT_TRUE(f.gSession.MesConnected());
+    }
+    // Unloaded busy windows go before the state their timers read.
+    ~ActionsOverPty() override {
+        form.UnloadWaitForm();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // Runs the engine until the queue is empty and the last reply has been handled.
     bool RunQueue() {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include <QPair>
 
 #include "foundation/AppSettings.h"
@@ -58,6 +60,11 @@ struct SetupMenu : ::testing::Test {
         d.VerifyConfigPasswordForm.SetConfigPasswordPurpose = [this](qint32 code) { purpose = code; };
         d.VerifyConfigPasswordForm.ClearPassword = [this] { passwordBox.clear(); };
         Record(d.VerifyConfigPasswordForm.Show, "VerifyConfigPasswordForm");
+    }
+    // Unloaded busy windows go before the state their timers read.
+    ~SetupMenu() override {
+        form.UnloadWaitForm();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void Record(std::function<void()>& slot, const QString& name) {
         slot = [this, name] { events << name; };
