@@ -88,4 +88,34 @@ QList<KeyValuePair> ReadDefaultLesFile(Foundation& f, int ocean) {
     return list;
 }
 
+QStringList GetLesNames(Foundation& f, const QStringList& ids, int ocean) {
+    if (ids.isEmpty()) return {};
+    const QList<KeyValuePair> list = ReadDefaultLesFile(f, ocean);
+    QStringList names;
+    for (const QString& id : ids) {
+        QString name;
+        for (const KeyValuePair& entry : list)
+            if (entry.Key == id) {
+                name = entry.Value;
+                break;
+            }
+        names.append(name);
+    }
+    return names;
+}
+
+QString GetLesDisplayName(Foundation& f, const QString& lesId) {
+    const qint64 n = LeadingNumber(lesId);
+    if (n <= 0 || n > 32767) return lesId;
+    const int ocean = GetOceanOfLes(int(n));
+    if (ocean >= kOceanCount) return lesId;
+    QString id = QString::number(n);
+    FormatThreeDigits(id);
+    const QString path = FindFileNoCase(AddBackslash(f.gConfiguration.DataPath), LesFileName(ocean));
+    FileError err;
+    for (const KeyValuePair& entry : ReadLesFile(f, path, &err))
+        if (entry.Key == id) return id + ", " + entry.Value;
+    return lesId;
+}
+
 }  // namespace tidepost

@@ -1,6 +1,7 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "foundation/Definitions.h"
 #include "platform/FileError.h"
@@ -29,5 +30,12 @@ QList<KeyValuePair> ReadLesFile(const Foundation& f, const QString& path, FileEr
 // The LES list file of the ocean from the data folder. Any failure (an ocean above 3, a missing
 // file) shows the file error box and gives an empty list.
 QList<KeyValuePair> ReadDefaultLesFile(Foundation& f, int ocean);
+
+// The station name of each id (compared exactly with the three-digit keys) in the LES list file of
+// the ocean, "" for an id the file does not hold; the file is read once (ReadDefaultLesFile).
+QStringList GetLesNames(Foundation& f, const QStringList& ids, int ocean);
+// For a stored LES id whose number is above 0 and whose station is in its ocean's LES list file:
+// the three-digit id, ", " and the name. Otherwise the text as given, without a message.
+QString GetLesDisplayName(Foundation& f, const QString& lesId);
 
 }  // namespace tidepost

@@ -106,6 +106,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     m_busy = std::make_unique<BusyWindows>(m_foundation, m_link, this);
     m_shell = std::make_unique<ShellWindows>(m_foundation, this);
     m_editorGlue = std::make_unique<MainFormEditor>(*this);
+    ConnectMenuCommands();
 
     m_foundation.Windows.MainForm = this;
     m_link.Windows.Window = this;

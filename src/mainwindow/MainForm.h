@@ -19,6 +19,8 @@
 #include "foundation/FormHolder.h"
 #include "mainwindow/HotListCommands.h"
 #include "mainwindow/MainLayout.h"
+#include "mainwindow/MenuDialogs.h"
+#include "messages/TestForm.h"
 
 class QAction;
 class QMenuBar;
@@ -326,12 +328,97 @@ public:
     FormHolder<CommSettingsForm>& CommSettings() { return m_commSettings; }
 
     // "Terminal Mode": the wait window, then the terminal window loaded hidden and the dialogue
-    // handed to it; the engine shows it once the queue has run empty. Closed while a
-    // configuration password is stored, which this version cannot check yet.
+    // handed to it; the engine shows it once the queue has run empty. Behind the configuration
+    // password; while the terminal mode is already asked for, it only brings its window up.
     void TerminalModeMenu_Click();
     FormHolder<TerminalModeForm>& TerminalMode() { return m_terminalMode; }
     // The developer window "Simulate Infos", modal; released when it closes.
     void mnuGetInfo560_Click();
+
+    // The Actions, status-query and logging commands (ActionsMenuCommands.cpp). Each counts its
+    // use in the hot list last, whether or not its guard let the command through.
+    void LoginEastMenu_Click();
+    void LoginPacificMenu_Click();
+    void LoginIndianMenu_Click();
+    void LoginWestMenu_Click();
+    void LogoutMenu_Click();
+    void PreferredEastMenu_Click();
+    void PreferredPacificMenu_Click();
+    void PreferredIndianMenu_Click();
+    void PreferredWestMenu_Click();
+    void PreferredNoneMenu_Click();
+    void mnuAbortTransmission_Click();
+    void TransceiverStatusMenu_Click();
+    void GPSStatusMenu_Click();
+    void PositionInfoMenu_Click();
+    void mnuLatestDistress_Click();
+    void mobileNoMenu_Click();
+    void mnuLogPCComm_Click();
+    void mnuLogWindow_Click();
+
+    // The Setup commands and their kin (SetupMenuCommands.cpp): each opens its dialog through
+    // Dialogs, behind the configuration password where it changes the transceiver's settings.
+    void ConfigEGCMenu_Click();
+    void ConfigPasswordMenu_Click();
+    void DefineSignature_Click();
+    void DNID_Click();
+    void DNIDMenu_Click();
+    void ENIDMenu_Click();
+    void EMailServicesMenu_Click();
+    void LESMenu_Click();
+    void mnuRemoteConfigPassword_Click();
+    void mnuSendCommand_Click();
+    void mnuSettings_Click();
+    void mnuTestSound_Click();
+    void mnuVesselData_Click();
+    void RoutingMenu_Click();
+    void SetDefaultISPMenu_Click();
+    void SetDefaultLESMenu_Click();
+    void SetPcTimeMenu_Click();
+    void SystemInfoMenu_Click();
+    void TransmitPasswordMenu_Click();
+    // The dialogs those commands open; the areas owning them fill the slots.
+    MenuDialogs Dialogs;
+    // The action a configuration password guards (ConfigPasswordGuard.cpp), run by the password
+    // dialog once the right password has been typed; an unknown code runs nothing.
+    void RunConfigPasswordAction(qint32 code);
+
+    // The hidden developer menus Debug and Test (DebugMenuCommands.cpp).
+    void OnMenu_Click();
+    void OffMenu_Click();
+    void mnuEnableMenus_Click();
+    void mnuChangeTo560L_Click();
+    void mnuChangeTo560M_Click();
+    void mnuChangeTo560D_Click();
+    void mnuChangeTo560SSA_Click();
+    void mnuSimDistressGenerator_Click();
+    void mnuRxEGCRoutine_Click();
+    void mnuRxEGCSafety_Click();
+    void mnuRxEGCUrgency_Click();
+    void mnuRxEGCDistress_Click();
+    void mnuSimEgcRxError_Click();
+    void mnuRepairEgcLog_Click();
+    void mnuSim_st_e_Click();
+    void mnuSimEnids_Click();
+    void mnuSimInMsg560_Click();
+    void mnuSimInDistMsg560_Click();
+    void mnuSimMsgRxError_Click();
+    void mnuTestRxError_Click();
+    void mnuSimInfo21_Click();
+    void mnuSimInfo22_Click();
+    void mnuSimInfo105_Click();
+    void mnuSimInfo111_Click();
+    void mnuSimInfo193_Click();
+    void mnuSimInfo116_Click();
+    void mnuSimInfo325_Click();
+    void mnuSimInfo325Double_Click();
+    void mnuSimInfo450_Click();
+    void mnuSimInfo473_Click();
+    void mnuSimInfo553_Click();
+    void mnuSimInfo111_105_325_103_Click();
+    void mnuSimInfo80_811_393_221_Click();
+    void mnuSimDistressInfos_Click();
+    FormHolder<TestForm>& RxErrorTestForm() { return m_testForm; }
 
 protected:
     // Closing waits for a running download: the links close and the window goes only once
@@ -459,6 +546,35 @@ private:
     QTimer* m_hotListTimer = nullptr;
     const QEvent* m_keySeen = nullptr;
     void LoadHotList();
+    // The menu commands of ActionsMenuCommands, SetupMenuCommands and DebugMenuCommands on their
+    // items (found by name; an absent item is skipped) and in the hot-list command table.
+    void ConnectMenuCommands();
+    // The item of that name in the menus; null when there is none.
+    QAction* MenuItem(const QString& name) const;
+    void CheckPreferredOceanMenu(bool checked);
+    // Queues the row's line unless its guard holds it back; false when held back.
+    bool RunActionsCommand(const QString& item);
+    void CountActionsCommand(const QString& item);
+    void SetPreferredOcean(const QString& item);
+    // Runs `action` at once when no configuration password is stored; otherwise leaves `code`
+    // with the password dialog and shows it.
+    void ConfigPasswordGuard(qint32 code, const std::function<void()>& action);
+    void OpenTerminalMode(bool showWaitForm);
+    void AddDebugLabels();
+    void SetDebugMode(bool on);
+    // Inverts a check item's mark and returns the new state; `state` keeps it while the item is absent.
+    bool ToggleCheckItem(const QString& name, bool& state);
+    void QueueDebugCommand(const QString& text);
+    void SimulateInfos(const QStringList& lines, bool infos, bool errors);
+    bool m_debugMode = false;
+    bool m_simDistressGenerator = false;
+    bool m_simStE = false;
+    bool m_simEnids = false;
+    bool m_enableMenus = false;
+    bool m_simEgcRxError = false;
+    bool m_simMsgRxError = false;
+    FormHolder<TestForm> m_testForm{[this] { return new TestForm(m_foundation); }};
+
     // The folder grids in the work area, their popups and the commands that reach them.
     void CreateFolderGrids();
     std::unique_ptr<FolderViews> m_folderViews;

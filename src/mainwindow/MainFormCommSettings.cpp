@@ -27,7 +27,7 @@ void MainForm::CommSettings_Click() {
     form.show();
     form.raise();
     form.activateWindow();
-    // The command is counted in the hot list once the hot list exists.
+    if (HotList.Add) HotList.Add(2046, 0);
 }
 
 }  // namespace tidepost

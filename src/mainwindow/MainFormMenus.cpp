@@ -62,7 +62,6 @@ void MainForm::BuildMenus() {
     connect(item("CommSettings"), &QAction::triggered, this, &MainForm::CommSettings_Click);
     connect(item("mnuLanguage"), &QAction::triggered, this, &MainForm::mnuLanguage_Click);
     connect(item("mnuAbout"), &QAction::triggered, this, &MainForm::mnuAbout_Click);
-    connect(item("mnuGetInfo560"), &QAction::triggered, this, &MainForm::mnuGetInfo560_Click);
     ConnectViewAndEditItems();
 
     m_linkMenus[LinkMenu::DistressMenu] = item("DistressMenu");

@@ -1,6 +1,5 @@
 #include <QPointer>
 
-#include "foundation/AppSettings.h"
 #include "foundation/Foundation.h"
 #include "foundation/WindowPlacement.h"
 #include "foundation/cShowModal.h"
@@ -8,23 +7,16 @@
 #include "link/LinkLoss.h"
 #include "link/SimInfoForm.h"
 #include "mainwindow/MainForm.h"
-#include "platform/IMessageBoxes.h"
 
 namespace tidepost {
 
+void MainForm::OpenTerminalMode(bool showWaitForm) {
+    if (showWaitForm) ShowWaitForm();
+    m_terminalMode.get();
+    EnterTerminalMode(m_link);
+}
+
 void MainForm::TerminalModeMenu_Click() {
-    Foundation& f = m_foundation;
-    if (!GetAppSetting(f, f.gProductName, "Config", "Config Password", "").isEmpty()) {
-        // The shell can change every setting of the transceiver: never open it past a password
-        // that cannot be checked.
-        MessageBoxRequest request;
-        request.text = "Terminal Mode is protected by the configuration password, which cannot be checked in this "
-                       "version. Terminal Mode stays closed.";
-        request.title = "Terminal Mode";
-        request.icon = MsgIcon::Information;
-        if (f.Os.Boxes) f.Os.Boxes->Show(request, this);
-        return;
-    }
     if (m_link.Dialogue.TerminalModeRequested) {
         if (m_terminalMode.isLoaded() && m_terminalMode.loaded()->isVisible()) {
             m_terminalMode.loaded()->raise();
@@ -32,9 +24,8 @@ void MainForm::TerminalModeMenu_Click() {
         }
         return;
     }
-    ShowWaitForm();
-    m_terminalMode.get();
-    EnterTerminalMode(m_link);
+    // After a password the terminal mode opens without the wait window.
+    ConfigPasswordGuard(3, [this] { OpenTerminalMode(true); });
     if (HotList.Add) HotList.Add(2010, 0);
 }
 

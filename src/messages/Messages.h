@@ -42,6 +42,9 @@ struct Messages {
     // The debug menu's "Simulate message rx error" is checked: every listed size counts one more,
     // so that every message looks short.
     bool mnuSimMsgRxError = false;
+    // The debug menu's "Simulate EGC rx error" is checked: the EGC fetch expects one character
+    // more of every EGC, so that each looks short.
+    bool mnuSimEgcRxError = false;
 
     // The address book in memory (AddressBookFile.h): never empty; an empty name is a free slot.
     QList<AddressEntry> AddressBookEntries{AddressEntry{}};
@@ -72,9 +75,6 @@ struct Messages {
 
     // The send dialogue, created on first use.
     SendingFormHolder SendingForms{*this};
-    // `GetLesDisplayName`: a land earth station's number with its name, once the area that knows
-    // the station lists has set it; while unset the number is shown as it is.
-    std::function<QString(const QString& lesId)> GetLesDisplayName;
 
     // The outbox log's keeper, created on first use (GetOutBox).
     std::unique_ptr<cOutBox> OutBoxInstance;

@@ -16,6 +16,7 @@
 #include "foundation/Foundation.h"
 #include "foundation/IMainForm.h"
 #include "foundation/IniFile.h"
+#include "foundation/LesLists.h"
 #include "foundation/MlStrings.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/WindowPlacement.h"
@@ -183,7 +184,7 @@ void SendingForm::FillLesLabels() {
     // Before any ocean region is known there is no station to name.
     if (ocean >= kOceanCount) return;
     const QString les = f.gConfiguration.DefaultLes(ocean);
-    DefaultLESLabel->setText(m_m.GetLesDisplayName ? m_m.GetLesDisplayName(les) : les);
+    DefaultLESLabel->setText(GetLesDisplayName(m_m.F, les));
     DefaultEMailLESLabel->setText(GetIniValue(f, QStringLiteral("[Default ISP]")) + " (LES " +
                                   f.gConfiguration.DefaultISPLes(ocean) + ")");
 }

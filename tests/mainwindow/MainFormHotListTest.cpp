@@ -70,6 +70,19 @@ TEST_F(MainFormHotList, VersionThatIsNoNumberStartsNormallyWithAnEmptyList) {
     EXPECT_EQ(platform.ReadDataFile("Hotlist.xml"), kEmptyFile);
 }
 
+TEST_F(MainFormHotList, MenuCommandsAreWrittenWithTheirIdsAndParents) {
+    Start();
+    form->PreferredEastMenu_Click();
+    form->PreferredEastMenu_Click();
+    form->LoginWestMenu_Click();
+    form->mnuAbortTransmission_Click();  // never counted
+    form->SetPcTimeMenu_Click();
+    form->CloseWithoutQuestion();
+    // A new entry starts with no hits; each further use adds one.
+    EXPECT_EQ(platform.ReadDataFile("Hotlist.xml").toStdString(),
+              FileWith(ItemText("2049", 2056, 1) + ItemText("2052", 2048, 0) + ItemText("2041", 0, 0)).toStdString());
+}
+
 TEST_F(MainFormHotList, ResetWritesAtOnce) {
     Start();
     form->mnuAbout_Click();

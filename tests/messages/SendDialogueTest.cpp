@@ -259,7 +259,7 @@ TEST_F(SendDialogue, PresetsComeFromTheSettings) {
 }
 
 TEST_F(SendDialogue, TheStationNameComesFromTheStationLists) {
-    m.GetLesDisplayName = [](const QString& id) { return id + ", Eik"; };
+    platform.WriteDataFile("les_aore.dat", "101|Burum\r\n112|Eik\r\n");
     Compose("Agent;");
     ShowSendingForm(m);
     ASSERT_NE(Form(), nullptr);

@@ -1,4 +1,5 @@
 #include "sim/SimShell.h"
+#include "sim/SimActionCommands.h"
 #include "sim/SimDistressCommands.h"
 #include "sim/SimInboxCommands.h"
 #include "sim/SimPromptCommands.h"
@@ -51,6 +52,7 @@ const QList<SimCommand>& SimCommandTable() {
         t += SimUploadCommands();
         t += SimDistressCommands();
         t += SimPromptCommands();
+        t += SimActionCommands();
         return t;
     }();
     return table;

@@ -81,6 +81,8 @@ const QList<Setter>& Setters() {
              t.LinkTestResult = v;
              return true;
          }},
+        {"latest-distress", [](SimTransceiver& t, const QString& v) { return Text(t.LatestDistress, v); }},
+        {"latest-distress-test", [](SimTransceiver& t, const QString& v) { return Text(t.LatestDistressTest, v); }},
         {"utc",
          [](SimTransceiver& t, const QString& v) {
              if (v.trimmed().toLower() == "pc") {

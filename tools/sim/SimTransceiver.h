@@ -35,6 +35,9 @@ struct SimTransceiver {
     bool GpsOk = true;
     bool LinkTestDone = true;
     QString LinkTestResult = "Passed";
+    // The outcome of the latest distress alert and of the latest distress test ("st -a").
+    QString LatestDistress = "None";
+    QString LatestDistressTest = "Accepted";
     // The transceiver's UTC clock; the PC's while unset.
     std::optional<QDateTime> Utc;
 
@@ -43,7 +46,8 @@ struct SimTransceiver {
 
 // Sets one value by its name ("model", "mobile-type", "solas", "version", "cpu", "510ab",
 // "sync", "tdm", "logged-in", "protocol", "channel", "serial", "mobile-no", "ocean", "signal",
-// "position", "course", "speed", "position-valid", "gps", "link-test", "utc"). Yes/no values
+// "position", "course", "speed", "position-valid", "gps", "link-test", "utc", "latest-distress",
+// "latest-distress-test"). Yes/no values
 // take "yes"/"no"; "utc" takes "yyyy-MM-dd hh:mm:ss" or "pc". False, changing nothing, for an
 // unknown name or a value that does not fit.
 bool SetTransceiverValue(SimTransceiver& t, const QString& name, const QString& value);

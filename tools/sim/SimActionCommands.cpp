@@ -1,0 +1,109 @@
+#include "sim/SimActionCommands.h"
+
+namespace tidepost::sim {
+
+namespace {
+
+const QString kStx(QChar(2));
+const QString kEtx(QChar(3));
+
+// The word after `words` leading words of the line; "" when there is none.
+QString Argument(const QString& line, int words) {
+    return line.section(' ', words, words, QString::SectionSkipEmpty);
+}
+
+QString Usage(const SimShell& shell, const QString& usage) { return "usage: " + usage + shell.LineEnd; }
+
+QString Login(SimShell& shell, const QString& line) {
+    bool ok = false;
+    const int ncs = Argument(line, 1).toInt(&ok);
+    if (!ok || (ncs != 44 && ncs != 144 && ncs != 244 && ncs != 344)) return Usage(shell, "li 44|144|244|344");
+    shell.Transceiver.LoggedIn = true;
+    shell.Transceiver.TdmOrigin = ncs;
+    return {};
+}
+
+QString Logout(SimShell& shell, const QString&) {
+    shell.Transceiver.LoggedIn = false;
+    return {};
+}
+
+QString PreferredOcean(SimShell& shell, const QString& line) {
+    const QString ocean = Argument(line, 2);
+    if (ocean.size() != 1 || !QString("epiwn").contains(ocean)) return Usage(shell, "se -o e|p|i|w|n");
+    shell.Transceiver.PreferredOcean = ocean.at(0).toUpper();
+    return {};
+}
+
+QString ClearProtocol(SimShell& shell, const QString&) {
+    shell.Transceiver.Protocol = "Free";
+    return {};
+}
+
+// The mobile class as "st -i" then shows it.
+QString ChangeType(SimShell& shell, const QString& line) {
+    struct Class {
+        const char* Number;
+        const char* Solas;
+        const char* Mobile;
+    };
+    static const Class classes[] = {{"1", "Non-SOLAS", "Landmobile"},
+                                    {"2", "SOLAS", "Maritime"},
+                                    {"4", "SOLAS", "Maritime SSAS"},
+                                    {"5", "Non-SOLAS", "Maritime"}};
+    const QString number = Argument(line, 2);
+    for (const Class& c : classes)
+        if (number == QLatin1String(c.Number)) {
+            shell.Transceiver.SolasType = c.Solas;
+            shell.Transceiver.MobileType = c.Mobile;
+            return {};
+        }
+    return Usage(shell, "cfg -t 1|2|4|5");
+}
+
+QString SimulateEgc(SimShell& shell, const QString& line) {
+    bool ok = false;
+    Argument(line, 3).toInt(&ok);
+    return ok ? QString() : Usage(shell, "db egc sim <n>");
+}
+
+// A received message appears in the inbox: a distress one for 10, a routine one otherwise.
+QString SimulateMessage(SimShell& shell, const QString& line) {
+    bool ok = false;
+    const int kind = Argument(line, 3).toInt(&ok);
+    if (!ok) return Usage(shell, "db msghdl rx <n>");
+    SimMessage m;
+    m.Received = shell.Transceiver.UtcNow();
+    m.Priority = kind == 10 ? 3 : 0;
+    m.Body = QString("Simulated %1 message.").arg(kind == 10 ? "distress" : "incoming");
+    shell.Inbox.Add(m);
+    return {};
+}
+
+QString Field(const SimShell& shell, const QString& label, const QString& value) {
+    // The value stands at offset 23 of its label, between STX and ETX.
+    return label.leftJustified(20) + ": " + kStx + value + kEtx + shell.LineEnd;
+}
+
+QString LatestDistress(SimShell& shell, const QString&) {
+    return Field(shell, "Latest Distress", shell.Transceiver.LatestDistress) +
+           Field(shell, "Latest Distress test", shell.Transceiver.LatestDistressTest);
+}
+
+}  // namespace
+
+const QList<SimCommand>& SimActionCommands() {
+    static const QList<SimCommand> commands = {
+        {"li ", true, Login},
+        {"lo", false, Logout},
+        {"se -o ", true, PreferredOcean},
+        {"cl", false, ClearProtocol},
+        {"cfg -t ", true, ChangeType},
+        {"db egc sim ", true, SimulateEgc},
+        {"db msghdl rx ", true, SimulateMessage},
+        {"st -a", false, LatestDistress},
+    };
+    return commands;
+}
+
+}  // namespace tidepost::sim
