@@ -323,4 +323,28 @@ TEST_F(InboxOpen, TheEgcGridOpensItsOwnFolderAsTypeThree) {
     EXPECT_FALSE(egc->RowBold(1));
 }
 
+using SentItemsView = FolderViewsFixture;
+
+TEST_F(SentItemsView, OpensWithHeadersAndDeletesTheChosenSubmission) {
+    for (const char* name : {"26121001.out", "26121002.out"}) Write(name, "text");
+    const QByteArray first = SubmissionLine("26121001.out", "112", "1", "Delivered");
+    Write("OUT.IDX", Lines({first, SubmissionLine("26121002.out", "112", "2", "Delivered")}));
+    views.OutboxButton_Click();
+    ASSERT_EQ(sent->Rows(), 3);
+    EXPECT_EQ(sent->TextMatrix(0, 0), "Filename");
+    EXPECT_EQ(sent->TextMatrix(0, 9), "Status");
+    EXPECT_EQ(sent->Row(), 1);
+    EXPECT_TRUE(seamCalls.contains("MessageLogShown 2"));
+    EXPECT_TRUE(seamCalls.contains("HotList 2004 0"));
+
+    sent->SetRow(sent->FindRow(0, "26121002.out"));
+    platform.Boxes.Answer(MsgAnswer::Yes);
+    views.SentItemsDeleteMessage_Click();
+    ASSERT_EQ(platform.Boxes.Shown.size(), 1);
+    EXPECT_EQ(platform.Boxes.Shown[0].text, "Delete " + f.gOutboxDir + "26121002.out ?");
+    EXPECT_EQ(Column(*sent, 0), QStringList{"26121001.out"});
+    EXPECT_FALSE(QFile::exists(f.gOutboxDir + "26121002.out"));
+    EXPECT_EQ(Read("OUT.IDX"), Lines({first}));
+}
+
 }  // namespace
