@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 
@@ -150,7 +151,10 @@ void FolderViews::InboxButton_Click() {
     rows.reserve(static_cast<size_t>(lines.size()));
     for (const QString& line : lines)
         if (std::optional<FlexRow> row = InboxRowFromIndexLine(line)) rows.push_back(std::move(*row));
-    SortFlexRows(rows, kDateColumn, kDateColumn, true, true);
+    // Newest first: the date texts have one fixed form, so plain text order is time order.
+    std::stable_sort(rows.begin(), rows.end(), [](const FlexRow& a, const FlexRow& b) {
+        return a.Cells[kDateColumn].compare(b.Cells[kDateColumn], Qt::CaseInsensitive) > 0;
+    });
     grid->SetAllRows(std::move(rows));
     RestoreInboxGridWidths();
     grid->SetRedraw(true);
