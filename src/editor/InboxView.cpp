@@ -126,7 +126,7 @@ void FolderViews::InboxButton_Click() {
         InboxLoadFailed(kErrPathNotFound, QStringLiteral("Path not found"));
         return;
     }
-    const QString path = ResolvePath(AddBackslash(F.gInboxDir) + "IN.IDX");
+    const QString path = ResolvePath(AddBackslash(F.gInboxDir) + "in.idx");
     if (!CheckFileExists(F, path)) {
         if (const FileError err = AppendToFile(path, {})) {
             InboxLoadFailed(err.number, err.description);

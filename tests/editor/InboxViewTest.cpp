@@ -80,7 +80,7 @@ TEST_F(InboxView, EveryLineShowsWithItsLookAndTheNewestOnTop) {
 
 TEST_F(InboxView, MissingIndexIsCreatedEmpty) {
     views.InboxButton_Click();
-    EXPECT_TRUE(QFile::exists(inboxDir + "/IN.IDX"));
+    EXPECT_TRUE(QFile::exists(inboxDir + "/in.idx")) << "named as the message store names it";
     EXPECT_EQ(inbox->Rows(), 1);
     EXPECT_TRUE(seamCalls.contains("MessageLogShown 1"));
 }
