@@ -5,6 +5,7 @@
 #include "editor/EgcIndexLine.h"
 #include "editor/FlexGrid.h"
 #include "editor/FolderViews.h"
+#include "editor/IndexFileLines.h"
 #include "foundation/CSession.h"
 #include "foundation/DataFileText.h"
 #include "foundation/ErrorHandling.h"
@@ -42,26 +43,6 @@ QString ValidPathText(const Foundation& f) {
     return MlText(f, 2672,
                   QStringLiteral("Please set a valid path for EGC's in Options->Configuration->Routing and make sure "
                                  "you have write access."));
-}
-
-// The lines of a file with their own line ends, so that a rewrite keeps every other line byte for byte.
-QList<QByteArray> SplitKeepingEnds(const QByteArray& bytes) {
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) {
-            lines.append(bytes.mid(start, i + 1 - start));
-            start = i + 1;
-        }
-    }
-    if (start < bytes.size()) lines.append(bytes.mid(start));
-    return lines;
-}
-
-QByteArray LineEndOf(const QByteArray& line) {
-    if (line.endsWith("\r\n")) return "\r\n";
-    if (line.endsWith('\n') || line.endsWith('\r')) return line.right(1);
-    return {};
 }
 
 // The grid rows of an index, newest first (by disk file name, letter case ignored).

@@ -114,13 +114,19 @@ void FlexGrid::SetRedraw(bool redraw) {
 
 void FlexGrid::SetSort(int order) {
     const int first = std::min(m_col, m_colSel), last = std::max(m_col, m_colSel);
+    // Several selected data rows change places only among themselves; otherwise all rows sort.
+    int firstRow = 0, lastRow = -1;
+    if (SelTop() >= 1 && SelTop() != SelBottom()) {
+        firstRow = SelTop() - 1;
+        lastRow = SelBottom() - 1;
+    }
     switch (order) {
     case kFlexSortGenericAscending:
-    case kFlexSortStringNoCaseAscending: m_model.SortRows(first, last, false, true); break;
+    case kFlexSortStringNoCaseAscending: m_model.SortRows(first, last, false, true, firstRow, lastRow); break;
     case kFlexSortGenericDescending:
-    case kFlexSortStringNoCaseDescending: m_model.SortRows(first, last, true, true); break;
-    case kFlexSortStringAscending: m_model.SortRows(first, last, false, false); break;
-    case kFlexSortStringDescending: m_model.SortRows(first, last, true, false); break;
+    case kFlexSortStringNoCaseDescending: m_model.SortRows(first, last, true, true, firstRow, lastRow); break;
+    case kFlexSortStringAscending: m_model.SortRows(first, last, false, false, firstRow, lastRow); break;
+    case kFlexSortStringDescending: m_model.SortRows(first, last, true, false, firstRow, lastRow); break;
     default: return;
     }
     SyncView();

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <algorithm>
+#include <iterator>
 
 namespace tidepost {
 
@@ -178,12 +179,21 @@ void SortFlexRows(std::vector<FlexRow>& rows, int first, int last, bool descendi
     });
 }
 
-void FlexGridModel::SortRows(int first, int last, bool descending, bool ignoreCase) {
-    if (DataRows() < 2) return;
+void FlexGridModel::SortRows(int first, int last, bool descending, bool ignoreCase, int firstRow, int lastRow) {
+    firstRow = std::max(firstRow, 0);
+    lastRow = lastRow < 0 ? DataRows() - 1 : std::min(lastRow, DataRows() - 1);
+    if (lastRow - firstRow < 1) return;
     first = std::clamp(first, 0, std::max(m_cols - 1, 0));
     last = std::clamp(last, first, std::max(m_cols - 1, 0));
     emit layoutAboutToBeChanged();
-    SortFlexRows(m_rows, first, last, descending, ignoreCase);
+    if (firstRow == 0 && lastRow == DataRows() - 1) {
+        SortFlexRows(m_rows, first, last, descending, ignoreCase);
+    } else {
+        std::vector<FlexRow> part(std::make_move_iterator(m_rows.begin() + firstRow),
+                                  std::make_move_iterator(m_rows.begin() + lastRow + 1));
+        SortFlexRows(part, first, last, descending, ignoreCase);
+        std::move(part.begin(), part.end(), m_rows.begin() + firstRow);
+    }
     emit layoutChanged();
 }
 

@@ -45,8 +45,9 @@ public:
     void SetHeaderText(int col, const QString& text);
 
     // Orders the rows by the columns first..last, ascending or descending, letter case ignored or
-    // not; equal rows keep their order.
-    void SortRows(int first, int last, bool descending, bool ignoreCase);
+    // not; equal rows keep their order. With a row range (model rows, inclusive) only those rows
+    // change places among themselves.
+    void SortRows(int first, int last, bool descending, bool ignoreCase, int firstRow = 0, int lastRow = -1);
 
 private:
     std::vector<FlexRow> m_rows;

@@ -107,6 +107,38 @@ public:
     void InboxMenu_Click();
     void InboxButtonClick();
 
+    // The inbox view (view 1): rebuilt from the inbox index every time it opens, newest first.
+    void InboxButton_Click();
+    // "Sort by Column": by the whole row as text, ascending and descending in turn.
+    void InSortColumn_Click();
+    // Deletes the selected messages (files and index lines) after asking, bottom row first.
+    void InboxDeleteMessage_Click();
+    // Answers: 6 Yes, 7 Yes to all, 2 No to all (also a closed question), 0 after a failure.
+    int DeleteSelectedInboxMessages(bool bAsk);
+    // Sets the read flag of the selected messages back to unread and reloads the view.
+    void InboxMarkUnread_Click();
+    void MarkInboxMessageUnread();
+    // The sent-items view (view 2), rebuilt from the sent-items index.
+    void OutboxButton_Click();
+    void SentItemsSortColumn_Click();
+    void SentItemsDeleteMessage_Click();
+    int DeleteSelectedSentItems(bool bAsk);
+    // The message of the current row in the viewer: true when it could not be shown.
+    bool OpenSelectedInboxMessage();
+    bool OpenSelectedEgc();
+    // The viewer's Next (the row above) and Previous (the row below); a failed step is undone.
+    void GetNextInboxMessage();
+    void GetPrevInboxMessage();
+    void GetNextEgcMessage();
+    void GetPrevEgcMessage();
+    // The index of a cell in the grid's row-by-row order of cells.
+    qint32 InboxGridIndex(qint16 row, qint16 col) const;
+    qint32 OutboxGridIndex(qint16 row, qint16 col) const;
+    qint32 EGCGridIndex(qint16 row, qint16 col) const;
+    // What "Sort by Column" of each view applied last: 0 none yet, 5 ascending, 6 descending.
+    quint8 InboxSortOrder = 0;
+    quint8 SentItemsSortOrder = 0;
+
 private:
     void FinishEgcLoad(int generation, std::vector<FlexRow> rows);
     void EgcLoadFailed(int number, const QString& description);
@@ -114,6 +146,13 @@ private:
     // The index rewrite of MarkEgcUnread; false with the error when it failed.
     bool RewriteEgcReadFlag(const QString& file, int& number, QString& description);
     void ConfirmationBox(const QString& text);
+    // The delete command and one row of it, shared by the inbox and the sent items.
+    void DeleteSelectedRows(FolderGridKind kind);
+    int DeleteSelectedRow(FolderGridKind kind, bool bAsk);
+    bool OpenSelected(FolderGridKind kind);
+    void StepSelection(FolderGridKind kind, int step);
+    void InboxLoadFailed(int number, const QString& description);
+    void SortByColumn(FolderGridKind kind, quint8& order);
 
     // The EGC load on the worker thread: its results come back through m_context, and only the
     // latest load's rows are taken.

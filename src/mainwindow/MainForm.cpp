@@ -1,4 +1,7 @@
 #include "mainwindow/MainForm.h"
+#include "mainwindow/InfoLogView.h"
+#include "messages/IMessagesWindow.h"
+#include "messages/Messages.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -129,6 +132,7 @@ MainForm::~MainForm() {
     if (m_link.Windows.PollWindow == this) m_link.Windows.PollWindow = nullptr;
     if (m_link.Windows.LanWindow == this) m_link.Windows.LanWindow = nullptr;
     if (m_foundation.Windows.MainForm == this) m_foundation.Windows.MainForm = nullptr;
+    if (m_messages && m_messagesWindow && m_messages->Window == m_messagesWindow.get()) m_messages->Window = nullptr;
 }
 
 QTimer* MainForm::MakeTimer(const char* name, int intervalMs) {
@@ -250,7 +254,10 @@ void MainForm::HideTestModeNotice() {
 }
 
 // Without an info-log view in the window the entry lives in the info log file only.
-void MainForm::AddMessageGridInfoEntry(const QDateTime&, quint8, qint16, const QString&) {}
+void MainForm::AddMessageGridInfoEntry(const QDateTime& oDate, quint8 InfoType, qint16 InfoNumber,
+                                       const QString& InfoMessage) {
+    if (m_infoLog) m_infoLog->AddMessageGridInfoEntry(oDate, InfoType, InfoNumber, InfoMessage);
+}
 
 void MainForm::ShowDistressButtonsTestWindow() { bShowDistressButtonsTestWindow = true; }
 

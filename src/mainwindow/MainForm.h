@@ -42,6 +42,8 @@ class cHotList;
 class MainFormEditor;
 class cMainForm;
 class FolderViews;
+class InfoLogView;
+class IMessagesWindow;
 struct BusyWindows;
 struct MainFormControls;
 struct ShellWindows;
@@ -211,6 +213,7 @@ public:
     // The folder grids InboxMSGrid, OutboxMSGrid and EGCMSGrid and their commands (null without
     // the message area).
     FolderViews* Folders() const { return m_folderViews.get(); }
+    InfoLogView* InfoLog() const { return m_infoLog.get(); }
 
     // The distress buttons test window was asked for; its timer opens it.
     bool bShowDistressButtonsTestWindow = false;
@@ -578,6 +581,11 @@ private:
     // The folder grids in the work area, their popups and the commands that reach them.
     void CreateFolderGrids();
     std::unique_ptr<FolderViews> m_folderViews;
+    // The views' commands on the buttons, menus and popups, and the info-log view
+    // (MainFormFolderViewCommands.cpp).
+    void ConnectFolderViewCommands();
+    std::unique_ptr<InfoLogView> m_infoLog;
+    std::unique_ptr<IMessagesWindow> m_messagesWindow;
     // The message editor on the window's controls (MainFormEditor.h); last, so it goes first.
     std::unique_ptr<MainFormEditor> m_editorGlue;
 };

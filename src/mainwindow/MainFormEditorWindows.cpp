@@ -8,6 +8,7 @@
 #include "link/CommonDialogs.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormEditor.h"
+#include "mainwindow/MainFormFolderViewCommands.h"
 
 namespace tidepost {
 
@@ -67,6 +68,7 @@ void ConnectEditorWindows(MainForm& form, Link& link, EditorWindows& windows) {
     }
     viewer.mnuMsgTextSizeDec_Click = [&form] { TriggerItem(form, "mnuMsgTextSizeDec"); };
     viewer.mnuMsgTextSizeInc_Click = [&form] { TriggerItem(form, "mnuMsgTextSizeInc"); };
+    ConnectViewerToFolderViews(form, windows);
 }
 
 }  // namespace tidepost

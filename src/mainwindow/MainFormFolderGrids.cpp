@@ -10,6 +10,7 @@
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormControls.h"
 #include "mainwindow/MainFormEditor.h"
+#include "mainwindow/MainFormFolderViewCommands.h"
 
 namespace tidepost {
 
@@ -42,8 +43,10 @@ void OnTriggered(QObject* owner, const char* name, std::function<void()> run) {
         QObject::connect(item, &QAction::triggered, owner, [run = std::move(run)] { run(); });
 }
 
+}  // namespace
+
 // Puts the grid where the layout placed a stand-in of that name, or at the end of the work area.
-void Place(QWidget* area, FlexGrid* grid) {
+void PlaceViewWidget(QWidget* area, QWidget* grid) {
     QWidget* standIn = area->findChild<QWidget*>(grid->objectName());
     if (standIn && standIn != grid) {
         if (QWidget* parent = standIn->parentWidget(); parent && parent->layout()) {
@@ -63,8 +66,6 @@ void Place(QWidget* area, FlexGrid* grid) {
     grid->hide();
 }
 
-}  // namespace
-
 void MainForm::CreateFolderGrids() {
     if (!m_messages) return;
     m_folderViews = std::make_unique<FolderViews>(m_foundation, *m_messages);
@@ -80,7 +81,7 @@ void MainForm::CreateFolderGrids() {
         auto* grid = new FlexGrid(area);
         views.Attach(g.kind, grid);
         grid->setAccessibleName(QString::fromLatin1(g.accessibleName));
-        Place(area, grid);
+        PlaceViewWidget(area, grid);
     }
     // The layout sizes and shows the grids from here on, in place of the stand-ins just removed.
     if (m_controls) {
@@ -144,6 +145,7 @@ void MainForm::CreateFolderGrids() {
     HotListCommands.Set(2005, [&views] { views.EgcMenu_Click(); });
     HotListCommands.Set(2003, [&views] { views.InboxMenu_Click(); });
     HotListCommands.Set(2006, [&views] { views.mnuInfoLog_Click(); });
+    ConnectFolderViewCommands();
 }
 
 }  // namespace tidepost
