@@ -196,7 +196,8 @@ void MessageEditor::AddressFieldKeyDown(Field field, int& keyCode, int shift) {
         return;
     }
     if (keyCode == 8) {
-        if (w) {
+        // A locked field (the distress address) keeps its text.
+        if (w && !w->isReadOnly()) {
             const QString text = w->text();
             const qsizetype at = text.lastIndexOf(QLatin1Char(';'));
             w->setText(at >= 0 ? text.left(at) : QString());
@@ -216,7 +217,7 @@ void MessageEditor::AddressFieldKeyDown(Field field, int& keyCode, int shift) {
     }
     if (keyCode == 75 && (shift == kCtrl || shift == kAlt)) {
         keyCode = 0;
-        NormaliseAddressField(field);
+        AddressField_LostFocus(field);
         CaretToEnd(field);
         return;
     }

@@ -60,6 +60,9 @@ public:
     void NormaliseAddressField(Field field);
     void AddressField_LostFocus(Field field);
     void AddressField_DblClick(Field field);
+    // The To field's key rules and its normalisation on leaving it.
+    void ToFieldText_KeyDown(int& keyCode, int shift) { AddressFieldKeyDown(To, keyCode, shift); }
+    void ToFieldText_LostFocus() { AddressField_LostFocus(To); }
     void CaretToEnd(Field field);
     void ShowAddressBookDialog(const QString& field);
     void ToButton_Click() { ShowAddressBookDialog("TO"); }
