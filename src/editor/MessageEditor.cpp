@@ -159,11 +159,8 @@ void MessageEditor::DistressEditorButton_Click() {
                 cursor.setPosition(0);
                 c.Editor->setTextCursor(cursor);
             }
-            if (f.gSession.MesConnected()) {
-                InsertPositionText();
-                m_host.HotListAdd(1990, 1989);
-            }
-            if (InsertMobileNumber) InsertMobileNumber();
+            InsertPosition_Click();
+            insertmobilenumber_Click();
             mnuInsertVesselData_Click();
         }
     }

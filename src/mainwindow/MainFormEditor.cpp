@@ -10,6 +10,7 @@
 #include "mainwindow/HotList.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormSendCommand.h"
+#include "link/Link.h"
 #include "messages/Messages.h"
 
 namespace tidepost {
@@ -42,10 +43,13 @@ MainFormEditor::MainFormEditor(MainForm& form) : m_form(form), m_controls(Editor
         m_editor->HandleEditorShortcutKeys(keyCode, shift);
     };
     m_send = std::make_unique<MainFormSendCommand>(form, *m_editor);
+    // The reply to "ti u" goes in at the caret.
+    form.MessagesArea()->L.Windows.InsertToEditor = [this](const QString& text) { m_editor->InsertToEditor(text); };
 }
 
 MainFormEditor::~MainFormEditor() {
     m_send.reset();
+    if (m_form.MessagesArea()) m_form.MessagesArea()->L.Windows.InsertToEditor = nullptr;
     if (m_editor && m_form.MessagesArea() && m_form.MessagesArea()->Editor == m_editor.get()) m_form.MessagesArea()->Editor = nullptr;
     m_form.KeyHandlers.HandleEditorShortcutKeys = nullptr;
     m_form.EditorButton_Click = nullptr;

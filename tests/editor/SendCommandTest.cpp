@@ -162,8 +162,8 @@ protected:
         QDir().mkpath(book);
         platform.WriteDataFile("addressbook/address.dat", "Ops:Email:7:ops@owner.example\r\n");
         f.gIniEntries.Items.append({"[addressbook]", book});
-        f.gIniEntries.Items.append({QStringLiteral("[Default ISP]"), QStringLiteral("Shore Mail")});
-        f.gIniEntries.Items.append({QStringLiteral("[Default LES West]"), QStringLiteral("112")});
+        f.gIniEntries.Items.append(KeyValuePair{"[Default ISP]", "Shore Mail"});
+        f.gIniEntries.Items.append(KeyValuePair{"[Default LES West]", "112"});
         IspRecord isp;
         isp.Name = "Shore Mail";
         isp.AddressType = "Direct";
