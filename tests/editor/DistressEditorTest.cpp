@@ -31,6 +31,7 @@ TEST_F(DistressEditorTest, ClosingTheQuestionCountsAsNo) {
 
 TEST_F(DistressEditorTest, InsertedLinesWithAndWithoutALink) {
     platform.Settings.Save("Tidepost", "Settings", "VesselName", "Nordlys");
+    f.gSession.SetMobileNumber(492123456);
     for (bool connected : {false, true}) {
         SCOPED_TRACE(connected ? "link" : "no link");
         editor->ChangeViewEditor();
@@ -40,9 +41,13 @@ TEST_F(DistressEditorTest, InsertedLinesWithAndWithoutALink) {
         AnswerDistressQuestion(true);
         editor->DistressEditorButton_Click();
         const QString expected =
-            (connected ? QString("Position: not available\r\n") : QString()) + "Vessel name: Nordlys\r\nEarlier";
+            (connected ? QString("Position: not available\r\n") : QString()) +
+                                 "Mobile No.: 492123456\r\nVessel name: Nordlys\r\nEarlier";
         EXPECT_EQ(Body(), expected);
         EXPECT_EQ(host.HotList.contains(qMakePair(1990, 1989)), connected);
+        EXPECT_TRUE(host.HotList.contains(qMakePair(1993, 1989)));
+        EXPECT_EQ(controls.Editor->textCursor().position(), controls.Editor->toPlainText().size() - 7)
+            << "the caret after the vessel data";
         EXPECT_EQ(controls.ToFieldText->text(), "SEARCH & RESCUE;");
     }
 }

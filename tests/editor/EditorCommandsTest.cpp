@@ -100,7 +100,8 @@ TEST_F(EditorCommandsTest, TheDistressEditorRoundTrip) {
                        static_cast<QWidget*>(controls.BccButton), static_cast<QWidget*>(controls.CCFieldText),
                        static_cast<QWidget*>(controls.SubjectFieldText), static_cast<QWidget*>(controls.AddrbookButton)})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_EQ(Body(), "Vessel name: Nordlys\r\nEarlier text") << "inserted at the start, the old text below";
+    EXPECT_EQ(Body(), "Mobile No.: 0\r\nVessel name: Nordlys\r\nEarlier text")
+        << "inserted at the start, the old text below";
     EXPECT_TRUE(host.HotList.contains(qMakePair(2002, 0)));
 
     // Alt+C still opens the address book, and its OK returns to the distress editor.
