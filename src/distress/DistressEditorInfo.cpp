@@ -23,8 +23,7 @@ DistressEditorInfo::DistressEditorInfo(Foundation& f, Kind kind, QWidget* owner)
     DistressEditorInfoText->setObjectName("DistressEditorInfoText");
     DistressEditorInfoText->setWordWrap(true);
     DistressEditorInfoText->setAlignment(Qt::AlignCenter);
-    DistressEditorInfoText->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    DistressEditorInfoText->setFocusPolicy(Qt::StrongFocus);
+    DistressEditorInfoText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont big = arial;
     big.setPointSize(10);
     DistressEditorInfoText->setFont(big);
@@ -79,6 +78,9 @@ void DistressEditorInfo::SetInfo(const QString& caption, const QString& text) {
     setWindowTitle(caption);
     DistressEditorInfoText->setText(text);
     DistressEditorInfoText->setAccessibleName(text);
+    // Screen readers read the question with the window; the keyboard starts on the default button.
+    setAccessibleDescription(text);
+    OKButton->setFocus();
 }
 
 void DistressEditorInfo::OKButton_Click() {
