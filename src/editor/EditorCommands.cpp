@@ -71,7 +71,7 @@ void MessageEditor::mnuPaste_Click() {
     IClipboard* clipboard = m_m.F.Os.Clipboard;
     QString text;
     if (clipboard == nullptr || !clipboard->Text(text)) return ClipboardFailed("Error");
-    InsertToEditor(c, text);
+    tidepost::InsertToEditor(c, text);
     m_host.HotListAdd(988, 0);
 }
 
@@ -79,24 +79,24 @@ void MessageEditor::InsertSpeedCourseText() {
     Foundation& f = m_m.F;
     const PositionRecord p = f.gSession.GetPos();
     if (p.Valid)
-        InsertToEditor(c, MlText(f, 2898, "Speed: ") + QString::number(p.Speed) + MlText(f, 2899, " knots, Course: ") +
+        tidepost::InsertToEditor(c, MlText(f, 2898, "Speed: ") + QString::number(p.Speed) + MlText(f, 2899, " knots, Course: ") +
                               QString::number(p.Course) + MlText(f, 2900, " deg.") + kCrLf);
     else
-        InsertToEditor(c, MlText(f, 2901, "Speed: not available") + kCrLf);
+        tidepost::InsertToEditor(c, MlText(f, 2901, "Speed: not available") + kCrLf);
 }
 
 void MessageEditor::InsertPositionText() {
     Foundation& f = m_m.F;
     const PositionRecord p = f.gSession.GetPos();
     if (!p.Valid) {
-        InsertToEditor(c, MlText(f, 2897, "Position: not available") + kCrLf);
+        tidepost::InsertToEditor(c, MlText(f, 2897, "Position: not available") + kCrLf);
         return;
     }
     const QString lat = QString::number(p.LatDeg) + "," + QString::number(p.LatMin) + "." + Hundredths(p.LatHund) +
                         (p.South ? MlText(f, 2893, "S") : MlText(f, 2892, "N"));
     const QString lon = QString::number(p.LonDeg) + "," + QString::number(p.LonMin) + "." + Hundredths(p.LonHund) +
                         (p.West ? MlText(f, 2895, "W") : MlText(f, 2894, "E"));
-    InsertToEditor(c, MlText(f, 2896, "Position: ") + lat + " , " + lon + kCrLf);
+    tidepost::InsertToEditor(c, MlText(f, 2896, "Position: ") + lat + " , " + lon + kCrLf);
 }
 
 void MessageEditor::mnuInsertSpeedCourse_Click() {
@@ -107,7 +107,7 @@ void MessageEditor::mnuInsertSpeedCourse_Click() {
 void MessageEditor::mnuInsertVesselName_Click() {
     Foundation& f = m_m.F;
     const QString name = GetAppSetting(f, f.gProductName, "Settings", "VesselName", "");
-    if (!name.isEmpty()) InsertToEditor(c, MlText(f, 2873, "Vessel name: ") + name + kCrLf);
+    if (!name.isEmpty()) tidepost::InsertToEditor(c, MlText(f, 2873, "Vessel name: ") + name + kCrLf);
     m_host.HotListAdd(1996, 1989);
 }
 
@@ -127,7 +127,7 @@ void MessageEditor::mnuInsertVesselData_Click() {
         const QString value = GetAppSetting(f, f.gProductName, "Settings", row.key, "");
         if (!value.isEmpty()) text += MlText(f, row.id, row.label) + value + kCrLf;
     }
-    if (!text.isEmpty()) InsertToEditor(c, text);
+    if (!text.isEmpty()) tidepost::InsertToEditor(c, text);
     m_host.HotListAdd(1997, 1989);
 }
 

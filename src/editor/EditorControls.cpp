@@ -45,6 +45,12 @@ EditorControls EditorControls::FindIn(QObject* root) {
     c.mnuNewMsg = Find<QAction>(root, "mnuNewMsg");
     c.mnuNewMessage = Find<QAction>(root, "mnuNewMessage");
     c.mnuMergeMsg = Find<QAction>(root, "mnuMergeMsg");
+    c.mnuOpenMsg = Find<QAction>(root, "mnuOpenMsg");
+    c.InsertPosition = Find<QAction>(root, "InsertPosition");
+    c.InsertSignature = Find<QAction>(root, "InsertSignature");
+    c.insertmobilenumber = Find<QAction>(root, "insertmobilenumber");
+    c.Insertutcdatetime = Find<QAction>(root, "Insertutcdatetime");
+    c.InsertLocalDateTime = Find<QAction>(root, "InsertLocalDateTime");
     c.mnuSaveMsg = Find<QAction>(root, "mnuSaveMsg");
     c.mnuPrintEditor = Find<QAction>(root, "mnuPrintEditor");
     c.mnuCut = Find<QAction>(root, "mnuCut");

@@ -29,6 +29,12 @@ struct EditorControls {
     QPointer<QAction> mnuNewMsg;
     QPointer<QAction> mnuNewMessage;
     QPointer<QAction> mnuMergeMsg;
+    QPointer<QAction> mnuOpenMsg;
+    QPointer<QAction> InsertPosition;
+    QPointer<QAction> InsertSignature;
+    QPointer<QAction> insertmobilenumber;
+    QPointer<QAction> Insertutcdatetime;
+    QPointer<QAction> InsertLocalDateTime;
     QPointer<QAction> mnuSaveMsg;
     QPointer<QAction> mnuPrintEditor;
     QPointer<QAction> mnuCut;

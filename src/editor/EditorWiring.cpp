@@ -72,6 +72,13 @@ void EditorWiring::ConnectMenus() {
     on(c.mnuContacts, &MessageEditor::mnuContacts_Click);
     on(c.mnuMsgTextSizeInc, &MessageEditor::mnuMsgTextSizeInc_Click);
     on(c.mnuMsgTextSizeDec, &MessageEditor::mnuMsgTextSizeDec_Click);
+    on(c.mnuOpenMsg, &MessageEditor::mnuOpenMsg_Click);
+    on(c.mnuMergeMsg, &MessageEditor::mnuMergeMsg_Click);
+    on(c.InsertPosition, &MessageEditor::InsertPosition_Click);
+    on(c.InsertSignature, &MessageEditor::InsertSignature_Click);
+    on(c.insertmobilenumber, &MessageEditor::insertmobilenumber_Click);
+    on(c.Insertutcdatetime, &MessageEditor::Insertutcdatetime_Click);
+    on(c.InsertLocalDateTime, &MessageEditor::InsertLocalDateTime_Click);
 }
 
 void EditorWiring::NormaliseLater(int field) {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "distress/DistressEditorInfo.h"
 #include "editor/IEditorHost.h"
 #include "foundation/Foundation.h"
 #include "foundation/IMainForm.h"
@@ -127,25 +128,23 @@ void MessageEditor::EditorButton_Click() {
 void MessageEditor::DistressEditorButton_Click() {
     Foundation& f = m_m.F;
     if (f.gSession.MessagePriority() != kDistress) {
+        const int formerView = m_host.MessageLogShown();
         m_host.SetMessageLogShown(0);
-        MessageBoxRequest question;
-        question.title = MlText(f, 504, "Continue to Distress Message Editor ?");
-        question.text = MlText(f, 503,
-                               "A message with distress priority will automatically be sent to Maritime Rescue "
-                               "Coordination Centre (MRCC).") +
-                        "\r\n\r\n" + question.title;
-        question.buttons = MsgButtons::YesNo;
-        question.icon = MsgIcon::Warning;
-        const bool yes = f.Os.Boxes && f.Os.Boxes->Show(question, m_host.Owner()) == MsgAnswer::Yes;
+        const QString title = MlText(f, 504, "Continue to Distress Message Editor ?");
+        const QString text = MlText(f, 503,
+                                    "A message with distress priority will automatically be sent to Maritime Rescue "
+                                    "Coordination Centre (MRCC).") +
+                             "\r\n\r\n" + title;
+        const bool yes = AskDistressEditorQuestion(f, m_host.Owner(), title, text);
+        // After No the window still shows the former view, so the view mode must say so too.
+        if (!yes) m_host.SetMessageLogShown(formerView);
         if (yes) {
             ChangeViewEditor();
             m_host.HotListAdd(2002, 0);
             f.gSession.SetMessagePriority(kDistress);
-            MessageBoxRequest notice;
-            notice.title = MlText(f, 322, "Important");
-            notice.text = MlText(f, 500, "Please make sure that the distress priority message is written in English.");
-            notice.icon = MsgIcon::Information;
-            if (f.Os.Boxes) f.Os.Boxes->Show(notice, m_host.Owner());
+            ShowDistressEditorNotice(f, m_host.Owner(), MlText(f, 322, "Important"),
+                                     MlText(f, 500, "Please make sure that the distress priority message is written "
+                                                    "in English."));
             if (SavedToText.isEmpty()) SavedToText = AddressFieldText(To);
             if (SavedCcText.isEmpty()) SavedCcText = AddressFieldText(Cc);
             if (SavedBccText.isEmpty()) SavedBccText = AddressFieldText(Bcc);
@@ -160,11 +159,8 @@ void MessageEditor::DistressEditorButton_Click() {
                 cursor.setPosition(0);
                 c.Editor->setTextCursor(cursor);
             }
-            if (f.gSession.MesConnected()) {
-                InsertPositionText();
-                m_host.HotListAdd(1990, 1989);
-            }
-            if (InsertMobileNumber) InsertMobileNumber();
+            InsertPosition_Click();
+            insertmobilenumber_Click();
             mnuInsertVesselData_Click();
         }
     }
@@ -196,7 +192,8 @@ void MessageEditor::AddressFieldKeyDown(Field field, int& keyCode, int shift) {
         return;
     }
     if (keyCode == 8) {
-        if (w) {
+        // A locked field (the distress address) keeps its text.
+        if (w && !w->isReadOnly()) {
             const QString text = w->text();
             const qsizetype at = text.lastIndexOf(QLatin1Char(';'));
             w->setText(at >= 0 ? text.left(at) : QString());
@@ -216,7 +213,7 @@ void MessageEditor::AddressFieldKeyDown(Field field, int& keyCode, int shift) {
     }
     if (keyCode == 75 && (shift == kCtrl || shift == kAlt)) {
         keyCode = 0;
-        NormaliseAddressField(field);
+        AddressField_LostFocus(field);
         CaretToEnd(field);
         return;
     }

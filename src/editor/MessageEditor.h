@@ -26,8 +26,6 @@ public:
     QString SavedCcText;
     QString SavedBccText;
     QString SavedSubjectText;
-    // Inserts "Mobile No.: " and the mobile number at the caret; set by the area that owns it.
-    std::function<void()> InsertMobileNumber;
     // The default message last loaded into the editor (0: none).
     int LoadedDefaultMessage = 0;
     // The text size of the editor and the viewer.
@@ -60,6 +58,9 @@ public:
     void NormaliseAddressField(Field field);
     void AddressField_LostFocus(Field field);
     void AddressField_DblClick(Field field);
+    // The To field's key rules and its normalisation on leaving it.
+    void ToFieldText_KeyDown(int& keyCode, int shift) { AddressFieldKeyDown(To, keyCode, shift); }
+    void ToFieldText_LostFocus() { AddressField_LostFocus(To); }
     void CaretToEnd(Field field);
     void ShowAddressBookDialog(const QString& field);
     void ToButton_Click() { ShowAddressBookDialog("TO"); }
@@ -85,6 +86,23 @@ public:
     void mnuSaveMsg_Click();
     void mnuPrintEditor_Click();
     void mnuDontSendMsg_Click();
+
+    // --- insert menu and text files ---
+    void InsertToEditor(const QString& strText);
+    // The position line, only while the transceiver answers.
+    void InsertPosition_Click();
+    void InsertSignature_Click();
+    void insertmobilenumber_Click();
+    // Asks the transceiver for its time ("ti u"); the reply inserts it.
+    void Insertutcdatetime_Click();
+    void InsertLocalDateTime_Click();
+    void mnuOpenMsg_Click();
+    void mnuMergeMsg_Click();
+    // Reads a file the operator chooses into the body: in place of it, or at the caret to merge.
+    // The body is touched only once the whole file has been read.
+    void OpenTextFileIntoEditor(bool merge, const QString& initialName);
+    // Code page 866 text as 1251, for a Russian interface with "IBM/DOS 866 Cyrillic" checked.
+    QString EncodeText(const QString& strText) const;
 
     // --- text size ---
     // At start-up: the stored size, given to the editor.

@@ -246,6 +246,11 @@ void MainForm::BuildWorkArea(QWidget* area) {
     c.SubjectLabel->setBuddy(c.SubjectFieldText);
     place(c.SubjectLabel, 45, 2115, 1155, 255);
     place(c.SubjectFieldText, 1260, 2070, 8640, 300);
+    c.SendButton = MakeButton(area, "SendButton", "Send");
+    SetCaption(strings, c.SendButton, 1939);
+    SetToolTip(strings, c.SendButton, 1400);
+    c.SendButton->setAccessibleName("Send");
+    place(c.SendButton, 8700, 2070, 1200, 300);
 
     c.Editor = new QPlainTextEdit(area);
     c.Editor->setObjectName("Editor");
@@ -302,7 +307,7 @@ void MainForm::BuildWorkArea(QWidget* area) {
 
     // Tab order: the header rows top to bottom, the text, then the view buttons.
     QWidget* order[] = {c.ToButton,    c.ToFieldText,          c.CCButton,    c.CCFieldText,  c.BccButton,
-                        c.BccFieldText, c.SubjectFieldText,     c.Editor,      c.EditorButton, c.DistressEditorButton,
+                        c.BccFieldText, c.SubjectFieldText,     c.SendButton, c.Editor,      c.EditorButton, c.DistressEditorButton,
                         c.InboxButton, c.OutboxButton,         c.EGCButton,   c.FormsButton};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }

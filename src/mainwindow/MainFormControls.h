@@ -39,6 +39,8 @@ struct MainFormControls {
     QLineEdit* BccFieldText = nullptr;
     QLabel* SubjectLabel = nullptr;
     QLineEdit* SubjectFieldText = nullptr;
+    // Sends the editor's message; at the right end of the Subject row.
+    QPushButton* SendButton = nullptr;
 
     // The work area: the editor, the folder grids, the info log and the form browser.
     QPlainTextEdit* Editor = nullptr;

@@ -9,6 +9,8 @@
 #include "editor/MessageEditor.h"
 #include "mainwindow/HotList.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/MainFormSendCommand.h"
+#include "link/Link.h"
 #include "messages/Messages.h"
 
 namespace tidepost {
@@ -40,9 +42,14 @@ MainFormEditor::MainFormEditor(MainForm& form) : m_form(form), m_controls(Editor
     form.KeyHandlers.HandleEditorShortcutKeys = [this](int& keyCode, int shift) {
         m_editor->HandleEditorShortcutKeys(keyCode, shift);
     };
+    m_send = std::make_unique<MainFormSendCommand>(form, *m_editor);
+    // The reply to "ti u" goes in at the caret.
+    form.MessagesArea()->L.Windows.InsertToEditor = [this](const QString& text) { m_editor->InsertToEditor(text); };
 }
 
 MainFormEditor::~MainFormEditor() {
+    m_send.reset();
+    if (m_form.MessagesArea()) m_form.MessagesArea()->L.Windows.InsertToEditor = nullptr;
     if (m_editor && m_form.MessagesArea() && m_form.MessagesArea()->Editor == m_editor.get()) m_form.MessagesArea()->Editor = nullptr;
     m_form.KeyHandlers.HandleEditorShortcutKeys = nullptr;
     m_form.EditorButton_Click = nullptr;
@@ -70,7 +77,7 @@ void MainFormEditor::HotListAdd(int id, int parentId) {
 }
 
 void MainFormEditor::SendButton_Click() {
-    if (m_form.KeyHandlers.SendButton_Click) m_form.KeyHandlers.SendButton_Click();
+    if (m_send) m_send->SendButton_Click();
 }
 
 QWidget* MainFormEditor::Owner() { return &m_form; }

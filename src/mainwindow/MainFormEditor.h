@@ -10,6 +10,7 @@ namespace tidepost {
 class MainForm;
 class MessageEditor;
 class EditorWiring;
+class MainFormSendCommand;
 
 // The message editor in the main window: its controls and menu items found by name, the window
 // as the editor's host, the editor's handlers wired to them.
@@ -19,6 +20,7 @@ public:
     ~MainFormEditor() override;
 
     MessageEditor* Editor() { return m_editor.get(); }
+    MainFormSendCommand* SendCommand() { return m_send.get(); }
     // Gives the open message viewer the editor's text size; set by whoever owns the viewer.
     std::function<void(int size)> ViewerTextSize;
     // Start-up: the stored text size for the editor.
@@ -42,6 +44,7 @@ private:
     EditorControls m_controls;
     std::unique_ptr<MessageEditor> m_editor;
     std::unique_ptr<EditorWiring> m_wiring;
+    std::unique_ptr<MainFormSendCommand> m_send;
 };
 
 }  // namespace tidepost

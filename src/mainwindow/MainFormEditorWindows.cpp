@@ -7,6 +7,7 @@
 #include "editor/MessageEditor.h"
 #include "link/CommonDialogs.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/MainFormDefaultMessages.h"
 #include "mainwindow/MainFormEditor.h"
 #include "mainwindow/MainFormFolderViewCommands.h"
 
@@ -46,6 +47,7 @@ void ConnectEditorWindows(MainForm& form, Link& link, EditorWindows& windows) {
     }
     if (QAction* setup = form.findChild<QAction*>("mnuFunctionKeySetup"))
         QObject::connect(setup, &QAction::triggered, &form, [&keys] { keys.mnuFunctionKeySetup_Click(); });
+    ConnectDefaultMessages(form, keys);
 
     MessageFormLinks& viewer = windows.Viewer.Links;
     viewer.EditorText = [&form] { return ControlText(form, "Editor"); };

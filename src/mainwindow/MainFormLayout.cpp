@@ -162,6 +162,13 @@ void MainForm::Form_Resize() {
         if (MessageLogShown == 0) {
             for (QLineEdit* field : {c.ToFieldText, c.CCFieldText, c.SubjectFieldText, c.BccFieldText})
                 field->resize(qRound(sizes.HeaderWidth / tx), field->height());
+            // The Send button takes the right end of the Subject row.
+            const int gap = 4;
+            QLineEdit* subject = c.SubjectFieldText;
+            const int sendWidth = qMin(c.SendButton->sizeHint().width() + 16, subject->width() / 3);
+            subject->resize(qMax(0, subject->width() - sendWidth - gap), subject->height());
+            c.SendButton->setGeometry(subject->x() + subject->width() + gap, subject->y(), sendWidth,
+                                      subject->height());
         } else if (QWidget* view = c.ViewControl(MessageLogShown)) {
             size(view, sizes.ViewControl.Width, sizes.ViewControl.Height);
         }
@@ -217,6 +224,7 @@ void MainForm::ShowBCcField(bool visible) {
 void MainForm::ShowSubjectField(bool visible) {
     m_controls->SubjectFieldText->setVisible(visible);
     m_controls->SubjectLabel->setVisible(visible);
+    m_controls->SendButton->setVisible(visible && MessageLogShown == 0);
 }
 void MainForm::ShowLogFrame(bool visible) { m_controls->LogFrame->setVisible(visible); }
 

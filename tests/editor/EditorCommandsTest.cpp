@@ -54,7 +54,7 @@ TEST_F(EditorCommandsTest, NewMessageFromTheDistressEditorPutsTheHeaderBackFirst
     controls.ToFieldText->setText("Alice;");
     controls.SubjectFieldText->setText("Noon");
     SetBodyText(controls, "Body");
-    platform.Boxes.Answer(MsgAnswer::Yes);  // enter the distress editor
+    AnswerDistressQuestion(true);  // enter the distress editor
     editor->DistressEditorButton_Click();
     ASSERT_EQ(controls.ToFieldText->text(), "SEARCH & RESCUE;");
 
@@ -76,16 +76,22 @@ TEST_F(EditorCommandsTest, TheDistressEditorRoundTrip) {
     controls.SubjectFieldText->setText("Noon");
     SetBodyText(controls, "Earlier text");
 
-    platform.Boxes.Answer(MsgAnswer::No);
+    AnswerDistressQuestion(false);
     editor->DistressEditorButton_Click();
     EXPECT_EQ(f.gSession.MessagePriority(), 0) << "No keeps the routine editor";
     EXPECT_EQ(controls.ToFieldText->text(), "Alice;");
 
-    platform.Boxes.Answer(MsgAnswer::Yes);
+    AnswerDistressQuestion(true);
     editor->DistressEditorButton_Click();
     EXPECT_EQ(f.gSession.MessagePriority(), 1);
-    EXPECT_EQ(platform.Boxes.Shown.last().text,
-              "Please make sure that the distress priority message is written in English.");
+    ASSERT_EQ(DistressInfoTexts.size(), 3);
+    EXPECT_EQ(DistressInfoTexts[1],
+              "Continue to Distress Message Editor ?|A message with distress priority will automatically be sent to "
+              "Maritime Rescue Coordination Centre (MRCC).\r\n\r\nContinue to Distress Message Editor ?");
+    EXPECT_EQ(DistressInfoTexts[2],
+              "Important|Please make sure that the distress priority message is written in English.");
+    EXPECT_EQ(platform.Boxes.DialogsShown.mid(1),
+              (QStringList{"DistressEditorInfo1", "DistressEditorInfo2"}));
     EXPECT_EQ(controls.ToFieldText->text(), "SEARCH & RESCUE;");
     EXPECT_TRUE(controls.ToFieldText->isReadOnly());
     EXPECT_TRUE(controls.CCFieldText->text().isEmpty());
@@ -94,7 +100,8 @@ TEST_F(EditorCommandsTest, TheDistressEditorRoundTrip) {
                        static_cast<QWidget*>(controls.BccButton), static_cast<QWidget*>(controls.CCFieldText),
                        static_cast<QWidget*>(controls.SubjectFieldText), static_cast<QWidget*>(controls.AddrbookButton)})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_EQ(Body(), "Vessel name: Nordlys\r\nEarlier text") << "inserted at the start, the old text below";
+    EXPECT_EQ(Body(), "Mobile No.: 0\r\nVessel name: Nordlys\r\nEarlier text")
+        << "inserted at the start, the old text below";
     EXPECT_TRUE(host.HotList.contains(qMakePair(2002, 0)));
 
     // Alt+C still opens the address book, and its OK returns to the distress editor.
@@ -105,9 +112,9 @@ TEST_F(EditorCommandsTest, TheDistressEditorRoundTrip) {
     EXPECT_EQ(f.gSession.MessagePriority(), 1);
 
     // A second click asks nothing; the editor view puts the header back.
-    const qsizetype shown = platform.Boxes.Shown.size();
+    const qsizetype shown = platform.Boxes.DialogsShown.size();
     editor->DistressEditorButton_Click();
-    EXPECT_EQ(platform.Boxes.Shown.size(), shown);
+    EXPECT_EQ(platform.Boxes.DialogsShown.size(), shown);
     editor->EditorButton_Click();
     EXPECT_EQ(f.gSession.MessagePriority(), 0);
     EXPECT_EQ(controls.ToFieldText->text(), "Alice;");

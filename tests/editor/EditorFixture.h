@@ -1,5 +1,6 @@
 #pragma once
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -8,6 +9,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "distress/DistressEditorInfo.h"
 #include "editor/EditorControls.h"
 #include "editor/EditorWiring.h"
 #include "editor/IEditorHost.h"
@@ -93,6 +95,19 @@ protected:
                                                                                               : controls.BccFieldText;
     }
     QString Body() const { return BodyText(controls); }
+
+    // The distress editor's question is answered Yes or No, its notice with OK; the texts shown
+    // are kept in DistressInfoTexts.
+    void AnswerDistressQuestion(bool yes) {
+        platform.Boxes.OnDialog = [this, yes](QDialog& dialog) {
+            auto* info = dynamic_cast<DistressEditorInfo*>(&dialog);
+            if (!info) return;
+            DistressInfoTexts << info->windowTitle() + "|" + info->DistressEditorInfoText->text();
+            if (info->CancelButton && !yes) info->CancelButton->click();
+            else info->OKButton->click();
+        };
+    }
+    QStringList DistressInfoTexts;
 
     QWidget window;
     EditorControls controls;

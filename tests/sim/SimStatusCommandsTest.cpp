@@ -64,6 +64,7 @@ TEST_F(StatusShell, MarkedValuesAndClock) {
     EXPECT_EQ(Body("st -m"), "Latest Link Test results\r\nResult              : " + kStx + "Passed" + kEtx +
                                  "\r\nTest at UTC         : " + kStx + "25-03-14 10:22" + kEtx + "\r\n");
     EXPECT_TRUE(Body("ru -g").contains("Test Summary: OK\r\n"));
+    EXPECT_FALSE(Body("nc -s").contains("command not found"));
 }
 
 TEST_F(StatusShell, ChosenStates) {
@@ -79,7 +80,7 @@ TEST_F(StatusShell, ChosenStates) {
 // included; no other CR or LF is sent.
 TEST_F(StatusShell, EveryBodyLineEndsWithTheChosenLineEnd) {
     const QStringList commands = {"st -l", "st -v", "st -i", "ver", "st -w", "st -s",
-                                  "ru -g", "ti -u", "ti u",  "se -p", "st -m"};
+                                  "ru -g", "ti -u", "ti u",  "se -p", "st -m", "nc -s"};
     for (const EchoEnd end : {EchoEnd::Lf, EchoEnd::CrLf, EchoEnd::CrCrLf}) {
         shell.LineEnd = EchoEndText(end);
         shell.EchoTerminator = EchoEndText(end == EchoEnd::CrLf ? EchoEnd::Lf : EchoEnd::CrLf);

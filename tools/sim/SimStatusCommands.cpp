@@ -76,6 +76,9 @@ QString LinkTest(SimShell& shell, const QString&) {
            Field(shell, "Test at UTC", kStx + t.UtcNow().toString("yy-MM-dd hh:mm") + kEtx);
 }
 
+// The scan for the preferred ocean region starts in the background; the shell only says so.
+QString ScanPreferredOcean(SimShell& shell, const QString&) { return "Scanning for preferred ocean" + shell.LineEnd; }
+
 }  // namespace
 
 const QList<SimCommand>& SimStatusCommands() {
@@ -83,7 +86,7 @@ const QList<SimCommand>& SimStatusCommands() {
         {"st -v", false, SoftwareInfo}, {"st -i", false, Identity},        {"ver", false, Versions},
         {"st -w", false, WorkingStatus}, {"st -s", false, SignalStrength}, {"ru -g", false, GpsTest},
         {"ti -u", false, UtcDateTime},  {"ti u", false, UtcText},          {"se -p", false, PositionReport},
-        {"st -m", false, LinkTest},
+        {"st -m", false, LinkTest},     {"nc -s", false, ScanPreferredOcean},
     };
     return commands;
 }
