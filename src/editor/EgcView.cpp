@@ -181,8 +181,7 @@ int FolderViews::DeleteSelectedEgcs(bool bAsk) {
         switch (F.Os.Boxes->Show(box)) {
         case MsgAnswer::Yes: answer = kAnswerYes; break;
         case MsgAnswer::YesToAll: answer = kAnswerYesToAll; break;
-        case MsgAnswer::NoToAll: return kAnswerNoToAll;
-        default: answer = 0; break;
+        default: return kAnswerNoToAll;  // "No to all", or the question closed without an answer
         }
     }
     if (answer == kAnswerYes || answer == kAnswerYesToAll) {

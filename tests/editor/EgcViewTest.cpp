@@ -151,6 +151,14 @@ TEST_F(EgcDelete, NoToAllKeepsTheRest) {
     EXPECT_TRUE(EgcExists("26121002.egc"));
 }
 
+TEST_F(EgcDelete, AQuestionClosedWithoutAnAnswerCountsAsNoToAll) {
+    platform.Boxes.Answer(MsgAnswer::Cancel);
+    views.EGCDelete_Click();
+    EXPECT_EQ(platform.Boxes.Shown.size(), 1) << "no further question after the first was closed";
+    EXPECT_EQ(Column(*egc, 0).size(), 4);
+    EXPECT_TRUE(EgcExists("26121001.egc"));
+}
+
 TEST_F(EgcDelete, ARowInsertedWhileAskingMovesNothingWrong) {
     bool inserted = false;
     platform.Boxes.OnShow = [&](const MessageBoxRequest&) {
