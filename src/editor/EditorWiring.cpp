@@ -53,8 +53,11 @@ EditorWiring::EditorWiring(MessageEditor& editor, EditorControls& controls, QObj
 }
 
 void EditorWiring::ConnectMenus() {
+    // Each item runs its command through MenuItemTriggered, which finds it by the item that sent.
     const auto on = [this](QAction* item, void (MessageEditor::*handler)()) {
-        if (item) connect(item, &QAction::triggered, this, [this, handler] { (m_editor.*handler)(); });
+        if (item == nullptr) return;
+        m_menuCommands.insert(item, handler);
+        connect(item, &QAction::triggered, this, &EditorWiring::MenuItemTriggered);
     };
     on(c.mnuNewMsg, &MessageEditor::mnuNewMessage_Click);
     on(c.mnuNewMessage, &MessageEditor::mnuNewMessage_Click);
@@ -79,6 +82,11 @@ void EditorWiring::ConnectMenus() {
     on(c.insertmobilenumber, &MessageEditor::insertmobilenumber_Click);
     on(c.Insertutcdatetime, &MessageEditor::Insertutcdatetime_Click);
     on(c.InsertLocalDateTime, &MessageEditor::InsertLocalDateTime_Click);
+}
+
+void EditorWiring::MenuItemTriggered() {
+    const auto found = m_menuCommands.constFind(qobject_cast<QAction*>(sender()));
+    if (found != m_menuCommands.constEnd()) (m_editor.*found.value())();
 }
 
 void EditorWiring::NormaliseLater(int field) {

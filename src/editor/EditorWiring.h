@@ -1,10 +1,12 @@
 #pragma once
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 
 namespace tidepost {
 
 class MessageEditor;
+class QAction;
 struct EditorControls;
 
 // Connects the editor's controls and menu items to the editor's handlers: keys, clicks, loss of
@@ -23,6 +25,8 @@ protected:
 
 private:
     void ConnectMenus();
+    void MenuItemTriggered();
+    QHash<QAction*, void (MessageEditor::*)()> m_menuCommands;
     // Runs the field's normalisation once the focus change has finished; never twice at once,
     // since the chooser it may open takes the focus itself.
     void NormaliseLater(int field);
