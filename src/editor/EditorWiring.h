@@ -3,10 +3,11 @@
 #include <QObject>
 #include <QPointer>
 
+class QAction;
+
 namespace tidepost {
 
 class MessageEditor;
-class QAction;
 struct EditorControls;
 
 // Connects the editor's controls and menu items to the editor's handlers: keys, clicks, loss of
