@@ -26,11 +26,7 @@ constexpr int kEgcViewMode = 3;
 constexpr int kEgcMenuId = 2005;
 const QString kNoFile = QStringLiteral("<Unknown file name>");
 
-struct Header {
-    int id;
-    const char* english;
-};
-constexpr Header kHeaders[kEgcColumns] = {
+constexpr GridHeader kHeaders[kEgcColumns] = {
     {2666, "Disk Filename"}, {2667, "Modem Filename"}, {306, "LES"},      {320, "Service"}, {300, "Priority"},
     {307, "Bits"},           {2668, "Date & Time"},    {305, "Size"},     {2669, "Ref.No."}, {321, "Routing"},
 };
@@ -76,25 +72,14 @@ void FolderViews::EGCButton_Click() {
         EgcLoadFailed(kErrPathNotFound, QStringLiteral("Path not found"));
         return;
     }
-    if (!CheckFileExists(F, path)) {
-        if (const FileError err = AppendToFile(path, {})) {
-            EgcLoadFailed(err.number, err.description);
-            return;
-        }
-    }
     QByteArray bytes;
-    if (const FileError err = ReadFileBytes(path, bytes)) {
+    if (const FileError err = ReadOrCreateIndex(path, bytes)) {
         EgcLoadFailed(err.number, err.description);
         return;
     }
 
-    if (Seams.SetMessageLogShown) Seams.SetMessageLogShown(kEgcViewMode);
-    if (Seams.MainFormSetUp) Seams.MainFormSetUp();
-    F.gSession.SetMessagePriority(0);
-    if (Seams.EnableEditorGUI) Seams.EnableEditorGUI(false);
-
-    for (int col = 0; col < kEgcColumns; ++col)
-        grid->SetTextMatrix(0, col, MlText(F, kHeaders[col].id, QString::fromLatin1(kHeaders[col].english)));
+    ShowFolderView(kEgcViewMode);
+    SetGridHeaders(F, *grid, kHeaders, kEgcColumns);
 
     grid->SetRedraw(false);
     const QString text = F.Os.Codec.Decode(bytes);

@@ -5,9 +5,15 @@
 #include "editor/FlexGrid.h"
 #include "foundation/AppSettings.h"
 #include "foundation/Foundation.h"
+#include "foundation/MlText.h"
 #include "foundation/UsefullRoutines.h"
 
 namespace tidepost {
+
+void SetGridHeaders(const Foundation& f, FlexGrid& grid, const GridHeader* headers, int count) {
+    for (int col = 0; col < count; ++col)
+        grid.SetTextMatrix(0, col, MlText(f, headers[col].id, QString::fromLatin1(headers[col].english)));
+}
 
 const FolderGridFamily& FamilyOf(FolderGridKind kind) {
     static const FolderGridFamily inbox{"InboxMSGrid", 9, 3, {"Distress", "Urgent"}, "INBOXGRID",

@@ -21,6 +21,14 @@ struct FolderGridFamily {
 };
 const FolderGridFamily& FamilyOf(FolderGridKind kind);
 
+// A column heading: its string id and the English text where the table lacks it.
+struct GridHeader {
+    int id;
+    const char* english;
+};
+// Writes the headings into the grid's row 0 in the language in use.
+void SetGridHeaders(const Foundation& f, FlexGrid& grid, const GridHeader* headers, int count);
+
 inline constexpr int kGridRed = 255;
 inline constexpr int kGridBlack = 0;
 

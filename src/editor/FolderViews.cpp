@@ -3,7 +3,9 @@
 #include "editor/FlexGrid.h"
 #include "foundation/CSession.h"
 #include "foundation/Foundation.h"
+#include "foundation/UsefullFileRoutines.h"
 #include "messages/Messages.h"
+#include "platform/AtomicFile.h"
 
 namespace tidepost {
 
@@ -148,6 +150,19 @@ void FolderViews::Grid_LostFocus(FolderGridKind kind) {
 
 void FolderViews::ViewButton_KeyDown(int& keyCode, int shift) {
     if (Seams.HandleEditorShortcutKeys) Seams.HandleEditorShortcutKeys(keyCode, shift);
+}
+
+FileError FolderViews::ReadOrCreateIndex(const QString& path, QByteArray& bytes) {
+    if (!CheckFileExists(F, path))
+        if (const FileError err = AppendToFile(path, {})) return err;
+    return ReadFileBytes(path, bytes);
+}
+
+void FolderViews::ShowFolderView(int mode) {
+    if (Seams.SetMessageLogShown) Seams.SetMessageLogShown(mode);
+    if (Seams.MainFormSetUp) Seams.MainFormSetUp();
+    F.gSession.SetMessagePriority(0);
+    if (Seams.EnableEditorGUI) Seams.EnableEditorGUI(false);
 }
 
 void FolderViews::mnuInfoLog_Click() {

@@ -11,6 +11,7 @@
 #include "editor/FlexGrid.h"
 
 #include "editor/FolderGridFamily.h"
+#include "platform/FileError.h"
 
 namespace tidepost {
 
@@ -140,6 +141,11 @@ public:
     quint8 SentItemsSortOrder = 0;
 
 private:
+    // Reads the index of a folder view, first creating it empty where there is none.
+    FileError ReadOrCreateIndex(const QString& path, QByteArray& bytes);
+    // Switches the window to folder view `mode`: its layout, routine priority, the editor's
+    // header controls off.
+    void ShowFolderView(int mode);
     void FinishEgcLoad(int generation, std::vector<FlexRow> rows);
     void EgcLoadFailed(int number, const QString& description);
     bool DeleteEgcFile(const QString& file, int& number, QString& description);

@@ -38,23 +38,14 @@ constexpr quint8 kSortAscending = 5;
 constexpr quint8 kSortDescending = 6;
 const QString kNoFile = QStringLiteral("<Unknown file name>");
 
-struct Header {
-    int id;
-    const char* english;
-};
-constexpr Header kInboxHeaders[kInboxColumns] = {
+constexpr GridHeader kInboxHeaders[kInboxColumns] = {
     {2666, "Disk Filename"}, {2667, "Modem Filename"}, {306, "LES"},       {300, "Priority"}, {307, "Bits"},
     {2668, "Date & Time"},   {305, "Size"},            {2669, "Ref.No."}, {321, "Routing"},
 };
-constexpr Header kSentHeaders[kSentColumns] = {
+constexpr GridHeader kSentHeaders[kSentColumns] = {
     {2886, "Filename"}, {2982, "Address"}, {2983, "Destination"}, {306, "LES"},     {307, "Bits"},
     {323, "Date"},      {2887, "Time"},    {305, "Size"},         {2669, "Ref.No."}, {318, "Status"},
 };
-
-void SetHeaders(const Foundation& f, FlexGrid& grid, const Header* headers, int count) {
-    for (int col = 0; col < count; ++col)
-        grid.SetTextMatrix(0, col, MlText(f, headers[col].id, QString::fromLatin1(headers[col].english)));
-}
 
 QString ErrorTitle(const Foundation& f, int number) {
     return MlText(f, 2546, QStringLiteral("Error")) + QString::number(number);
@@ -127,23 +118,14 @@ void FolderViews::InboxButton_Click() {
         return;
     }
     const QString path = ResolvePath(AddBackslash(F.gInboxDir) + "in.idx");
-    if (!CheckFileExists(F, path)) {
-        if (const FileError err = AppendToFile(path, {})) {
-            InboxLoadFailed(err.number, err.description);
-            return;
-        }
-    }
     QByteArray bytes;
-    if (const FileError err = ReadFileBytes(path, bytes)) {
+    if (const FileError err = ReadOrCreateIndex(path, bytes)) {
         InboxLoadFailed(err.number, err.description);
         return;
     }
 
-    if (Seams.SetMessageLogShown) Seams.SetMessageLogShown(kInboxViewMode);
-    if (Seams.MainFormSetUp) Seams.MainFormSetUp();
-    F.gSession.SetMessagePriority(0);
-    if (Seams.EnableEditorGUI) Seams.EnableEditorGUI(false);
-    SetHeaders(F, *grid, kInboxHeaders, kInboxColumns);
+    ShowFolderView(kInboxViewMode);
+    SetGridHeaders(F, *grid, kInboxHeaders, kInboxColumns);
 
     grid->SetRedraw(false);
     std::vector<FlexRow> rows;
@@ -182,11 +164,8 @@ void FolderViews::OutboxButton_Click() {
     if (!grid) return;
     grid->SetRows(1);
     grid->SetCols(kSentColumns);
-    if (Seams.SetMessageLogShown) Seams.SetMessageLogShown(kSentViewMode);
-    if (Seams.MainFormSetUp) Seams.MainFormSetUp();
-    F.gSession.SetMessagePriority(0);
-    if (Seams.EnableEditorGUI) Seams.EnableEditorGUI(false);
-    SetHeaders(F, *grid, kSentHeaders, kSentColumns);
+    ShowFolderView(kSentViewMode);
+    SetGridHeaders(F, *grid, kSentHeaders, kSentColumns);
     try {
         LoadSentItemsGrid(M);
     } catch (const RuntimeError& e) {
