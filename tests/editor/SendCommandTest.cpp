@@ -12,6 +12,7 @@
 #include "messages/SendDialogue.h"
 #include "messages/SendingForm.h"
 #include "support/FakeMessageEditor.h"
+#include "support/LinkTicks.h"
 #include "support/QueuedTexts.h"
 
 using namespace tidepost;
@@ -187,15 +188,9 @@ protected:
     void TearDown() override { UnloadSendingForm(messages); }
 
     bool RunUntil(const std::function<bool()>& done, int ms = 20000) {
-        return QTest::qWaitFor(
-            [&] {
-                platform.Clock.AdvanceMs(60);
-                Timer1_Timer(link);
-                return done();
-            },
-            ms);
+        return test::RunLinkUntil(link, platform.Clock, done, ms);
     }
-    bool Idle() const { return link.Dialogue.CommandQueue.isEmpty() && link.Dialogue.DialogueState == 0; }
+    bool Idle() const { return test::LinkIdle(link); }
 
     test::FakeMessageEditor editor;
     SendCommandLinks links;

@@ -10,6 +10,7 @@
 #include "sim/SimTransport.h"
 #include "support/FakeLinkWindow.h"
 #include "support/PtyPair.h"
+#include "support/LinkTicks.h"
 #include "support/QueuedTexts.h"
 #include "support/SerialPortOnPty.h"
 #include "support/TestPlatform.h"
@@ -38,15 +39,9 @@ protected:
         shell.ReceivedBytes.clear();
     }
     bool RunUntil(const std::function<bool()>& done, int ms = 20000) {
-        return QTest::qWaitFor(
-            [&] {
-                platform.Clock.AdvanceMs(60);
-                Timer1_Timer(link);
-                return done();
-            },
-            ms);
+        return test::RunLinkUntil(link, platform.Clock, done, ms);
     }
-    bool Idle() const { return link.Dialogue.CommandQueue.isEmpty() && link.Dialogue.DialogueState == 0; }
+    bool Idle() const { return test::LinkIdle(link); }
 
     test::PtyPair pty;
     sim::SimShell shell;

@@ -11,6 +11,7 @@
 #include "messages/SendDialogue.h"
 #include "messages/SendResult.h"
 #include "support/FakeMessageEditor.h"
+#include "support/LinkTicks.h"
 #include "support/QueuedTexts.h"
 
 using namespace tidepost;
@@ -50,18 +51,9 @@ protected:
     }
 
     bool RunUntil(const std::function<bool()>& done, int ms = 20000) {
-        return QTest::qWaitFor(
-            [&] {
-                platform.Clock.AdvanceMs(60);
-                Timer1_Timer(link);
-                return done();
-            },
-            ms);
+        return test::RunLinkUntil(link, platform.Clock, done, ms);
     }
-    bool Idle() const {
-        return link.Dialogue.CommandQueue.isEmpty() && link.Dialogue.DialogueState == 0 &&
-               link.Requests.SentFileChecks.isEmpty();
-    }
+    bool Idle() const { return test::LinkIdle(link) && link.Requests.SentFileChecks.isEmpty(); }
 
     test::FakeMessageEditor editor;
 };

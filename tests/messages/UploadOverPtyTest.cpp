@@ -20,6 +20,7 @@
 #include "support/FakeLinkWindow.h"
 #include "support/FakeMessagesWindow.h"
 #include "support/PtyPair.h"
+#include "support/LinkTicks.h"
 #include "support/QueuedTexts.h"
 #include "support/SerialPortOnPty.h"
 #include "support/TestPlatform.h"
@@ -45,18 +46,9 @@ protected:
     }
 
     bool RunUntil(const std::function<bool()>& done, int ms = 20000) {
-        return QTest::qWaitFor(
-            [&] {
-                platform.Clock.AdvanceMs(60);
-                Timer1_Timer(link);
-                return done();
-            },
-            ms);
+        return test::RunLinkUntil(link, platform.Clock, done, ms);
     }
-    bool Idle() const {
-        return link.Dialogue.CommandQueue.isEmpty() && link.Dialogue.DialogueState == 0 &&
-               link.Requests.SentFileChecks.isEmpty();
-    }
+    bool Idle() const { return test::LinkIdle(link) && link.Requests.SentFileChecks.isEmpty(); }
 
     // One telex group to `number`, through every step of the send road; its outbox file name.
     QString Send(const QString& number, const QString& text, quint8 format = 1) {
