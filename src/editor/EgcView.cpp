@@ -155,20 +155,8 @@ int FolderViews::DeleteSelectedEgcs(bool bAsk) {
     const int row = grid->Row(), col = grid->Col();
     const QString file = grid->TextMatrix(row, 0);
 
-    int answer = kAnswerYesToAll;
-    if (bAsk) {
-        MessageBoxRequest box;
-        box.text = MlText(F, 2676, QStringLiteral("Delete ")) + AddBackslash(F.gEgcDir) + file + " ?";
-        box.buttons = MsgButtons::YesYesToAllNoToAll;
-        box.icon = MsgIcon::Question;
-        box.buttonCaptions = {MlText(F, 2207, QStringLiteral("Yes")), MlText(F, 2674, QStringLiteral("Yes to all")),
-                              MlText(F, 2675, QStringLiteral("No to all"))};
-        switch (F.Os.Boxes->Show(box)) {
-        case MsgAnswer::Yes: answer = kAnswerYes; break;
-        case MsgAnswer::YesToAll: answer = kAnswerYesToAll; break;
-        default: return kAnswerNoToAll;  // "No to all", or the question closed without an answer
-        }
-    }
+    int answer = bAsk ? AskDelete(F.gEgcDir, file) : kAnswerYesToAll;
+    if (answer == kAnswerNoToAll) return answer;
     if (answer == kAnswerYes || answer == kAnswerYesToAll) {
         int number = 0;
         QString description;

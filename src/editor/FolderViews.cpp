@@ -3,9 +3,12 @@
 #include "editor/FlexGrid.h"
 #include "foundation/CSession.h"
 #include "foundation/Foundation.h"
+#include "foundation/MlText.h"
+#include "foundation/UsefullRoutines.h"
 #include "foundation/UsefullFileRoutines.h"
 #include "messages/Messages.h"
 #include "platform/AtomicFile.h"
+#include "platform/IMessageBoxes.h"
 
 namespace tidepost {
 
@@ -163,6 +166,20 @@ void FolderViews::ShowFolderView(int mode) {
     if (Seams.MainFormSetUp) Seams.MainFormSetUp();
     F.gSession.SetMessagePriority(0);
     if (Seams.EnableEditorGUI) Seams.EnableEditorGUI(false);
+}
+
+int FolderViews::AskDelete(const QString& folder, const QString& file) {
+    MessageBoxRequest box;
+    box.text = MlText(F, 2676, QStringLiteral("Delete ")) + AddBackslash(folder) + file + " ?";
+    box.buttons = MsgButtons::YesYesToAllNoToAll;
+    box.icon = MsgIcon::Question;
+    box.buttonCaptions = {MlText(F, 2207, QStringLiteral("Yes")), MlText(F, 2674, QStringLiteral("Yes to all")),
+                          MlText(F, 2675, QStringLiteral("No to all"))};
+    switch (F.Os.Boxes->Show(box)) {
+    case MsgAnswer::Yes: return kAnswerYes;
+    case MsgAnswer::YesToAll: return kAnswerYesToAll;
+    default: return kAnswerNoToAll;
+    }
 }
 
 void FolderViews::mnuInfoLog_Click() {

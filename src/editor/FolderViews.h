@@ -146,6 +146,9 @@ private:
     // Switches the window to folder view `mode`: its layout, routine priority, the editor's
     // header controls off.
     void ShowFolderView(int mode);
+    // "Delete <folder>/<file> ?" with Yes, Yes to all and No to all: kAnswerYes, kAnswerYesToAll or
+    // kAnswerNoToAll (also when the question is closed without an answer).
+    int AskDelete(const QString& folder, const QString& file);
     void FinishEgcLoad(int generation, std::vector<FlexRow> rows);
     void EgcLoadFailed(int number, const QString& description);
     bool DeleteEgcFile(const QString& file, int& number, QString& description);

@@ -227,20 +227,8 @@ int FolderViews::DeleteSelectedRow(FolderGridKind kind, bool bAsk) {
     const int row = grid->Row(), col = grid->Col();
     const QString file = grid->TextMatrix(row, 0);
 
-    int answer = kAnswerYesToAll;
-    if (bAsk) {
-        MessageBoxRequest box;
-        box.text = MlText(F, 2676, QStringLiteral("Delete ")) + AddBackslash(target.folder) + file + " ?";
-        box.buttons = MsgButtons::YesYesToAllNoToAll;
-        box.icon = MsgIcon::Question;
-        box.buttonCaptions = {MlText(F, 2207, QStringLiteral("Yes")), MlText(F, 2674, QStringLiteral("Yes to all")),
-                              MlText(F, 2675, QStringLiteral("No to all"))};
-        switch (F.Os.Boxes->Show(box)) {
-        case MsgAnswer::Yes: answer = kAnswerYes; break;
-        case MsgAnswer::YesToAll: answer = kAnswerYesToAll; break;
-        default: return kAnswerNoToAll;  // "No to all", or the question closed without an answer
-        }
-    }
+    int answer = bAsk ? AskDelete(target.folder, file) : kAnswerYesToAll;
+    if (answer == kAnswerNoToAll) return answer;
     if (const FileError err = DeleteFileIfThere(F, AddBackslash(target.folder) + file)) {
         QueueMessageBox(F,
                         WithFileErrorText(F, ComposeErrorText(QString::fromLatin1(target.routine), err.number,

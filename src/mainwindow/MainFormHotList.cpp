@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include "editor/EditorWiring.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "foundation/UsefullRoutines.h"
@@ -55,31 +56,15 @@ void MainForm::FormsButton_Click() {
 }
 
 namespace {
-// The key codes the key map takes; 0 for keys it does not handle.
+// The key codes the key map takes; 0 for keys it does not handle. Of the letters it takes only
+// the editor's shortcuts (Ctrl+A, Alt+B, Alt+C, Alt+T) and Ctrl+K; the others are typed.
 int KeyCodeOf(int key) {
-    switch (key) {
-        case Qt::Key_Backspace: return 8;
-        case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_End: return 35;
-        case Qt::Key_Home: return 36;
-        case Qt::Key_Left: return 37;
-        case Qt::Key_Up: return 38;
-        case Qt::Key_Right: return 39;
-        case Qt::Key_Down: return 40;
-        // The editor's shortcut letters (Ctrl+A, Alt+B, Alt+C, Alt+T, Alt+.) and Ctrl+K.
-        case Qt::Key_A: return 65;
-        case Qt::Key_B: return 66;
-        case Qt::Key_C: return 67;
-        case Qt::Key_K: return 75;
-        case Qt::Key_T: return 84;
-        case Qt::Key_Period: return 190;
-        case Qt::Key_F11: return 122;
-        case Qt::Key_F12: return 123;
-        default: break;
-    }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F8) return 112 + (key - Qt::Key_F1);
-    return 0;
+    if (key == Qt::Key_F11) return 122;
+    if (key == Qt::Key_F12) return 123;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key == Qt::Key_A || key == Qt::Key_B || key == Qt::Key_C || key == Qt::Key_K || key == Qt::Key_T ? key : 0;
+    return EditorKeyCode(key);
 }
 }  // namespace
 
@@ -93,9 +78,7 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     int code = KeyCodeOf(key->key());
     if (code == 0) return QMainWindow::eventFilter(watched, event);
-    const Qt::KeyboardModifiers m = key->modifiers();
-    const int shift = (m.testFlag(Qt::ShiftModifier) ? 1 : 0) | (m.testFlag(Qt::ControlModifier) ? 2 : 0) |
-                      (m.testFlag(Qt::AltModifier) ? 4 : 0);
+    const int shift = EditorShiftMask(key->modifiers());
     m_keySeen = event;
     Form_KeyDown(code, shift);
     return code == 0;
