@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "mainwindow/CaptionedWindow.h"
+#include "foundation/CaptionedWindow.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,5 +1,5 @@
 #pragma once
-#include "mainwindow/CaptionedWindow.h"
+#include "foundation/CaptionedWindow.h"
 
 class QLabel;
 class QProgressBar;

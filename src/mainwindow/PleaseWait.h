@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
 
-#include "mainwindow/CaptionedWindow.h"
+#include "foundation/CaptionedWindow.h"
 
 class QLabel;
 class QProgressBar;

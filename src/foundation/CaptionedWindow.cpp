@@ -1,4 +1,4 @@
-#include "mainwindow/CaptionedWindow.h"
+#include "foundation/CaptionedWindow.h"
 
 #include "foundation/Foundation.h"
 
