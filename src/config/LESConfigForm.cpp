@@ -60,10 +60,10 @@ LESConfigForm::LESConfigForm(Config& c) : CaptionedWindow(c.F, "LESConfigForm", 
         box->addLayout(buttons);
         grid->addWidget(Frame[i], i / 2, i % 2);
 
-        connect(LesList[i], &QListWidget::itemClicked, this, [this, i] { EditButton[i]->setEnabled(true); });
-        connect(LesList[i], &QListWidget::currentRowChanged, this,
-                [this, i](int row) { EditButton[i]->setEnabled(row >= 0); });
-        connect(LesList[i], &QListWidget::itemDoubleClicked, this, [this, i] { EditButton_Click(i); });
+        // Edit follows a chosen station, by click or keys; the list taking the focus chooses none.
+        connect(LesList[i], &QListWidget::itemSelectionChanged, this,
+                [this, i] { EditButton[i]->setEnabled(SelectedItem(i) != nullptr); });
+        // A double click, or Enter, on a station (one signal for both: two would open it twice).
         connect(LesList[i], &QListWidget::itemActivated, this, [this, i] { EditButton_Click(i); });
         connect(EditButton[i], &QPushButton::clicked, this, [this, i] { EditButton_Click(i); });
         connect(DefaultButton[i], &QPushButton::clicked, this, [this, i] { DefaultButton_Click(i); });
@@ -134,10 +134,14 @@ QStringList LESConfigForm::Items(int ocean) const {
     return items;
 }
 
+QListWidgetItem* LESConfigForm::SelectedItem(int ocean) const {
+    const QList<QListWidgetItem*> selected = LesList[ocean]->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.front();
+}
+
 void LESConfigForm::DeleteMarkedLES(int ocean) {
     if (ocean < 0 || ocean > 3) return;
-    const int row = LesList[ocean]->currentRow();
-    if (row >= 0) delete LesList[ocean]->takeItem(row);
+    if (QListWidgetItem* item = SelectedItem(ocean)) delete LesList[ocean]->takeItem(LesList[ocean]->row(item));
 }
 
 void LESConfigForm::StoreNames(int ocean) {
@@ -148,7 +152,7 @@ void LESConfigForm::StoreNames(int ocean) {
 void LESConfigForm::EditButton_Click(int ocean) {
     if (ocean < 0 || ocean > 3) return;
     if (m_c.LesEditForm.isLoaded() && m_c.LesEditForm.loaded()->isVisible()) return;
-    QListWidgetItem* item = LesList[ocean]->currentItem();
+    QListWidgetItem* item = SelectedItem(ocean);
     if (item) {
         const QString text = item->text();
         const qint64 number = LeadingNumber(text);
@@ -167,8 +171,7 @@ void LESConfigForm::EditButton_Click(int ocean) {
             // The dialog may have gone with the program meanwhile.
             if (tidepost::LesEditForm* shown = m_c.LesEditForm.loaded()) {
                 const QString name = shown->ChosenName();
-                QListWidgetItem* still = LesList[ocean]->currentItem();
-                if (!name.isEmpty() && still == item) item->setText(LesItemText(LesItemId(text), name));
+                if (!name.isEmpty() && SelectedItem(ocean) == item) item->setText(LesItemText(LesItemId(text), name));
                 m_c.LesEditForm.unload();
             }
         }

@@ -6,6 +6,7 @@
 
 class QGroupBox;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace tidepost {
@@ -42,6 +43,7 @@ protected:
 
 private:
     QStringList Items(int ocean) const;
+    QListWidgetItem* SelectedItem(int ocean) const;
     void StoreNames(int ocean);
 
     Config& m_c;

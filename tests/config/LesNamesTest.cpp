@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <QLineEdit>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
 
 #include "ConfigFixture.h"
@@ -245,6 +246,33 @@ TEST_F(LesDialogs, TabReachesEveryControlInReadingOrder) {
                                   "DefaultButton(1)", "LesList(2)", "EditButton(2)", "DefaultButton(2)", "LesList(3)",
                                   "EditButton(3)", "DefaultButton(3)", "OKButton"}));
     for (QListWidget* list : form->LesList) EXPECT_FALSE(list->accessibleName().isEmpty());
+}
+
+}  // namespace
+}  // namespace tidepost::test
+
+namespace tidepost::test {
+namespace {
+
+TEST_F(LesDialogs, ADoubleClickOpensTheRenameOnce) {
+    form->show();
+    QListWidget* list = form->LesList[1];
+    const QRect cell = list->visualItemRect(list->item(1));
+    int opened = 0;
+    std::function<void()> answer = [&] {
+        if (!c.LesEditForm.isLoaded() || !c.LesEditForm.loaded()->isVisible()) return;
+        ++opened;
+        c.LesEditForm.loaded()->OKButton->click();
+    };
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, answer);
+    timer.start(0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    QCoreApplication::processEvents();
+    timer.stop();
+    EXPECT_EQ(opened, 1);
+    EXPECT_TRUE(form->EditButton[1]->isEnabled());
 }
 
 }  // namespace
