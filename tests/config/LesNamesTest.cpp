@@ -277,3 +277,22 @@ TEST_F(LesDialogs, ADoubleClickOpensTheRenameOnce) {
 
 }  // namespace
 }  // namespace tidepost::test
+
+namespace tidepost::test {
+namespace {
+
+// The poll's "st -n" replaces the region's available stations, which the LES dialogs then offer.
+TEST_F(ConfigFixture, PolledListingReachesTheAvailableStations) {
+    for (const char* end : {"\n", "\r\n", "\r\r\n"}) {
+        link.Dialogue.EchoTerminator = end;
+        link.Dialogue.EchoTerminatorLength = qint16(strlen(end));
+        f.gConfiguration.SetavailableLESs(2, "");
+        const QString stx(QChar(2)), etx(QChar(3)), e(end);
+        Dispatch("st -n" + e + "LES id " + stx + "201" + etx + e + "Name     : " + stx + "A" + etx + e + e +
+                 "LES id " + stx + "212" + etx + e + "can0:/$ ");
+        EXPECT_EQ(f.gConfiguration.AvailableLESs(2), "201,212") << QString(end).size();
+    }
+}
+
+}  // namespace
+}  // namespace tidepost::test
