@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -26,6 +27,8 @@ DefaultISPForm::DefaultISPForm(Config& c) : CaptionedWindow(c.F, "DefaultISPForm
     ISPComboBox->setAccessibleName("Default ISP:");
     ISPComboBox->setMinimumWidth(Twips(3600));
     ISPLabel->setBuddy(ISPComboBox);
+    // Enter is OK, as in every dialog of one-line fields.
+    connect(ISPComboBox->lineEdit(), &QLineEdit::returnPressed, this, [this] { OKButton_Click(); });
     CheckSetDefaultLES = new QCheckBox("&Set Default LES's to ISP settings.", this);
     CheckSetDefaultLES->setObjectName("CheckSetDefaultLES");
     CheckSetDefaultLES->setChecked(true);

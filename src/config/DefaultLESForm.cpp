@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -42,6 +43,8 @@ DefaultLESForm::DefaultLESForm(Config& c) : CaptionedWindow(c.F, "DefaultLESForm
         LesList[i]->setMinimumWidth(Twips(3300));
         LesList[i]->setAccessibleName(QString(kLabelTexts[i]).remove('&'));
         Label[i]->setBuddy(LesList[i]);
+        // Enter is OK, as in every dialog of one-line fields.
+        connect(LesList[i]->lineEdit(), &QLineEdit::returnPressed, this, [this] { OKButton_Click(); });
         grid->addWidget(Label[i], i, 0);
         grid->addWidget(LesList[i], i, 1);
     }

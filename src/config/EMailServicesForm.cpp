@@ -41,14 +41,14 @@ struct FieldSpec {
 
 // Fields 2 to 16 in file order.
 constexpr FieldSpec kFields[15] = {
-    {"WestNo", 2176, "&West:"},         {"EastNo", 2177, "&East:"},
-    {"PacificNo", 2178, "&Pacific:"},   {"IndianNo", 2179, "&Indian:"},
-    {"ToText", 2318, "&To:"},           {"CCText", 2317, "&Cc:"},
-    {"BccText", 2316, "&Bcc:"},         {"SubjectText", 1948, "S&ubject:"},
+    {"WestNo", 2176, "&West:"},           {"EastNo", 2177, "&East:"},
+    {"PacificNo", 2178, "Paci&fic:"},     {"IndianNo", 2179, "&Indian:"},
+    {"ToText", 2318, "&To:"},             {"CCText", 2317, "&Cc:"},
+    {"BccText", 2316, "&Bcc:"},           {"SubjectText", 1948, "Sub&ject:"},
     {"StxText", 2314, "&Message Prefix:"}, {"AddressTypeCombo", 2315, "Address T&ype:"},
-    {"AddressText", 2313, "A&ddress:"}, {"DelimiterText", 2312, "De&limiter:"},
-    {"SmsPreText", 2927, "SMS p&refix:"}, {"SmsPostText", 2926, "P&ostfix:"},
-    {"SmsSACText", 2925, "SMS S&AC:"},
+    {"AddressText", 2313, "A&ddress:"},   {"DelimiterText", 2312, "De&limiter:"},
+    {"SmsPreText", 2927, "SMS p&refix:"}, {"SmsPostText", 2926, "Postfi&x:"},
+    {"SmsSACText", 2925, "&SMS SAC:"},
 };
 constexpr int kAddressTypeField = 11;
 
@@ -66,7 +66,7 @@ EMailServicesForm::EMailServicesForm(Config& c) : CaptionedWindow(c.F, "EMailSer
     const struct {
         const char* key;
         const char* text;
-    } tools[3] = {{"addprovider", "&New Provider"}, {"deleteprovider", "Delete Pro&vider"}, {"loaddefault", "Load De&fault"}};
+    } tools[3] = {{"addprovider", "&New Provider"}, {"deleteprovider", "Delete &Provider"}, {"loaddefault", "Load Defa&ult"}};
     for (const auto& tool : tools) {
         QAction* action = Toolbar1->addAction(tool.text);
         action->setObjectName(tool.key);
@@ -78,21 +78,21 @@ EMailServicesForm::EMailServicesForm(Config& c) : CaptionedWindow(c.F, "EMailSer
         }
     }
 
-    ListLabel = new QLabel("Service Provide&rs:", this);
+    ListLabel = new QLabel("Service Pro&viders:", this);
     ListLabel->setObjectName("ListLabel");
     ISPListBox = new QListWidget(this);
     ISPListBox->setObjectName("ISPListBox");
     ISPListBox->setAccessibleName("Service Providers:");
     ISPListBox->setMinimumSize(Twips(3000), Twips(3600));
     ListLabel->setBuddy(ISPListBox);
-    ProvNameLabel = new QLabel("Provider &name:", this);
+    ProvNameLabel = new QLabel("Pr&ovider name:", this);
     ProvNameLabel->setObjectName("ProvNameLabel");
     ProvName = new QLineEdit(this);
     ProvName->setObjectName("ProvName");
     ProvName->setAccessibleName("Provider name:");
     ProvName->setValidator(new FileFieldValidator(ProvName));
     ProvNameLabel->setBuddy(ProvName);
-    NameAddButton = new QPushButton("Add", this);
+    NameAddButton = new QPushButton("&Add", this);
     NameAddButton->setObjectName("NameAddButton");
 
     auto* fields = new QGridLayout;
@@ -115,11 +115,13 @@ EMailServicesForm::EMailServicesForm(Config& c) : CaptionedWindow(c.F, "EMailSer
             AddressTypeCombo->setInsertPolicy(QComboBox::NoInsert);
             AddressTypeCombo->addItems({"SAC", "X.25"});
             AddressTypeCombo->setValidator(new FileFieldValidator(AddressTypeCombo));
+            connect(AddressTypeCombo->lineEdit(), &QLineEdit::returnPressed, this, [this] { OKButton_Click(); });
             control = AddressTypeCombo;
         } else {
             auto* edit = new QLineEdit(this);
             edit->setObjectName(kFields[i].control);
             edit->setValidator(new FileFieldValidator(edit));
+            connect(edit, &QLineEdit::returnPressed, this, [this] { OKButton_Click(); });
             *edits[i] = edit;
             control = edit;
         }

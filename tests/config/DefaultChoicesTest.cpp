@@ -7,6 +7,7 @@
 
 #include "ConfigFixture.h"
 #include "config/DefaultIsp.h"
+#include "config/EMailServicesForm.h"
 #include "foundation/IspFile.h"
 #include "messages/AddressBookForm.h"
 
@@ -171,6 +172,28 @@ TEST_F(DefaultProvider, CcAndBccRowsFollowTheDefaultsPrefixes) {
     EXPECT_EQ(main.Calls, (QStringList{"Cc 0", "Bcc 0"}));
     EXPECT_FALSE(book.CCButton->isEnabled());
     EXPECT_FALSE(book.BccButton->isEnabled());
+}
+
+}  // namespace
+}  // namespace tidepost::test
+
+namespace tidepost::test {
+namespace {
+
+// Enter in a one-line field is OK in each dialog.
+TEST_F(ConfigFixture, EnterIsOk) {
+    DefaultLESForm& les = c.DefaultLESForm.get();
+    les.SetLesListText(2, "210, Sentosa");
+    QTest::keyClick(les.LesList[3]->lineEdit(), Qt::Key_Return);
+    EXPECT_FALSE(c.DefaultLESForm.isLoaded());
+    EXPECT_EQ(GetIniValue(f, "[Default LES Pacific]"), "210");
+
+    platform.WriteDataFile("isp.dat", "VERSION 100\r\nAlpha|001|101|201|301|TO:|CC:|BCC:|SU:|STX:|SAC|28|;||||\r\n");
+    EMailServicesForm& isp = c.EMailServicesForm.get();
+    isp.WestNo->setText("009");
+    QTest::keyClick(isp.SmsSACText, Qt::Key_Enter);
+    EXPECT_FALSE(c.EMailServicesForm.isLoaded());
+    EXPECT_TRUE(platform.ReadDataFile("isp.dat").contains("Alpha|009|"));
 }
 
 }  // namespace
