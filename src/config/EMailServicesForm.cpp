@@ -382,8 +382,9 @@ void EMailServicesForm::OKButton_Click() {
     if (m_readFailed) {
         // Writing now would replace the providers of isp.dat by a list that never held them.
         MessageBoxRequest box;
-        box.text = "isp.dat could not be read when this dialog opened, so the service providers are not saved. "
-                   "isp.dat is left as it is.";
+        box.text = MlText(m_f, 3411,
+                          "isp.dat could not be read when this dialog opened, so the service providers are not "
+                          "saved. isp.dat is left as it is.");
         box.title = m_f.gProductName;
         box.icon = MsgIcon::Warning;
         if (m_f.Os.Boxes) m_f.Os.Boxes->Show(box, this);
