@@ -4,6 +4,8 @@
 #include <QDialog>
 
 #include "foundation/StartProcedure.h"
+#include "app/ConfigWiring.h"
+#include "config/IConfigMainWindow.h"
 #include "editor/cDefaultMessage.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormEditorWindows.h"
@@ -40,6 +42,7 @@ Application::Application(const QString& programFolder)
     Os.Instance = &InstanceLock;
     Os.ScreenSaver = &ScreenSaver;
     RegisterMessageHandlers(Messages);
+    RegisterConfigHandlers(Config);
     Messages.AddressBookWindows = &Messages.AddressBookForms;
     Foundation.UpgradeDefaultMessages = [this] { cDefaultMessage(Foundation).Upgrade(); };
     m_editorWindows = std::make_unique<EditorWindows>(Foundation);
@@ -54,6 +57,7 @@ int Application::Run() {
         m_mainForm = std::make_unique<MainForm>(Foundation, Link, &Messages);
         m_mainForm->LeaveEventLoop = [] { QCoreApplication::exit(0); };
         ConnectEditorWindows(*m_mainForm, Link, *m_editorWindows);
+        m_configMainWindow = ConnectConfigDialogs(*m_mainForm, Config);
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         if (!m_mainForm->ProgramEnded()) m_mainForm->show();

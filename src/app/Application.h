@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "config/Config.h"
 #include "foundation/Foundation.h"
 #include "link/Link.h"
 #include "messages/Messages.h"
@@ -26,6 +27,7 @@ namespace tidepost {
 
 class MainForm;
 struct EditorWindows;
+class IConfigMainWindow;
 
 // The one object that owns the real platform adapters and the state of every area.
 class Application {
@@ -58,6 +60,8 @@ public:
     tidepost::Link Link{Foundation};
     // Received and outgoing messages, the outbox log and the address book.
     tidepost::Messages Messages{Foundation, Link};
+    // The LES and service provider dialogs.
+    tidepost::Config Config{Foundation, Link, Messages};
 
 private:
     // SIGTERM, SIGINT, SIGHUP: the program ends as after a change of language, without a question.
@@ -67,6 +71,8 @@ private:
     // A termination signal came before the main window existed: it is not created.
     bool m_endBeforeMainForm = false;
     std::unique_ptr<MainForm> m_mainForm;
+    // The main window as the configuration dialogs see it.
+    std::unique_ptr<IConfigMainWindow> m_configMainWindow;
     // The message viewer and the default-message keys, wired to the main window once it exists.
     std::unique_ptr<EditorWindows> m_editorWindows;
 };

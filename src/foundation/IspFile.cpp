@@ -5,6 +5,7 @@
 
 #include "foundation/DataFileText.h"
 #include "foundation/FileErrorBox.h"
+#include "foundation/IniFile.h"
 #include "foundation/Foundation.h"
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/MlText.h"
@@ -142,7 +143,8 @@ void LineToIsp(Foundation& f, const QString& line, int index) {
     }
 }
 
-FileError ReadIspFile(Foundation& f) {
+FileError ReadIspFile(Foundation& f, bool* declined) {
+    if (declined) *declined = false;
     f.gIspList.clear();
     f.gIspList.append(IspRecord{});
     const QString path = IspFilePath(f);
@@ -169,6 +171,8 @@ FileError ReadIspFile(Foundation& f) {
         if (f.Os.Boxes && f.Os.Boxes->Show(box) == MsgAnswer::Ok) {
             ReadDefaultIspData(f);
             WriteIspFile(f);
+        } else if (declined) {
+            *declined = true;
         }
         return {};
     }
@@ -243,5 +247,12 @@ int DeleteIsp(Foundation& f, const QString& name) {
     f.gIspList.removeAt(index);
     return 1;
 }
+
+void SetDefaultIspLesFromProvider(Foundation& f, const QString& providerName) {
+    for (int ocean = 0; ocean < kOceanCount; ++ocean)
+        f.gConfiguration.SetDefaultISPLes(static_cast<OceanIndex>(ocean), GetISPElement(f, providerName, 2 + ocean));
+}
+
+void ApplyDefaultIsp(Foundation& f) { SetDefaultIspLesFromProvider(f, GetIniValue(f, "[Default ISP]")); }
 
 }  // namespace tidepost

@@ -20,8 +20,9 @@ QString UnescapeCrLf(const QString& text);
 
 // Loads "isp.dat" into gIspList, creating the file from the built-in providers when it is missing
 // or empty, and asking before renewing a file of an old version. A failure to open or read the file
-// is returned (and the list stays as far as it was filled); the caller reports it.
-FileError ReadIspFile(Foundation& f);
+// is returned (and the list stays as far as it was filled); the caller reports it. `declined` is
+// set when the operator kept a file of an old version: gIspList then holds none of its providers.
+FileError ReadIspFile(Foundation& f, bool* declined = nullptr);
 // Replaces "isp.dat" by gIspList (atomically); reports a failure itself and returns false.
 bool WriteIspFile(Foundation& f);
 // gIspList becomes the thirteen built-in providers.
@@ -44,5 +45,11 @@ int SetISPData(Foundation& f, const QString& name, const QString& lesAorW, const
                const QString& smsPrefix, const QString& smsPostfix, const QString& smsSac);
 // Removes the first provider of that name: 1, or -1 when there is none.
 int DeleteIsp(Foundation& f, const QString& name);
+
+// The provider's LES per ocean (fields 2 to 5) become the e-mail LESs of the configuration; a
+// provider the list does not hold, or "", clears them.
+void SetDefaultIspLesFromProvider(Foundation& f, const QString& providerName);
+// The same for the provider the settings file names as "[Default ISP]".
+void ApplyDefaultIsp(Foundation& f);
 
 }  // namespace tidepost

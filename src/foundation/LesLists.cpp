@@ -1,5 +1,6 @@
 #include "foundation/LesLists.h"
 
+#include <QRegularExpression>
 #include <initializer_list>
 
 #include "foundation/DataFileText.h"
@@ -54,10 +55,12 @@ QList<KeyValuePair> GetDefaultLesList(int ocean) {
     }
 }
 
-bool WriteLesFile(const Foundation& f, const QString& path, const QList<KeyValuePair>& list) {
+bool WriteLesFile(const Foundation& f, const QString& path, const QList<KeyValuePair>& list, FileError* error) {
     QString text;
     for (const KeyValuePair& entry : list) text += entry.Key + "|" + entry.Value + "\r\n";
-    return !WriteFileAtomic(path, f.Os.Codec.Encode(text));
+    const FileError err = WriteFileAtomic(path, f.Os.Codec.Encode(text));
+    if (error) *error = err;
+    return !err;
 }
 
 QList<KeyValuePair> ReadLesFile(const Foundation& f, const QString& path, FileError* error) {
@@ -116,6 +119,63 @@ QString GetLesDisplayName(Foundation& f, const QString& lesId) {
     for (const KeyValuePair& entry : ReadLesFile(f, path, &err))
         if (entry.Key == id) return id + ", " + entry.Value;
     return lesId;
+}
+
+bool LoadAvailableLESs(Foundation& f) {
+    for (int ocean = 0; ocean < kOceanCount; ++ocean) {
+        // An unreadable file gives no entry at all (its box shown); an empty one gives one empty entry.
+        const QList<KeyValuePair> list = ReadDefaultLesFile(f, ocean);
+        if (list.isEmpty()) return false;
+        QStringList keys;
+        for (const KeyValuePair& entry : list) keys.append(entry.Key);
+        if (!f.gConfiguration.SetavailableLESs(OceanIndex(ocean), keys.join(','))) return false;
+    }
+    return true;
+}
+
+namespace {
+
+const QString kLesMarker = QStringLiteral("LES id ") + QChar(2);
+
+// An empty line: a line end (LF, CR LF or CR CR LF) followed at once by another.
+const QRegularExpression& EmptyLine() {
+    static const QRegularExpression re(QStringLiteral("\\r{0,2}\\n\\r{0,2}\\n"));
+    return re;
+}
+
+}  // namespace
+
+QStringList ListedLesIds(const QString& reply) {
+    QStringList ids;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype marker = reply.indexOf(kLesMarker, from);
+        if (marker < 0) break;
+        const qsizetype start = marker + kLesMarker.size();
+        from = start;
+        // Blanks pad the id on the left; one inside it ("1 2") leaves no number.
+        const QString field = TrimBlanks(QStringView(reply).mid(start, 3)).toString();
+        if (!IsAllDigits(field)) continue;
+        ids.append(field.rightJustified(3, '0'));
+    }
+    return ids;
+}
+
+QString ListedLesBlock(const QString& reply, int lesNumber) {
+    const QString number = QString::number(lesNumber);
+    const qsizetype marker = reply.indexOf(kLesMarker + number.rightJustified(3, ' '));
+    if (marker < 0) return {};
+    const QRegularExpressionMatch end = EmptyLine().match(reply, marker);
+    if (!end.hasMatch()) return {};
+    return reply.mid(marker, end.capturedStart() - marker);
+}
+
+void UpdateLESList(Foundation& f, const QString& reply) {
+    const QStringList ids = ListedLesIds(reply);
+    if (ids.isEmpty()) return;
+    const QChar first = ids.front().front();
+    if (first < '0' || first > '3') return;
+    f.gConfiguration.SetavailableLESs(OceanIndex(first.unicode() - '0'), ids.join(','));
 }
 
 }  // namespace tidepost

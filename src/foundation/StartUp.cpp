@@ -44,9 +44,7 @@ void LoadFoundation(Foundation& f) {
             FormatErrorText(f, 2706, "(MainForm.Load) Error '%0': %1.", err.number, err.description);
         QueueMessageBox(f, WithFileErrorText(f, text, err.number, IspFilePath(f)), MlErrorTitle(f, err.number));
     }
-    const QString defaultIsp = GetIniValue(f, "[Default ISP]");
-    for (int ocean = 0; ocean < kOceanCount; ++ocean)
-        f.gConfiguration.SetDefaultISPLes(static_cast<OceanIndex>(ocean), GetISPElement(f, defaultIsp, ocean + 2));
+    ApplyDefaultIsp(f);
 
     MigratePredecessorData(f);
 }

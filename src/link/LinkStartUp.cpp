@@ -3,6 +3,7 @@
 #include "foundation/Definitions.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/IniFile.h"
+#include "foundation/LesLists.h"
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/MlStrings.h"
 #include "foundation/MlText.h"
@@ -97,6 +98,8 @@ void StartUpFirstCommands(Link& link, const QStringList& arguments, const std::f
                                                      "[Default LES Pacific]", "[Default LES Indian]"};
     for (int ocean = 0; ocean < kOceanCount; ++ocean)
         f.gConfiguration.SetDefaultLes(static_cast<OceanIndex>(ocean), GetIniValue(f, defaultLesKeys[ocean]));
+    // Until the transceiver lists its stations, every station of the LES files counts as available.
+    LoadAvailableLESs(f);
 
     if (laterAreas) laterAreas();
 

@@ -1,5 +1,6 @@
 #include "link/StatusReplyHandlers.h"
 
+#include "foundation/LesLists.h"
 #include "link/Link.h"
 #include "link/PositionTimeReplies.h"
 #include "link/TransceiverIdentity.h"
@@ -29,6 +30,7 @@ void RegisterStatusReplyHandlers(Link& link) {
     d.HandleSystemTimeReply = Bind(link, HandleSystemTimeReply);
     d.HandleUtcTextReply = Bind(link, HandleUtcTextReply);
     d.HandlePositionReply = Bind(link, HandlePositionReply);
+    d.UpdateLESList = [&link](const QString& reply) { UpdateLESList(link.F, reply); };
 }
 
 }  // namespace tidepost

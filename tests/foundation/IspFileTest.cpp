@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "foundation/Foundation.h"
+#include "foundation/IniFile.h"
 #include "foundation/IspFile.h"
 #include "support/TestPlatform.h"
 
@@ -140,7 +141,9 @@ TEST_F(IspFileTest, OldVersionQuestionOkRenewsAndCancelKeepsTheFile) {
     const QByteArray old = "VERSION 099\r\nMine|001||||TO:||||||||||\r\n";
     os.WriteDataFile("isp.dat", old);
     os.Boxes.Answer(MsgAnswer::Cancel);
-    ReadIspFile(f);
+    bool declined = false;
+    ReadIspFile(f, &declined);
+    EXPECT_TRUE(declined);
     ASSERT_EQ(os.Boxes.Shown.size(), 1);
     const MessageBoxRequest& box = os.Boxes.Shown[0];
     EXPECT_EQ(box.buttons, MsgButtons::OkCancel);
@@ -154,9 +157,23 @@ TEST_F(IspFileTest, OldVersionQuestionOkRenewsAndCancelKeepsTheFile) {
     EXPECT_EQ(f.gIspList[0], IspRecord{});
 
     os.Boxes.Answer(MsgAnswer::Ok);
-    ReadIspFile(f);
+    ReadIspFile(f, &declined);
+    EXPECT_FALSE(declined);
     EXPECT_EQ(f.gIspList.size(), 13);
     EXPECT_EQ(IspBytes(), BuiltInFile());
+}
+
+TEST_F(IspFileTest, DefaultProviderGivesTheEmailLesOfEveryOcean) {
+    ReadDefaultIspData(f);
+    SetIniValue(f, "[Default ISP]", "Morsviazsputnik Russia", false);
+    ApplyDefaultIsp(f);
+    const char* const expected[4] = {"", "117", "", "317"};
+    for (int ocean = 0; ocean < 4; ++ocean) EXPECT_EQ(f.gConfiguration.DefaultISPLes(OceanIndex(ocean)), expected[ocean]);
+    // A name the list does not hold, in any letter case, clears all four.
+    for (const char* name : {"morsviazsputnik russia", ""}) {
+        SetDefaultIspLesFromProvider(f, name);
+        for (int ocean = 0; ocean < 4; ++ocean) EXPECT_EQ(f.gConfiguration.DefaultISPLes(OceanIndex(ocean)), "");
+    }
 }
 
 TEST_F(IspFileTest, FileWithoutVersionLineLosesItsFirstProvider) {

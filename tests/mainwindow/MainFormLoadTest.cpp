@@ -140,6 +140,8 @@ TEST_F(StartUp, PreferredOceanAndDefaultLesComeFromTheSettingsFile) {
     EXPECT_EQ(f.gConfiguration.DefaultLes(kOceanAorE), "102");
     EXPECT_EQ(f.gConfiguration.DefaultLes(kOceanPor), "210");
     EXPECT_EQ(f.gConfiguration.DefaultLes(kOceanIor), "305");
+    // Until the transceiver lists its stations, those of the LES files are the available ones.
+    EXPECT_EQ(f.gConfiguration.AvailableLESs(kOceanAorE), "101,102,103,104,105,112,117,120,121");
 }
 
 TEST_F(StartUp, CodePageMenuOnlyInRussianWithTheStoredCodePageChecked) {

@@ -120,3 +120,28 @@ TEST(SimTransceiverValues, RefusesUnknownNamesAndUnfittingValues) {
 }
 
 }  // namespace
+
+namespace {
+
+// Each LES of the region: its id line, name and services, each value framed, and an empty line.
+TEST_F(StatusShell, LesListingFramesEachStationAndEndsItWithAnEmptyLine) {
+    const QString station = "LES id " + kStx + "%1" + kEtx + "\r\n" + "Name     : " + kStx + "Station %2" + kEtx +
+                            "\r\n" + "Services : " + kStx + "Telex, E-mail, Fax, X.25, Distress" + kEtx + "\r\n";
+    const QString expected =
+        station.arg("101", "101") + "\r\n" + station.arg("102", "102") + "\r\n" + station.arg("112", "112") + "\r\n";
+    EXPECT_EQ(Body("st -n"), expected);
+    EXPECT_EQ(Body("status -n"), expected);
+
+    // Ids right-aligned in three characters, printed as given; the last block left open.
+    ASSERT_TRUE(SetTransceiverValue(shell.Transceiver, "les", "1,12,1x2"));
+    ASSERT_TRUE(SetTransceiverValue(shell.Transceiver, "les-end", "no"));
+    shell.LineEnd = "\n";
+    EXPECT_EQ(Body("st -n"), station.arg("  1", "1").replace("\r\n", "\n") + "\n" +
+                                 station.arg(" 12", "12").replace("\r\n", "\n") + "\n" +
+                                 station.arg("1x2", "1x2").replace("\r\n", "\n"));
+    ASSERT_TRUE(SetTransceiverValue(shell.Transceiver, "les", ""));
+    EXPECT_EQ(Body("st -n"), "");
+    EXPECT_FALSE(SetTransceiverValue(shell.Transceiver, "les-end", "maybe"));
+}
+
+}  // namespace

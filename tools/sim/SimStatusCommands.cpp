@@ -76,6 +76,22 @@ QString LinkTest(SimShell& shell, const QString&) {
            Field(shell, "Test at UTC", kStx + t.UtcNow().toString("yy-MM-dd hh:mm") + kEtx);
 }
 
+// The LESs of the ocean region: per LES its id line, its name and its services, each value
+// framed by STX and ETX, and an empty line after each (after the last only while so set).
+QString LesListing(SimShell& shell, const QString&) {
+    const SimTransceiver& t = shell.Transceiver;
+    const QStringList ids = t.LesIds.isEmpty() ? QStringList() : t.LesIds.split(',');
+    QString text;
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        const QString id = ids[i].trimmed();
+        text += "LES id " + kStx + id.rightJustified(3, ' ') + kEtx + shell.LineEnd;
+        text += "Name     : " + kStx + "Station " + id + kEtx + shell.LineEnd;
+        text += "Services : " + kStx + "Telex, E-mail, Fax, X.25, Distress" + kEtx + shell.LineEnd;
+        if (i + 1 < ids.size() || t.LesListEnded) text += shell.LineEnd;
+    }
+    return text;
+}
+
 // The scan for the preferred ocean region starts in the background; the shell only says so.
 QString ScanPreferredOcean(SimShell& shell, const QString&) { return "Scanning for preferred ocean" + shell.LineEnd; }
 
@@ -87,6 +103,7 @@ const QList<SimCommand>& SimStatusCommands() {
         {"st -w", false, WorkingStatus}, {"st -s", false, SignalStrength}, {"ru -g", false, GpsTest},
         {"ti -u", false, UtcDateTime},  {"ti u", false, UtcText},          {"se -p", false, PositionReport},
         {"st -m", false, LinkTest},     {"nc -s", false, ScanPreferredOcean},
+        {"st -n", false, LesListing},   {"status -n", false, LesListing},
     };
     return commands;
 }

@@ -83,6 +83,8 @@ const QList<Setter>& Setters() {
          }},
         {"latest-distress", [](SimTransceiver& t, const QString& v) { return Text(t.LatestDistress, v); }},
         {"latest-distress-test", [](SimTransceiver& t, const QString& v) { return Text(t.LatestDistressTest, v); }},
+        {"les", [](SimTransceiver& t, const QString& v) { return Text(t.LesIds, v.trimmed()); }},
+        {"les-end", [](SimTransceiver& t, const QString& v) { return Flag(t.LesListEnded, v); }},
         {"utc",
          [](SimTransceiver& t, const QString& v) {
              if (v.trimmed().toLower() == "pc") {

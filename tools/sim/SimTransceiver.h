@@ -38,6 +38,11 @@ struct SimTransceiver {
     // The outcome of the latest distress alert and of the latest distress test ("st -a").
     QString LatestDistress = "None";
     QString LatestDistressTest = "Accepted";
+    // The LESs the transceiver lists ("st -n", "status -n") for the ocean region it is in: id
+    // fields separated by ",", each printed as given (so "1x2" makes a field that is no number).
+    QString LesIds = "101,102,112";
+    // Whether the last LES of the listing is ended by an empty line, as every other one is.
+    bool LesListEnded = true;
     // The transceiver's UTC clock; the PC's while unset.
     std::optional<QDateTime> Utc;
 
@@ -47,7 +52,7 @@ struct SimTransceiver {
 // Sets one value by its name ("model", "mobile-type", "solas", "version", "cpu", "510ab",
 // "sync", "tdm", "logged-in", "protocol", "channel", "serial", "mobile-no", "ocean", "signal",
 // "position", "course", "speed", "position-valid", "gps", "link-test", "utc", "latest-distress",
-// "latest-distress-test"). Yes/no values
+// "latest-distress-test", "les", "les-end"). Yes/no values
 // take "yes"/"no"; "utc" takes "yyyy-MM-dd hh:mm:ss" or "pc". False, changing nothing, for an
 // unknown name or a value that does not fit.
 bool SetTransceiverValue(SimTransceiver& t, const QString& name, const QString& value);

@@ -12,7 +12,10 @@
 //   restart                 the transceiver has restarted: the next reply carries the line
 //                           "Starting application program." after its echo
 //   babble <rate>|off       stream text without a prompt at <rate> characters a second
-//   set <name> <value>      what the transceiver reports (model, mobile-type, solas, version, ...)
+//   set <name> <value>      what the transceiver reports (model, mobile-type, solas, version, ...);
+//                           "set les 101,102,112" the LESs it lists for its region ("st -n",
+//                           "status -n"), each field printed as given; "set les-end no" leaves the
+//                           empty line after the last LES out
 //   message [key=value ...] [text]   a received message in the inbox; keys number, les, c6,
 //                           priority, presentation, date (yyyy-MM-ddThh:mm), ref, c43, routing,
 //                           size (the listed size, when it is to differ from the text's length)

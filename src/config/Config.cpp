@@ -1,0 +1,30 @@
+#include "config/Config.h"
+
+#include "config/DefaultISPForm.h"
+#include "config/DefaultLESForm.h"
+#include "config/EMailServicesForm.h"
+#include "config/LESConfigForm.h"
+#include "config/LesEditForm.h"
+#include "config/LesServicesForm.h"
+#include "link/Link.h"
+
+namespace tidepost {
+
+Config::Config(Foundation& foundation, Link& link, Messages& messages)
+    : F(foundation),
+      L(link),
+      M(messages),
+      LESConfigForm([this] { return new tidepost::LESConfigForm(*this); }),
+      LesEditForm([this] { return new tidepost::LesEditForm(*this); }),
+      LesServicesForm([this] { return new tidepost::LesServicesForm(*this); }),
+      DefaultLESForm([this] { return new tidepost::DefaultLESForm(*this); }),
+      DefaultISPForm([this] { return new tidepost::DefaultISPForm(*this); }),
+      EMailServicesForm([this] { return new tidepost::EMailServicesForm(*this); }) {}
+
+Config::~Config() = default;
+
+void RegisterConfigHandlers(Config& c) {
+    c.L.Dispatch.HandleLesServicesReply = [&c](const QString& reply) { HandleLesServicesReply(c, reply); };
+}
+
+}  // namespace tidepost
