@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "foundation/StartProcedure.h"
+#include "editor/FolderViews.h"
 #include "editor/cDefaultMessage.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormEditorWindows.h"
@@ -40,13 +41,14 @@ Application::Application(const QString& programFolder)
     Os.Instance = &InstanceLock;
     Os.ScreenSaver = &ScreenSaver;
     RegisterMessageHandlers(Messages);
+    RegisterEgcHandlers(Egc);
     Messages.AddressBookWindows = &Messages.AddressBookForms;
     Foundation.UpgradeDefaultMessages = [this] { cDefaultMessage(Foundation).Upgrade(); };
     m_editorWindows = std::make_unique<EditorWindows>(Foundation);
     QObject::connect(&m_termSignals, &TermSignals::Received, [this](int) { OnTermSignal(); });
 }
 
-Application::~Application() = default;
+Application::~Application() { Egc.EgcView = nullptr; }
 
 int Application::Run() {
     const bool mayRun = Main(Foundation, [this] {
@@ -54,6 +56,7 @@ int Application::Run() {
         m_mainForm = std::make_unique<MainForm>(Foundation, Link, &Messages);
         m_mainForm->LeaveEventLoop = [] { QCoreApplication::exit(0); };
         ConnectEditorWindows(*m_mainForm, Link, *m_editorWindows);
+        Egc.EgcView = m_mainForm->Folders();
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         if (!m_mainForm->ProgramEnded()) m_mainForm->show();

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "egc/Egc.h"
 #include "foundation/Foundation.h"
 #include "link/Link.h"
 #include "messages/Messages.h"
@@ -58,6 +59,8 @@ public:
     tidepost::Link Link{Foundation};
     // Received and outgoing messages, the outbox log and the address book.
     tidepost::Messages Messages{Foundation, Link};
+    // EGC broadcasts: their download, store and index.
+    tidepost::Egc Egc{Foundation, Link, Messages};
 
 private:
     // SIGTERM, SIGINT, SIGHUP: the program ends as after a change of language, without a question.

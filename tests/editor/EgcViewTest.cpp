@@ -1,7 +1,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "editor/EgcIndexLine.h"
+#include "egc/EgcIndexLine.h"
 #include "editor/FolderViewsFixture.h"
 
 using namespace tidepost;
