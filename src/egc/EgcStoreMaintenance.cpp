@@ -1,6 +1,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <cerrno>
+#include <cmath>
 #include <optional>
 #include <unistd.h>
 
@@ -170,7 +171,7 @@ QString EgcIndexPath(const Foundation& f) { return ResolvePath(EgcFolder(f) + QS
 qint64 EgcFreeSpaceKB(const Foundation& f) {
     if (!f.Os.Disk || f.gEgcDir.isEmpty()) return -1;
     const qint64 bytes = f.Os.Disk->FreeBytes(ResolvePath(f.gEgcDir));
-    return bytes < 0 ? -1 : bytes / 1024;
+    return bytes < 0 ? -1 : std::llround(double(bytes) / 1024.0);
 }
 
 void FreeEgcDiskSpace(Egc& e, quint8 level) {
