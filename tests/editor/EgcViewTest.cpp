@@ -206,3 +206,36 @@ TEST_F(EgcView, MarkUnreadOfAMissingFileOnlyTurnsTheRowBold) {
 }
 
 }  // namespace
+
+namespace {
+
+using EgcArrival = FolderViewsFixture;
+
+TEST_F(EgcArrival, ANewEgcGoesOnTopAndTheCurrentRowStays) {
+    WriteEgc("egc.idx", EgcLine("26121001.egc", "0", "Yes") + "\r\n" + EgcLine("26121002.egc", "0", "Yes") + "\r\n");
+    views.EGCButton_Click();
+    egc->SetRow(2);
+    ASSERT_EQ(egc->TextMatrix(2, 0), "26121001.egc");
+    views.AddEgcRow(QString::fromLatin1(EgcLine("26121003.egc", "3", "No")));
+    ASSERT_EQ(egc->Rows(), 4);
+    EXPECT_EQ(egc->TextMatrix(1, 0), "26121003.egc");
+    EXPECT_EQ(egc->RowForeColor(1), 255);
+    EXPECT_TRUE(egc->RowBold(1));
+    EXPECT_EQ(egc->Row(), 3);
+    EXPECT_EQ(egc->TextMatrix(3, 0), "26121001.egc") << "the row that was current stays current";
+}
+
+TEST_F(EgcArrival, ARowArrivingWhileTheViewLoadsIsNotLost) {
+    views.EgcBackgroundLoadLines = 0;
+    WriteEgc("egc.idx", EgcLine("26121001.egc") + "\r\n");
+    views.EGCButton_Click();
+    ASSERT_TRUE(views.EgcLoadPending());
+    // The store appends the line, then tells the view.
+    WriteEgc("egc.idx", EgcLine("26121001.egc") + "\r\n" + EgcLine("26121002.egc") + "\r\n");
+    views.AddEgcRow(QString::fromLatin1(EgcLine("26121002.egc")));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !views.EgcLoadPending(); }, 20000));
+    QTest::qWait(20);
+    EXPECT_EQ(Column(*egc, 0), (QStringList{"26121002.egc", "26121001.egc"}));
+}
+
+}  // namespace
