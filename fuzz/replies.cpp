@@ -1,12 +1,15 @@
 // The transceiver's replies: bytes arrive in chunks on the serial line while a command is
 // outstanding, and go through the dialogue engine, the reply dispatch and every handler the link
-// and the message area register, as in the running program.
+// and the message and EGC areas register, as in the running program.
 //
 // Input: byte 0 picks the command, byte 1 the echo's line end and whether the shell's prompt ends
 // the reply, byte 2 the size of the chunks; the rest is what the transceiver sends after the echo.
 #include <array>
 
+#include <QDir>
+
 #include "FuzzWorld.h"
+#include "egc/Egc.h"
 #include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/Link.h"
@@ -41,6 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Link link{w.f};
     Messages m{w.f, link};
     RegisterMessageHandlers(m);
+    Egc egc{w.f, link, m};
+    RegisterEgcHandlers(egc);
+    w.f.gEgcDir = w.platform.DataFolder() + "/egc";
+    QDir().mkpath(w.f.gEgcDir);
     test::FakeLinkWindow window;
     link.Windows.Window = &window;
     w.platform.Serial.Open();
