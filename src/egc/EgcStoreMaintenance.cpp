@@ -1,7 +1,11 @@
-#include <QDateTime>
+#include <QByteArrayView>
+#include <QDate>
 #include <QFile>
 #include <cerrno>
+#include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <vector>
 #include <optional>
 #include <unistd.h>
 
@@ -27,21 +31,41 @@ namespace {
 
 const QString kNoFile = QStringLiteral("<Unknown file name>");
 
-// One line of egc.idx: its bytes as stored (line end included) and its ":"-parts.
+// One line of egc.idx: its bytes as stored, line end included. Only the lines an operation looks
+// into are cut into their ":"-parts, and only as views of those bytes, so that a long index costs
+// little more than reading it.
 struct IndexLine {
     QByteArray Raw;
-    QStringList Parts;
 };
+
+// The ":"-parts of a line without its end: the first twelve as views, and how many there are
+// (counted up to thirteen).
+struct LineParts {
+    QByteArrayView Part[kEgcIndexParts];
+    int Count = 0;
+    bool Whole() const { return Count >= kEgcIndexParts; }
+};
+
+LineParts PartsOf(const QByteArray& raw) {
+    LineParts p;
+    const QByteArrayView line = QByteArrayView(raw).first(raw.size() - LineEndOf(raw).size());
+    qsizetype start = 0;
+    while (p.Count <= kEgcIndexParts) {
+        const qsizetype colon = line.indexOf(':', start);
+        const QByteArrayView part = colon < 0 ? line.sliced(start) : line.sliced(start, colon - start);
+        if (p.Count < kEgcIndexParts) p.Part[p.Count] = part;
+        ++p.Count;
+        if (colon < 0) break;
+        start = colon + 1;
+    }
+    return p;
+}
 
 FileError ReadIndex(Foundation& f, QList<IndexLine>& lines) {
     lines.clear();
     QByteArray bytes;
     if (FileError err = ReadFileBytes(EgcIndexPath(f), bytes)) return err;
-    for (QByteArray& raw : SplitKeepingEnds(bytes)) {
-        const QByteArray end = LineEndOf(raw);
-        QStringList parts = f.Os.Codec.Decode(raw.left(raw.size() - end.size())).split(u':');
-        lines.append({std::move(raw), std::move(parts)});
-    }
+    for (QByteArray& raw : SplitKeepingEnds(bytes)) lines.append({std::move(raw)});
     return {};
 }
 
@@ -50,35 +74,54 @@ bool IsMissing(const FileError& err) { return err.number == kErrFileNotFound; }
 
 QByteArray Joined(const QList<IndexLine>& lines) {
     QByteArray out;
+    qsizetype size = 0;
+    for (const IndexLine& line : lines) size += line.Raw.size();
+    out.reserve(size);
     for (const IndexLine& line : lines) out += line.Raw;
     return out;
 }
 
-// The time stamp of an index line; a two-digit year is widened with the pivot 80.
-std::optional<QDateTime> StampOf(const QStringList& parts) {
-    QString stamp = parts[5] + u':' + parts[6];
-    const qsizetype dash = stamp.indexOf(u'-');
-    if (dash >= 0) {
-        bool ok = false;
-        const int year = stamp.left(dash).trimmed().toInt(&ok);
-        if (ok && year >= 0 && year < 100) stamp.prepend(year <= 80 ? QStringLiteral("20") : QStringLiteral("19"));
-    }
-    return ReadEgcStamp(stamp);
+// The whole number a part holds (blanks around it allowed); nothing for any other text.
+std::optional<int> NumberOf(QByteArrayView part) {
+    bool ok = false;
+    const int value = part.trimmed().toInt(&ok);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+// The time stamp of an index line (parts 5 and 6: "date hh" and "mm") as yyyymmddhhmm; a
+// two-digit year is widened with the pivot 80. Nothing when it reads as no date and time.
+std::optional<qint64> StampOf(const LineParts& p) {
+    const QByteArrayView dateHour = p.Part[5].trimmed();
+    const qsizetype blank = dateHour.indexOf(' ');
+    if (blank < 0) return std::nullopt;
+    const QByteArrayView date = dateHour.first(blank);
+    const qsizetype dash1 = date.indexOf('-');
+    const qsizetype dash2 = dash1 < 0 ? -1 : date.indexOf('-', dash1 + 1);
+    if (dash2 < 0) return std::nullopt;
+    const auto year = NumberOf(date.first(dash1));
+    const auto month = NumberOf(date.sliced(dash1 + 1, dash2 - dash1 - 1));
+    const auto day = NumberOf(date.sliced(dash2 + 1));
+    const auto hour = NumberOf(dateHour.sliced(blank + 1));
+    const auto minute = NumberOf(p.Part[6]);
+    if (!year || !month || !day || !hour || !minute || *year < 0) return std::nullopt;
+    int y = *year;
+    if (y < 100 && dash1 <= 2) y += y <= 80 ? 2000 : 1900;
+    if (!QDate::isValid(y, *month, *day) || *hour < 0 || *hour > 23 || *minute < 0 || *minute > 59) return std::nullopt;
+    return ((((qint64(y) * 100 + *month) * 100 + *day) * 100 + *hour) * 100) + *minute;
 }
 
 // The oldest line of that priority (the earlier in the file of two equal ones); -1 when none.
-int OldestLine(const QList<IndexLine>& lines, int priority, bool readOnly, const QList<bool>* skip = nullptr) {
+int OldestLine(const QList<IndexLine>& lines, int priority, bool readOnly) {
     int best = -1;
-    QDateTime bestStamp;
+    qint64 bestStamp = 0;
     for (int i = 0; i < lines.size(); ++i) {
-        if (skip && skip->at(i)) continue;
-        const QStringList& p = lines[i].Parts;
-        if (p.size() < kEgcIndexParts) continue;
-        bool ok = false;
-        const int linePriority = p[3].trimmed().toInt(&ok);
-        if (!ok || linePriority != priority) continue;
-        if (readOnly && p[10].toUpper() != QLatin1String("YES")) continue;
-        const std::optional<QDateTime> stamp = StampOf(p);
+        const LineParts p = PartsOf(lines[i].Raw);
+        if (!p.Whole()) continue;
+        const std::optional<int> linePriority = NumberOf(p.Part[3]);
+        if (!linePriority || *linePriority != priority) continue;
+        if (readOnly && p.Part[10].compare("YES", Qt::CaseInsensitive) != 0) continue;
+        const std::optional<qint64> stamp = StampOf(p);
         if (!stamp) continue;
         if (best < 0 || *stamp < bestStamp) {
             best = i;
@@ -88,12 +131,35 @@ int OldestLine(const QList<IndexLine>& lines, int priority, bool readOnly, const
     return best;
 }
 
-// The first line the clean-up of `level` takes: the oldest routine one, else the oldest safety
-// one, and so on up to the level.
-int CleanUpPick(const QList<IndexLine>& lines, quint8 level, const QList<bool>* skip = nullptr) {
-    for (int priority = 0; priority <= std::min<int>(level, 3); ++priority)
-        if (const int i = OldestLine(lines, priority, false, skip); i >= 0) return i;
-    return -1;
+// The lines in the order repeated clean-ups of `level` take them: routine ones oldest first (the
+// earlier in the file of two equal ones), then safety ones, and so on up to the level.
+QList<int> CleanUpOrder(const QList<IndexLine>& lines, quint8 level) {
+    struct Candidate {
+        int Priority;
+        qint64 Stamp;
+        int Line;
+    };
+    std::vector<Candidate> candidates;
+    for (int i = 0; i < lines.size(); ++i) {
+        const LineParts p = PartsOf(lines[i].Raw);
+        if (!p.Whole()) continue;
+        const std::optional<int> priority = NumberOf(p.Part[3]);
+        if (!priority || *priority < 0 || *priority > std::min<int>(level, 3)) continue;
+        if (const std::optional<qint64> stamp = StampOf(p)) candidates.push_back({*priority, *stamp, i});
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        return std::tie(a.Priority, a.Stamp, a.Line) < std::tie(b.Priority, b.Stamp, b.Line);
+    });
+    QList<int> order;
+    order.reserve(static_cast<qsizetype>(candidates.size()));
+    for (const Candidate& c : candidates) order.append(c.Line);
+    return order;
+}
+
+// The disk file name of a line (part 11).
+QString FileOf(const Foundation& f, const IndexLine& line) {
+    const LineParts p = PartsOf(line.Raw);
+    return p.Whole() ? f.Os.Codec.Decode(p.Part[11].toByteArray()) : QString();
 }
 
 // A stored name from the index: a name with a separator would reach outside the EGC folder.
@@ -124,9 +190,12 @@ void ReloadShownView(Egc& e) {
 // Completes the first line of `record`'s name still marked "Unk" from the record; True when one
 // was rewritten. The LES stays a plain number here, as the repaired lines have always had it.
 bool RewriteUnkLine(const Foundation& f, QList<IndexLine>& lines, const EgcLogEntry& r) {
+    const QByteArray name = f.Os.Codec.Encode(r.FileName);
     for (IndexLine& line : lines) {
-        QStringList& p = line.Parts;
-        if (p.size() < kEgcIndexParts || p[0] != r.FileName || p[1] != QLatin1String("Unk")) continue;
+        if (!line.Raw.contains(":Unk:")) continue;
+        const LineParts parts = PartsOf(line.Raw);
+        if (!parts.Whole() || parts.Part[0] != name || parts.Part[1] != "Unk") continue;
+        QStringList p = f.Os.Codec.Decode(line.Raw.left(line.Raw.size() - LineEndOf(line.Raw).size())).split(u':');
         p[1] = QString::number(r.Les);
         p[2] = QString::number(r.Service);
         p[3] = QString::number(r.Priority);
@@ -183,14 +252,11 @@ void FreeEgcDiskSpace(Egc& e, quint8 level) {
         if (!IsMissing(err)) LogDeleteFailure(f, err);
         return;
     }
-    QList<bool> taken(lines.size(), false);  // tried: deleted, or its file could not be
-    QList<bool> gone(lines.size(), false);   // its file is deleted: the line goes too
+    QList<bool> gone(lines.size(), false);  // its file is deleted: the line goes too
     bool changed = false;
-    while (kb >= 0 && kb <= kEgcLowSpaceKB) {
-        const int pick = CleanUpPick(lines, level, &taken);
-        if (pick < 0) break;
-        taken[pick] = true;
-        if (FileError err = DeleteEgcFile(f, lines[pick].Parts[11])) {
+    for (const int pick : CleanUpOrder(lines, level)) {
+        if (kb < 0 || kb > kEgcLowSpaceKB) break;
+        if (FileError err = DeleteEgcFile(f, FileOf(f, lines[pick]))) {
             // The file stays, and so does its line; the next one is tried.
             LogDeleteFailure(f, err);
             continue;
@@ -212,7 +278,7 @@ QString CEGC::FindOldestEGC(quint8 priority, bool bReadOnly) {
     QList<IndexLine> lines;
     if (ReadIndex(E.F, lines)) return {};
     const int i = OldestLine(lines, priority, bReadOnly);
-    return i < 0 ? QString() : lines[i].Parts[11];
+    return i < 0 ? QString() : FileOf(E.F, lines[i]);
 }
 
 bool CEGC::DeleteEGC(const QString& reference) {
@@ -223,10 +289,19 @@ bool CEGC::DeleteEGC(const QString& reference) {
         return false;
     }
     QList<IndexLine> kept;
+    kept.reserve(lines.size());
     bool found = false;
+    const QByteArray wanted = f.Os.Codec.Encode(reference);
     for (IndexLine& line : lines) {
-        if (line.Parts.size() >= kEgcIndexParts && line.Parts[11] == reference) found = true;
-        else kept.append(std::move(line));
+        // Only a line that holds the name somewhere is cut into its parts.
+        if (line.Raw.contains(wanted)) {
+            const LineParts p = PartsOf(line.Raw);
+            if (p.Whole() && p.Part[11] == wanted) {
+                found = true;
+                continue;
+            }
+        }
+        kept.append(std::move(line));
     }
     if (FileError err = DeleteEgcFile(f, reference)) {
         LogDeleteFailure(f, err);
@@ -262,8 +337,11 @@ void CEGC::RepairEgcLog() {
     }
     if (m_countLog <= 0) return;
     QStringList names;
-    for (const IndexLine& line : lines)
-        if (line.Parts.size() >= kEgcIndexParts && line.Parts[1] == QLatin1String("Unk")) names.append(line.Parts[0]);
+    for (const IndexLine& line : lines) {
+        if (!line.Raw.contains(":Unk:")) continue;
+        const LineParts p = PartsOf(line.Raw);
+        if (p.Whole() && p.Part[1] == "Unk") names.append(f.Os.Codec.Decode(p.Part[0].toByteArray()));
+    }
     bool changed = false;
     bool alarm = false;
     for (const QString& name : names) {
