@@ -36,6 +36,8 @@ std::optional<EgcLogEntry> LogRecord(const QStringList& c) {
                language = Strict<qint16>(c[3]), column9 = Strict<qint16>(c[8]), column10 = Strict<qint16>(c[9]);
     const auto length = Strict<qint32>(c[6]), ref = Strict<qint32>(c[7]);
     if (!les || !service || !priority || !language || !length || !ref || !column9 || !column10) return std::nullopt;
+    // egc.idx separates its fields by ":": only the time may hold one, and exactly one.
+    if (c[4].contains(u':') || c[5].count(u':') != 1 || c[10].contains(u':')) return std::nullopt;
     e.Les = *les;
     e.Service = *service;
     e.Priority = *priority;

@@ -142,6 +142,8 @@ TEST_F(EgcListing, LogRecords) {
         {"101 31 3 0 06-12-31 14:05 512 1234 0 0 +M egc.011", false},         // lower case
         {"101 31 x 0 06-12-31 14:05 512 1234 0 0 +M EGC.012", false},         // no number
         {"101 31 3 0 06-12-31 14:05 5000000000 1234 0 0 +M EGC.013", false},  // beyond 32 bits
+        {"101 31 3 0 06-12-31 14:05 512 1234 0 0 +M:x EGC.014", false},       // would split the index line
+        {"101 31 3 0 06-12-31 1405 512 1234 0 0 +M EGC.015", false},
     };
     QString reply = "st -e\r\nLES Svc P L Date Time Size Ref A B Routing File\r\n\r\n";
     for (const Case& c : cases) reply += c.line + "\r\n";
@@ -161,7 +163,7 @@ TEST_F(EgcListing, LogRecords) {
     EXPECT_EQ(r.Routing, "+M");
     EXPECT_EQ(r.FileName, "EGC.007");
     EXPECT_EQ(log[1].RefNo, 99999) << "reference numbers beyond 16 bits";
-    EXPECT_EQ(ErrorLogText().count("Type mismatch in the EGC log line"), 2);
+    EXPECT_EQ(ErrorLogText().count("Type mismatch in the EGC log line"), 4);
 }
 
 TEST_F(EgcListing, LogWithoutEchoIsEmptyAndTheEchoMayBeInAnyCase) {
