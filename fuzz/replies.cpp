@@ -1,14 +1,17 @@
 // The transceiver's replies: bytes arrive in chunks on the serial line while a command is
 // outstanding, and go through the dialogue engine, the reply dispatch and every handler the link
-// and the message and configuration areas register, as in the running program.
+// and the message, configuration and EGC areas register, as in the running program.
 //
 // Input: byte 0 picks the command, byte 1 the echo's line end and whether the shell's prompt ends
 // the reply, byte 2 the size of the chunks; the rest is what the transceiver sends after the echo.
 #include <array>
 
+#include <QDir>
+
 #include "FuzzWorld.h"
 #include "config/Config.h"
 #include "config/LesEditForm.h"
+#include "egc/Egc.h"
 #include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/Link.h"
@@ -48,6 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The station services reply is read only while a station's name dialog is open.
     config.LesEditForm.get().LoadLes("101", "Station");
     config.LesEditForm.get().show();
+    Egc egc{w.f, link, m};
+    RegisterEgcHandlers(egc);
+    w.f.gEgcDir = w.platform.DataFolder() + "/egc";
+    QDir().mkpath(w.f.gEgcDir);
     test::FakeLinkWindow window;
     link.Windows.Window = &window;
     w.platform.Serial.Open();

@@ -6,6 +6,7 @@
 #include "foundation/StartProcedure.h"
 #include "app/ConfigWiring.h"
 #include "config/IConfigMainWindow.h"
+#include "editor/FolderViews.h"
 #include "editor/cDefaultMessage.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormEditorWindows.h"
@@ -43,13 +44,14 @@ Application::Application(const QString& programFolder)
     Os.ScreenSaver = &ScreenSaver;
     RegisterMessageHandlers(Messages);
     RegisterConfigHandlers(Config);
+    RegisterEgcHandlers(Egc);
     Messages.AddressBookWindows = &Messages.AddressBookForms;
     Foundation.UpgradeDefaultMessages = [this] { cDefaultMessage(Foundation).Upgrade(); };
     m_editorWindows = std::make_unique<EditorWindows>(Foundation);
     QObject::connect(&m_termSignals, &TermSignals::Received, [this](int) { OnTermSignal(); });
 }
 
-Application::~Application() = default;
+Application::~Application() { Egc.EgcView = nullptr; }
 
 int Application::Run() {
     const bool mayRun = Main(Foundation, [this] {
@@ -58,6 +60,7 @@ int Application::Run() {
         m_mainForm->LeaveEventLoop = [] { QCoreApplication::exit(0); };
         ConnectEditorWindows(*m_mainForm, Link, *m_editorWindows);
         m_configMainWindow = ConnectConfigDialogs(*m_mainForm, Config);
+        Egc.EgcView = m_mainForm->Folders();
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         if (!m_mainForm->ProgramEnded()) m_mainForm->show();

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "config/Config.h"
+#include "egc/Egc.h"
 #include "foundation/Foundation.h"
 #include "link/Link.h"
 #include "messages/Messages.h"
@@ -62,6 +63,8 @@ public:
     tidepost::Messages Messages{Foundation, Link};
     // The LES and service provider dialogs.
     tidepost::Config Config{Foundation, Link, Messages};
+    // EGC broadcasts: their download, store and index.
+    tidepost::Egc Egc{Foundation, Link, Messages};
 
 private:
     // SIGTERM, SIGINT, SIGHUP: the program ends as after a change of language, without a question.

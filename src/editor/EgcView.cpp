@@ -2,10 +2,10 @@
 #include <cerrno>
 #include <unistd.h>
 
-#include "editor/EgcIndexLine.h"
 #include "editor/FlexGrid.h"
 #include "editor/FolderViews.h"
-#include "editor/IndexFileLines.h"
+#include "egc/EgcIndexLine.h"
+#include "egc/IndexFileLines.h"
 #include "foundation/CSession.h"
 #include "foundation/DataFileText.h"
 #include "foundation/ErrorHandling.h"
@@ -41,12 +41,18 @@ QString ValidPathText(const Foundation& f) {
                                  "you have write access."));
 }
 
+std::optional<FlexRow> EgcFlexRow(QStringView line) {
+    std::optional<EgcGridRow> egc = EgcRowFromIndexLine(line);
+    if (!egc) return std::nullopt;
+    return FlexRow{std::move(egc->Cells), egc->Urgent ? kGridRed : kGridBlack, egc->Unread};
+}
+
 // The grid rows of an index, newest first (by disk file name, letter case ignored).
 std::vector<FlexRow> RowsOfEgcIndex(const QString& text) {
     std::vector<FlexRow> rows;
     rows.reserve(static_cast<size_t>(text.count(u'\n') + 1));
     for (const QString& line : SplitFileLines(text))
-        if (std::optional<FlexRow> row = EgcRowFromIndexLine(line)) rows.push_back(std::move(*row));
+        if (std::optional<FlexRow> row = EgcFlexRow(line)) rows.push_back(std::move(*row));
     SortFlexRows(rows, 0, 0, true, true);
     return rows;
 }
@@ -112,6 +118,27 @@ void FolderViews::FinishEgcLoad(int generation, std::vector<FlexRow> rows) {
     if (!grid->isEnabled()) grid->setEnabled(true);
     if (grid->isVisible()) grid->setFocus();
     if (Seams.HotListAdd) Seams.HotListAdd(kEgcMenuId, 0);
+}
+
+void FolderViews::AddEgcRow(const QString& indexLine) {
+    FlexGrid* grid = EGCMSGrid;
+    if (!grid) return;
+    if (m_egcLoadPending) {
+        EGCButton_Click();
+        return;
+    }
+    std::optional<FlexRow> row = EgcFlexRow(indexLine);
+    if (!row) return;
+    const int current = grid->Row();
+    if (grid->Cols() < kEgcColumns) grid->SetCols(kEgcColumns);
+    grid->AddItem(1, std::move(*row));
+    grid->SetRow(std::min(current + 1, grid->Rows() - 1));
+    EgcBox_SetAllColumnsSelected();
+}
+
+bool FolderViews::IsEgcViewShown() const {
+    const FlexGrid* grid = EGCMSGrid;
+    return grid && grid->isVisibleTo(grid->window());
 }
 
 void FolderViews::EGCDelete_Click() {

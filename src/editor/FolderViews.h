@@ -11,6 +11,7 @@
 #include "editor/FlexGrid.h"
 
 #include "editor/FolderGridFamily.h"
+#include "egc/IEgcView.h"
 #include "platform/FileError.h"
 
 namespace tidepost {
@@ -42,7 +43,7 @@ struct FolderViewSeams {
 // The three folder grids of the main window and the procedures they share: selection, keys,
 // widths, the EGC view, the sent items' viewer navigation and the confirmation request. The main
 // window owns the grid widgets and hands them over with Attach.
-class FolderViews {
+class FolderViews : public IEgcView {
 public:
     FolderViews(Foundation& f, Messages& m) : F(f), M(m) {}
     // Unhooks the grids that are still there, and the sent-items grid from the message area.
@@ -89,6 +90,11 @@ public:
     // Indexes of more lines than this load on the worker thread.
     int EgcBackgroundLoadLines = 5000;
     void EGCButtonClick() { EGCButton_Click(); }
+    // What the EGC store shows (IEgcView). A row that arrives while a load is still on its worker
+    // would be lost when the load's rows are swapped in, so the view is loaded again instead.
+    void AddEgcRow(const QString& indexLine) override;
+    bool IsEgcViewShown() const override;
+    void ReloadEgcView() override { EGCButton_Click(); }
     void EgcMenu_Click() { EGCButton_Click(); }
     // Deletes the selected EGCs (files and index lines) after asking, bottom row first.
     void EGCDelete_Click();

@@ -7,7 +7,7 @@
 #include "editor/FlexGrid.h"
 #include "editor/FolderViews.h"
 #include "editor/InboxIndexLine.h"
-#include "editor/IndexFileLines.h"
+#include "egc/IndexFileLines.h"
 #include "foundation/CSession.h"
 #include "foundation/DataFileText.h"
 #include "foundation/ErrorHandling.h"

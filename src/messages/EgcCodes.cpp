@@ -41,4 +41,6 @@ QString ConvertEGCLanguage(int code) {
     }
 }
 
+QString ConvertEGCData(qint64 value) { return value == -1 ? QStringLiteral("Unknown") : QString::number(value); }
+
 }  // namespace tidepost

@@ -12,5 +12,8 @@ QString ConvertEGCServiceNo(int code);
 QString ConvertEGCPriorityNo(int code);
 // 0 "7 Bit IA5", 6 "5 Bit TELEX", 7 "8 Bit Data", any other "Unknown".
 QString ConvertEGCLanguage(int code);
+// A number of an EGC record: -1, which stands for unknown, gives "Unknown"; any other value its
+// decimal text.
+QString ConvertEGCData(qint64 value);
 
 }  // namespace tidepost

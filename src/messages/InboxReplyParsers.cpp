@@ -67,7 +67,13 @@ QString WithoutLineEnds(QString text) {
     return text;
 }
 
-void LogSkippedLine(Foundation& f, const QString& line) {
+void LogSkippedLine(Foundation& f, const QString& line, ListingKind kind) {
+    if (kind == ListingKind::Egc) {
+        ErrorLog(f).AddLine(ComposeErrorText(QStringLiteral("cEGC.DecodeEGCFileList"), 13,
+                                             "Type mismatch in the EGC listing line \"" + WithoutLineEnds(line) +
+                                                 "\"; the EGC stays on the transceiver"));
+        return;
+    }
     ErrorLog(f).AddLine(ComposeErrorText(
         QStringLiteral("MessageHandling.ParseInboxListing"), 13,
         "Type mismatch in the inbox listing line \"" + WithoutLineEnds(line) +
@@ -96,10 +102,18 @@ std::optional<InboxListEntry> FirstLayoutEntry(const QString& line) {
 }
 
 // p: the column in which " bytes" begins.
-std::optional<InboxListEntry> SecondLayoutEntry(const QString& line, qsizetype p) {
+std::optional<InboxListEntry> SecondLayoutEntry(const QString& line, qsizetype p, ListingKind kind) {
     InboxListEntry e;
-    e.Name = Trimmed(Columns(line, 1, 13));
-    if (line.indexOf(QLatin1Char('.')) == 13) e.Extension = Columns(line, 15, 17);
+    if (kind == ListingKind::Egc) {
+        // An EGC's whole name stands in columns 1-17; its number follows the first ".".
+        const QString name = Trimmed(Columns(line, 1, 17));
+        const qsizetype dot = name.indexOf(QLatin1Char('.'));
+        e.Name = dot < 0 ? name : name.left(dot);
+        if (dot >= 0) e.Extension = name.mid(dot + 1);
+    } else {
+        e.Name = Trimmed(Columns(line, 1, 13));
+        if (line.indexOf(QLatin1Char('.')) == 13) e.Extension = Columns(line, 15, 17);
+    }
     const auto date = CenturyDate(Trimmed(Columns(line, 37, 44)));
     const auto size = StrictSize(Columns(line, 52, p - 1));
     if (!size || !date) return std::nullopt;
@@ -127,20 +141,24 @@ qint16 RoutingFlags(const QString& routing) {
 }  // namespace
 
 QList<InboxListEntry> ParseInboxListing(Foundation& f, const QString& reply) {
+    return ParseFileListing(f, reply, ListingKind::Inbox);
+}
+
+QList<InboxListEntry> ParseFileListing(Foundation& f, const QString& reply, ListingKind kind) {
     QList<InboxListEntry> entries{InboxListEntry{}};
     int count = 0;
     if (reply.contains(kBytesFree)) {
         for (const QString& line : FirstLayoutLines(reply)) {
             if (line.indexOf(QLatin1Char(':')) < 7) continue;  // the first ":" must stand after column 7
             if (const auto entry = FirstLayoutEntry(line)) Collect(entries, count, *entry);
-            else LogSkippedLine(f, line);
+            else LogSkippedLine(f, line, kind);
         }
     } else {
         for (const QString& line : reply.split(QLatin1Char('\n'))) {
             const qsizetype at = line.indexOf(kBytes);
             if (at < 8) continue;  // " bytes" must first occur after column 8
-            if (const auto entry = SecondLayoutEntry(line, at + 1)) Collect(entries, count, *entry);
-            else LogSkippedLine(f, line);
+            if (const auto entry = SecondLayoutEntry(line, at + 1, kind)) Collect(entries, count, *entry);
+            else LogSkippedLine(f, line, kind);
         }
     }
     return entries;

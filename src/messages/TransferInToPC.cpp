@@ -25,6 +25,7 @@
 #include "messages/Messages.h"
 #include "messages/PrintFetchedFile.h"
 #include "messages/ReceivedMessageNotice.h"
+#include "messages/RemoteConfigRun.h"
 #include "messages/RxErrorCounters.h"
 #include "platform/AtomicFile.h"
 
@@ -63,35 +64,6 @@ void LogCutReply(Foundation& f, const QString& reply) {
                         "\" ended without the transceiver's prompt; the message stays on the transceiver.");
 }
 
-// The remote-configuration packet of a received message: decoded and run when remote
-// configuration is allowed. Only a number counts as allowing it.
-void RunRemoteConfig(Messages& m, IRemoteConfig& decoder, ILog& log, const QString& text) {
-    Foundation& f = m.F;
-    if (SettingValue(f, QStringLiteral("AllowRemoteConfig"), QStringLiteral("1")) == 0) return;
-    decoder.SetPassword(DecodeHexComplement(
-        f, GetAppSetting(f, f.gProductName, QStringLiteral("Config"), QStringLiteral("Remote Password"), QString())));
-    const QDateTime utc = f.gSession.SystemTime();
-    decoder.SetUTCTime(utc.time());
-    decoder.SetUTCDate(utc.date());
-    const RemoteConfigPacket packet = decoder.DecodeConfig(text);
-
-    std::unique_ptr<IRemoteConfigProcess> process = m.NewRemoteConfigProcess ? m.NewRemoteConfigProcess() : nullptr;
-    if (process) process->SetLogFile(kRemoteLog);
-    const QString seeLog = QStringLiteral("\r\nPlease refer to 'RemoteLog.txt' for details.");
-    if (packet.PasswordOK && process && process->ProcessConfig(packet)) {
-        log.Log(QStringLiteral("Remote configuration completed successfully"));
-        QueueMessageBox(f, QStringLiteral("Remote configuration completed successfully."), kInfo);
-    } else if (packet.PasswordOK) {
-        log.Log(QStringLiteral("Error: Remote configuration failed"));
-        QueueMessageBox(f, "Error: Remote configuration failed." + seeLog, kInfo);
-    } else {
-        log.Log(QStringLiteral("Error: Remote configuration failed. Password not valid "));
-        QueueMessageBox(f, "Error: Remote configuration failed. Password not valid." + seeLog, kInfo);
-    }
-    process.reset();
-    if (m.Window) m.Window->UpdateElectronicFormsMenu();
-}
-
 // Prints a received text when the transceiver is of the 560 or 570 family and the setting
 // "PrintIncomingMsg" is 1.
 void PrintIncoming(Messages& m, const QString& text, PrintedText kind) {
@@ -100,13 +72,6 @@ void PrintIncoming(Messages& m, const QString& text, PrintedText kind) {
     if (SettingValue(m.F, QStringLiteral("PrintIncomingMsg"), QStringLiteral("0")) != 1) return;
     QString copy = text;
     Print_Fetched_File(m, copy, kind);
-}
-
-// The length check needs CPU software 1.3 or later and TCU software 1.3 or later, both of
-// major version 1.
-bool LengthCheckApplies(const Foundation& f) {
-    const CConfiguration& c = f.gConfiguration;
-    return c.GetMinicSwMajor() == 1 && c.GetMinicSwMinor() >= 3 && c.GetTcuSwMajor() == 1 && c.GetTcuSwMinor() >= 3;
 }
 
 // What the length check decided.

@@ -1,7 +1,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "editor/EgcIndexLine.h"
+#include "egc/EgcIndexLine.h"
 #include "editor/FolderViewsFixture.h"
 
 using namespace tidepost;
@@ -203,6 +203,39 @@ TEST_F(EgcView, MarkUnreadOfAMissingFileOnlyTurnsTheRowBold) {
     EXPECT_TRUE(egc->RowBold(1));
     EXPECT_EQ(ReadEgc("egc.idx"), index);
     EXPECT_TRUE(QueuedTexts().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+using EgcArrival = FolderViewsFixture;
+
+TEST_F(EgcArrival, ANewEgcGoesOnTopAndTheCurrentRowStays) {
+    WriteEgc("egc.idx", EgcLine("26121001.egc", "0", "Yes") + "\r\n" + EgcLine("26121002.egc", "0", "Yes") + "\r\n");
+    views.EGCButton_Click();
+    egc->SetRow(2);
+    ASSERT_EQ(egc->TextMatrix(2, 0), "26121001.egc");
+    views.AddEgcRow(QString::fromLatin1(EgcLine("26121003.egc", "3", "No")));
+    ASSERT_EQ(egc->Rows(), 4);
+    EXPECT_EQ(egc->TextMatrix(1, 0), "26121003.egc");
+    EXPECT_EQ(egc->RowForeColor(1), 255);
+    EXPECT_TRUE(egc->RowBold(1));
+    EXPECT_EQ(egc->Row(), 3);
+    EXPECT_EQ(egc->TextMatrix(3, 0), "26121001.egc") << "the row that was current stays current";
+}
+
+TEST_F(EgcArrival, ARowArrivingWhileTheViewLoadsIsNotLost) {
+    views.EgcBackgroundLoadLines = 0;
+    WriteEgc("egc.idx", EgcLine("26121001.egc") + "\r\n");
+    views.EGCButton_Click();
+    ASSERT_TRUE(views.EgcLoadPending());
+    // The store appends the line, then tells the view.
+    WriteEgc("egc.idx", EgcLine("26121001.egc") + "\r\n" + EgcLine("26121002.egc") + "\r\n");
+    views.AddEgcRow(QString::fromLatin1(EgcLine("26121002.egc")));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !views.EgcLoadPending(); }, 20000));
+    QTest::qWait(20);
+    EXPECT_EQ(Column(*egc, 0), (QStringList{"26121002.egc", "26121001.egc"}));
 }
 
 }  // namespace

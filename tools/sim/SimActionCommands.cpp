@@ -61,10 +61,13 @@ QString ChangeType(SimShell& shell, const QString& line) {
     return Usage(shell, "cfg -t 1|2|4|5");
 }
 
+// An EGC arrives: 200 routine, 400 safety, 4 urgent, 100 distress.
 QString SimulateEgc(SimShell& shell, const QString& line) {
     bool ok = false;
-    Argument(line, 3).toInt(&ok);
-    return ok ? QString() : Usage(shell, "db egc sim <n>");
+    const int kind = Argument(line, 3).toInt(&ok);
+    if (!ok) return Usage(shell, "db egc sim <n>");
+    AddSimulatedEgc(shell.EgcStore, kind, shell.Transceiver.UtcNow());
+    return {};
 }
 
 // A received message appears in the inbox: a distress one for 10, a routine one otherwise.

@@ -1,6 +1,7 @@
 #include "sim/SimShell.h"
 #include "sim/SimActionCommands.h"
 #include "sim/SimDistressCommands.h"
+#include "sim/SimEgcCommands.h"
 #include "sim/SimInboxCommands.h"
 #include "sim/SimPromptCommands.h"
 #include "sim/SimUploadCommands.h"
@@ -48,6 +49,7 @@ const QList<SimCommand>& SimCommandTable() {
             {"co ", true, ConfirmationRequest},
         };
         t += SimStatusCommands();
+        t += SimEgcCommands();
         t += SimInboxCommands();
         t += SimUploadCommands();
         t += SimDistressCommands();

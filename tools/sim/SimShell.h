@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "sim/ShellLineReader.h"
+#include "sim/SimEgcStore.h"
 #include "sim/SimMessageStore.h"
 #include "sim/SimTransceiver.h"
 #include "sim/SimUploads.h"
@@ -78,6 +79,8 @@ public:
     SimTransceiver Transceiver;
     // The received messages waiting in its file system.
     SimMessageStore Inbox;
+    // The EGC broadcasts waiting in its file system.
+    SimEgcStore EgcStore;
     // The files the program uploaded and the answer to the next submission.
     SimUploadStore Uploads;
     // Commands of this shell only, tried before the common table.

@@ -22,6 +22,10 @@
 //   listing 1|2             the layout of the inbox listing ("ls IN.*")
 //   keep-next-delete        the next "delete IN.nnn" is answered but leaves the message in place
 //   inbox                   print the messages now in the inbox
+//   egc [key=value ...] [text]  an EGC in the transceiver's store; keys number, les, service,
+//                           priority, language, date (yyyy-MM-ddThh:mm), ref, c9, c10, routing, size
+//   egc-listing 1|2         the layout of the EGC listing ("ls EGC.*")
+//   egcs                    print the EGCs now in the store
 //   uploads                 print the uploaded files, the submitted ones and what was printed
 //   cut-upload <n>          the line of the next upload goes dead after n of its bytes (mute)
 //   tcu-end-bridge          the unit's bridge program ends by itself (--tcu)
@@ -128,6 +132,17 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, const QStrin
     } else if (word == "message") {
         QString why;
         if (!AddMessageFromSpec(shell.Inbox, rest, shell.Transceiver.UtcNow(), &why)) Print("? message: " + why);
+    } else if (word == "egc") {
+        QString why;
+        if (!AddEgcFromSpec(shell.EgcStore, rest, shell.Transceiver.UtcNow(), &why)) Print("? egc: " + why);
+    } else if (word == "egc-listing") {
+        if (rest == "1" || rest == "2") shell.EgcStore.ListingLayout = rest.toInt();
+        else Print("? egc-listing 1|2");
+    } else if (word == "egcs") {
+        for (const SimEgc& e : shell.EgcStore.Egcs)
+            Print(QString("%1 priority %2 service %3, %4 bytes listed, %5 in the text")
+                      .arg(e.FileName()).arg(e.Priority).arg(e.Service).arg(e.Size()).arg(e.Text.size()));
+        Print(QString("%1 EGC(s)").arg(shell.EgcStore.Egcs.size()));
     } else if (word == "listing") {
         if (rest == "1" || rest == "2") shell.Inbox.ListingLayout = rest.toInt();
         else Print("? listing 1|2");
@@ -166,7 +181,7 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, const QStrin
     } else if (word == "quit") {
         QCoreApplication::quit();
     } else if (!word.isEmpty()) {
-        Print("? info|error|echo|lines|mute|unmute|cut|restart|babble|set|message|listing|keep-next-delete|inbox|upload|tx-error|uploads|cut-upload|" + TcuControlNames() + "|quit");
+        Print("? info|error|echo|lines|mute|unmute|cut|restart|babble|set|message|listing|egc|egc-listing|egcs|keep-next-delete|inbox|upload|tx-error|uploads|cut-upload|" + TcuControlNames() + "|quit");
     }
 }
 

@@ -1,9 +1,8 @@
-#include "editor/EgcIndexLine.h"
+#include "egc/EgcIndexLine.h"
 
 #include <cmath>
 #include <limits>
 
-#include "editor/FolderGridFamily.h"
 #include "foundation/UsefullRoutines.h"
 #include "messages/EgcCodes.h"
 
@@ -11,7 +10,7 @@ namespace tidepost {
 
 namespace {
 
-constexpr int kParts = 12;
+constexpr int kParts = kEgcIndexParts;
 
 QString CodeText(QStringView part, QString (*convert)(int)) {
     const std::optional<int> code = ReadEgcCode(part);
@@ -19,6 +18,24 @@ QString CodeText(QStringView part, QString (*convert)(int)) {
 }
 
 }  // namespace
+
+QString EgcIndexLineText(const EgcLogEntry& e, const QString& diskFile) {
+    QString les = QString::number(e.Les);
+    const QString lesText = FormatThreeDigits(les);  // "Unk" for -1
+    const QString when = e.Date == QLatin1String("Unknown") ? QStringLiteral("Unknown:") : e.Date + u' ' + e.Time;
+    return QStringList{e.FileName,
+                       lesText,
+                       QString::number(e.Service),
+                       QString::number(e.Priority),
+                       QString::number(e.Language),
+                       when,
+                       QString::number(e.Length),
+                       QString::number(e.RefNo),
+                       e.Routing,
+                       QStringLiteral("No"),
+                       diskFile}
+        .join(u':');
+}
 
 std::optional<int> ReadEgcCode(QStringView part) {
     const QStringView text = TrimBlanks(part);
@@ -42,7 +59,7 @@ std::optional<int> ReadEgcCode(QStringView part) {
     return static_cast<int>(value);
 }
 
-std::optional<FlexRow> EgcRowFromIndexLine(QStringView line) {
+std::optional<EgcGridRow> EgcRowFromIndexLine(QStringView line) {
     QStringView parts[kParts];
     int count = 0;
     qsizetype start = 0;
@@ -60,7 +77,7 @@ std::optional<FlexRow> EgcRowFromIndexLine(QStringView line) {
     const QStringView date = parts[5];
     const QString when = date == u"Unknown" ? date.toString() : date.toString() + u':' + parts[6].toString();
 
-    FlexRow row;
+    EgcGridRow row;
     row.Cells = QStringList{
         parts[11].toString(),
         parts[0].toString(),
@@ -74,8 +91,8 @@ std::optional<FlexRow> EgcRowFromIndexLine(QStringView line) {
         parts[9].toString(),
     };
     const QStringView priority = TrimBlanks(parts[3]);
-    row.ForeColor = priority == u"2" || priority == u"3" ? kGridRed : kGridBlack;
-    row.Bold = parts[10].contains(u"no", Qt::CaseInsensitive);
+    row.Urgent = priority == u"2" || priority == u"3";
+    row.Unread = parts[10].contains(u"no", Qt::CaseInsensitive);
     return row;
 }
 

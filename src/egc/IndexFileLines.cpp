@@ -1,4 +1,4 @@
-#include "editor/IndexFileLines.h"
+#include "egc/IndexFileLines.h"
 
 namespace tidepost {
 
