@@ -87,23 +87,21 @@ int CompareStoredValues(const QVariant& a, const QVariant& b) {
 void SortArray2D(Array2D& table, int column, bool ascending) {
     if (GetElementCount(table) == 0) return;
     if (column < 0 || column >= table.Columns()) return;
-    const int n = table.Rows() - 1;  // the upper bound of the rows
-    int gap = n / 2;
-    if (gap == 0 && n >= 1) gap = 1;
-    while (gap >= 1) {
-        bool exchanged;
-        do {
-            exchanged = false;
-            for (int i = 0; i <= n - gap; ++i) {
-                const int order = CompareStoredValues(table(column, i), table(column, i + gap));
-                if ((ascending && order > 0) || (!ascending && order < 0)) {
-                    table.SwapRows(i, i + gap);
-                    exchanged = true;
-                }
-            }
-        } while (exchanged);
-        gap /= 2;
-    }
+    DiminishingGapSort(
+        table.Rows(), ascending, [&](int a, int b) { return CompareStoredValues(table(column, a), table(column, b)); },
+        [&](int a, int b) { table.SwapRows(a, b); });
+}
+
+void SortRowsByText(QList<QStringView>& keys, QList<int>& rows, bool ascending) {
+    if (rows.size() != keys.size()) return;
+    QStringView* k = keys.data();
+    int* r = rows.data();
+    DiminishingGapSort(
+        static_cast<int>(keys.size()), ascending, [k](int a, int b) { return Order(k[a].compare(k[b]), 0); },
+        [k, r](int a, int b) {
+            std::swap(k[a], k[b]);
+            std::swap(r[a], r[b]);
+        });
 }
 
 }  // namespace tidepost

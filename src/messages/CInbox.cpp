@@ -1,0 +1,112 @@
+#include "messages/CInbox.h"
+
+#include "foundation/Array2D.h"
+#include "foundation/Foundation.h"
+#include "messages/InboxIndex.h"
+#include "messages/IndexPages.h"
+#include "messages/Messages.h"
+
+namespace tidepost {
+
+namespace {
+
+// A line's date and time "yy-MM-dd hh:mm" holds a ":" of its own, so a whole line splits into
+// eleven pieces: 0 modem file name, 1 LES, 2 priority, 3 presentation, 4 date and hour,
+// 5 minutes, 6 size, 7 reference, 8 routing, 9 read flag, 10 stored file name.
+constexpr int kPieces = 11;
+constexpr int kReadFlagPiece = 9;
+constexpr int kFileNamePiece = 10;
+
+int SortPiece(int sortBy) {
+    switch (sortBy) {
+    case 1: return 0;
+    case 2: return 1;
+    case 3: return 3;
+    case 4: return 4;
+    case 5: return 6;
+    case 6: return 7;
+    case 7: return 8;
+    default: return kFileNamePiece;
+    }
+}
+
+const QString kTableStart = QStringLiteral(
+    "<style type=\"text/css\"><!--"
+    "A:link { COLOR: black; TEXT-DECORATION: none; font-weight: normal }"
+    "A:visited { COLOR: black; TEXT-DECORATION: none; font-weight: normal }"
+    "A:active { COLOR: black; TEXT-DECORATION: none }"
+    "A:hover { COLOR: blue; TEXT-DECORATION: none; font-weight: none }"
+    "tr { foreground-color: #DDDDDD}"
+    ".initial { foreground-color: #DDDDDD; color:#000000 }"
+    ".normal { foreground-color: #CCCCCC }"
+    ".highlight { foreground-color: #8888FF }"
+    "--></style><table>"
+    "<tr><td><b>File name</b></td><td><b>Modem file name</b></td><td><b>LES</b></td>"
+    "<td><b>Language</b></td><td><b>Date</b></td><td><b>Size</b></td><td><b>Ref.no.</b></td>"
+    "<td><b>Routing</b></td></th></tr>\r\n");
+
+const QString kRowEvents =
+    QStringLiteral(" onMouseOver=\"this.className='highlight'\" onMouseOut=\"this.className='normal'\">");
+
+}  // namespace
+
+bool CInbox::ReadIndex(IndexPageTable& table, bool bUnreadOnly) {
+    table.Columns = kPieces;
+    Foundation& f = m_m.F;
+    if (!ReadIndexLines(f, f.gInboxDir, QString::fromLatin1(kInboxIndexName), QStringLiteral("CInbox.ReadIndex"),
+                        table.Lines))
+        return false;
+    table.Cells.reserve(table.Lines.size() * kPieces);
+    for (const QString& line : std::as_const(table.Lines)) {
+        const QList<QStringView> pieces = QStringView(line).split(u':');
+        // A line too short to hold a read flag holds no "No" either.
+        if (bUnreadOnly && (pieces.size() <= kReadFlagPiece || pieces[kReadFlagPiece] != u"No")) continue;
+        if (pieces.size() < kPieces) {
+            table.AddEmptyRow();
+            continue;
+        }
+        for (int i = 0; i < kPieces; ++i) table.Cells.append(pieces[i]);
+    }
+    return true;
+}
+
+QString CInbox::LoadIndexHTML(int Items, int SortBy, bool SortOrderAscending, bool bUnreadOnly) {
+    IndexPageTable index;
+    ReadIndex(index, bUnreadOnly);
+    return BuildIndexTable(PageRows(index, PageRowOrder(index, kFileNamePiece, Items, SortPiece(SortBy), SortOrderAscending)));
+}
+
+QString CInbox::BuildIndexTable(const Array2D& table) {
+    QString html = kTableStart;
+    if (GetElementCount(table) >= kPieces) {
+        html.reserve(html.size() + qsizetype(table.Rows()) * 400);
+        const auto cell = [&table](int piece, int row) { return table(piece, row).toString().toHtmlEscaped(); };
+        for (int row = 0; row < table.Rows(); ++row) {
+            const QString name = table(kFileNamePiece, row).toString();
+            html += row % 2 == 0 ? QStringLiteral("<tr bgcolor=#EEEEEE") : QStringLiteral("<tr ");
+            html += kRowEvents;
+            html += QStringLiteral("<td><a href=REQUESTRXMSG?ID=") + LinkId(m_m.F, name) + u'>' + name.toHtmlEscaped() +
+                    QStringLiteral("</a></td>");
+            html += QStringLiteral("<td>") + cell(0, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(1, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(3, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(4, row) + u':' + cell(5, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(6, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(7, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(8, row) + QStringLiteral("</td></tr>\r\n");
+        }
+    }
+    return html + QStringLiteral("</table>");
+}
+
+bool CInbox::GetInBoxMessage(QString& strFileName, QString& strMessage) {
+    GetStoredMessage(m_m.F, m_m.F.gInboxDir, strFileName, strMessage);
+    return false;
+}
+
+CInbox& GetInbox(Messages& m) {
+    if (!m.InboxInstance) m.InboxInstance = std::make_unique<CInbox>(m);
+    return *m.InboxInstance;
+}
+
+}  // namespace tidepost

@@ -1,0 +1,101 @@
+#include "messages/IndexPages.h"
+
+#include <algorithm>
+
+#include "foundation/DataFileText.h"
+#include "foundation/ErrorHandling.h"
+#include "foundation/Foundation.h"
+#include "foundation/HtmlText.h"
+#include "foundation/MessageBoxQueue.h"
+#include "foundation/MlStrings.h"
+#include "foundation/MlText.h"
+#include "foundation/UsefullFileRoutines.h"
+#include "foundation/UsefullRoutines.h"
+#include "link/UploadChecks.h"
+#include "messages/MessageFileNames.h"
+
+namespace tidepost {
+
+namespace {
+
+// The longest name a Linux file system gives a file.
+constexpr qsizetype kLongestFileName = 255;
+
+bool IsLinkCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '_' ||
+           c == '-';
+}
+
+}  // namespace
+
+bool ReadIndexLines(Foundation& f, const QString& folder, const QString& name, const QString& routine,
+                    QStringList& lines) {
+    lines.clear();
+    if (folder.isEmpty()) return false;
+    const QString path = AddBackslash(folder) + name;
+    QByteArray bytes;
+    if (const FileError err = ReadOrCreateIndex(f, path, bytes)) {
+        QueueMessageBox(f, WithFileErrorText(f, ComposeErrorText(routine, err.number, err.description), err.number, path),
+                        ErrorTitle(err.number));
+        return false;
+    }
+    lines = SplitFileLines(f.Os.Codec.Decode(bytes));
+    return true;
+}
+
+QList<int> PageRowOrder(const IndexPageTable& table, int nameColumn, int items, int sortColumn, bool ascending) {
+    const int rows = table.Rows();
+    QList<int> order(rows);
+    QList<QStringView> keys(rows);
+    for (int row = 0; row < rows; ++row) {
+        order[row] = row;
+        keys[row] = table.Cell(nameColumn, row);
+    }
+    SortRowsByText(keys, order, false);
+    order.resize(std::clamp<qsizetype>(items, 0, order.size()));
+    keys.resize(order.size());
+    for (qsizetype i = 0; i < order.size(); ++i) keys[i] = table.Cell(sortColumn, order[i]);
+    SortRowsByText(keys, order, ascending);
+    return order;
+}
+
+Array2D PageRows(const IndexPageTable& table, const QList<int>& order) {
+    Array2D rows(table.Columns, static_cast<int>(order.size()));
+    for (int row = 0; row < rows.Rows(); ++row)
+        for (int column = 0; column < table.Columns; ++column)
+            rows(column, row) = table.Cell(column, order[row]).toString();
+    return rows;
+}
+
+QString LinkId(const Foundation& f, const QString& name) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    QString id;
+    for (const char c : f.Os.Codec.Encode(name)) {
+        if (IsLinkCharacter(c)) {
+            id += QLatin1Char(c);
+        } else {
+            const auto byte = static_cast<unsigned char>(c);
+            id += u'%';
+            id += QLatin1Char(kHex[byte >> 4]);
+            id += QLatin1Char(kHex[byte & 0xF]);
+        }
+    }
+    return id;
+}
+
+void GetStoredMessage(Foundation& f, const QString& folder, QString& strFileName, QString& strMessage) {
+    const QString name = strFileName;
+    strFileName = AddBackslash(folder) + name;
+    // A request names the file: anything but a plain name of the folder's own could lead out of it.
+    const bool readable = !folder.isEmpty() && IsPlainFileName(name) && name.size() <= kLongestFileName &&
+                          CheckFileExists(f, strFileName);
+    if (readable) {
+        strMessage = TextToHtml(NormalizeCrLf(GetFileContent(f, strFileName)));
+        return;
+    }
+    strMessage = FormatMlString(MlText(f, 2574, QStringLiteral("'%0' Does not exist!")), {strFileName}).toHtmlEscaped() +
+                 QStringLiteral("\r\n") +
+                 MlText(f, 2575, QStringLiteral("The file might have been manually deleted by operator.")).toHtmlEscaped();
+}
+
+}  // namespace tidepost

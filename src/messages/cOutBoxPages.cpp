@@ -1,0 +1,91 @@
+#include "foundation/Array2D.h"
+#include "foundation/Foundation.h"
+#include "messages/IndexPages.h"
+#include "messages/Messages.h"
+#include "messages/cOutBox.h"
+
+namespace tidepost {
+
+namespace {
+
+constexpr int kFields = 21;
+constexpr int kFileNameField = 0;
+
+int SortField(int sortBy) {
+    switch (sortBy) {
+    case 1: return 17;
+    case 2: return 1;
+    case 3: return 2;
+    case 4: return 3;
+    case 5: return 4;
+    case 6: return 6;
+    case 7: return 7;
+    case 8: return 8;
+    default: return kFileNameField;
+    }
+}
+
+const QString kTableStart = QStringLiteral(
+    "<style type=\"text/css\"><!--"
+    "A:link { COLOR: black; TEXT-DECORATION: none; font-weight: normal }"
+    "A:visited { COLOR: black; TEXT-DECORATION: none; font-weight: normal }"
+    "A:active { COLOR: black; TEXT-DECORATION: none }"
+    "A:hover { COLOR: blue; TEXT-DECORATION: none; font-weight: none }"
+    "--></style><table>"
+    "<tr><td><b>File name</b></td><td><b>Address</b></td><td><b>Destination</b></td>"
+    "<td><b>LES</b></td><td><b>Language</b></td><td><b>Date</b></td><td><b>Size</b></td>"
+    "<td><b>Ref.no.</b></td><td><b>Status</b></td></th></tr>\r\n");
+
+}  // namespace
+
+bool cOutBox::ReadIndex(IndexPageTable& table) {
+    table.Columns = kFields;
+    if (!ReadIndexLines(m_m.F, m_m.F.gOutboxDir, QStringLiteral("OUT.IDX"), QStringLiteral("cOutBox.ReadIndex"),
+                        table.Lines))
+        return false;
+    table.Cells.reserve(table.Lines.size() * kFields);
+    for (const QString& line : std::as_const(table.Lines)) {
+        const OutboxFields fields = SplitOutboxLine(line);
+        if (fields.size() < kFields) {
+            table.AddEmptyRow();
+            continue;
+        }
+        for (int i = 0; i < kFields; ++i) table.Cells.append(fields[i]);
+    }
+    return true;
+}
+
+QString cOutBox::LoadIndexHTML(int Items, int SortBy, bool SortOrderAscending) {
+    IndexPageTable index;
+    ReadIndex(index);
+    return BuildIndexTable(PageRows(index, PageRowOrder(index, kFileNameField, Items, SortField(SortBy), SortOrderAscending)));
+}
+
+QString cOutBox::BuildIndexTable(const Array2D& table) {
+    QString html = kTableStart;
+    if (GetElementCount(table) >= 17) {
+        html.reserve(html.size() + qsizetype(table.Rows()) * 400);
+        const auto cell = [&table](int field, int row) { return table(field, row).toString().toHtmlEscaped(); };
+        for (int row = 0; row < table.Rows(); ++row) {
+            const QString name = table(kFileNameField, row).toString();
+            html += row % 2 == 0 ? QStringLiteral("<tr bgcolor=#EEEEEE>") : QStringLiteral("<tr >");
+            html += QStringLiteral("<td><a href=REQUESTTXMSG?ID=") + LinkId(m_m.F, name) + u'>' + name.toHtmlEscaped() +
+                    QStringLiteral("</a></td>");
+            html += QStringLiteral("<td>") + cell(17, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(1, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(2, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(3, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(4, row) + u' ' + cell(5, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(6, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(7, row) + QStringLiteral("</td>");
+            html += QStringLiteral("<td>") + cell(8, row) + QStringLiteral("</td></tr>\r\n");
+        }
+    }
+    return html + QStringLiteral("</table>");
+}
+
+void cOutBox::GetOutBoxMessage(QString& strFileName, QString& strMessage) {
+    GetStoredMessage(m_m.F, m_m.F.gOutboxDir, strFileName, strMessage);
+}
+
+}  // namespace tidepost
