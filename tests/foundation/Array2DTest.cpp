@@ -106,6 +106,37 @@ TEST(SortArray2D, LeavesTablesWithoutElementsOrAColumnOutsideAlone) {
     EXPECT_EQ(Column(t, 0), (QVariantList{"b", "a"}));
 }
 
+// The pages sort row numbers over a column's texts instead of the table: every row must end where
+// SortArray2D puts it, equal keys included, since the order of ties shows in the page.
+TEST(SortRowsByText, EndsEveryRowWhereSortArray2DPutsIt) {
+    auto* random = QRandomGenerator::global();
+    for (int rows : {0, 1, 2, 3, 5, 64, 1000}) {
+        for (bool ascending : {true, false}) {
+            SCOPED_TRACE(testing::Message() << rows << (ascending ? " ascending" : " descending"));
+            QVariantList keys;
+            for (int r = 0; r < rows; ++r) {
+                // Few distinct texts, some empty and some differing only in case, so ties abound.
+                const char* texts[] = {"", "a", "A", "b", "Delivered", "Initiated", "10", "9"};
+                keys << QString::fromLatin1(texts[random->bounded(8)]);
+            }
+            Array2D t = MakeTable(keys);
+            SortArray2D(t, 0, ascending);
+
+            QStringList texts;
+            for (const QVariant& k : keys) texts << k.toString();
+            QList<QStringView> views;
+            QList<int> order;
+            for (int r = 0; r < rows; ++r) {
+                views << texts[r];
+                order << r;
+            }
+            SortRowsByText(views, order, ascending);
+            for (int r = 0; r < rows; ++r)
+                EXPECT_EQ(t(1, r).toString(), QString("row%1:%2").arg(order[r]).arg(texts[order[r]]));
+        }
+    }
+}
+
 TEST(GetElementCount, CountsTheFirstDimension) {
     EXPECT_EQ(GetElementCount(Array2D()), 0);
     EXPECT_EQ(GetElementCount(Array2D(11, 0)), 0);
