@@ -1,5 +1,7 @@
 #include "messages/CInbox.h"
 
+#include <array>
+
 #include "foundation/Array2D.h"
 #include "foundation/Foundation.h"
 #include "messages/InboxIndex.h"
@@ -57,15 +59,24 @@ bool CInbox::ReadIndex(IndexPageTable& table, bool bUnreadOnly) {
                         table.Lines))
         return false;
     table.Cells.reserve(table.Lines.size() * kPieces);
+    std::array<QStringView, kPieces> pieces;
     for (const QString& line : std::as_const(table.Lines)) {
-        const QList<QStringView> pieces = QStringView(line).split(u':');
+        // The first eleven pieces; those after them are not shown.
+        const QStringView text(line);
+        int count = 0;
+        for (qsizetype start = 0; count < kPieces;) {
+            const qsizetype colon = text.indexOf(u':', start);
+            pieces[count++] = colon < 0 ? text.sliced(start) : text.sliced(start, colon - start);
+            if (colon < 0) break;
+            start = colon + 1;
+        }
         // A line too short to hold a read flag holds no "No" either.
-        if (bUnreadOnly && (pieces.size() <= kReadFlagPiece || pieces[kReadFlagPiece] != u"No")) continue;
-        if (pieces.size() < kPieces) {
+        if (bUnreadOnly && (count <= kReadFlagPiece || pieces[kReadFlagPiece] != u"No")) continue;
+        if (count < kPieces) {
             table.AddEmptyRow();
             continue;
         }
-        for (int i = 0; i < kPieces; ++i) table.Cells.append(pieces[i]);
+        for (const QStringView piece : pieces) table.Cells.append(piece);
     }
     return true;
 }
