@@ -84,30 +84,39 @@ bool CInbox::ReadIndex(IndexPageTable& table, bool bUnreadOnly) {
 QString CInbox::LoadIndexHTML(int Items, int SortBy, bool SortOrderAscending, bool bUnreadOnly) {
     IndexPageTable index;
     ReadIndex(index, bUnreadOnly);
-    return BuildIndexTable(PageRows(index, PageRowOrder(index, kFileNamePiece, Items, SortPiece(SortBy), SortOrderAscending)));
+    const QList<int> order = PageRowOrder(index, kFileNamePiece, Items, SortPiece(SortBy), SortOrderAscending);
+    return BuildIndexTable(PageRows(index, order, {10, 0, 1, 3, 4, 5, 6, 7, 8}));
 }
 
 QString CInbox::BuildIndexTable(const Array2D& table) {
     QString html = kTableStart;
     if (GetElementCount(table) >= kPieces) {
-        html.reserve(html.size() + qsizetype(table.Rows()) * 400);
-        const auto cell = [&table](int piece, int row) { return table(piece, row).toString().toHtmlEscaped(); };
+        html.reserve(html.size() + qsizetype(table.Rows()) * 320);
+        const auto cell = [&](int piece, int row) {
+            html += QLatin1String("<td>");
+            AppendHtml(html, table(piece, row).toString());
+            html += QLatin1String("</td>");
+        };
         for (int row = 0; row < table.Rows(); ++row) {
             const QString name = table(kFileNamePiece, row).toString();
-            html += row % 2 == 0 ? QStringLiteral("<tr bgcolor=#EEEEEE") : QStringLiteral("<tr ");
+            html += row % 2 == 0 ? QLatin1String("<tr bgcolor=#EEEEEE") : QLatin1String("<tr ");
             html += kRowEvents;
-            html += QStringLiteral("<td><a href=REQUESTRXMSG?ID=") + LinkId(m_m.F, name) + u'>' + name.toHtmlEscaped() +
-                    QStringLiteral("</a></td>");
-            html += QStringLiteral("<td>") + cell(0, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(1, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(3, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(4, row) + u':' + cell(5, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(6, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(7, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(8, row) + QStringLiteral("</td></tr>\r\n");
+            html += QLatin1String("<td><a href=REQUESTRXMSG?ID=");
+            AppendLinkId(html, m_m.F, name);
+            html += u'>';
+            AppendHtml(html, name);
+            html += QLatin1String("</a></td>");
+            for (int piece : {0, 1, 3}) cell(piece, row);
+            html += QLatin1String("<td>");
+            AppendHtml(html, table(4, row).toString());
+            html += u':';
+            AppendHtml(html, table(5, row).toString());
+            html += QLatin1String("</td>");
+            for (int piece : {6, 7, 8}) cell(piece, row);
+            html += QLatin1String("</tr>\r\n");
         }
     }
-    return html + QStringLiteral("</table>");
+    return html + QLatin1String("</table>");
 }
 
 bool CInbox::GetInBoxMessage(QString& strFileName, QString& strMessage) {

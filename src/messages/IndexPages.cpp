@@ -59,28 +59,42 @@ QList<int> PageRowOrder(const IndexPageTable& table, int nameColumn, int items, 
     return order;
 }
 
-Array2D PageRows(const IndexPageTable& table, const QList<int>& order) {
+Array2D PageRows(const IndexPageTable& table, const QList<int>& order, std::initializer_list<int> shown) {
     Array2D rows(table.Columns, static_cast<int>(order.size()));
     for (int row = 0; row < rows.Rows(); ++row)
-        for (int column = 0; column < table.Columns; ++column)
-            rows(column, row) = table.Cell(column, order[row]).toString();
+        for (const int column : shown) rows(column, row) = table.Cell(column, order[row]).toString();
     return rows;
 }
 
+void AppendHtml(QString& html, const QString& text) {
+    const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == u'&' || c == u'<' || c == u'>' || c == u'"';
+    });
+    html += plain ? text : text.toHtmlEscaped();
+}
+
 QString LinkId(const Foundation& f, const QString& name) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     QString id;
+    AppendLinkId(id, f, name);
+    return id;
+}
+
+void AppendLinkId(QString& html, const Foundation& f, const QString& name) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80 && IsLinkCharacter(char(c.unicode())); })) {
+        html += name;
+        return;
+    }
     for (const char c : f.Os.Codec.Encode(name)) {
         if (IsLinkCharacter(c)) {
-            id += QLatin1Char(c);
+            html += QLatin1Char(c);
         } else {
             const auto byte = static_cast<unsigned char>(c);
-            id += u'%';
-            id += QLatin1Char(kHex[byte >> 4]);
-            id += QLatin1Char(kHex[byte & 0xF]);
+            html += u'%';
+            html += QLatin1Char(kHex[byte >> 4]);
+            html += QLatin1Char(kHex[byte & 0xF]);
         }
     }
-    return id;
 }
 
 void GetStoredMessage(Foundation& f, const QString& folder, QString& strFileName, QString& strMessage) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <initializer_list>
 
 #include "foundation/Array2D.h"
 
@@ -41,13 +42,18 @@ bool ReadIndexLines(Foundation& f, const QString& folder, const QString& name, c
 // end in the order SortArray2D gives them.
 QList<int> PageRowOrder(const IndexPageTable& table, int nameColumn, int items, int sortColumn, bool ascending);
 
-// The listed rows as the table the page is built from: `table.Columns` texts per row, in `order`.
-Array2D PageRows(const IndexPageTable& table, const QList<int>& order);
+// The listed rows as the table the page is built from: `table.Columns` fields per row, in
+// `order`; only the fields in `shown` are filled, the page leaves the others out.
+Array2D PageRows(const IndexPageTable& table, const QList<int>& order, std::initializer_list<int> shown);
+
+// Appends a field to a page as text (QString::toHtmlEscaped).
+void AppendHtml(QString& html, const QString& text);
 
 // A file name as the ID of a page link: its ANSI bytes, those outside A-Z, a-z, 0-9, ".", "_" and
 // "-" written "%" and two hexadecimal digits, so no name can end the link or add to it; the
 // store's own names stay as they are.
 QString LinkId(const Foundation& f, const QString& name);
+void AppendLinkId(QString& html, const Foundation& f, const QString& name);
 
 // One stored message of `folder` as HTML: `strFileName` comes in as the requested name and goes
 // out as the folder's path joined with it; `strMessage` receives the text, escaped, with its line

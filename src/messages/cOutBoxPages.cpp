@@ -58,30 +58,38 @@ bool cOutBox::ReadIndex(IndexPageTable& table) {
 QString cOutBox::LoadIndexHTML(int Items, int SortBy, bool SortOrderAscending) {
     IndexPageTable index;
     ReadIndex(index);
-    return BuildIndexTable(PageRows(index, PageRowOrder(index, kFileNameField, Items, SortField(SortBy), SortOrderAscending)));
+    const QList<int> order = PageRowOrder(index, kFileNameField, Items, SortField(SortBy), SortOrderAscending);
+    return BuildIndexTable(PageRows(index, order, {0, 17, 1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
 QString cOutBox::BuildIndexTable(const Array2D& table) {
     QString html = kTableStart;
     if (GetElementCount(table) >= 17) {
-        html.reserve(html.size() + qsizetype(table.Rows()) * 400);
-        const auto cell = [&table](int field, int row) { return table(field, row).toString().toHtmlEscaped(); };
+        html.reserve(html.size() + qsizetype(table.Rows()) * 256);
+        const auto cell = [&](int field, int row) {
+            html += QLatin1String("<td>");
+            AppendHtml(html, table(field, row).toString());
+            html += QLatin1String("</td>");
+        };
         for (int row = 0; row < table.Rows(); ++row) {
             const QString name = table(kFileNameField, row).toString();
-            html += row % 2 == 0 ? QStringLiteral("<tr bgcolor=#EEEEEE>") : QStringLiteral("<tr >");
-            html += QStringLiteral("<td><a href=REQUESTTXMSG?ID=") + LinkId(m_m.F, name) + u'>' + name.toHtmlEscaped() +
-                    QStringLiteral("</a></td>");
-            html += QStringLiteral("<td>") + cell(17, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(1, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(2, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(3, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(4, row) + u' ' + cell(5, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(6, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(7, row) + QStringLiteral("</td>");
-            html += QStringLiteral("<td>") + cell(8, row) + QStringLiteral("</td></tr>\r\n");
+            html += row % 2 == 0 ? QLatin1String("<tr bgcolor=#EEEEEE>") : QLatin1String("<tr >");
+            html += QLatin1String("<td><a href=REQUESTTXMSG?ID=");
+            AppendLinkId(html, m_m.F, name);
+            html += u'>';
+            AppendHtml(html, name);
+            html += QLatin1String("</a></td>");
+            for (int field : {17, 1, 2, 3}) cell(field, row);
+            html += QLatin1String("<td>");
+            AppendHtml(html, table(4, row).toString());
+            html += u' ';
+            AppendHtml(html, table(5, row).toString());
+            html += QLatin1String("</td>");
+            for (int field : {6, 7, 8}) cell(field, row);
+            html += QLatin1String("</tr>\r\n");
         }
     }
-    return html + QStringLiteral("</table>");
+    return html + QLatin1String("</table>");
 }
 
 void cOutBox::GetOutBoxMessage(QString& strFileName, QString& strMessage) {
