@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "foundation/Array2D.h"
 #include "foundation/Foundation.h"
 #include "messages/InboxIndex.h"
 #include "messages/IndexPages.h"
@@ -84,39 +83,37 @@ bool CInbox::ReadIndex(IndexPageTable& table, bool bUnreadOnly) {
 QString CInbox::LoadIndexHTML(int Items, int SortBy, bool SortOrderAscending, bool bUnreadOnly) {
     IndexPageTable index;
     ReadIndex(index, bUnreadOnly);
-    const QList<int> order = PageRowOrder(index, kFileNamePiece, Items, SortPiece(SortBy), SortOrderAscending);
-    return BuildIndexTable(PageRows(index, order, {10, 0, 1, 3, 4, 5, 6, 7, 8}));
+    return BuildIndexTable(index, PageRowOrder(index, kFileNamePiece, Items, SortPiece(SortBy), SortOrderAscending));
 }
 
-QString CInbox::BuildIndexTable(const Array2D& table) {
+QString CInbox::BuildIndexTable(const IndexPageTable& table, const QList<int>& order) {
     QString html = kTableStart;
-    if (GetElementCount(table) >= kPieces) {
-        html.reserve(html.size() + qsizetype(table.Rows()) * 320);
-        const auto cell = [&](int piece, int row) {
+    html.reserve(html.size() + order.size() * 320 + 8);
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        const int row = order[i];
+        const auto cell = [&](int piece) {
             html += QLatin1String("<td>");
-            AppendHtml(html, table(piece, row).toString());
+            AppendHtml(html, table.Cell(piece, row));
             html += QLatin1String("</td>");
         };
-        for (int row = 0; row < table.Rows(); ++row) {
-            const QString name = table(kFileNamePiece, row).toString();
-            html += row % 2 == 0 ? QLatin1String("<tr bgcolor=#EEEEEE") : QLatin1String("<tr ");
-            html += kRowEvents;
-            html += QLatin1String("<td><a href=REQUESTRXMSG?ID=");
-            AppendLinkId(html, m_m.F, name);
-            html += u'>';
-            AppendHtml(html, name);
-            html += QLatin1String("</a></td>");
-            for (int piece : {0, 1, 3}) cell(piece, row);
-            html += QLatin1String("<td>");
-            AppendHtml(html, table(4, row).toString());
-            html += u':';
-            AppendHtml(html, table(5, row).toString());
-            html += QLatin1String("</td>");
-            for (int piece : {6, 7, 8}) cell(piece, row);
-            html += QLatin1String("</tr>\r\n");
-        }
+        html += i % 2 == 0 ? QLatin1String("<tr bgcolor=#EEEEEE") : QLatin1String("<tr ");
+        html += kRowEvents;
+        html += QLatin1String("<td><a href=REQUESTRXMSG?ID=");
+        AppendLinkId(html, m_m.F, table.Cell(kFileNamePiece, row));
+        html += u'>';
+        AppendHtml(html, table.Cell(kFileNamePiece, row));
+        html += QLatin1String("</a></td>");
+        for (int piece : {0, 1, 3}) cell(piece);
+        html += QLatin1String("<td>");
+        AppendHtml(html, table.Cell(4, row));
+        html += u':';
+        AppendHtml(html, table.Cell(5, row));
+        html += QLatin1String("</td>");
+        for (int piece : {6, 7, 8}) cell(piece);
+        html += QLatin1String("</tr>\r\n");
     }
-    return html + QLatin1String("</table>");
+    html += QLatin1String("</table>");
+    return html;
 }
 
 bool CInbox::GetInBoxMessage(QString& strFileName, QString& strMessage) {

@@ -1,11 +1,11 @@
 #pragma once
+#include <QList>
 #include <QString>
 
 namespace tidepost {
 
 struct Messages;
 struct IndexPageTable;
-class Array2D;
 
 // The inbox as the local forms server shows it: the received messages of the inbox index
 // "in.idx" as an HTML table, and one stored message as HTML. It only reads; the receive road
@@ -32,7 +32,8 @@ public:
 private:
     // The index as the page reads it; false when it could not be read (then no rows).
     bool ReadIndex(IndexPageTable& table, bool bUnreadOnly);
-    QString BuildIndexTable(const Array2D& table);
+    // The rows of the table in `order`.
+    QString BuildIndexTable(const IndexPageTable& table, const QList<int>& order);
 
     Messages& m_m;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "foundation/Array2D.h"
 #include "foundation/DataFileText.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/Foundation.h"
@@ -59,33 +60,22 @@ QList<int> PageRowOrder(const IndexPageTable& table, int nameColumn, int items, 
     return order;
 }
 
-Array2D PageRows(const IndexPageTable& table, const QList<int>& order, std::initializer_list<int> shown) {
-    Array2D rows(table.Columns, static_cast<int>(order.size()));
-    for (int row = 0; row < rows.Rows(); ++row)
-        for (const int column : shown) rows(column, row) = table.Cell(column, order[row]).toString();
-    return rows;
-}
-
-void AppendHtml(QString& html, const QString& text) {
+void AppendHtml(QString& html, QStringView text) {
     const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
         return c == u'&' || c == u'<' || c == u'>' || c == u'"';
     });
-    html += plain ? text : text.toHtmlEscaped();
+    if (plain) html += text;
+    else html += text.toString().toHtmlEscaped();
 }
 
-QString LinkId(const Foundation& f, const QString& name) {
-    QString id;
-    AppendLinkId(id, f, name);
-    return id;
-}
-
-void AppendLinkId(QString& html, const Foundation& f, const QString& name) {
+void AppendLinkId(QString& html, const Foundation& f, QStringView name) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80 && IsLinkCharacter(char(c.unicode())); })) {
+    const auto isLinkCharacter = [](QChar c) { return c.unicode() < 0x80 && IsLinkCharacter(char(c.unicode())); };
+    if (std::all_of(name.cbegin(), name.cend(), isLinkCharacter)) {
         html += name;
         return;
     }
-    for (const char c : f.Os.Codec.Encode(name)) {
+    for (const char c : f.Os.Codec.Encode(name.toString())) {
         if (IsLinkCharacter(c)) {
             html += QLatin1Char(c);
         } else {

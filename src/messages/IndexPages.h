@@ -3,9 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <initializer_list>
 
-#include "foundation/Array2D.h"
 
 namespace tidepost {
 
@@ -39,21 +37,16 @@ bool ReadIndexLines(Foundation& f, const QString& folder, const QString& name, c
 // The rows a page lists, in the order it lists them: all rows by the field `nameColumn` (the
 // stored file name) descending, so the newest come first; the first `items` of them (none when
 // `items` is below 1); these by the field `sortColumn`. Fields compare as texts, and equal fields
-// end in the order SortArray2D gives them.
+// end in the order SortArray2D gives them (SortRowsByText), without copying a field.
 QList<int> PageRowOrder(const IndexPageTable& table, int nameColumn, int items, int sortColumn, bool ascending);
 
-// The listed rows as the table the page is built from: `table.Columns` fields per row, in
-// `order`; only the fields in `shown` are filled, the page leaves the others out.
-Array2D PageRows(const IndexPageTable& table, const QList<int>& order, std::initializer_list<int> shown);
-
 // Appends a field to a page as text (QString::toHtmlEscaped).
-void AppendHtml(QString& html, const QString& text);
+void AppendHtml(QString& html, QStringView text);
 
-// A file name as the ID of a page link: its ANSI bytes, those outside A-Z, a-z, 0-9, ".", "_" and
+// Appends a file name as the ID of a page link: its ANSI bytes, those outside A-Z, a-z, 0-9, ".", "_" and
 // "-" written "%" and two hexadecimal digits, so no name can end the link or add to it; the
 // store's own names stay as they are.
-QString LinkId(const Foundation& f, const QString& name);
-void AppendLinkId(QString& html, const Foundation& f, const QString& name);
+void AppendLinkId(QString& html, const Foundation& f, QStringView name);
 
 // One stored message of `folder` as HTML: `strFileName` comes in as the requested name and goes
 // out as the folder's path joined with it; `strMessage` receives the text, escaped, with its line

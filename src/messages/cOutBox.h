@@ -9,7 +9,6 @@ namespace tidepost {
 
 struct Messages;
 struct IndexPageTable;
-class Array2D;
 
 // The fields of one outbox-log line (split at ";"), viewing the line's text.
 using OutboxFields = QList<QStringView>;
@@ -75,7 +74,8 @@ public:
 private:
     // The log as the page reads it; false when it could not be read (then no rows).
     bool ReadIndex(IndexPageTable& table);
-    QString BuildIndexTable(const Array2D& table);
+    // The rows of the table in `order`.
+    QString BuildIndexTable(const IndexPageTable& table, const QList<int>& order);
     enum class Routine { UpdateOutBox, UpdateOutBoxFile };
     int Rewrite(Routine routine, const LineMatch& match, const QString& newRef, const QString& newStatus,
                 bool updateAll);

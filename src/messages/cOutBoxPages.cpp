@@ -1,4 +1,3 @@
-#include "foundation/Array2D.h"
 #include "foundation/Foundation.h"
 #include "messages/IndexPages.h"
 #include "messages/Messages.h"
@@ -58,38 +57,36 @@ bool cOutBox::ReadIndex(IndexPageTable& table) {
 QString cOutBox::LoadIndexHTML(int Items, int SortBy, bool SortOrderAscending) {
     IndexPageTable index;
     ReadIndex(index);
-    const QList<int> order = PageRowOrder(index, kFileNameField, Items, SortField(SortBy), SortOrderAscending);
-    return BuildIndexTable(PageRows(index, order, {0, 17, 1, 2, 3, 4, 5, 6, 7, 8}));
+    return BuildIndexTable(index, PageRowOrder(index, kFileNameField, Items, SortField(SortBy), SortOrderAscending));
 }
 
-QString cOutBox::BuildIndexTable(const Array2D& table) {
+QString cOutBox::BuildIndexTable(const IndexPageTable& table, const QList<int>& order) {
     QString html = kTableStart;
-    if (GetElementCount(table) >= 17) {
-        html.reserve(html.size() + qsizetype(table.Rows()) * 256);
-        const auto cell = [&](int field, int row) {
+    html.reserve(html.size() + order.size() * 256 + 8);
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        const int row = order[i];
+        const auto cell = [&](int field) {
             html += QLatin1String("<td>");
-            AppendHtml(html, table(field, row).toString());
+            AppendHtml(html, table.Cell(field, row));
             html += QLatin1String("</td>");
         };
-        for (int row = 0; row < table.Rows(); ++row) {
-            const QString name = table(kFileNameField, row).toString();
-            html += row % 2 == 0 ? QLatin1String("<tr bgcolor=#EEEEEE>") : QLatin1String("<tr >");
-            html += QLatin1String("<td><a href=REQUESTTXMSG?ID=");
-            AppendLinkId(html, m_m.F, name);
-            html += u'>';
-            AppendHtml(html, name);
-            html += QLatin1String("</a></td>");
-            for (int field : {17, 1, 2, 3}) cell(field, row);
-            html += QLatin1String("<td>");
-            AppendHtml(html, table(4, row).toString());
-            html += u' ';
-            AppendHtml(html, table(5, row).toString());
-            html += QLatin1String("</td>");
-            for (int field : {6, 7, 8}) cell(field, row);
-            html += QLatin1String("</tr>\r\n");
-        }
+        html += i % 2 == 0 ? QLatin1String("<tr bgcolor=#EEEEEE>") : QLatin1String("<tr >");
+        html += QLatin1String("<td><a href=REQUESTTXMSG?ID=");
+        AppendLinkId(html, m_m.F, table.Cell(kFileNameField, row));
+        html += u'>';
+        AppendHtml(html, table.Cell(kFileNameField, row));
+        html += QLatin1String("</a></td>");
+        for (int field : {17, 1, 2, 3}) cell(field);
+        html += QLatin1String("<td>");
+        AppendHtml(html, table.Cell(4, row));
+        html += u' ';
+        AppendHtml(html, table.Cell(5, row));
+        html += QLatin1String("</td>");
+        for (int field : {6, 7, 8}) cell(field);
+        html += QLatin1String("</tr>\r\n");
     }
-    return html + QLatin1String("</table>");
+    html += QLatin1String("</table>");
+    return html;
 }
 
 void cOutBox::GetOutBoxMessage(QString& strFileName, QString& strMessage) {
