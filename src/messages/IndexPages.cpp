@@ -10,6 +10,7 @@
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/MlStrings.h"
 #include "foundation/MlText.h"
+#include "foundation/TimerTick.h"
 #include "foundation/UsefullFileRoutines.h"
 #include "foundation/UsefullRoutines.h"
 #include "link/UploadChecks.h"
@@ -27,12 +28,24 @@ bool IsLinkCharacter(char c) {
            c == '-';
 }
 
+// Pages are made while the forms server answers a request: like a timer tick, that must not
+// stop in a modal box, so a file error met on the way is queued for the operator instead.
+class AnsweringRequest {
+public:
+    explicit AnsweringRequest(Foundation& f) : m_tick(f, m_running) {}
+
+private:
+    bool m_running = false;
+    TimerTick m_tick;
+};
+
 }  // namespace
 
 bool ReadIndexLines(Foundation& f, const QString& folder, const QString& name, const QString& routine,
                     QStringList& lines) {
     lines.clear();
     if (folder.isEmpty()) return false;
+    const AnsweringRequest answering(f);
     const QString path = AddBackslash(folder) + name;
     QByteArray bytes;
     if (const FileError err = ReadOrCreateIndex(f, path, bytes)) {
@@ -88,6 +101,7 @@ void AppendLinkId(QString& html, const Foundation& f, QStringView name) {
 }
 
 void GetStoredMessage(Foundation& f, const QString& folder, QString& strFileName, QString& strMessage) {
+    const AnsweringRequest answering(f);
     const QString name = strFileName;
     strFileName = AddBackslash(folder) + name;
     // A request names the file: anything but a plain name of the folder's own could lead out of it.

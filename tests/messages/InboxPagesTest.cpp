@@ -317,6 +317,18 @@ TEST_F(InboxPages, AnIndexThatCannotBeReadGivesTheTableAndAQueuedError) {
     EXPECT_TRUE(platform.Boxes.Shown.isEmpty()) << "nothing is shown at once while a request is answered";
 }
 
+// A page is made while a request is answered: a file error is queued, never shown in a box that
+// would stop the program until someone clicks.
+TEST_F(InboxPages, AFileErrorIsQueuedNotShownAtOnce) {
+    f.gInboxDir = inbox + "/" + QString(5000, 'x');  // a path longer than any the system takes
+    EXPECT_EQ(Table(), kStart + kEnd);
+    QString name = "26010101.in", text;
+    Inbox().GetInBoxMessage(name, text);
+    EXPECT_EQ(text, NotFound(f.gInboxDir + "/26010101.in"));
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
+    EXPECT_FALSE(test::DrainErrorQueue(f).isEmpty());
+}
+
 // What the receive road stores is what the pages show, escaped.
 TEST_F(InboxPages, MessagesStoredByTheReceiveRoadAreListedAndShownSafely) {
     AddMessage(1, "<script>alert(1)</script>\r\nSecond line");
