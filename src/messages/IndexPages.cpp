@@ -49,8 +49,8 @@ bool ReadIndexLines(Foundation& f, const QString& folder, const QString& name, c
     const QString path = AddBackslash(folder) + name;
     QByteArray bytes;
     if (const FileError err = ReadOrCreateIndex(f, path, bytes)) {
-        QueueMessageBox(f, WithFileErrorText(f, ComposeErrorText(routine, err.number, err.description), err.number, path),
-                        ErrorTitle(err.number));
+        const QString text = ComposeErrorText(routine, err.number, err.description);
+        QueueMessageBox(f, WithFileErrorText(f, text, err.number, path), ErrorTitle(err.number));
         return false;
     }
     lines = SplitFileLines(f.Os.Codec.Decode(bytes));
@@ -111,9 +111,9 @@ void GetStoredMessage(Foundation& f, const QString& folder, QString& strFileName
         strMessage = TextToHtml(NormalizeCrLf(GetFileContent(f, strFileName)));
         return;
     }
-    strMessage = FormatMlString(MlText(f, 2574, QStringLiteral("'%0' Does not exist!")), {strFileName}).toHtmlEscaped() +
-                 QStringLiteral("\r\n") +
-                 MlText(f, 2575, QStringLiteral("The file might have been manually deleted by operator.")).toHtmlEscaped();
+    const QString missing = FormatMlString(MlText(f, 2574, QStringLiteral("'%0' Does not exist!")), {strFileName});
+    const QString deleted = MlText(f, 2575, QStringLiteral("The file might have been manually deleted by operator."));
+    strMessage = missing.toHtmlEscaped() + QStringLiteral("\r\n") + deleted.toHtmlEscaped();
 }
 
 }  // namespace tidepost
