@@ -22,7 +22,7 @@ namespace {
 // The markup the tables are made of; anything else that starts with "<" came from the index.
 bool OnlyOwnMarkup(QString html) {
     static const char* own[] = {"<style type=\"text/css\">", "</style>", "<!--", "<table>", "</table>",
-                                "<tr bgcolor=#EEEEEE", "<tr ", "</tr>", "<td>", "</td>", "<b>", "</b>", "</th>",
+                                "<tr>", "<tr bgcolor=#EEEEEE", "<tr ", "</tr>", "<td>", "</td>", "<b>", "</b>", "</th>",
                                 "<a href=REQUESTRXMSG?ID=", "<a href=REQUESTTXMSG?ID=", "</a>"};
     for (const char* tag : own) html.remove(QLatin1String(tag));
     return !html.contains(u'<');
