@@ -15,6 +15,7 @@
 #include "foundation/UsefullFileRoutines.h"
 #include "foundation/UsefullRoutines.h"
 #include "foundation/cMsgLog.h"
+#include "messages/MessageFileNames.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -79,7 +80,7 @@ void FolderViews::EGCButton_Click() {
         return;
     }
     QByteArray bytes;
-    if (const FileError err = ReadOrCreateIndex(path, bytes)) {
+    if (const FileError err = ReadOrCreateIndex(F, path, bytes)) {
         EgcLoadFailed(err.number, err.description);
         return;
     }

@@ -5,9 +5,7 @@
 #include "foundation/Foundation.h"
 #include "foundation/MlText.h"
 #include "foundation/UsefullRoutines.h"
-#include "foundation/UsefullFileRoutines.h"
 #include "messages/Messages.h"
-#include "platform/AtomicFile.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -153,12 +151,6 @@ void FolderViews::Grid_LostFocus(FolderGridKind kind) {
 
 void FolderViews::ViewButton_KeyDown(int& keyCode, int shift) {
     if (Seams.HandleEditorShortcutKeys) Seams.HandleEditorShortcutKeys(keyCode, shift);
-}
-
-FileError FolderViews::ReadOrCreateIndex(const QString& path, QByteArray& bytes) {
-    if (!CheckFileExists(F, path))
-        if (const FileError err = AppendToFile(path, {})) return err;
-    return ReadFileBytes(path, bytes);
 }
 
 void FolderViews::ShowFolderView(int mode) {

@@ -147,8 +147,6 @@ public:
     quint8 SentItemsSortOrder = 0;
 
 private:
-    // Reads the index of a folder view, first creating it empty where there is none.
-    FileError ReadOrCreateIndex(const QString& path, QByteArray& bytes);
     // Switches the window to folder view `mode`: its layout, routine priority, the editor's
     // header controls off.
     void ShowFolderView(int mode);

@@ -19,6 +19,7 @@
 #include "foundation/UsefullFileRoutines.h"
 #include "foundation/UsefullRoutines.h"
 #include "foundation/cMsgLog.h"
+#include "messages/MessageFileNames.h"
 #include "messages/SentItemsGrid.h"
 #include "platform/FileLookup.h"
 #include "platform/IMessageBoxes.h"
@@ -119,7 +120,7 @@ void FolderViews::InboxButton_Click() {
     }
     const QString path = ResolvePath(AddBackslash(F.gInboxDir) + "in.idx");
     QByteArray bytes;
-    if (const FileError err = ReadOrCreateIndex(path, bytes)) {
+    if (const FileError err = ReadOrCreateIndex(F, path, bytes)) {
         InboxLoadFailed(err.number, err.description);
         return;
     }

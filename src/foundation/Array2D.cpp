@@ -1,6 +1,8 @@
 #include "foundation/Array2D.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "foundation/Definitions.h"
 #include "foundation/RuntimeError.h"
@@ -87,23 +89,53 @@ int CompareStoredValues(const QVariant& a, const QVariant& b) {
 void SortArray2D(Array2D& table, int column, bool ascending) {
     if (GetElementCount(table) == 0) return;
     if (column < 0 || column >= table.Columns()) return;
-    const int n = table.Rows() - 1;  // the upper bound of the rows
-    int gap = n / 2;
-    if (gap == 0 && n >= 1) gap = 1;
-    while (gap >= 1) {
-        bool exchanged;
-        do {
-            exchanged = false;
-            for (int i = 0; i <= n - gap; ++i) {
-                const int order = CompareStoredValues(table(column, i), table(column, i + gap));
-                if ((ascending && order > 0) || (!ascending && order < 0)) {
-                    table.SwapRows(i, i + gap);
-                    exchanged = true;
-                }
-            }
-        } while (exchanged);
-        gap /= 2;
+    DiminishingGapSort(
+        table.Rows(), ascending, [&](int a, int b) { return CompareStoredValues(table(column, a), table(column, b)); },
+        [&](int a, int b) { table.SwapRows(a, b); });
+}
+
+void SortRowsByText(QList<QStringView>& keys, QList<int>& rows, bool ascending) {
+    if (rows.size() != keys.size()) return;
+    const auto outOfOrder = [ascending](QStringView a, QStringView b) {
+        const int order = a.compare(b);
+        return ascending ? order > 0 : order < 0;
+    };
+    // Keys already in order: the exchange sort would exchange nothing.
+    if (std::adjacent_find(keys.cbegin(), keys.cend(), outOfOrder) == keys.cend()) return;
+    // Keys all different and in the opposite order, as an index appended to in name order is
+    // when it is listed newest first: there is one sorted order, the reverse.
+    const auto notReversed = [&](QStringView a, QStringView b) { return !outOfOrder(a, b); };
+    if (std::adjacent_find(keys.cbegin(), keys.cend(), notReversed) == keys.cend()) {
+        std::reverse(keys.begin(), keys.end());
+        std::reverse(rows.begin(), rows.end());
+        return;
     }
+
+    // Where no two keys are equal there is one sorted order, whichever sort reaches it; the
+    // exchanges matter only for the order of equal keys.
+    std::vector<std::pair<QStringView, int>> sorted;
+    sorted.reserve(static_cast<size_t>(keys.size()));
+    for (qsizetype i = 0; i < keys.size(); ++i) sorted.emplace_back(keys[i], rows[i]);
+    std::sort(sorted.begin(), sorted.end(), [&](const auto& a, const auto& b) { return outOfOrder(b.first, a.first); });
+    const bool distinct = std::adjacent_find(sorted.cbegin(), sorted.cend(), [](const auto& a, const auto& b) {
+                              return a.first == b.first;
+                          }) == sorted.cend();
+    if (distinct) {
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            keys[i] = sorted[static_cast<size_t>(i)].first;
+            rows[i] = sorted[static_cast<size_t>(i)].second;
+        }
+        return;
+    }
+
+    QStringView* k = keys.data();
+    int* r = rows.data();
+    DiminishingGapSort(
+        static_cast<int>(keys.size()), ascending, [k](int a, int b) { return Order(k[a].compare(k[b]), 0); },
+        [k, r](int a, int b) {
+            std::swap(k[a], k[b]);
+            std::swap(r[a], r[b]);
+        });
 }
 
 }  // namespace tidepost

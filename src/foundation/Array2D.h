@@ -1,5 +1,6 @@
 #pragma once
 #include <QList>
+#include <QStringView>
 #include <QVariant>
 
 namespace tidepost {
@@ -50,5 +51,33 @@ int CompareStoredValues(const QVariant& a, const QVariant& b);
 // nothing. Equal values are never swapped, yet the order of equal rows is not kept. A table
 // without elements, or a column outside the table, is left as it is.
 void SortArray2D(Array2D& table, int column, bool ascending);
+
+// The exchanges of SortArray2D over `count` items of any kind: compare(i, j) orders the items now
+// at places i and j (<0, 0 or >0), swap(i, j) exchanges them.
+template <typename Compare, typename Swap>
+void DiminishingGapSort(int count, bool ascending, Compare&& compare, Swap&& swap) {
+    const int n = count - 1;  // the upper bound of the items
+    int gap = n / 2;
+    if (gap == 0 && n >= 1) gap = 1;
+    while (gap >= 1) {
+        bool exchanged;
+        do {
+            exchanged = false;
+            for (int i = 0; i <= n - gap; ++i) {
+                const int order = compare(i, i + gap);
+                if ((ascending && order > 0) || (!ascending && order < 0)) {
+                    swap(i, i + gap);
+                    exchanged = true;
+                }
+            }
+        } while (exchanged);
+        gap /= 2;
+    }
+}
+
+// SortArray2D for a column of texts without building the table: `rows` (one entry per key) ends
+// in the order SortArray2D gives the rows whose sort column holds `keys`, equal keys included,
+// because keys and rows go through the same exchanges. Texts compare by their character codes.
+void SortRowsByText(QList<QStringView>& keys, QList<int>& rows, bool ascending);
 
 }  // namespace tidepost

@@ -1,6 +1,7 @@
 #include "messages/MessageFileNames.h"
 
 #include "foundation/Foundation.h"
+#include "foundation/UsefullFileRoutines.h"
 #include "foundation/UsefullRoutines.h"
 #include "platform/AtomicFile.h"
 #include "platform/IClock.h"
@@ -40,6 +41,13 @@ bool AppendIndexLine(Foundation& f, const QString& path, const QString& line) { 
 
 FileError AppendToIndex(Foundation& f, const QString& path, const QString& line) {
     return AppendToFile(ResolvePath(path), f.Os.Codec.Encode(line + QStringLiteral("\r\n")));
+}
+
+FileError ReadOrCreateIndex(Foundation& f, const QString& path, QByteArray& bytes) {
+    const QString resolved = ResolvePath(path);
+    if (!CheckFileExists(f, resolved))
+        if (const FileError err = AppendToFile(resolved, {})) return err;
+    return ReadFileBytes(resolved, bytes);
 }
 
 }  // namespace tidepost

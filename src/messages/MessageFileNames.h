@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 #include "platform/FileError.h"
@@ -19,5 +20,10 @@ QString GetNewMessageFileName(Foundation& f, const QString& folder, const QStrin
 bool AppendIndexLine(Foundation& f, const QString& path, const QString& line);
 // The same, giving the failure's error (number 0 on success).
 FileError AppendToIndex(Foundation& f, const QString& path, const QString& line);
+
+// The bytes of the index file at `path` (an existing file of another letter case is the one
+// read), first creating it empty where there is none: the folder views and the pages of the
+// stores read their indexes through it, so a missing index is created once, under one name.
+FileError ReadOrCreateIndex(Foundation& f, const QString& path, QByteArray& bytes);
 
 }  // namespace tidepost

@@ -9,6 +9,7 @@
 #include "messages/AddressBookWindows.h"
 #include "messages/AddressEntry.h"
 #include "messages/AddressSearch.h"
+#include "messages/CInbox.h"
 #include "messages/InboxEntries.h"
 #include "messages/SendingFormHolder.h"
 #include "messages/cOutBox.h"
@@ -78,6 +79,9 @@ struct Messages {
 
     // The outbox log's keeper, created on first use (GetOutBox).
     std::unique_ptr<cOutBox> OutBoxInstance;
+    // The inbox pages of the local forms server, created on first use (GetInbox); the program's
+    // shutdown releases it.
+    std::unique_ptr<CInbox> InboxInstance;
 };
 
 }  // namespace tidepost

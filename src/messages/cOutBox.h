@@ -8,6 +8,7 @@
 namespace tidepost {
 
 struct Messages;
+struct IndexPageTable;
 
 // The fields of one outbox-log line (split at ";"), viewing the line's text.
 using OutboxFields = QList<QStringView>;
@@ -57,7 +58,24 @@ public:
     // RuntimeError for the caller.
     int GetIndexValue(int RefIndex, const QString& RefNo, int field, QString& strData);
 
+    // The sent items as an HTML table for the local forms server: the lines of "OUT.IDX" with
+    // the highest file names (the newest), at most `Items` of them (none below 1), ordered by
+    // the column `SortBy` selects (1 address, 2 destination, 3 LES, 4 type and bits, 5 date,
+    // 6 size, 7 reference, 8 status, any other the file name). Every text is escaped and each
+    // row links to its message ("REQUESTTXMSG?ID=" and the file name). A line of fewer than
+    // 21 fields is a row of empty cells. The table is always given; an index that cannot be read
+    // gives it without rows, and the failure is queued for the operator.
+    QString LoadIndexHTML(int Items, int SortBy, bool SortOrderAscending);
+    // The outbox message file strFileName as HTML (escaped, line ends "<br>"); strFileName comes
+    // back as the full path. Only a plain file name of the sent-items folder is read; any other
+    // name, or a missing file, gives the escaped "Does not exist!" text with the path.
+    void GetOutBoxMessage(QString& strFileName, QString& strMessage);
+
 private:
+    // The log as the page reads it; false when it could not be read (then no rows).
+    bool ReadIndex(IndexPageTable& table);
+    // The rows of the table in `order`.
+    QString BuildIndexTable(const IndexPageTable& table, const QList<int>& order);
     enum class Routine { UpdateOutBox, UpdateOutBoxFile };
     int Rewrite(Routine routine, const LineMatch& match, const QString& newRef, const QString& newStatus,
                 bool updateAll);

@@ -106,6 +106,43 @@ TEST(SortArray2D, LeavesTablesWithoutElementsOrAColumnOutsideAlone) {
     EXPECT_EQ(Column(t, 0), (QVariantList{"b", "a"}));
 }
 
+// The pages sort row numbers over a column's texts instead of the table: every row must end where
+// SortArray2D puts it, equal keys included, since the order of ties shows in the page.
+TEST(SortRowsByText, EndsEveryRowWhereSortArray2DPutsIt) {
+    const auto check = [](const QVariantList& keys, bool ascending) {
+        const int rows = static_cast<int>(keys.size());
+        Array2D t = MakeTable(keys);
+        SortArray2D(t, 0, ascending);
+        QStringList texts;
+        for (const QVariant& k : keys) texts << k.toString();
+        QList<QStringView> views;
+        QList<int> order;
+        for (int r = 0; r < rows; ++r) {
+            views << texts[r];
+            order << r;
+        }
+        SortRowsByText(views, order, ascending);
+        for (int r = 0; r < rows; ++r)
+            EXPECT_EQ(t(1, r).toString(), QString("row%1:%2").arg(order[r]).arg(texts[order[r]]));
+    };
+    auto* random = QRandomGenerator::global();
+    for (int rows : {0, 1, 2, 3, 5, 64, 1000}) {
+        for (bool ascending : {true, false}) {
+            SCOPED_TRACE(testing::Message() << rows << (ascending ? " ascending" : " descending"));
+            // Few distinct texts, some empty and some differing only in case, so ties abound.
+            QVariantList ties;
+            const char* texts[] = {"", "a", "A", "b", "Delivered", "Initiated", "10", "9"};
+            for (int r = 0; r < rows; ++r) ties << QString::fromLatin1(texts[random->bounded(8)]);
+            // No two keys alike: shuffled, in order, in reverse.
+            QVariantList distinct, inOrder, reversed;
+            for (int r = 0; r < rows; ++r) distinct << QString::number(r * 7919 % 10007);
+            for (int r = 0; r < rows; ++r) inOrder << QString("%1").arg(r, 5, 10, QChar('0'));
+            for (int r = rows - 1; r >= 0; --r) reversed << inOrder[r];
+            for (const QVariantList& keys : {ties, distinct, inOrder, reversed}) check(keys, ascending);
+        }
+    }
+}
+
 TEST(GetElementCount, CountsTheFirstDimension) {
     EXPECT_EQ(GetElementCount(Array2D()), 0);
     EXPECT_EQ(GetElementCount(Array2D(11, 0)), 0);

@@ -1,0 +1,58 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+
+namespace tidepost {
+
+struct Foundation;
+
+// What the inbox and sent-items pages of the local forms server share: reading a store's index
+// into a table, choosing and ordering the rows a page lists, the links of the rows, and one
+// stored message as HTML, confined to its store's folder.
+
+// An index as a page reads it: one row per line, `Columns` fields each, viewing the lines' text.
+// A line too short to fill a row gives a row of empty fields.
+struct IndexPageTable {
+    int Columns = 0;
+    QStringList Lines;
+    QList<QStringView> Cells;  // row by row
+
+    int Rows() const { return Columns > 0 ? static_cast<int>(Cells.size() / Columns) : 0; }
+    QStringView Cell(int column, int row) const { return Cells[qsizetype(row) * Columns + column]; }
+    // A row of empty fields.
+    void AddEmptyRow() { Cells.resize(Cells.size() + Columns); }
+};
+
+// The lines of the index `name` in `folder`, decoded as ANSI text; CR LF, LF and CR each end a
+// line. A missing index is created empty first. False with no lines when the folder setting is
+// empty (the index would land in the file system's root) or the index cannot be created or read;
+// a failure is queued for the operator as "(<routine>) Error …", never shown at once, since the
+// pages are made while the forms server answers a request.
+bool ReadIndexLines(Foundation& f, const QString& folder, const QString& name, const QString& routine,
+                    QStringList& lines);
+
+// The rows a page lists, in the order it lists them: all rows by the field `nameColumn` (the
+// stored file name) descending, so the newest come first; the first `items` of them (none when
+// `items` is below 1); these by the field `sortColumn`. Fields compare as texts, and equal fields
+// end in the order SortArray2D gives them (SortRowsByText), without copying a field.
+QList<int> PageRowOrder(const IndexPageTable& table, int nameColumn, int items, int sortColumn, bool ascending);
+
+// Appends a field to a page as text (QString::toHtmlEscaped).
+void AppendHtml(QString& html, QStringView text);
+
+// Appends a file name as the ID of a page link: its ANSI bytes, those outside A-Z, a-z, 0-9, ".", "_" and
+// "-" written "%" and two hexadecimal digits, so no name can end the link or add to it; the
+// store's own names stay as they are.
+void AppendLinkId(QString& html, const Foundation& f, QStringView name);
+
+// One stored message of `folder` as HTML: `strFileName` comes in as the requested name and goes
+// out as the folder's path joined with it; `strMessage` receives the text, escaped, with its line
+// ends made "<br>". Only a plain name of a file in the folder is read (any letter case); for any
+// other name, a missing file or an empty folder setting it receives the escaped text "'<path>'
+// Does not exist!" CR LF "The file might have been manually deleted by operator.".
+void GetStoredMessage(Foundation& f, const QString& folder, QString& strFileName, QString& strMessage);
+
+}  // namespace tidepost
