@@ -3,6 +3,7 @@
 #include "sim/SimDistressCommands.h"
 #include "sim/SimInboxCommands.h"
 #include "sim/SimPromptCommands.h"
+#include "sim/SimReportingCommands.h"
 #include "sim/SimUploadCommands.h"
 #include "sim/SimStatusCommands.h"
 
@@ -53,6 +54,7 @@ const QList<SimCommand>& SimCommandTable() {
         t += SimDistressCommands();
         t += SimPromptCommands();
         t += SimActionCommands();
+        t += SimReportingCommands();
         return t;
     }();
     return table;
