@@ -1,6 +1,7 @@
 // The transceiver's replies: bytes arrive in chunks on the serial line while a command is
 // outstanding, and go through the dialogue engine, the reply dispatch and every handler the link
-// and the message area register, as in the running program.
+// and the message and reporting areas register, as in the running program. The programs dialog has
+// been asked for once, so every program list goes to it.
 //
 // Input: byte 0 picks the command, byte 1 the echo's line end and whether the shell's prompt ends
 // the reply, byte 2 the size of the chunks; the rest is what the transceiver sends after the echo.
@@ -12,6 +13,8 @@
 #include "link/Link.h"
 #include "messages/MessageHandlers.h"
 #include "messages/Messages.h"
+#include "reporting/Reporting.h"
+#include "reporting/ReportingHandlers.h"
 #include "support/FakeLinkWindow.h"
 
 TIDEPOST_FUZZ_START_QT
@@ -41,6 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Link link{w.f};
     Messages m{w.f, link};
     RegisterMessageHandlers(m);
+    Reporting r{w.f, link};
+    RegisterReportingHandlers(r);
+    link.Requests.PUReplyMode = 2;
     test::FakeLinkWindow window;
     link.Windows.Window = &window;
     w.platform.Serial.Open();

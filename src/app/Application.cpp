@@ -8,6 +8,8 @@
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormEditorWindows.h"
 #include "messages/MessageHandlers.h"
+#include "reporting/PUReportingActions.h"
+#include "reporting/ReportingHandlers.h"
 
 namespace tidepost {
 
@@ -40,6 +42,7 @@ Application::Application(const QString& programFolder)
     Os.Instance = &InstanceLock;
     Os.ScreenSaver = &ScreenSaver;
     RegisterMessageHandlers(Messages);
+    RegisterReportingHandlers(Reporting);
     Messages.AddressBookWindows = &Messages.AddressBookForms;
     Foundation.UpgradeDefaultMessages = [this] { cDefaultMessage(Foundation).Upgrade(); };
     m_editorWindows = std::make_unique<EditorWindows>(Foundation);
@@ -54,6 +57,7 @@ int Application::Run() {
         m_mainForm = std::make_unique<MainForm>(Foundation, Link, &Messages);
         m_mainForm->LeaveEventLoop = [] { QCoreApplication::exit(0); };
         ConnectEditorWindows(*m_mainForm, Link, *m_editorWindows);
+        m_mainForm->Dialogs.OpenPUReporting = [this] { OpenPUReporting(Reporting); };
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         if (!m_mainForm->ProgramEnded()) m_mainForm->show();

@@ -21,6 +21,7 @@
 #include "platform/DBusScreenSaver.h"
 #include "platform/SystemClock.h"
 #include "platform/TermSignals.h"
+#include "reporting/Reporting.h"
 
 namespace tidepost {
 
@@ -58,6 +59,8 @@ public:
     tidepost::Link Link{Foundation};
     // Received and outgoing messages, the outbox log and the address book.
     tidepost::Messages Messages{Foundation, Link};
+    // The position and data reporting programs.
+    tidepost::Reporting Reporting{Foundation, Link};
 
 private:
     // SIGTERM, SIGINT, SIGHUP: the program ends as after a change of language, without a question.
