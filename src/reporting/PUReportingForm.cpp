@@ -70,6 +70,8 @@ PUReportingForm::PUReportingForm(Reporting& r) : QDialog(nullptr, kFixedDialog),
         frames->addWidget(m_frame[i], i / 2, i % 2);
     }
     m_ok = Button("Ok", "OKButton", this);
+    // OK is the default button while no other button has the focus.
+    m_ok->setDefault(true);
     auto* okRow = new QHBoxLayout;
     okRow->addStretch();
     okRow->addWidget(m_ok);

@@ -1,5 +1,7 @@
 #include "reporting/Reporting.h"
 
+#include <QApplication>
+
 #include "foundation/Foundation.h"
 #include "foundation/IMainForm.h"
 #include "foundation/WindowPlacement.h"
@@ -22,6 +24,9 @@ void ShowReportingWindow(const Reporting& r, QWidget& window) {
         CentreOverMainWindow(window, ReportingMainWindow(r));
         window.show();
     }
+    // A question open over it stays in front: the window is brought forward once it is answered.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != &window) return;
     window.raise();
     window.activateWindow();
 }
