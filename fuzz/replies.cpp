@@ -1,6 +1,8 @@
 // The transceiver's replies: bytes arrive in chunks on the serial line while a command is
 // outstanding, and go through the dialogue engine, the reply dispatch and every handler the link
 // and the message, configuration and EGC areas register, as in the running program.
+// and the message and reporting areas register, as in the running program. The programs dialog has
+// been asked for once, so every program list goes to it.
 //
 // Input: byte 0 picks the command, byte 1 the echo's line end and whether the shell's prompt ends
 // the reply, byte 2 the size of the chunks; the rest is what the transceiver sends after the echo.
@@ -17,6 +19,8 @@
 #include "link/Link.h"
 #include "messages/MessageHandlers.h"
 #include "messages/Messages.h"
+#include "reporting/Reporting.h"
+#include "reporting/ReportingHandlers.h"
 #include "support/FakeLinkWindow.h"
 
 TIDEPOST_FUZZ_START_QT
@@ -55,6 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RegisterEgcHandlers(egc);
     w.f.gEgcDir = w.platform.DataFolder() + "/egc";
     QDir().mkpath(w.f.gEgcDir);
+    Reporting r{w.f, link};
+    RegisterReportingHandlers(r);
+    link.Requests.PUReplyMode = 2;
     test::FakeLinkWindow window;
     link.Windows.Window = &window;
     w.platform.Serial.Open();

@@ -11,6 +11,8 @@
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormEditorWindows.h"
 #include "messages/MessageHandlers.h"
+#include "reporting/PUReportingActions.h"
+#include "reporting/ReportingHandlers.h"
 
 namespace tidepost {
 
@@ -45,6 +47,7 @@ Application::Application(const QString& programFolder)
     RegisterMessageHandlers(Messages);
     RegisterConfigHandlers(Config);
     RegisterEgcHandlers(Egc);
+    RegisterReportingHandlers(Reporting);
     Messages.AddressBookWindows = &Messages.AddressBookForms;
     Foundation.UpgradeDefaultMessages = [this] { cDefaultMessage(Foundation).Upgrade(); };
     m_editorWindows = std::make_unique<EditorWindows>(Foundation);
@@ -61,6 +64,7 @@ int Application::Run() {
         ConnectEditorWindows(*m_mainForm, Link, *m_editorWindows);
         m_configMainWindow = ConnectConfigDialogs(*m_mainForm, Config);
         Egc.EgcView = m_mainForm->Folders();
+        m_mainForm->Dialogs.OpenPUReporting = [this] { OpenPUReporting(Reporting); };
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         if (!m_mainForm->ProgramEnded()) m_mainForm->show();

@@ -23,6 +23,7 @@
 #include "platform/DBusScreenSaver.h"
 #include "platform/SystemClock.h"
 #include "platform/TermSignals.h"
+#include "reporting/Reporting.h"
 
 namespace tidepost {
 
@@ -65,6 +66,8 @@ public:
     tidepost::Config Config{Foundation, Link, Messages};
     // EGC broadcasts: their download, store and index.
     tidepost::Egc Egc{Foundation, Link, Messages};
+    // The position and data reporting programs.
+    tidepost::Reporting Reporting{Foundation, Link};
 
 private:
     // SIGTERM, SIGINT, SIGHUP: the program ends as after a change of language, without a question.

@@ -4,6 +4,7 @@
 #include "sim/SimEgcCommands.h"
 #include "sim/SimInboxCommands.h"
 #include "sim/SimPromptCommands.h"
+#include "sim/SimReportingCommands.h"
 #include "sim/SimUploadCommands.h"
 #include "sim/SimStatusCommands.h"
 
@@ -55,6 +56,7 @@ const QList<SimCommand>& SimCommandTable() {
         t += SimDistressCommands();
         t += SimPromptCommands();
         t += SimActionCommands();
+        t += SimReportingCommands();
         return t;
     }();
     return table;

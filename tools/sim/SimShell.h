@@ -10,6 +10,7 @@
 #include "sim/ShellLineReader.h"
 #include "sim/SimEgcStore.h"
 #include "sim/SimMessageStore.h"
+#include "sim/SimReportingPrograms.h"
 #include "sim/SimTransceiver.h"
 #include "sim/SimUploads.h"
 
@@ -83,6 +84,8 @@ public:
     SimEgcStore EgcStore;
     // The files the program uploaded and the answer to the next submission.
     SimUploadStore Uploads;
+    // The position and data reporting programs ("pg").
+    SimReportingPrograms ReportingPrograms;
     // Commands of this shell only, tried before the common table.
     QList<SimCommand> ExtraCommands;
     // Every command line read, in order, mute or not; and every byte, uploads included.

@@ -32,6 +32,8 @@
 //   tcu-drop                the unit drops its client (--tcu)
 //   tcu-answer, tcu-mute, tcu-unmute   the unit's answer to "minic -f" and its silence (--tcu;
 //                           see sim/SimTcuControl.h)
+//   program <n> <type> <status> [LES,DNID,member ...]   a reporting program (0 to 3);
+//   pg-unsupported on|off   the "pg" commands answer ERROR 120 (see sim/SimReportingCommands.h)
 // --trace prints every line each shell reads.
 //   quit
 #include <QCommandLineParser>
@@ -45,6 +47,7 @@
 #include <unistd.h>
 
 #include "sim/SimBabble.h"
+#include "sim/SimReportingCommands.h"
 #include "sim/SimShell.h"
 #include "sim/SimSlpResponder.h"
 #include "sim/SimTcu.h"
@@ -174,6 +177,8 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, const QStrin
             Print(QString("IN.%1 %2 bytes listed, %3 in the text").arg(m.FileNumber()).arg(m.Size()).arg(m.Body.size()));
         Print(QString("%1 message(s)").arg(shell.Inbox.Messages.size()));
     } else if (tcu && TcuControl(*tcu, word, rest)) {
+    } else if (QString problem; ReportingControl(shell, word, rest, problem)) {
+        if (!problem.isEmpty()) Print(problem);
     } else if (word == "tcu-end-bridge" && tcu) {
         tcu->Tcu.EndBridge();
     } else if (word == "tcu-drop" && tcu) {

@@ -1,0 +1,41 @@
+#pragma once
+#include <QtGlobal>
+
+#include "foundation/FormHolder.h"
+#include "reporting/PUReportingForm.h"
+#include "reporting/ProgramStatusForm.h"
+
+class QWidget;
+
+namespace tidepost {
+
+struct Foundation;
+struct Link;
+
+// The reporting area's state: the transceiver's position and data reporting programs as its
+// dialogs show them. One instance per program run, owned by the application object. Members keep
+// the names the rest of the program knows them by.
+struct Reporting {
+    Reporting(Foundation& foundation, Link& link);
+    Reporting(const Reporting&) = delete;
+    Reporting& operator=(const Reporting&) = delete;
+
+    Foundation& F;
+    Link& L;
+
+    // Who gets the next DNID list reply ("st -d"): 0 the DNID list, 1 the set-up of a new
+    // reporting program (the New buttons of the programs dialog ask for that).
+    qint16 DnidReplyTarget = 0;
+
+    // The programs dialog and the status viewer of one program, each created on first use.
+    FormHolder<PUReportingForm> PUReportingForms;
+    FormHolder<ProgramStatusForm> ProgramStatusForms;
+};
+
+// The main window that the area's windows centre over; null while there is none.
+QWidget* ReportingMainWindow(const Reporting& r);
+// Shows one of the area's windows modeless: centred over the main window when it was not on the
+// screen yet, and brought to the front either way.
+void ShowReportingWindow(const Reporting& r, QWidget& window);
+
+}  // namespace tidepost
