@@ -1,8 +1,7 @@
 // The transceiver's replies: bytes arrive in chunks on the serial line while a command is
 // outstanding, and go through the dialogue engine, the reply dispatch and every handler the link
-// and the message, configuration and EGC areas register, as in the running program.
-// and the message and reporting areas register, as in the running program. The programs dialog has
-// been asked for once, so every program list goes to it.
+// and the message, configuration, EGC and reporting areas register, as in the running program.
+// The programs dialog has been asked for once, so every program list goes to it.
 //
 // Input: byte 0 picks the command, byte 1 the echo's line end and whether the shell's prompt ends
 // the reply, byte 2 the size of the chunks; the rest is what the transceiver sends after the echo.
