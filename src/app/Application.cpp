@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "foundation/StartProcedure.h"
+#include "editor/FolderViews.h"
 #include "editor/cDefaultMessage.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormEditorWindows.h"
@@ -40,6 +41,15 @@ Application::Application(const QString& programFolder)
     Os.Instance = &InstanceLock;
     Os.ScreenSaver = &ScreenSaver;
     RegisterMessageHandlers(Messages);
+    // The alarm windows and the test mode are in place before the link can bring any traffic.
+    RegisterDistressHandlers(Distress);
+    // A confirmed alarm opens its view only while the main window runs.
+    Distress.InboxButtonClick = [this] {
+        if (FolderViews* views = RunningFolderViews()) views->InboxButtonClick();
+    };
+    Distress.EGCButtonClick = [this] {
+        if (FolderViews* views = RunningFolderViews()) views->EGCButtonClick();
+    };
     Messages.AddressBookWindows = &Messages.AddressBookForms;
     Foundation.UpgradeDefaultMessages = [this] { cDefaultMessage(Foundation).Upgrade(); };
     m_editorWindows = std::make_unique<EditorWindows>(Foundation);
@@ -47,6 +57,11 @@ Application::Application(const QString& programFolder)
 }
 
 Application::~Application() = default;
+
+FolderViews* Application::RunningFolderViews() const {
+    if (!m_mainForm || m_mainForm->ProgramEnded()) return nullptr;
+    return m_mainForm->Folders();
+}
 
 int Application::Run() {
     const bool mayRun = Main(Foundation, [this] {

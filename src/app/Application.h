@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "distress/Distress.h"
 #include "foundation/Foundation.h"
 #include "link/Link.h"
 #include "messages/Messages.h"
@@ -25,6 +26,7 @@
 namespace tidepost {
 
 class MainForm;
+class FolderViews;
 struct EditorWindows;
 
 // The one object that owns the real platform adapters and the state of every area.
@@ -58,8 +60,13 @@ public:
     tidepost::Link Link{Foundation};
     // Received and outgoing messages, the outbox log and the address book.
     tidepost::Messages Messages{Foundation, Link};
+    // The alarm windows of urgency and distress traffic, the distress buttons test and the latest
+    // distress window. Its EGC alarm (Distress.EGC_DistressMsgForm) is what the EGC store raises.
+    tidepost::Distress Distress{Foundation, Link, Messages};
 
 private:
+    // The main window's folder views while it runs; null before and after.
+    FolderViews* RunningFolderViews() const;
     // SIGTERM, SIGINT, SIGHUP: the program ends as after a change of language, without a question.
     void OnTermSignal();
 

@@ -51,6 +51,8 @@ MsgAnswer AnswerOf(int button) {
 MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner) {
     QMessageBox box(IconOf(request.icon), request.title, request.text, QMessageBox::NoButton,
                     owner ? owner : m_owner);
+    // Modal to its own window only: an alarm window (which has no owner) stays answerable.
+    if (box.parentWidget()) box.setWindowModality(Qt::WindowModal);
     const auto buttons = ButtonsOf(request.buttons);
     for (size_t i = 0; i < buttons.size(); ++i) {
         QPushButton* b = box.addButton(buttons[i]);
