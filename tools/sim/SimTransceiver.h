@@ -38,6 +38,11 @@ struct SimTransceiver {
     // The outcome of the latest distress alert and of the latest distress test ("st -a").
     QString LatestDistress = "None";
     QString LatestDistressTest = "Accepted";
+    // The distress buttons test mode is on ("se -q 1" until "se -q 0"), and how the shell takes
+    // "se -q": "normal", "not-implemented" (a transceiver without it) or "illegal" (it refuses
+    // the argument of "se -q 1" and "se -q 0").
+    bool DistressTestMode = false;
+    QString TestModeAnswer = "normal";
     // The transceiver's UTC clock; the PC's while unset.
     std::optional<QDateTime> Utc;
 
