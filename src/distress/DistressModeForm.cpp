@@ -129,6 +129,9 @@ bool DistressModeWindow::IsVisible() const {
 void DistressModeWindow::HandleEvent(int event) { Machine.HandleEvent(event); }
 
 void DistressModeWindow::ShowModal(QWidget* owner) {
+    // A request that comes after the test has already ended (a late INFO 733 with its INFO 803)
+    // would open a window with nothing to show and keep the main window locked behind it.
+    if (Machine.GetState() == kTestIdle) return;
     DistressModeForm& form = m_form.get();
     form.ShowTestModeStatus(Machine.GetState());
     cShowModal().ShowModal(&form, owner);

@@ -71,7 +71,11 @@ MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner)
     return AnswerOf(box.exec());
 }
 
-int QtMessageBoxes::ShowDialog(QDialog& dialog) { return dialog.exec(); }
+int QtMessageBoxes::ShowDialog(QDialog& dialog) {
+    // As the boxes: modal to its own window, so an alarm window stays answerable.
+    if (dialog.parentWidget() && dialog.windowModality() == Qt::NonModal) dialog.setWindowModality(Qt::WindowModal);
+    return dialog.exec();
+}
 
 QString QtMessageBoxes::GetOpenFileName(const OpenFileRequest& request, QWidget* owner) {
     QFileDialog dialog(owner ? owner : m_owner, request.title, request.folder);

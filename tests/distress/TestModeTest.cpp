@@ -296,4 +296,15 @@ TEST_F(TestMode, EndTestRunsTheTimeOutRowOnlyWhileStartingOrRunning) {
     }
 }
 
+TEST_F(TestMode, WindowIsNotShownForATestThatHasAlreadyEnded) {
+    QWidget owner;
+    // A late INFO 733 and its INFO 803 in one status list: the request to show stays, the test
+    // is over.
+    machine().HandleEvent(kTestModeEntered);
+    machine().HandleEvent(kTestModeLeft);
+    distress.DistressModeForm.ShowModal(&owner);
+    EXPECT_FALSE(distress.DistressModeForm.WindowLoaded());
+    EXPECT_TRUE(owner.isEnabled());
+}
+
 }  // namespace
