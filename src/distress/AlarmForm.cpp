@@ -1,6 +1,9 @@
 #include "distress/AlarmForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
@@ -54,10 +57,13 @@ AlarmForm::AlarmForm(Foundation& f, const AlarmKind& kind, bool& soundFailureLog
     setWindowTitle(QString::fromLatin1(kind.Caption));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
+    // Wide enough for the whole caption in the title bar.
+    const int width = std::max(Twips(kind.ClientWidthTwips),
+                               QFontMetrics(QApplication::font()).horizontalAdvance(windowTitle()) + 160);
     // The option button stands beyond the right edge, so it holds the focus unseen.
     DummyOption = new QRadioButton(this);
     DummyOption->setObjectName(kind.DummyName);
-    DummyOption->move(Twips(kind.DummyLeftTwips), 8);
+    DummyOption->move(width + Twips(kind.DummyLeftTwips - kind.ClientWidthTwips), 8);
 
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
@@ -79,7 +85,6 @@ AlarmForm::AlarmForm(Foundation& f, const AlarmKind& kind, bool& soundFailureLog
     layout->addWidget(Label2);
     layout->addWidget(Label3);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
-    const int width = Twips(kind.ClientWidthTwips);
     body->setFixedWidth(width);
     body->adjustSize();
     setFixedSize(width, body->sizeHint().height());

@@ -214,8 +214,13 @@ TEST_F(AlarmWindows, EgcAlarmOpensTheEgcView) {
     form->BeepTimer_Timer();
     alarm.RaiseEgcAlarm();
     EXPECT_EQ(platform.Sound.Played.size(), 1);
+    // TIDEPOST_SCREENSHOTS names a folder for pictures of the window, with and without its headline.
     const QString shots = qEnvironmentVariable("TIDEPOST_SCREENSHOTS");
-    if (!shots.isEmpty()) form->grab().save(QDir(shots).filePath("EGC_DistressMsgForm.png"));
+    if (!shots.isEmpty()) {
+        form->grab().save(QDir(shots).filePath("EGC_DistressMsgForm-1.png"));
+        form->FlashTimer_Timer();
+        form->grab().save(QDir(shots).filePath("EGC_DistressMsgForm-2.png"));
+    }
     form->OKButton_Click();
     EXPECT_EQ(egcOpened, 1);
     EXPECT_EQ(inboxOpened, 0);
