@@ -101,6 +101,8 @@ LatestDistressForm::LatestDistressForm(Foundation& f, std::function<void()> okCl
     });
     AddCaption(2187, [this](const QString& t) { OkButton->setText(t); });
     FinishLoad();
+    // The window opens with OK ready, not with a caret in a value.
+    OkButton->setFocus();
     setMinimumWidth(420);
     adjustSize();
     CentreOverMainWindow(*this, f.Windows.MainForm ? f.Windows.MainForm->Form() : nullptr);
