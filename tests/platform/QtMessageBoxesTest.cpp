@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -29,7 +30,10 @@ TEST(QtMessageBoxes, BoxesAndDialogsBlockOnlyTheirOwnWindow) {
     QtMessageBoxes boxes;
     Qt::WindowModality modality = Qt::NonModal;
     WhenOpen([&](QWidget* modal) { modality = modal ? modal->windowModality() : Qt::NonModal; });
-    EXPECT_EQ(boxes.Show(MessageBoxRequest{"text", "title"}, &owner), MsgAnswer::Ok);
+    MessageBoxRequest request;
+    request.text = "text";
+    request.title = "title";
+    EXPECT_EQ(boxes.Show(request, &owner), MsgAnswer::Ok);
     EXPECT_EQ(modality, Qt::WindowModal);
 
     QDialog dialog(&owner);
