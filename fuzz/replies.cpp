@@ -1,7 +1,7 @@
 // The transceiver's replies: bytes arrive in chunks on the serial line while a command is
 // outstanding, and go through the dialogue engine, the reply dispatch and every handler the link
-// and the message, configuration, EGC and reporting areas register, as in the running program.
-// The programs dialog has been asked for once, so every program list goes to it.
+// and the message, distress, configuration, EGC and reporting areas register, as in the running
+// program. The programs dialog has been asked for once, so every program list goes to it.
 //
 // Input: byte 0 picks the command, byte 1 the echo's line end and whether the shell's prompt ends
 // the reply, byte 2 the size of the chunks; the rest is what the transceiver sends after the echo.
@@ -13,6 +13,7 @@
 #include "config/Config.h"
 #include "config/LesEditForm.h"
 #include "egc/Egc.h"
+#include "distress/Distress.h"
 #include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/Link.h"
@@ -33,6 +34,7 @@ constexpr std::array kCommands = {
     "set -z", "se -p 5530.00N 01230.00E", "se -g 1 2", "ro", "ls EGC.*", "st -e", "ty EGC.001 -b", "delete EGC.001",
     "ls IN.*", "st -r", "ty IN.001 -b -k", "delete IN.001", "ls AB123456.TXT", "type tideprnt.txt", "pg -d 0",
     "pg -d 1", "pg -d 2", "pg -d 3", "pg -d", "rs", "st -n", "se -m 1", "se -m ALL_OCEANS", "tx AB123456.TXT -l 012",
+    "se -q 1", "se -q 0",
 };
 constexpr std::array kLineEnds = {"\r\n", "\n", "\r\r\n", "\r"};
 constexpr int kTickMs = 60;
@@ -61,6 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Reporting r{w.f, link};
     RegisterReportingHandlers(r);
     link.Requests.PUReplyMode = 2;
+    // The distress area's parsers too: the test mode in whatever state the input drives it to,
+    // and the latest-distress window as the menu asks for it.
+    Distress d{w.f, link, m};
+    RegisterDistressHandlers(d);
+    link.Requests.LatestDistressRequested = true;
     test::FakeLinkWindow window;
     link.Windows.Window = &window;
     w.platform.Serial.Open();

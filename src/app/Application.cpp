@@ -48,6 +48,16 @@ Application::Application(const QString& programFolder)
     RegisterConfigHandlers(Config);
     RegisterEgcHandlers(Egc);
     RegisterReportingHandlers(Reporting);
+    // The alarm windows and the test mode are in place before the link can bring any traffic.
+    RegisterDistressHandlers(Distress);
+    Egc.EgcAlarm = &Distress.EGC_DistressMsgForm;
+    // A confirmed alarm opens its view only while the main window runs.
+    Distress.InboxButtonClick = [this] {
+        if (FolderViews* views = RunningFolderViews()) views->InboxButtonClick();
+    };
+    Distress.EGCButtonClick = [this] {
+        if (FolderViews* views = RunningFolderViews()) views->EGCButtonClick();
+    };
     Messages.AddressBookWindows = &Messages.AddressBookForms;
     Foundation.UpgradeDefaultMessages = [this] { cDefaultMessage(Foundation).Upgrade(); };
     m_editorWindows = std::make_unique<EditorWindows>(Foundation);
@@ -55,6 +65,11 @@ Application::Application(const QString& programFolder)
 }
 
 Application::~Application() { Egc.EgcView = nullptr; }
+
+FolderViews* Application::RunningFolderViews() const {
+    if (!m_mainForm || m_mainForm->ProgramEnded()) return nullptr;
+    return m_mainForm->Folders();
+}
 
 int Application::Run() {
     const bool mayRun = Main(Foundation, [this] {

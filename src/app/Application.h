@@ -3,6 +3,7 @@
 
 #include "config/Config.h"
 #include "egc/Egc.h"
+#include "distress/Distress.h"
 #include "foundation/Foundation.h"
 #include "link/Link.h"
 #include "messages/Messages.h"
@@ -28,6 +29,7 @@
 namespace tidepost {
 
 class MainForm;
+class FolderViews;
 struct EditorWindows;
 class IConfigMainWindow;
 
@@ -68,8 +70,13 @@ public:
     tidepost::Egc Egc{Foundation, Link, Messages};
     // The position and data reporting programs.
     tidepost::Reporting Reporting{Foundation, Link};
+    // The alarm windows of urgency and distress traffic, the distress buttons test and the latest
+    // distress window. Its EGC alarm (Distress.EGC_DistressMsgForm) is what the EGC store raises.
+    tidepost::Distress Distress{Foundation, Link, Messages};
 
 private:
+    // The main window's folder views while it runs; null before and after.
+    FolderViews* RunningFolderViews() const;
     // SIGTERM, SIGINT, SIGHUP: the program ends as after a change of language, without a question.
     void OnTermSignal();
 

@@ -23,13 +23,7 @@ void RegisterEgcHandlers(Egc& e) {
 }
 
 void RaiseEgcAlarm(Egc& e) {
-    if (e.EgcAlarm) {
-        e.EgcAlarm->RaiseEgcAlarm();
-        return;
-    }
-    Foundation& f = e.F;
-    QueueMessageBox(f, MlText(f, 2280, "DISTRESS / URGENT EGC MESSAGE"), QStringLiteral("Info"));
-    PlayWaveFile(f, QStringLiteral("alarm.wav"));
+    if (e.EgcAlarm) e.EgcAlarm->RaiseEgcAlarm();
 }
 
 void EndEgcDownload(Link& link) {

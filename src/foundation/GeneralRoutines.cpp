@@ -31,9 +31,9 @@ void ShowStatusMessage(Foundation& f, const QString& text) {
     f.Windows.MainForm->SetStatusPanelText(2, stamp + ": " + FlattenText(text));
 }
 
-bool PlayWaveFile(Foundation& f, const QString& name, std::function<void()> finished) {
+bool PlayWaveFile(Foundation& f, const QString& name, std::function<void(bool played)> finished) {
     const auto notDone = [&finished]() {
-        if (finished) finished();
+        if (finished) finished(false);
         return false;
     };
     if (!f.Os.Sound) return notDone();

@@ -19,10 +19,11 @@ void ShowStatusMessage(Foundation& f, const QString& text);
 
 // Plays a wave file of the program's folder (the name must end in "WAV", any case, and the file
 // must exist); otherwise, and on any failure, does nothing. Returns at once: the sound plays on
-// while the event loop runs. `finished`, when given, is called once the sound has ended or could
-// not be played, so a caller that repeats a sound can start the next one after the last ended.
+// while the event loop runs. `finished`, when given, is called once the sound has ended (true
+// when it was played whole) or could not be played (false), so a caller that repeats a sound can
+// start the next one after the last ended, and sound something else when it failed.
 // Returns whether a sound was started.
-bool PlayWaveFile(Foundation& f, const QString& name, std::function<void()> finished = {});
+bool PlayWaveFile(Foundation& f, const QString& name, std::function<void(bool played)> finished = {});
 
 // Free space in kilobytes (bytes / 1024, rounded) of the file system that holds the path;
 // -1 when the path names no place (empty or relative); 0 when the space cannot be read.

@@ -60,6 +60,8 @@ bool QueueCommand(Link& link, const QString& cmd, bool allowDuplicate, bool atFr
 
 bool IsCommandAllowed(const Link& link, const QString& cmd) {
     if (!link.Dialogue.ClosingDown) return true;
+    // The exit ends a running distress buttons test first.
+    if (cmd == QLatin1String("se -q 0")) return true;
     const CSession& session = link.F.gSession;
     if (session.ProcessingEgcs() && ContainsAnyIgnoringCase(cmd, {"ty EGC.", "st -e", "delete EGC."}))
         return true;

@@ -13,7 +13,8 @@ struct Link;
 bool QueueCommand(Link& link, const QString& cmd, bool allowDuplicate, bool atFront);
 
 // The admission gate: everything passes unless the program is closing down, when only the
-// commands that carry a running EGC or message download to its end are admitted.
+// commands that carry a running EGC or message download to its end, and "se -q 0" that ends the
+// distress buttons test, are admitted.
 bool IsCommandAllowed(const Link& link, const QString& cmd);
 
 // True when text occurs anywhere in the queue, letter case ignored.

@@ -4,7 +4,7 @@ class QWidget;
 
 namespace tidepost {
 
-// The distress-buttons test window, as the link loss and the main window reach it.
+// The distress-buttons test window, as the link loss, the exit and the main window reach it.
 class IDistressModeWindow {
 public:
     virtual ~IDistressModeWindow() = default;
@@ -13,6 +13,10 @@ public:
     virtual void HandleEvent(int event) = 0;
     // Shows it modally over `owner`; returns once it has been closed.
     virtual void ShowModal(QWidget* owner) = 0;
+    // The state of its machine: 0 idle (no test), 1 initiating, 2 under test, 3 cancelling.
+    virtual int GetState() const = 0;
+    // Ends a test that is starting or running ("se -q 0"); does nothing in the other states.
+    virtual void EndTest() = 0;
 };
 
 }  // namespace tidepost

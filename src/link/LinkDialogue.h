@@ -13,6 +13,10 @@ struct LinkDialogue {
     bool CommandQueueBusy = false;
     // The user has confirmed the exit while a download may run: only download commands pass.
     bool ClosingDown = false;
+    // When the exit was confirmed (monotonic milliseconds), and whether it has stopped waiting
+    // for the distress buttons test to end (LinkLoss.h).
+    qint64 ClosingDownSince = 0;
+    bool DistressTestWaitOver = false;
 
     // DialogueState: 0 idle, 1 receiving a reply, 2 reply complete, 3 streaming an upload or
     // passing terminal keys through.

@@ -1,12 +1,14 @@
 #include "link/LinkLoss.h"
 
 #include "foundation/MessageBoxQueue.h"
+#include "foundation/cErrorLog.h"
 #include "link/IDistressModeWindow.h"
 #include "link/ILinkWindow.h"
 #include "link/ITerminalWindow.h"
 #include "link/Link.h"
 #include "link/TickGuard.h"
 #include "link/UploadChecks.h"
+#include "platform/IClock.h"
 #include "platform/ISerialControl.h"
 #include "platform/ISocketControl.h"
 #include "platform/ITrayIcon.h"
@@ -65,9 +67,30 @@ bool IsDownloadIdle(const Link& link) {
     return !link.F.gSession.ProcessingEgcs() && !link.F.gSession.ProcessingMsgs();
 }
 
+namespace {
+
+constexpr int kTestIdle = 0;
+constexpr int kTestInitiating = 1;
+constexpr int kTestUnderTest = 2;
+
+// The exit must wait for the distress buttons test: a test left running would keep the
+// transceiver's distress buttons from sending a real alert.
+bool DistressTestHoldsExit(const Link& link) {
+    const IDistressModeWindow* test = link.Windows.DistressModeForm;
+    return test && !link.Dialogue.DistressTestWaitOver && test->GetState() != kTestIdle &&
+           link.F.gSession.MesConnected();
+}
+
+qint64 Monotonic(const Link& link) { return link.F.Os.Clock ? link.F.Os.Clock->MonotonicMs() : 0; }
+
+}  // namespace
+
 bool BeginCloseDown(Link& link) {
     link.Dialogue.ClosingDown = true;
-    if (IsDownloadIdle(link)) {
+    link.Dialogue.ClosingDownSince = Monotonic(link);
+    link.Dialogue.DistressTestWaitOver = false;
+    if (DistressTestHoldsExit(link)) link.Windows.DistressModeForm->EndTest();
+    if (IsDownloadIdle(link) && !DistressTestHoldsExit(link)) {
         CloseConnection(link);
         return true;
     }
@@ -90,7 +113,19 @@ void CloseDownTimer_Timer(Link& link) {
             else if (link.F.gSession.ProcessingMsgs()) caption += s.GetMlString(2739, "(Downloading Messages)");
             window->ShowPleaseWait(caption);
         }
-        if (IsDownloadIdle(link)) {
+        if (DistressTestHoldsExit(link)) {
+            if (Monotonic(link) - link.Dialogue.ClosingDownSince >= kDistressTestExitWaitMs) {
+                link.Dialogue.DistressTestWaitOver = true;
+                ErrorLog(link.F).AddLine(
+                    "(MainForm.CloseDownTimer_Timer) The transceiver did not confirm the end of the distress "
+                    "buttons test; the program ends without that confirmation.");
+            } else {
+                const int state = link.Windows.DistressModeForm->GetState();
+                // The transceiver reported the test running again: it is ended again.
+                if (state == kTestUnderTest || state == kTestInitiating) link.Windows.DistressModeForm->EndTest();
+            }
+        }
+        if (IsDownloadIdle(link) && !DistressTestHoldsExit(link)) {
             CloseConnection(link);
             if (window) window->UnloadMainForm();
         }

@@ -6,6 +6,7 @@
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "link/CommandQueue.h"
+#include "link/IDistressModeWindow.h"
 #include "link/Link.h"
 #include "mainwindow/MainForm.h"
 
@@ -147,6 +148,15 @@ void MainForm::mnuLatestDistress_Click() {
     RunActionsCommand("mnuLatestDistress");
     ShowWaitForm();
     CountActionsCommand("mnuLatestDistress");
+}
+
+void MainForm::DistressTestModeMenu_Click() {
+    constexpr int kStartRequested = 0;
+    if (m_foundation.gSession.MesConnected()) {
+        if (IDistressModeWindow* test = m_link.Windows.DistressModeForm) test->HandleEvent(kStartRequested);
+        ShowDistressButtonsTestWindow();
+    }
+    if (HotList.Add) HotList.Add(2024, 0);
 }
 
 void MainForm::mobileNoMenu_Click() {

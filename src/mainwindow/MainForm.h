@@ -355,6 +355,8 @@ public:
     void GPSStatusMenu_Click();
     void PositionInfoMenu_Click();
     void mnuLatestDistress_Click();
+    // Starts the distress buttons test while the transceiver answers and asks for its window.
+    void DistressTestModeMenu_Click();
     void mobileNoMenu_Click();
     void mnuLogPCComm_Click();
     void mnuLogWindow_Click();

@@ -31,6 +31,7 @@ const MenuCommand kMenuCommands[] = {
     {"GPSStatusMenu", &MainForm::GPSStatusMenu_Click},
     {"PositionInfoMenu", &MainForm::PositionInfoMenu_Click},
     {"mnuLatestDistress", &MainForm::mnuLatestDistress_Click},
+    {"DistressTestModeMenu", &MainForm::DistressTestModeMenu_Click},
     {"mobileNoMenu", &MainForm::mobileNoMenu_Click},
     {"mnuLogPCComm", &MainForm::mnuLogPCComm_Click},
     {"mnuLogWindow", &MainForm::mnuLogWindow_Click},
@@ -114,6 +115,7 @@ const HotListCommand kHotListCommands[] = {
     {2008, 0, &MainForm::GPSStatusMenu_Click},
     {2009, 0, &MainForm::PositionInfoMenu_Click},
     {2023, 0, &MainForm::mnuLatestDistress_Click},
+    {2024, 0, &MainForm::DistressTestModeMenu_Click},
     {2035, 0, &MainForm::mobileNoMenu_Click},
     {2046, 0, &MainForm::CommSettings_Click},
     {2028, 0, &MainForm::ConfigEGCMenu_Click},
@@ -157,9 +159,6 @@ void MainForm::ConnectMenuCommands() {
     // The developer menus are never offered.
     for (const char* menu : {"mnuDebug", "mnuTest"})
         if (QAction* item = MenuItem(menu)) item->setVisible(false);
-    // Until the latest-distress window exists its reply only closes the wait window.
-    if (!m_link.Dispatch.HandleLatestDistressReply)
-        m_link.Dispatch.HandleLatestDistressReply = [&link = m_link](const QString&) { tidepost::UnloadWaitForm(link); };
 }
 
 }  // namespace tidepost

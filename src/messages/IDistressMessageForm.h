@@ -1,21 +1,17 @@
 #pragma once
-#include <QString>
+#include <QtGlobal>
 
 namespace tidepost {
 
 // The alarm window of a received message of urgency or distress priority, as the message store
-// raises it. The distress area implements it and registers it in Messages::DistressMessageForm;
-// while that is null the headline is queued as a message box and "alarm.wav" plays once, so
-// that such a message is never silent.
+// raises it. The distress area implements it and the application registers it in
+// Messages::DistressMessageForm before the link opens.
 class IDistressMessageForm {
 public:
     virtual ~IDistressMessageForm() = default;
-    // The headline `Label1`.
-    virtual void SetLabel1Caption(const QString& caption) = 0;
-    // `BeepTimer`: while enabled, each tick plays "alarm.wav".
-    virtual void SetBeepTimerEnabled(bool enabled) = 0;
-    // `FlashTimer`: its first tick shows the window on top of the others.
-    virtual void SetFlashTimerEnabled(bool enabled) = 0;
+    // Sounds and shows the alarm for a stored message of priority 2 (urgency) or 3 (distress);
+    // while it is up, a further message raises it again with the higher of the priorities.
+    virtual void Raise(qint16 priority) = 0;
 };
 
 }  // namespace tidepost

@@ -12,20 +12,8 @@
 namespace tidepost {
 
 bool RaisePriorityAlarm(Messages& m, qint16 priority) {
-    Foundation& f = m.F;
-    QString headline;
-    if (priority == 2) headline = MlText(f, 2952, "URGENCY PRIORITY MESSAGE");
-    else if (priority == 3) headline = MlText(f, 2254, "DISTRESS PRIORITY MESSAGE");
-    else return false;
-
-    if (IDistressMessageForm* form = m.DistressMessageForm) {
-        form->SetLabel1Caption(headline);
-        form->SetBeepTimerEnabled(true);
-        form->SetFlashTimerEnabled(true);
-    } else {
-        QueueMessageBox(f, headline, QStringLiteral("Info"));
-        PlayWaveFile(f, QStringLiteral("alarm.wav"));
-    }
+    if (priority != 2 && priority != 3) return false;
+    if (IDistressMessageForm* form = m.DistressMessageForm) form->Raise(priority);
     return true;
 }
 

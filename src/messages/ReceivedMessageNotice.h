@@ -5,9 +5,8 @@ namespace tidepost {
 
 struct Messages;
 
-// Raises the alarm of a received message of urgency (2) or distress (3) priority; True when the
-// priority is one of them. Without the alarm window the headline is queued as a message box and
-// "alarm.wav" plays once.
+// Raises the alarm window of a received message of urgency (2) or distress (3) priority; True
+// when the priority is one of them.
 bool RaisePriorityAlarm(Messages& m, qint16 priority);
 
 // Announces a stored message: the alarm for priorities 2 and 3; for any other the new-message

@@ -51,6 +51,8 @@ MsgAnswer AnswerOf(int button) {
 MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner) {
     QMessageBox box(IconOf(request.icon), request.title, request.text, QMessageBox::NoButton,
                     owner ? owner : m_owner);
+    // Modal to its own window only: an alarm window (which has no owner) stays answerable.
+    if (box.parentWidget()) box.setWindowModality(Qt::WindowModal);
     const auto buttons = ButtonsOf(request.buttons);
     for (size_t i = 0; i < buttons.size(); ++i) {
         QPushButton* b = box.addButton(buttons[i]);
@@ -69,7 +71,11 @@ MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner)
     return AnswerOf(box.exec());
 }
 
-int QtMessageBoxes::ShowDialog(QDialog& dialog) { return dialog.exec(); }
+int QtMessageBoxes::ShowDialog(QDialog& dialog) {
+    // As the boxes: modal to its own window, so an alarm window stays answerable.
+    if (dialog.parentWidget() && dialog.windowModality() == Qt::NonModal) dialog.setWindowModality(Qt::WindowModal);
+    return dialog.exec();
+}
 
 QString QtMessageBoxes::GetOpenFileName(const OpenFileRequest& request, QWidget* owner) {
     QFileDialog dialog(owner ? owner : m_owner, request.title, request.folder);

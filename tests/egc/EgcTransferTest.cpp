@@ -80,19 +80,6 @@ TEST_F(EgcTransfer, PrioritiesAndTheAlarm) {
     }
 }
 
-TEST_F(EgcTransfer, WithoutAnAlarmWindowTheHeadlineIsQueuedAndTheSoundPlaysOnce) {
-    QFile wav(platform.ProgramFolder() + "/alarm.wav");
-    ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
-    wav.close();
-    e.EgcAlarm = nullptr;
-    EgcSpec s;
-    s.Priority = 2;
-    Receive({s}, "text");
-    EXPECT_EQ(TakeBoxes(), QStringList{"DISTRESS / URGENT EGC MESSAGE"});
-    ASSERT_EQ(platform.Sound.Played.size(), 1);
-    EXPECT_TRUE(platform.Sound.Played[0].endsWith("/alarm.wav"));
-}
-
 TEST_F(EgcTransfer, WithoutALogRecord) {
     // The log is loaded but lacks the EGC: its listing fills in what it can.
     Dispatch(Listing({{7}}));

@@ -72,16 +72,22 @@ TEST_F(GeneralRoutines, PlayWaveFilePlaysOnlyExistingWaveFilesOfTheProgramFolder
         SCOPED_TRACE(c.name);
         platform.Sound.Played.clear();
         int finished = 0;
-        const bool started = PlayWaveFile(f, c.name, [&] { ++finished; });
+        bool wasPlayed = true;
+        const bool started = PlayWaveFile(f, c.name, [&](bool whole) {
+            ++finished;
+            wasPlayed = whole;
+        });
         EXPECT_EQ(started, !c.played.isEmpty());
         if (c.played.isEmpty()) {
             EXPECT_TRUE(platform.Sound.Played.isEmpty());
             EXPECT_EQ(finished, 1);  // a caller waiting for the end is not left waiting
+            EXPECT_FALSE(wasPlayed);
         } else {
             EXPECT_EQ(platform.Sound.Played, QStringList{c.played});
             EXPECT_EQ(finished, 0);  // the call returns while the sound plays
             platform.Sound.FinishAll();
             EXPECT_EQ(finished, 1);
+            EXPECT_TRUE(wasPlayed);
         }
     }
 }

@@ -145,7 +145,10 @@ INSTANTIATE_TEST_SUITE_P(
         AdmissionCase{"EgcsMessageFetchRefused", true, true, false, "ty IN.5", false},
         AdmissionCase{"BothMessageDelete", true, true, true, "delete IN.2", true},
         AdmissionCase{"BothPollRefused", true, true, true, "ver", false},
-        AdmissionCase{"NoDownloadRefusesAll", true, false, false, "ty IN.5", false}),
+        AdmissionCase{"NoDownloadRefusesAll", true, false, false, "ty IN.5", false},
+        AdmissionCase{"TestModeEndPasses", true, false, false, "se -q 0", true},
+        AdmissionCase{"TestModeStartRefused", true, false, false, "se -q 1", false},
+        AdmissionCase{"TestModeQueryRefused", true, false, false, "se -q", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The transceiver status window's seams, recording what the queue tells it.

@@ -210,6 +210,87 @@ TEST_F(LinkLoss, ClosingTheBusyWindowCancelsTheExit) {
     EXPECT_TRUE(QueueCommand(link, "st -l", false, false)) << "commands are admitted again";
 }
 
+// ---- the exit and the distress buttons test ----
+
+struct ExitDuringTest : LinkLoss {
+    ExitDuringTest() {
+        f.gSession.SetProcessingMsgs(false);
+        // The fake machine: ending the test moves it to Cancelling.
+        distressWindow.OnEndTest = [this] { distressWindow.State = 3; };
+    }
+    QString ErrorLog() const { return QString::fromLatin1(platform.ReadDataFile("ErrorLog.txt")); }
+};
+
+TEST_F(ExitDuringTest, ExitWaitsUntilTheTestHasEndedAndEndsItAgainWhenItRuns) {
+    distressWindow.State = 2;
+    EXPECT_FALSE(BeginCloseDown(link));
+    EXPECT_EQ(distressWindow.EndTests, 1);
+    EXPECT_TRUE(window.TimerOn("CloseDownTimer"));
+    CloseDownTimer_Timer(link);
+    EXPECT_EQ(distressWindow.EndTests, 1) << "Cancelling waits for the transceiver";
+    EXPECT_TRUE(platform.Serial.PortOpen());
+
+    distressWindow.State = 2;  // the transceiver reports the test running
+    CloseDownTimer_Timer(link);
+    EXPECT_EQ(distressWindow.EndTests, 2);
+    EXPECT_FALSE(window.Calls.contains("UnloadMainForm"));
+
+    distressWindow.State = 0;
+    CloseDownTimer_Timer(link);
+    EXPECT_FALSE(platform.Serial.PortOpen());
+    EXPECT_EQ(window.Calls.last(), "UnloadMainForm");
+    EXPECT_TRUE(ErrorLog().isEmpty());
+}
+
+TEST_F(ExitDuringTest, StartingTestIsEndedToo) {
+    distressWindow.State = 1;
+    EXPECT_FALSE(BeginCloseDown(link));
+    EXPECT_EQ(distressWindow.EndTests, 1);
+}
+
+TEST_F(ExitDuringTest, WaitsAtMostThirtySecondsThenLogsAndEnds) {
+    distressWindow.State = 2;
+    ASSERT_FALSE(BeginCloseDown(link));
+    platform.Clock.AdvanceMs(kDistressTestExitWaitMs - 1);
+    CloseDownTimer_Timer(link);
+    EXPECT_TRUE(platform.Serial.PortOpen());
+    platform.Clock.AdvanceMs(1);
+    CloseDownTimer_Timer(link);
+    EXPECT_FALSE(platform.Serial.PortOpen());
+    EXPECT_EQ(window.Calls.last(), "UnloadMainForm");
+    EXPECT_EQ(ErrorLog().count("did not confirm the end of the distress buttons test"), 1);
+}
+
+TEST_F(ExitDuringTest, NoWaitWhileTheTransceiverDoesNotAnswerOrNoTestRuns) {
+    const struct {
+        const char* what;
+        bool connected;
+        int state;
+    } cases[] = {{"link down", false, 2}, {"idle", true, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform.Serial.Open();
+        f.gSession.SetMesConnected(c.connected);
+        distressWindow.State = c.state;
+        distressWindow.EndTests = 0;
+        EXPECT_TRUE(BeginCloseDown(link));
+        EXPECT_EQ(distressWindow.EndTests, 0);
+        EXPECT_FALSE(window.TimerOn("CloseDownTimer"));
+    }
+}
+
+TEST_F(ExitDuringTest, DownloadAndTestAreBothWaitedFor) {
+    f.gSession.SetProcessingMsgs(true);
+    distressWindow.State = 2;
+    ASSERT_FALSE(BeginCloseDown(link));
+    distressWindow.State = 0;
+    CloseDownTimer_Timer(link);
+    EXPECT_TRUE(platform.Serial.PortOpen()) << "the download still runs";
+    f.gSession.SetProcessingMsgs(false);
+    CloseDownTimer_Timer(link);
+    EXPECT_FALSE(platform.Serial.PortOpen());
+}
+
 // ---- terminal mode ----
 
 TEST_F(LinkLoss, EnterTerminalModeStopsThePollAndWaitsForTheQueue) {

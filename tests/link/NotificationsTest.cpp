@@ -35,6 +35,8 @@ public:
     bool IsVisible() const override { return false; }
     void HandleEvent(int event) override { Events.append(event); }
     void ShowModal(QWidget*) override {}
+    int GetState() const override { return 0; }
+    void EndTest() override {}
     QList<int> Events;
 };
 

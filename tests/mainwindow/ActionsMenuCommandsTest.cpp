@@ -14,6 +14,7 @@
 #include "mainwindow/HotListCommands.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/cPopupMenu.h"
+#include "support/FakeLinkWindow.h"
 #include "support/TestPlatform.h"
 
 using namespace tidepost;
@@ -245,13 +246,20 @@ TEST_F(ActionsMenu, LogWindowShowsTheDebugLog) {
     EXPECT_TRUE(f.Windows.DebugLog.get().isVisible());
 }
 
-TEST_F(ActionsMenu, LatestDistressReplyClosesTheWaitWindowUntilItsWindowExists) {
-    f.gSession.SetMesConnected(true);
-    form.mnuLatestDistress_Click();
-    ASSERT_TRUE(form.IsWaitFormLoaded());
-    ASSERT_TRUE(link.Dispatch.HandleLatestDistressReply);
-    link.Dispatch.HandleLatestDistressReply("st -a\r\n");
-    EXPECT_FALSE(form.IsWaitFormLoaded());
+TEST_F(ActionsMenu, DistressTestModeStartsOnlyWhileTheTransceiverAnswers) {
+    test::FakeDistressModeWindow test;
+    link.Windows.DistressModeForm = &test;
+    for (const bool connected : {false, true}) {
+        SCOPED_TRACE(connected);
+        f.gSession.SetMesConnected(connected);
+        counted.clear();
+        form.bShowDistressButtonsTestWindow = false;
+        Item("DistressTestModeMenu")->trigger();
+        EXPECT_EQ(test.Events, connected ? QList<int>{0} : QList<int>{});
+        EXPECT_EQ(form.bShowDistressButtonsTestWindow, connected);
+        EXPECT_EQ(counted, QList<Count>{Count(2024, 0)}) << "counted also when it does nothing";
+    }
+    link.Windows.DistressModeForm = nullptr;
 }
 
 }  // namespace

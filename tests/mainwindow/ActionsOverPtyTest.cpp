@@ -4,11 +4,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "distress/Distress.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "link/CommandQueue.h"
 #include "link/Link.h"
 #include "mainwindow/MainForm.h"
+#include "messages/Messages.h"
 #include "sim/SimShell.h"
 #include "sim/SimTransport.h"
 #include "support/PtyPair.h"
@@ -27,6 +29,7 @@ protected:
         ASSERT_TRUE(pty.IsOpen());
         f.gConfiguration.DataPath = platform.DataFolder();
         ReadIniFile(f);
+        RegisterDistressHandlers(distress);
         ASSERT_EQ(port.Serial.Open(), ISerialControl::OpenOk);
         QueueCommand(link, "st -l", true, false);
         ASSERT_TRUE(RunQueue());
@@ -61,6 +64,8 @@ protected:
     Foundation f{platform.Os};
     Link link{f};
     MainForm form{f, link};
+    Messages messages{f, link};
+    Distress distress{f, link, messages};
 };
 
 TEST_F(ActionsOverPty, LoginLogoutAndPreferredOceanReachTheTransceiver) {
@@ -95,12 +100,18 @@ TEST_F(ActionsOverPty, StatusQueriesCloseTheirWaitWindowOnTheReply) {
     EXPECT_FALSE(form.IsWaitFormLoaded());
     EXPECT_FALSE(link.Requests.TransceiverStatusRequested);
 
+    shell.Transceiver.LatestDistress = "accepted";
+    shell.Transceiver.LatestDistressTest = "Accepted";
     form.mnuLatestDistress_Click();
     EXPECT_TRUE(form.IsWaitFormLoaded());
     ASSERT_TRUE(RunQueue());
     EXPECT_EQ(shell.Received.last(), "st -a");
     EXPECT_FALSE(form.IsWaitFormLoaded());
     EXPECT_FALSE(link.Requests.LatestDistressRequested);
+    ASSERT_TRUE(distress.LatestDistressForms.isLoaded());
+    EXPECT_TRUE(distress.LatestDistressForms.get().isVisible());
+    EXPECT_EQ(distress.LatestDistressForms.get().LatestDistressField->text(), "received by MRCC");
+    EXPECT_EQ(distress.LatestDistressForms.get().LatestDistressTestField->text(), "successful");
 }
 
 TEST_F(ActionsOverPty, DeveloperCommandsChangeTheSimulatedTransceiver) {

@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -82,6 +83,21 @@ TEST(OutputPacer, SplitsIntoPiecesInOrder) {
     pacer.Send("hi");
     ASSERT_TRUE(QTest::qWaitFor([&] { return pieces.join().size() == 9; }, 5000));
     EXPECT_EQ(pieces, (QList<QByteArray>{"abc", "def", "ghi"}));
+}
+
+TEST(OutputPacer, SlowNextTricklesOneReplyACharacterAtATime) {
+    QList<QByteArray> pieces;
+    OutputPacer pacer([&](const QByteArray& b) { pieces.append(b); });
+    pacer.SlowNext(40);
+    QElapsedTimer clock;
+    clock.start();
+    pacer.Send("abcd");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pieces.size() == 4; }, 5000));
+    EXPECT_EQ(pieces, (QList<QByteArray>{"a", "b", "c", "d"}));
+    EXPECT_GE(clock.elapsed(), 25) << "three gaps of about 10 ms";
+    pieces.clear();
+    pacer.Send("next");
+    EXPECT_EQ(pieces, QList<QByteArray>{"next"}) << "only the next reply is slow";
 }
 
 }  // namespace

@@ -106,9 +106,17 @@ public:
         ModalOwners.append(owner);
         if (OnShowModal) OnShowModal();
     }
+    int GetState() const override { return State; }
+    void EndTest() override {
+        ++EndTests;
+        if (OnEndTest) OnEndTest();
+    }
     bool Visible = false;
+    int State = 0;
+    int EndTests = 0;
     QList<QWidget*> ModalOwners;
     std::function<void()> OnShowModal;
+    std::function<void()> OnEndTest;
     QList<int> Events;
 };
 

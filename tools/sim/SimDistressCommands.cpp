@@ -17,13 +17,65 @@ QString GeneratorSettings(SimShell& shell, const QString&) {
            Line(shell, "Speed", QString::number(t.Speed) + " knots");
 }
 
+const QString kTestOnInfo = QStringLiteral("Distress buttons test mode entered");
+const QString kTestOffInfo = QStringLiteral("Distress buttons test mode ended");
+
+QString TestModeState(const SimShell& shell) {
+    return (shell.Transceiver.DistressTestMode ? QStringLiteral("Distress functionality disabled")
+                                               : QStringLiteral("Distress functionality enabled")) +
+           shell.LineEnd;
+}
+
+void SetTestMode(SimShell& shell, bool on) {
+    if (shell.Transceiver.DistressTestMode == on) return;
+    shell.Transceiver.DistressTestMode = on;
+    if (on) shell.AddInfo("733", kTestOnInfo);
+    else shell.AddInfo("803", kTestOffInfo);
+}
+
+QString TestModeQuery(SimShell& shell, const QString&) {
+    if (shell.Transceiver.TestModeAnswer == "not-implemented") return "NOT implemented" + shell.LineEnd;
+    return TestModeState(shell);
+}
+
+QString TestModeSwitch(SimShell& shell, const QString& line) {
+    const QString& answer = shell.Transceiver.TestModeAnswer;
+    if (answer == "not-implemented") return "NOT implemented" + shell.LineEnd;
+    if (answer == "illegal") return "Illegal argument" + shell.LineEnd;
+    SetTestMode(shell, line.endsWith('1'));
+    return TestModeState(shell);
+}
+
 }  // namespace
 
 const QList<SimCommand>& SimDistressCommands() {
     static const QList<SimCommand> commands = {
         {"se -g", false, GeneratorSettings},
+        {"se -q", false, TestModeQuery},
+        {"se -q 1", false, TestModeSwitch},
+        {"se -q 0", false, TestModeSwitch},
     };
     return commands;
 }
+
+bool DistressControl(SimShell& shell, const QString& word, const QString& rest, QString& said) {
+    said.clear();
+    if (word == "test-mode") {
+        if (rest == "normal" || rest == "not-implemented" || rest == "illegal") shell.Transceiver.TestModeAnswer = rest;
+        else said = "? test-mode normal|not-implemented|illegal";
+        return true;
+    }
+    if (word == "test-end") {
+        SetTestMode(shell, false);
+        return true;
+    }
+    if (word == "distress") {
+        said = shell.Transceiver.DistressTestMode ? "test-mode on" : "test-mode off";
+        return true;
+    }
+    return false;
+}
+
+QString DistressControlNames() { return QStringLiteral("test-mode|test-end|distress"); }
 
 }  // namespace tidepost::sim

@@ -43,6 +43,11 @@ struct SimTransceiver {
     QString LesIds = "101,102,112";
     // Whether the last LES of the listing is ended by an empty line, as every other one is.
     bool LesListEnded = true;
+    // The distress buttons test mode is on ("se -q 1" until "se -q 0"), and how the shell takes
+    // "se -q": "normal", "not-implemented" (a transceiver without it) or "illegal" (it refuses
+    // the argument of "se -q 1" and "se -q 0").
+    bool DistressTestMode = false;
+    QString TestModeAnswer = "normal";
     // The transceiver's UTC clock; the PC's while unset.
     std::optional<QDateTime> Utc;
 

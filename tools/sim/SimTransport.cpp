@@ -1,6 +1,7 @@
 #include "sim/SimTransport.h"
 
 #include <QSocketNotifier>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -15,7 +16,12 @@ OutputPacer::OutputPacer(std::function<void(const QByteArray&)> sink) : m_sink(s
 }
 
 void OutputPacer::Send(const QByteArray& bytes) {
-    if (ChunkSize <= 0 && m_queue.isEmpty()) {
+    if (m_slowNextMs > 0 && !bytes.isEmpty()) {
+        m_slowDelayMs = std::min<qint64>(kSlowMaxCharDelayMs, m_slowNextMs / bytes.size());
+        m_slowLeft = m_queue.size() + bytes.size();
+        m_slowNextMs = 0;
+    }
+    if (ChunkSize <= 0 && m_queue.isEmpty() && m_slowLeft == 0) {
         m_sink(bytes);
         return;
     }
@@ -25,11 +31,14 @@ void OutputPacer::Send(const QByteArray& bytes) {
 
 void OutputPacer::Next() {
     if (m_queue.isEmpty()) return;
-    const qsizetype n = ChunkSize > 0 ? std::min<qsizetype>(ChunkSize, m_queue.size()) : m_queue.size();
+    const bool slow = m_slowLeft > 0;
+    qsizetype n = ChunkSize > 0 ? std::min<qsizetype>(ChunkSize, m_queue.size()) : m_queue.size();
+    if (slow) n = 1;
     const QByteArray chunk = m_queue.left(n);
     m_queue.remove(0, n);
+    if (slow) --m_slowLeft;
     m_sink(chunk);
-    if (!m_queue.isEmpty()) m_timer.start(ChunkDelayMs);
+    if (!m_queue.isEmpty()) m_timer.start(slow ? m_slowDelayMs : ChunkDelayMs);
 }
 
 SimFdTransport::SimFdTransport(SimShell& shell, int fd)

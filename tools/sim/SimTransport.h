@@ -21,9 +21,16 @@ public:
     void Send(const QByteArray& bytes);
     int ChunkSize = 0;  // 0: at once
     int ChunkDelayMs = 0;
+    // The next piece sent goes out one character at a time, spread over `ms` (at most
+    // kSlowMaxCharDelayMs between two characters), as a transceiver that is busy answers.
+    void SlowNext(int ms) { m_slowNextMs = ms; }
+    static constexpr int kSlowMaxCharDelayMs = 2000;
 
 private:
     void Next();
+    int m_slowNextMs = 0;
+    int m_slowDelayMs = 0;
+    qsizetype m_slowLeft = 0;
     std::function<void(const QByteArray&)> m_sink;
     QByteArray m_queue;
     QTimer m_timer;

@@ -28,6 +28,11 @@
 //   egcs                    print the EGCs now in the store
 //   uploads                 print the uploaded files, the submitted ones and what was printed
 //   cut-upload <n>          the line of the next upload goes dead after n of its bytes (mute)
+//   test-mode normal|not-implemented|illegal   how the distress buttons test ("se -q") is taken
+//   test-end                the test ends at the transceiver (INFO 803 in the next "st -l")
+//   distress                print "test-mode on" or "test-mode off"
+//   slow <seconds>          the next reply trickles out over that time (at most 2 s a character;
+//                           not with --tcu)
 //   tcu-end-bridge          the unit's bridge program ends by itself (--tcu)
 //   tcu-drop                the unit drops its client (--tcu)
 //   tcu-answer, tcu-mute, tcu-unmute   the unit's answer to "minic -f" and its silence (--tcu;
@@ -48,6 +53,7 @@
 
 #include "sim/SimBabble.h"
 #include "sim/SimReportingCommands.h"
+#include "sim/SimDistressCommands.h"
 #include "sim/SimShell.h"
 #include "sim/SimSlpResponder.h"
 #include "sim/SimTcu.h"
@@ -98,10 +104,18 @@ void Print(const QString& line) {
     std::fflush(stdout);
 }
 
-void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, const QString& line) {
+void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, OutputPacer* pacer, const QString& line) {
     const QString word = line.section(' ', 0, 0).toLower();
     const QString rest = line.section(' ', 1).trimmed();
-    if (word == "info" || word == "error") {
+    QString said;
+    if (DistressControl(shell, word, rest, said)) {
+        if (!said.isEmpty()) Print(said);
+    } else if (word == "slow") {
+        bool ok = false;
+        const double seconds = rest.toDouble(&ok);
+        if (ok && seconds > 0 && pacer) pacer->SlowNext(int(seconds * 1000));
+        else Print("? slow <seconds> (not with --tcu)");
+    } else if (word == "info" || word == "error") {
         const QString number = rest.section(' ', 0, 0);
         const QString text = Unescape(rest.section(' ', 1));
         if (word == "info") shell.AddInfo(number, text);
@@ -187,6 +201,7 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, const QStrin
         QCoreApplication::quit();
     } else if (!word.isEmpty()) {
         Print("? info|error|echo|lines|mute|unmute|cut|restart|babble|set|message|listing|egc|egc-listing|egcs|keep-next-delete|inbox|upload|tx-error|uploads|cut-upload|" + TcuControlNames() + "|quit");
+        Print("? info|error|echo|lines|mute|unmute|cut|restart|babble|set|message|listing|keep-next-delete|inbox|upload|tx-error|uploads|cut-upload|slow|" + DistressControlNames() + "|" + TcuControlNames() + "|quit");
     }
 }
 
@@ -350,7 +365,7 @@ int main(int argc, char* argv[]) {
         pending += QByteArray(buffer, static_cast<qsizetype>(n));
         qsizetype lf;
         while ((lf = pending.indexOf('\n')) >= 0) {
-            Control(shell, babble, tcuServer.get(), QString::fromLocal8Bit(pending.left(lf)).trimmed());
+            Control(shell, babble, tcuServer.get(), pacer, QString::fromLocal8Bit(pending.left(lf)).trimmed());
             pending.remove(0, lf + 1);
         }
     });
