@@ -143,6 +143,7 @@ void LineToIsp(Foundation& f, const QString& line, int index) {
 }
 
 FileError ReadIspFile(Foundation& f) {
+    f.IspFileKept = false;
     f.gIspList.clear();
     f.gIspList.append(IspRecord{});
     const QString path = IspFilePath(f);
@@ -169,6 +170,8 @@ FileError ReadIspFile(Foundation& f) {
         if (f.Os.Boxes && f.Os.Boxes->Show(box) == MsgAnswer::Ok) {
             ReadDefaultIspData(f);
             WriteIspFile(f);
+        } else {
+            f.IspFileKept = true;
         }
         return {};
     }
@@ -181,6 +184,14 @@ FileError ReadIspFile(Foundation& f) {
 }
 
 bool WriteIspFile(Foundation& f) {
+    if (f.IspFileKept) {
+        QueueMessageBox(f,
+                        MlText(f, 3191,
+                               "isp.dat was not updated and keeps its old version: the e-mail service providers "
+                               "can not be saved until it is updated."),
+                        "Error");
+        return false;
+    }
     QString text = QStringLiteral("VERSION ") + QString::number(kIspFileVersion) + kCrLf;
     for (const IspRecord& r : f.gIspList)
         if (!r.Name.isEmpty()) text += IspToLine(r) + kCrLf;

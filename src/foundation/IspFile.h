@@ -22,7 +22,8 @@ QString UnescapeCrLf(const QString& text);
 // or empty, and asking before renewing a file of an old version. A failure to open or read the file
 // is returned (and the list stays as far as it was filled); the caller reports it.
 FileError ReadIspFile(Foundation& f);
-// Replaces "isp.dat" by gIspList (atomically); reports a failure itself and returns false.
+// Replaces "isp.dat" by gIspList (atomically); reports a failure itself and returns false. A file
+// the operator chose to keep at its old version is left as it is (a failure).
 bool WriteIspFile(Foundation& f);
 // gIspList becomes the thirteen built-in providers.
 void ReadDefaultIspData(Foundation& f);

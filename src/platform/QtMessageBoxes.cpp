@@ -33,8 +33,9 @@ QMessageBox::Icon IconOf(MsgIcon i) {
     return QMessageBox::NoIcon;
 }
 
-MsgAnswer AnswerOf(int button) {
+MsgAnswer AnswerOf(QMessageBox::StandardButton button) {
     switch (button) {
+    case QMessageBox::Ok: return MsgAnswer::Ok;
     case QMessageBox::Cancel: return MsgAnswer::Cancel;
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
@@ -43,7 +44,7 @@ MsgAnswer AnswerOf(int button) {
     case QMessageBox::Ignore: return MsgAnswer::Ignore;
     case QMessageBox::YesToAll: return MsgAnswer::YesToAll;
     case QMessageBox::NoToAll: return MsgAnswer::NoToAll;
-    default: return MsgAnswer::Ok;
+    default: return MsgAnswer::Cancel;
     }
 }
 }  // namespace
@@ -58,15 +59,14 @@ MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner)
             b->setText(request.buttonCaptions.at(i));
         if (static_cast<int>(i) == request.defaultButton) box.setDefaultButton(b);
     }
-    if (request.buttons == MsgButtons::YesYesToAllNoToAll) {
-        // Closing the question stops the whole batch rather than guessing at a yes.
-        box.setEscapeButton(box.button(QMessageBox::NoToAll));
-        box.exec();
-        return box.clickedButton() == box.button(QMessageBox::NoToAll) || box.clickedButton() == nullptr
-                   ? MsgAnswer::NoToAll
-                   : AnswerOf(box.standardButton(box.clickedButton()));
-    }
-    return AnswerOf(box.exec());
+    // Closing the batch question stops the whole batch rather than guessing at a yes.
+    if (request.buttons == MsgButtons::YesYesToAllNoToAll) box.setEscapeButton(box.button(QMessageBox::NoToAll));
+    box.exec();
+    // A box ended by the program (a signal, the application quitting) has no clicked button; its
+    // result then says nothing about what the operator wanted.
+    QAbstractButton* clicked = box.clickedButton();
+    if (clicked == nullptr) return ClosedWithoutButton(request.buttons);
+    return AnswerOf(box.standardButton(clicked));
 }
 
 int QtMessageBoxes::ShowDialog(QDialog& dialog) { return dialog.exec(); }

@@ -8,7 +8,10 @@ namespace tidepost::test {
 MsgAnswer ScriptedMessageBoxes::Show(const MessageBoxRequest& request, QWidget*) {
     Shown.append(request);
     if (OnShow) OnShow(request);
-    if (!m_answers.isEmpty()) return m_answers.takeFirst();
+    if (!m_answers.isEmpty()) {
+        const std::optional<MsgAnswer> answer = m_answers.takeFirst();
+        return answer ? *answer : ClosedWithoutButton(request.buttons);
+    }
     switch (request.buttons) {
     case MsgButtons::YesNo:
     case MsgButtons::YesNoCancel:
