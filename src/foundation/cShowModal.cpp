@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/OpenBoxes.h"
+
 namespace tidepost {
 
 namespace {
@@ -42,7 +44,11 @@ void cShowModal::ShowModal(QWidget* fToShow, QWidget* fOwner) {
     dialog->installEventFilter(&watch);
     QObject::connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
     if (owner) QObject::connect(owner, &QObject::destroyed, &loop, &QEventLoop::quit);
-    if (dialog->isVisible()) loop.exec();
+    if (dialog->isVisible()) {
+        // The owner is not deleted under the dialog it waits for.
+        const BoxOpenOn open(owner, dialog);
+        loop.exec();
+    }
     if (dialog) dialog->removeEventFilter(&watch);
 
     if (owner) {

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <vector>
 
+#include "platform/OpenBoxes.h"
+
 namespace tidepost {
 
 namespace {
@@ -50,8 +52,8 @@ MsgAnswer AnswerOf(QMessageBox::StandardButton button) {
 }  // namespace
 
 MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner) {
-    QMessageBox box(IconOf(request.icon), request.title, request.text, QMessageBox::NoButton,
-                    owner ? owner : m_owner);
+    QWidget* const over = owner ? owner : m_owner;
+    QMessageBox box(IconOf(request.icon), request.title, request.text, QMessageBox::NoButton, over);
     const auto buttons = ButtonsOf(request.buttons);
     for (size_t i = 0; i < buttons.size(); ++i) {
         QPushButton* b = box.addButton(buttons[i]);
@@ -61,7 +63,10 @@ MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner)
     }
     // Closing the batch question stops the whole batch rather than guessing at a yes.
     if (request.buttons == MsgButtons::YesYesToAllNoToAll) box.setEscapeButton(box.button(QMessageBox::NoToAll));
-    box.exec();
+    {
+        const BoxOpenOn open(over, &box);
+        box.exec();
+    }
     // A box ended by the program (a signal, the application quitting) has no clicked button; its
     // result then says nothing about what the operator wanted.
     QAbstractButton* clicked = box.clickedButton();
@@ -69,7 +74,10 @@ MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner)
     return AnswerOf(box.standardButton(clicked));
 }
 
-int QtMessageBoxes::ShowDialog(QDialog& dialog) { return dialog.exec(); }
+int QtMessageBoxes::ShowDialog(QDialog& dialog) {
+    const BoxOpenOn open(dialog.parentWidget(), &dialog);
+    return dialog.exec();
+}
 
 QString QtMessageBoxes::GetOpenFileName(const OpenFileRequest& request, QWidget* owner) {
     QFileDialog dialog(owner ? owner : m_owner, request.title, request.folder);
@@ -81,7 +89,12 @@ QString QtMessageBoxes::GetOpenFileName(const OpenFileRequest& request, QWidget*
     // Links are opened as the files they are, not followed to their targets.
     dialog.setOption(QFileDialog::DontResolveSymlinks);
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted) return {};
+    int result = QDialog::Rejected;
+    {
+        const BoxOpenOn open(owner ? owner : m_owner, &dialog);
+        result = dialog.exec();
+    }
+    if (result != QDialog::Accepted) return {};
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
 }
