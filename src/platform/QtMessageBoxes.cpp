@@ -1,5 +1,6 @@
 #include "platform/QtMessageBoxes.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -51,7 +52,13 @@ MsgAnswer AnswerOf(QMessageBox::StandardButton button) {
 }
 }  // namespace
 
+void QtMessageBoxes::EndWaiting() {
+    m_ending = true;
+    if (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget())) open->reject();
+}
+
 MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner) {
+    if (m_ending) return ClosedWithoutButton(request.buttons);
     QWidget* const over = owner ? owner : m_owner;
     QMessageBox box(IconOf(request.icon), request.title, request.text, QMessageBox::NoButton, over);
     const auto buttons = ButtonsOf(request.buttons);
@@ -75,11 +82,13 @@ MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner)
 }
 
 int QtMessageBoxes::ShowDialog(QDialog& dialog) {
+    if (m_ending) return QDialog::Rejected;
     const BoxOpenOn open(dialog.parentWidget(), &dialog);
     return dialog.exec();
 }
 
 QString QtMessageBoxes::GetOpenFileName(const OpenFileRequest& request, QWidget* owner) {
+    if (m_ending) return {};
     QFileDialog dialog(owner ? owner : m_owner, request.title, request.folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -75,3 +76,27 @@ TEST(QtMessageBoxes, ClickedButtonIsTheAnswer) {
     }
 }
 
+// Once the program is ending, a box neither opens nor waits: it answers as closed at once.
+TEST(QtMessageBoxes, AfterEndWaitingNothingWaits) {
+    QtMessageBoxes boxes;
+    boxes.EndWaiting();
+    bool opened = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* open = QApplication::activeModalWidget()) {
+            opened = true;
+            if (auto* box = qobject_cast<QMessageBox*>(open)) box->reject();
+        }
+    });
+    poll.start();
+    MessageBoxRequest request;
+    request.buttons = MsgButtons::OkCancel;
+    EXPECT_EQ(boxes.Show(request), MsgAnswer::Cancel);
+    request.buttons = MsgButtons::YesNo;
+    EXPECT_EQ(boxes.Show(request), MsgAnswer::No);
+    QDialog dialog;
+    EXPECT_EQ(boxes.ShowDialog(dialog), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(opened);
+}
