@@ -11,14 +11,15 @@ namespace tidepost {
 
 namespace {
 
-// Ends the wait when the dialog is hidden.
+// Ends the wait when the dialog is hidden. Minimising (the dialog or its owner) hides it from the
+// screen only, a spontaneous event: the dialog stays open, and so does the wait.
 class HideWatch : public QObject {
 public:
     explicit HideWatch(QEventLoop& loop) : m_loop(loop) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Hide) m_loop.quit();
+        if (event->type() == QEvent::Hide && !event->spontaneous()) m_loop.quit();
         return false;
     }
 
