@@ -95,8 +95,11 @@ void Application::OnTermSignal() {
         if (!m_mainForm->ProgramEnded()) m_mainForm->CloseWithoutQuestion();
         return;
     }
-    // Still asking for the language: that question is dropped, and the program ends there.
+    // Still starting: the box or dialog open now answers as closed without a button, no later
+    // one waits, and the start stops before the language dialog and the main window.
     m_endBeforeMainForm = true;
+    Foundation.Windows.EndRequested = true;
+    MessageBoxes.EndWaiting();
     if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
 }
 

@@ -4,7 +4,11 @@ namespace tidepost {
 
 void DefaultMessageKeys::HandleFunctionKey(int& keyCode, int shift) {
     if (keyCode < 112 || keyCode > 119 || shift != 0) return;
-    if (LoadDefaultMessage) LoadDefaultMessage(keyCode - 111);
+    const int n = keyCode - 111;
+    // One press, one message: the key goes no further, or a control that leaves it would hand it
+    // to its parents and each would ask again.
+    keyCode = 0;
+    if (LoadDefaultMessage) LoadDefaultMessage(n);
 }
 
 void DefaultMessageKeys::mnuFunctionKeySetup_Click() {

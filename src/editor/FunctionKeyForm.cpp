@@ -230,7 +230,7 @@ void FunctionKeyForm::OKButton_Click() {
         box.title = MlText(m_f, 2646, "Overwrite?");
         box.buttons = MsgButtons::YesNo;
         box.icon = MsgIcon::Question;
-        store = boxes->Show(box, this) != MsgAnswer::No;
+        store = boxes->Show(box, this) == MsgAnswer::Yes;
     }
     if (store) {
         const bool written = message.CreateMessage(NameBox->text(), Field("Editor"), Field("SubjectFieldText"),

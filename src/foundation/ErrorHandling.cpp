@@ -1,9 +1,9 @@
 #include "foundation/ErrorHandling.h"
 
 #include "foundation/Foundation.h"
+#include "foundation/MessageBoxQueue.h"
 #include "foundation/MlText.h"
 #include "platform/FileError.h"
-#include "platform/IMessageBoxes.h"
 
 namespace tidepost {
 
@@ -28,18 +28,14 @@ QString GetFileErrorText(const Foundation& f, int errorNumber, const QString& fi
     }
 }
 
-bool ShowReplyError(Foundation& f, const QString& reply, QWidget* owner, const QString& title, const QString& text) {
+bool ShowReplyError(Foundation& f, const QString& reply, const QString& title, const QString& text) {
     const qsizetype at = reply.indexOf(kCrLf + "ERROR");
     if (at < 0) return false;
     const qsizetype from = at + kCrLf.size();
     const qsizetype end = reply.indexOf(kCrLf, from);
     // A reply cut off after the ERROR line still shows the whole line.
     const QString errorLine = reply.mid(from, end < 0 ? -1 : end - from);
-    MessageBoxRequest box;
-    box.text = errorLine + kCrLf + kCrLf + text;
-    box.title = title + " Error";
-    box.buttons = MsgButtons::Ok;
-    f.Os.Boxes->Show(box, owner);
+    QueueMessageBox(f, errorLine + kCrLf + kCrLf + text, title + " Error");
     return true;
 }
 

@@ -3,11 +3,14 @@
 #include <functional>
 #include <memory>
 
+#include "platform/OpenBoxes.h"
+
 namespace tidepost {
 
 // The one instance of a window, created ("loaded") on first use and let go on unload, so the
 // next use loads a fresh one. Unloading is safe from the window's own handlers (its timer, its
-// keys, its buttons): the object is deleted once control is back in the event loop.
+// keys, its buttons): the object is deleted once control is back in the event loop. A window with
+// a box open over it (a question its own code waits for) closes only once that box has returned.
 template <typename Form>
 class FormHolder {
 public:
@@ -28,8 +31,10 @@ public:
         Form* form = m_form.data();
         m_form.clear();
         if (!form) return;
-        form->hide();
-        form->deleteLater();
+        WhenNoBoxOpen(form, [form] {
+            form->hide();
+            form->deleteLater();
+        });
     }
 
 private:

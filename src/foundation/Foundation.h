@@ -57,6 +57,9 @@ struct Foundation {
 
     // The provider list of "isp.dat", in file order.
     QList<IspRecord> gIspList;
+    // The operator declined renewing an isp.dat of an old version: the file stays as it is on disk,
+    // and the list in memory (which does not hold its providers) is never written over it.
+    bool IspFileKept = false;
 
     // Code tables, filled once at start-up by their Init routines (Definitions.h).
     QStringList LesFileNames;

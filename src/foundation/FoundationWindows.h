@@ -21,6 +21,9 @@ struct FoundationWindows {
     // The main window closes without the exit question (set before the language dialog closes
     // the program).
     bool ExitWithoutQuestion = false;
+    // A termination signal came during the start-up: the start stops before its next step that
+    // would wait for the operator, and the main window is never created.
+    bool EndRequested = false;
 
     DebugLogHolder DebugLog;
     LanguageSelectHolder LanguageSelect;

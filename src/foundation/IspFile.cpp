@@ -145,6 +145,7 @@ void LineToIsp(Foundation& f, const QString& line, int index) {
 
 FileError ReadIspFile(Foundation& f, bool* declined) {
     if (declined) *declined = false;
+    f.IspFileKept = false;
     f.gIspList.clear();
     f.gIspList.append(IspRecord{});
     const QString path = IspFilePath(f);
@@ -171,8 +172,9 @@ FileError ReadIspFile(Foundation& f, bool* declined) {
         if (f.Os.Boxes && f.Os.Boxes->Show(box) == MsgAnswer::Ok) {
             ReadDefaultIspData(f);
             WriteIspFile(f);
-        } else if (declined) {
-            *declined = true;
+        } else {
+            f.IspFileKept = true;
+            if (declined) *declined = true;
         }
         return {};
     }
@@ -185,6 +187,14 @@ FileError ReadIspFile(Foundation& f, bool* declined) {
 }
 
 bool WriteIspFile(Foundation& f) {
+    if (f.IspFileKept) {
+        QueueMessageBox(f,
+                        MlText(f, 3191,
+                               "isp.dat was not updated and keeps its old version: the e-mail service providers "
+                               "can not be saved until it is updated."),
+                        "Error");
+        return false;
+    }
     QString text = QStringLiteral("VERSION ") + QString::number(kIspFileVersion) + kCrLf;
     for (const IspRecord& r : f.gIspList)
         if (!r.Name.isEmpty()) text += IspToLine(r) + kCrLf;

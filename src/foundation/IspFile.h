@@ -23,7 +23,8 @@ QString UnescapeCrLf(const QString& text);
 // is returned (and the list stays as far as it was filled); the caller reports it. `declined` is
 // set when the operator kept a file of an old version: gIspList then holds none of its providers.
 FileError ReadIspFile(Foundation& f, bool* declined = nullptr);
-// Replaces "isp.dat" by gIspList (atomically); reports a failure itself and returns false.
+// Replaces "isp.dat" by gIspList (atomically); reports a failure itself and returns false. A file
+// the operator chose to keep at its old version is left as it is (a failure).
 bool WriteIspFile(Foundation& f);
 // gIspList becomes the thirteen built-in providers.
 void ReadDefaultIspData(Foundation& f);

@@ -1,6 +1,7 @@
 #include "foundation/LanguageSelectHolder.h"
 
 #include "foundation/LanguageSelect.h"
+#include "platform/OpenBoxes.h"
 
 namespace tidepost {
 
@@ -17,9 +18,12 @@ void LanguageSelectHolder::ShowDialog(bool IsStartup) {
 void LanguageSelectHolder::unload() {
     if (!m_form) return;
     LanguageSelect* form = m_form.release();
-    form->Form_Unload();
-    form->hide();
-    form->deleteLater();
+    // Not under a box of its own: that box's answer is still awaited by the dialog's code.
+    WhenNoBoxOpen(form, [form] {
+        form->Form_Unload();
+        form->hide();
+        form->deleteLater();
+    });
 }
 
 }  // namespace tidepost

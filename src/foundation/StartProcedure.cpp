@@ -32,7 +32,10 @@ bool Main(Foundation& f, const std::function<void()>& showMainForm) {
     // leaves a complete data folder even while the language is still being asked for; its
     // notices are already in the stored language.
     LoadFoundation(f);
+    // Ended meanwhile (a signal answered the box that was open): nothing more waits for the operator.
+    if (f.Windows.EndRequested) return true;
     f.Windows.LanguageSelect.ShowDialog(true);
+    if (f.Windows.EndRequested) return true;
     if (showMainForm) showMainForm();
     return true;
 }

@@ -10,7 +10,8 @@ struct Foundation;
 // stored language and asks for one until the user has confirmed one. Only then is `showMainForm`
 // called to create, load and show the main window, so everything its load builds from the string
 // table is in the chosen language. False when another copy runs: this one has shown
-// "Tidepost instance already running." and must end at once.
+// "Tidepost instance already running." and must end at once. An end requested during the start
+// (FoundationWindows::EndRequested) stops it before the language dialog and the main window.
 bool Main(Foundation& f, const std::function<void()>& showMainForm);
 
 // When another copy of the program runs (the platform's instance lock is held), shows

@@ -39,7 +39,7 @@ bool ValidateEmail(Foundation& f, const QString& text, bool display, QString& /*
     box.title = AddressFailureTitle(f);
     box.buttons = MsgButtons::YesNo;
     box.icon = MsgIcon::Question;
-    return f.Os.Boxes->Show(box, owner) != MsgAnswer::No;
+    return f.Os.Boxes->Show(box, owner) == MsgAnswer::Yes;
 }
 
 bool ValidateInmcNumber(Foundation& f, const QString& text, bool display, QString& message) {

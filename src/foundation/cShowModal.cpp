@@ -5,18 +5,21 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/OpenBoxes.h"
+
 namespace tidepost {
 
 namespace {
 
-// Ends the wait when the dialog is hidden.
+// Ends the wait when the dialog is hidden. Minimising (the dialog or its owner) hides it from the
+// screen only, a spontaneous event: the dialog stays open, and so does the wait.
 class HideWatch : public QObject {
 public:
     explicit HideWatch(QEventLoop& loop) : m_loop(loop) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Hide) m_loop.quit();
+        if (event->type() == QEvent::Hide && !event->spontaneous()) m_loop.quit();
         return false;
     }
 
@@ -42,7 +45,11 @@ void cShowModal::ShowModal(QWidget* fToShow, QWidget* fOwner) {
     dialog->installEventFilter(&watch);
     QObject::connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
     if (owner) QObject::connect(owner, &QObject::destroyed, &loop, &QEventLoop::quit);
-    if (dialog->isVisible()) loop.exec();
+    if (dialog->isVisible()) {
+        // The owner is not deleted under the dialog it waits for.
+        const BoxOpenOn open(owner, dialog);
+        loop.exec();
+    }
     if (dialog) dialog->removeEventFilter(&watch);
 
     if (owner) {

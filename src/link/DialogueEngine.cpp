@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "foundation/AppSettings.h"
+#include "foundation/MessageBoxQueue.h"
 #include "link/AppendToLogFile.h"
 #include "link/CommandQueue.h"
 #include "link/ILinkWindow.h"
@@ -16,7 +17,6 @@
 #include "link/TickGuard.h"
 #include "link/UploadStreaming.h"
 #include "platform/IClock.h"
-#include "platform/IMessageBoxes.h"
 #include "platform/ISerialControl.h"
 #include "platform/ISocketControl.h"
 
@@ -82,12 +82,10 @@ void TestEndOfReply(Link& link) {
         d.CurrentPrompt = kTcuPrompt;
         session.ConnectedToTCU_Via_Com = true;
     } else if (reply.endsWith(QLatin1String("\r\n: ")) && !d.NotSupportedShown) {
-        MessageBoxRequest box;
-        box.text = "The transceiver is not supported by this version of Tidepost";
-        box.title = "Transceiver not supported";
-        box.buttons = MsgButtons::Ok;
+        // Queued: a box inside the tick would stop the dialogue until someone clicks.
         d.NotSupportedShown = true;
-        if (link.F.Os.Boxes) link.F.Os.Boxes->Show(box);
+        QueueMessageBox(link.F, "The transceiver is not supported by this version of Tidepost",
+                        "Transceiver not supported");
     }
 
     if (reply.endsWith(QLatin1String("> ")) || reply.endsWith(QLatin1String(" >"))) complete = true;

@@ -123,7 +123,7 @@ void PositionSetRow(Link& link, const QString&) {
 
 void DistressGeneratorSetRow(Link& link, const QString& reply) {
     UnloadWaitForm(link);
-    ShowReplyError(link.F, reply, nullptr, Text(link, 2076, "Distress Generator"),
+    ShowReplyError(link.F, reply, Text(link, 2076, "Distress Generator"),
                    Text(link, 2718, "Distress generator not updated."));
 }
 

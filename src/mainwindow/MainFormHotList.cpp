@@ -81,7 +81,11 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     const int shift = EditorShiftMask(key->modifiers());
     m_keySeen = event;
     Form_KeyDown(code, shift);
-    return code == 0;
+    if (code != 0) return QMainWindow::eventFilter(watched, event);
+    // Taken: it goes no further. Its release may have come during a box the key opened, so the
+    // mark goes now; the next press may well reuse this event's address.
+    m_keySeen = nullptr;
+    return true;
 }
 
 void MainForm::Form_KeyDown(int& KeyCode, int Shift) {

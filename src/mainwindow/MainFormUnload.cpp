@@ -83,7 +83,7 @@ bool MainForm::Confirm(const QString& text, const QString& title) {
     // While the start-up keeps the main window hidden, the question stands over the window the
     // operator is answering (the disclaimer).
     QWidget* owner = isVisible() ? this : QApplication::activeWindow();
-    return m_foundation.Os.Boxes->Show(box, owner != nullptr ? owner : this) != MsgAnswer::No;
+    return m_foundation.Os.Boxes->Show(box, owner != nullptr ? owner : this) == MsgAnswer::Yes;
 }
 
 int MainForm::CountUnsentMessages(const QString& newStatus) {

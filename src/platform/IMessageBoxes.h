@@ -13,6 +13,10 @@ enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetr
 enum class MsgIcon { None, Information, Warning, Critical, Question };
 enum class MsgAnswer { Ok, Cancel, Yes, No, Retry, Abort, Ignore, YesToAll, NoToAll };
 
+// The answer of a box closed without any of its buttons (the program ending, a signal, the window
+// manager): never a yes. Cancel where the box has it, else No, else the button that stops.
+MsgAnswer ClosedWithoutButton(MsgButtons buttons);
+
 struct MessageBoxRequest {
     QString text;
     QString title;

@@ -1,10 +1,13 @@
 #include "platform/QtMessageBoxes.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
+
+#include "platform/OpenBoxes.h"
 
 namespace tidepost {
 
@@ -33,8 +36,9 @@ QMessageBox::Icon IconOf(MsgIcon i) {
     return QMessageBox::NoIcon;
 }
 
-MsgAnswer AnswerOf(int button) {
+MsgAnswer AnswerOf(QMessageBox::StandardButton button) {
     switch (button) {
+    case QMessageBox::Ok: return MsgAnswer::Ok;
     case QMessageBox::Cancel: return MsgAnswer::Cancel;
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
@@ -43,14 +47,20 @@ MsgAnswer AnswerOf(int button) {
     case QMessageBox::Ignore: return MsgAnswer::Ignore;
     case QMessageBox::YesToAll: return MsgAnswer::YesToAll;
     case QMessageBox::NoToAll: return MsgAnswer::NoToAll;
-    default: return MsgAnswer::Ok;
+    default: return MsgAnswer::Cancel;
     }
 }
 }  // namespace
 
+void QtMessageBoxes::EndWaiting() {
+    m_ending = true;
+    if (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget())) open->reject();
+}
+
 MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner) {
-    QMessageBox box(IconOf(request.icon), request.title, request.text, QMessageBox::NoButton,
-                    owner ? owner : m_owner);
+    if (m_ending) return ClosedWithoutButton(request.buttons);
+    QWidget* const over = owner ? owner : m_owner;
+    QMessageBox box(IconOf(request.icon), request.title, request.text, QMessageBox::NoButton, over);
     // Modal to its own window only: an alarm window (which has no owner) stays answerable.
     if (box.parentWidget()) box.setWindowModality(Qt::WindowModal);
     const auto buttons = ButtonsOf(request.buttons);
@@ -60,24 +70,29 @@ MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner)
             b->setText(request.buttonCaptions.at(i));
         if (static_cast<int>(i) == request.defaultButton) box.setDefaultButton(b);
     }
-    if (request.buttons == MsgButtons::YesYesToAllNoToAll) {
-        // Closing the question stops the whole batch rather than guessing at a yes.
-        box.setEscapeButton(box.button(QMessageBox::NoToAll));
+    // Closing the batch question stops the whole batch rather than guessing at a yes.
+    if (request.buttons == MsgButtons::YesYesToAllNoToAll) box.setEscapeButton(box.button(QMessageBox::NoToAll));
+    {
+        const BoxOpenOn open(over, &box);
         box.exec();
-        return box.clickedButton() == box.button(QMessageBox::NoToAll) || box.clickedButton() == nullptr
-                   ? MsgAnswer::NoToAll
-                   : AnswerOf(box.standardButton(box.clickedButton()));
     }
-    return AnswerOf(box.exec());
+    // A box ended by the program (a signal, the application quitting) has no clicked button; its
+    // result then says nothing about what the operator wanted.
+    QAbstractButton* clicked = box.clickedButton();
+    if (clicked == nullptr) return ClosedWithoutButton(request.buttons);
+    return AnswerOf(box.standardButton(clicked));
 }
 
 int QtMessageBoxes::ShowDialog(QDialog& dialog) {
+    if (m_ending) return QDialog::Rejected;
     // As the boxes: modal to its own window, so an alarm window stays answerable.
     if (dialog.parentWidget() && dialog.windowModality() == Qt::NonModal) dialog.setWindowModality(Qt::WindowModal);
+    const BoxOpenOn open(dialog.parentWidget(), &dialog);
     return dialog.exec();
 }
 
 QString QtMessageBoxes::GetOpenFileName(const OpenFileRequest& request, QWidget* owner) {
+    if (m_ending) return {};
     QFileDialog dialog(owner ? owner : m_owner, request.title, request.folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -87,7 +102,12 @@ QString QtMessageBoxes::GetOpenFileName(const OpenFileRequest& request, QWidget*
     // Links are opened as the files they are, not followed to their targets.
     dialog.setOption(QFileDialog::DontResolveSymlinks);
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted) return {};
+    int result = QDialog::Rejected;
+    {
+        const BoxOpenOn open(owner ? owner : m_owner, &dialog);
+        result = dialog.exec();
+    }
+    if (result != QDialog::Accepted) return {};
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
 }

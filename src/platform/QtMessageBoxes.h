@@ -10,9 +10,13 @@ public:
     void SetDefaultOwner(QWidget* owner) override { m_owner = owner; }
     int ShowDialog(QDialog& dialog) override;
     QString GetOpenFileName(const OpenFileRequest& request, QWidget* owner = nullptr) override;
+    // The program is ending: the box open now and every later one answer at once as closed
+    // without a button, so nothing more waits for the operator.
+    void EndWaiting();
 
 private:
     QWidget* m_owner = nullptr;
+    bool m_ending = false;
 };
 
 }  // namespace tidepost

@@ -3,6 +3,7 @@
 #include "foundation/ErrorHandling.h"
 #include "foundation/Foundation.h"
 #include "foundation/LogHandling.h"
+#include "support/QueuedTexts.h"
 #include "support/TestPlatform.h"
 
 using namespace tidepost;
@@ -65,19 +66,16 @@ TEST_F(ErrorHandlingTest, ReplyErrorNeedsALineStartingWithError) {
         {"", false, ""},
     };
     for (const auto& c : cases) {
-        platform.Boxes.Shown.clear();
-        EXPECT_EQ(ShowReplyError(f, c.reply, nullptr, "Distress Generator", "Distress generator not updated."),
-                  c.shown)
+        EXPECT_EQ(ShowReplyError(f, c.reply, "Distress Generator", "Distress generator not updated."), c.shown)
             << c.reply;
+        // Never at once: the reply handler that calls it must not wait for a click.
+        EXPECT_TRUE(platform.Boxes.Shown.isEmpty()) << c.reply;
+        const QStringList queued = test::DrainErrorQueue(f);
         if (!c.shown) {
-            EXPECT_TRUE(platform.Boxes.Shown.isEmpty()) << c.reply;
+            EXPECT_TRUE(queued.isEmpty()) << c.reply;
             continue;
         }
-        ASSERT_EQ(platform.Boxes.Shown.size(), 1) << c.reply;
-        const MessageBoxRequest& box = platform.Boxes.Shown.first();
-        EXPECT_EQ(box.title, "Distress Generator Error");
-        EXPECT_EQ(box.text, QString(c.line) + "\r\n\r\nDistress generator not updated.");
-        EXPECT_EQ(box.buttons, MsgButtons::Ok);
+        EXPECT_EQ(queued, QStringList{QString(c.line) + "\r\n\r\nDistress generator not updated."}) << c.reply;
     }
 }
 

@@ -176,6 +176,29 @@ TEST_F(IspFileTest, DefaultProviderGivesTheEmailLesOfEveryOcean) {
     }
 }
 
+// Declining the renewal (or the question ended without an answer) keeps the operator's file: the
+// list in memory does not hold its providers, so no later write may replace the file with it.
+TEST_F(IspFileTest, DeclinedRenewalKeepsTheOldFileThroughLaterWrites) {
+    const QByteArray old = "VERSION 099\r\nMine|001||||TO:||||||||||\r\n";
+    for (const bool answered : {true, false}) {
+        SCOPED_TRACE(answered);
+        os.WriteDataFile("isp.dat", old);
+        if (answered) os.Boxes.Answer(MsgAnswer::Cancel);
+        else os.Boxes.AnswerNoButton();
+        ReadIspFile(f);
+        EXPECT_EQ(IspBytes(), old);
+        EXPECT_FALSE(WriteIspFile(f));
+        EXPECT_EQ(SetProvider("Added"), 1);
+        EXPECT_FALSE(WriteIspFile(f));
+        EXPECT_EQ(IspBytes(), old);
+    }
+    // Renewing on the next read writes again.
+    os.Boxes.Answer(MsgAnswer::Ok);
+    ReadIspFile(f);
+    EXPECT_EQ(IspBytes(), BuiltInFile());
+    EXPECT_TRUE(WriteIspFile(f));
+}
+
 TEST_F(IspFileTest, FileWithoutVersionLineLosesItsFirstProvider) {
     os.WriteDataFile("isp.dat", QByteArray(kBuiltInRows[0]) + "\r\n" + kBuiltInRows[1] + "\r\n");
     ReadIspFile(f);

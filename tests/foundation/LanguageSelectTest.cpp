@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -16,6 +19,7 @@
 #include "foundation/Foundation.h"
 #include "foundation/LanguageSelect.h"
 #include "foundation/StartProcedure.h"
+#include "platform/QtMessageBoxes.h"
 #include "support/FakeMainForm.h"
 #include "support/TestPlatform.h"
 
@@ -293,6 +297,38 @@ TEST_F(LanguageSelectTest, FromTheMenuOkAsksForARestartAndClosesWithoutTheExitQu
     run->Start();
     EXPECT_EQ(run->ModalShows, 0);
     EXPECT_EQ(run->MainFormLanguage, 1049);
+}
+
+// The dialog's Cancel pressed (by a screen reader) while its restart message waits: the dialog
+// must not be deleted under its own box; it goes once the box has returned.
+TEST_F(LanguageSelectTest, CancelPressedWhileTheRestartMessageWaits) {
+    Store("1033", "English (United States)", "0");
+    run->Start();
+    test::FakeMainForm mainForm;
+    f().Windows.MainForm = &mainForm;
+    QtMessageBoxes realBoxes;
+    platform.Os.Boxes = &realBoxes;
+    f().Windows.LanguageSelect.ShowDialog(false);
+    QPointer<LanguageSelect> d = f().Windows.LanguageSelect.get();
+    ASSERT_FALSE(d.isNull());
+    bool pressed = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (pressed || !qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) || !d) return;
+        pressed = true;
+        Button(*d, "CancelButton")->click();
+    });
+    poll.start();
+    Choose(*d, 1049);
+    Button(*d, "OKButton")->click();
+    poll.stop();
+    platform.Os.Boxes = &platform.Boxes;
+    EXPECT_TRUE(pressed);
+    EXPECT_FALSE(f().Windows.LanguageSelect.isLoaded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(d.isNull());
+    EXPECT_EQ(Stored("LangId"), "1049");
 }
 
 TEST_F(LanguageSelectTest, FromTheMenuCancelChangesNothing) {

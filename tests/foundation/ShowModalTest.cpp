@@ -102,6 +102,24 @@ TEST_F(ShowModalFixture, WithoutAnOwnerItStillWaits) {
     EXPECT_FALSE(dialog->isVisible());
 }
 
+// Minimising hides the windows from the screen only: the dialog is still open and so is the wait.
+TEST_F(ShowModalFixture, MinimisingKeepsTheWait) {
+    for (const bool minimiseOwner : {false, true}) {
+        SCOPED_TRACE(minimiseOwner);
+        owner->showNormal();
+        bool waitedPastMinimise = false;
+        Later([&] { (minimiseOwner ? owner : dialog)->showMinimized(); });
+        Later(
+            [&] {
+                waitedPastMinimise = true;
+                dialog->hide();
+            },
+            40);
+        cShowModal().ShowModal(dialog, owner);
+        EXPECT_TRUE(waitedPastMinimise);
+    }
+}
+
 TEST(ShowModal, NoDialogReturnsAtOnce) {
     QWidget owner;
     cShowModal().ShowModal(nullptr, &owner);

@@ -64,6 +64,31 @@ TEST_F(SingleCopy, TheFirstCopyClaimsTheLockAndStarts) {
     EXPECT_TRUE(QFile::exists(platform.DataFolder() + "/Tidepost.ini"));
 }
 
+// A termination signal while a start-up question is open: the question answers as closed without
+// a button, and the start goes no further, so nothing is left waiting for an operator who is gone.
+TEST_F(SingleCopy, AnEndRequestedDuringTheStartStopsBeforeTheLanguageDialog) {
+    const QByteArray oldIsp = "VERSION 099\r\nMine|001||||TO:||||||||||\r\n";
+    platform.WriteDataFile("isp.dat", oldIsp);
+    platform.Boxes.OnShow = [this](const MessageBoxRequest&) { f.Windows.EndRequested = true; };
+    platform.Boxes.AnswerNoButton();
+    EXPECT_TRUE(Run());
+    EXPECT_EQ(platform.Boxes.Shown.size(), 1);
+    EXPECT_EQ(languageDialogs, 0);
+    EXPECT_EQ(mainForms, 0);
+    EXPECT_EQ(platform.ReadDataFile("isp.dat"), oldIsp);
+}
+
+// The signal during the language dialog: no main window follows.
+TEST_F(SingleCopy, AnEndRequestedDuringTheLanguageDialogCreatesNoMainWindow) {
+    f.Windows.LanguageSelect.ShowModal = [this](LanguageSelect&) {
+        ++languageDialogs;
+        f.Windows.EndRequested = true;
+    };
+    EXPECT_TRUE(Run());
+    EXPECT_EQ(languageDialogs, 1);
+    EXPECT_EQ(mainForms, 0);
+}
+
 TEST(ProgramVersion, NumberTextAndRevision) {
     const ProgramVersion v{2, 1, 16};
     EXPECT_EQ(FormatVersionNumber(v), "201");

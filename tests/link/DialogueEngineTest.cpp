@@ -9,6 +9,7 @@
 #include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "support/FakeTransceiver.h"
+#include "support/QueuedTexts.h"
 
 using namespace tidepost;
 using test::DialogueFixture;
@@ -255,23 +256,39 @@ TEST_F(Engine, HugeReplyInManyPiecesIsCollectedWholeAndEndsOnce) {
     EXPECT_TRUE(f.gSession.MesConnected());
 }
 
-TEST_F(Engine, UnsupportedTransceiverBoxIsShownOncePerRun) {
+TEST_F(Engine, UnsupportedTransceiverTextIsQueuedOncePerRun) {
     link.Dialogue.DialogueState = 1;
     StampActivity(link);
     Arrive("ver\r\n: ");
     TimerTick(3);
-    ASSERT_EQ(platform.Boxes.Shown.size(), 1);
-    EXPECT_EQ(platform.Boxes.Shown[0].text, "The transceiver is not supported by this version of Tidepost");
-    EXPECT_EQ(platform.Boxes.Shown[0].title, "Transceiver not supported");
-    EXPECT_EQ(platform.Boxes.Shown[0].buttons, MsgButtons::Ok);
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
+    EXPECT_EQ(test::DrainErrorQueue(f), QStringList{"The transceiver is not supported by this version of Tidepost"});
     EXPECT_TRUE(link.Dialogue.NotSupportedShown);
 
-    // The next unsupported reply of the same run shows nothing.
+    // The next unsupported reply of the same run queues nothing.
     link.Dialogue.ReplyBuffer.clear();
     Arrive("st -l\r\n: ");
     TimerTick(3);
-    EXPECT_EQ(platform.Boxes.Shown.size(), 1);
+    EXPECT_TRUE(test::DrainErrorQueue(f).isEmpty());
     EXPECT_EQ(link.Dialogue.DialogueState, 1);
+}
+
+// A box opened by the tick would hold the dialogue until someone clicks: a refusal from the
+// transceiver is queued for the message timer and the next command goes out at once.
+TEST_F(Engine, RefusalReplyInsideTheTickLetsTheNextCommandGoOut) {
+    f.gSession.SetMesConnected(true);
+    QueueCommand(link, "se -g 1 2", true, false);
+    QueueCommand(link, "st -l", true, false);
+    platform.Boxes.OnShow = [](const MessageBoxRequest& box) {
+        ADD_FAILURE() << "box shown inside the tick: " << box.text.toStdString();
+    };
+    TimerTick();
+    EXPECT_EQ(Sent(), "se -g 1 2\r\n");
+    Arrive("se -g 1 2\r\nERROR 17: LES not valid\r\ncan0:/$ ");
+    for (int i = 0; i < 10 && !Sent().contains("st -l"); ++i) TimerTick();
+    EXPECT_EQ(Sent(), "se -g 1 2\r\nst -l\r\n");
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
+    EXPECT_EQ(test::DrainErrorQueue(f), QStringList{"ERROR 17: LES not valid\r\n\r\nDistress generator not updated."});
 }
 
 TEST_F(Engine, TcuPromptQueuesTheBridgeStartAtTheFrontOnce) {

@@ -7,6 +7,7 @@
 #include "link/DispatchReply.h"
 #include "link/ReplyRows.h"
 #include "link/UploadChecks.h"
+#include "support/QueuedTexts.h"
 
 using namespace tidepost;
 using test::DialogueFixture;
@@ -444,14 +445,13 @@ TEST_F(Dispatch, PositionCommandWithArgumentHidesTheBusyWindow) {
     EXPECT_EQ(Run("se -p 1\r\n"), QStringList{"HidePleaseWait"});
 }
 
-TEST_F(Dispatch, DistressGeneratorErrorIsShown) {
+TEST_F(Dispatch, DistressGeneratorErrorIsQueued) {
     EXPECT_EQ(Run("se -g 1 2\r\nERROR 17: bad LES\r\ncan0:/$ "), QStringList{"UnloadWaitForm"});
-    ASSERT_EQ(platform.Boxes.Shown.size(), 1);
-    EXPECT_TRUE(platform.Boxes.Shown[0].title.startsWith("Distress Generator"));
-    EXPECT_TRUE(platform.Boxes.Shown[0].text.contains("Distress generator not updated."));
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
+    EXPECT_EQ(test::DrainErrorQueue(f), QStringList{"ERROR 17: bad LES\r\n\r\nDistress generator not updated."});
 
     Run("se -g 1 2\r\nOK\r\ncan0:/$ ");
-    EXPECT_EQ(platform.Boxes.Shown.size(), 1) << "no box without an ERROR line";
+    EXPECT_TRUE(test::DrainErrorQueue(f).isEmpty()) << "nothing without an ERROR line";
 }
 
 TEST_F(Dispatch, EgcListingStartsTheDownloadWhenThereIsSomethingToFetch) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -55,6 +57,25 @@ TEST_F(EditorWindowsGlue, MenuItemsAndKeysReachTheDefaultMessages) {
     ASSERT_TRUE(windows.Keys.Form.get().isVisible());
     EXPECT_EQ(windows.Keys.Form.get().findChild<QLineEdit*>("NameBox")->text(), "Crew change");
     EXPECT_EQ(hot, QList<int>{2015});
+}
+
+// The question a key opens runs an event loop, in which the key's release arrives; the editor then
+// leaves F1 to its parents. One press must ask once, and the next press (whose event may sit at the
+// same address) once more.
+TEST_F(EditorWindowsGlue, OneFunctionKeyPressAsksOnce) {
+    ConnectEditorWindows(form, link, windows);
+    int asked = 0;
+    windows.Keys.LoadDefaultMessage = [&](int n) {
+        EXPECT_EQ(n, 1);
+        ++asked;
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(editor, &release);
+    };
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(editor, &press);
+    EXPECT_EQ(asked, 1);
+    QApplication::sendEvent(editor, &press);
+    EXPECT_EQ(asked, 2);
 }
 
 TEST_F(EditorWindowsGlue, ForwardFillsTheEditorAndShowsIt) {

@@ -1,7 +1,13 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include "AddressWindowsFixture.h"
 #include "messages/AddressBookTable.h"
+#include "platform/QtMessageBoxes.h"
 
 using namespace tidepost;
 
@@ -343,6 +349,39 @@ TEST_F(AddressCardTest, CancelStoresNothing) {
     EXPECT_EQ(Card(), nullptr);
     EXPECT_EQ(BookBytes(), before);
     EXPECT_EQ(m.AddressBookEntries, table);
+}
+
+// OK with an e-mail address without "@" asks whether to go on; a screen reader can press the card's
+// Cancel while that question waits. The card must not be deleted under its own question: the
+// question answers No, nothing is stored, and the card closes once the question has returned.
+TEST_F(AddressCardTest, CancelPressedWhileTheCardsQuestionWaits) {
+    Book({test::Entry("Agent", 1, 0, "123456")});
+    const QByteArray before = BookBytes();
+    QtMessageBoxes realBoxes;
+    platform.Os.Boxes = &realBoxes;
+    NewCard("Ops", 0, "ops.ship.example");
+    QPointer<AddressCard> card = Card();
+    card->show();
+    bool pressed = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (pressed || !qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) || !card) return;
+        pressed = true;
+        QAccessibleInterface* cancel = QAccessible::queryAccessibleInterface(card->CancelButton);
+        QAccessibleActionInterface* actions = cancel ? cancel->actionInterface() : nullptr;
+        if (actions) actions->doAction(QAccessibleActionInterface::pressAction());
+        else card->CancelButton->click();
+    });
+    poll.start();
+    card->OKButton->click();
+    poll.stop();
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(Card(), nullptr);
+    DeleteUnloaded();
+    EXPECT_TRUE(card.isNull());
+    EXPECT_EQ(BookBytes(), before);
+    platform.Os.Boxes = &platform.Boxes;
 }
 
 TEST_F(AddressCardTest, CaptionsFollowTheLanguage) {

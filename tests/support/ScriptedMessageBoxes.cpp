@@ -3,12 +3,21 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "platform/OpenBoxes.h"
+
 namespace tidepost::test {
 
-MsgAnswer ScriptedMessageBoxes::Show(const MessageBoxRequest& request, QWidget*) {
+MsgAnswer ScriptedMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner) {
     Shown.append(request);
-    if (OnShow) OnShow(request);
-    if (!m_answers.isEmpty()) return m_answers.takeFirst();
+    if (OnShow) {
+        // As a real box: its owner is not deleted while it is up.
+        const BoxOpenOn open(owner ? owner : DefaultOwner, nullptr);
+        OnShow(request);
+    }
+    if (!m_answers.isEmpty()) {
+        const std::optional<MsgAnswer> answer = m_answers.takeFirst();
+        return answer ? *answer : ClosedWithoutButton(request.buttons);
+    }
     switch (request.buttons) {
     case MsgButtons::YesNo:
     case MsgButtons::YesNoCancel:
@@ -24,7 +33,10 @@ int ScriptedMessageBoxes::ShowDialog(QDialog& dialog) {
     QPointer<QDialog> shown(&dialog);
     dialog.setModal(true);
     dialog.show();
-    if (OnDialog) OnDialog(dialog);
+    if (OnDialog) {
+        const BoxOpenOn open(dialog.parentWidget(), &dialog);
+        OnDialog(dialog);
+    }
     if (!shown) return QDialog::Rejected;
     if (shown->isVisible()) shown->close();
     return shown->result();

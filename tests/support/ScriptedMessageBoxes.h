@@ -2,6 +2,7 @@
 #include <QList>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 #include "platform/IMessageBoxes.h"
 
@@ -26,6 +27,8 @@ public:
     QList<OpenFileRequest> FileRequests;
 
     void Answer(MsgAnswer a) { m_answers.append(a); }
+    // The next box is closed without any of its buttons (by the program, a signal).
+    void AnswerNoButton() { m_answers.append(std::nullopt); }
     QList<MessageBoxRequest> Shown;
     QWidget* DefaultOwner = nullptr;
     // Runs while a box is up, before it is answered (what happens meanwhile).
@@ -35,7 +38,7 @@ public:
     std::function<void(QDialog& dialog)> OnDialog;
 
 private:
-    QList<MsgAnswer> m_answers;
+    QList<std::optional<MsgAnswer>> m_answers;
     QStringList m_files;
 };
 
