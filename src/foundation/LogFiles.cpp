@@ -28,16 +28,24 @@ void KeepNewestHalf(const QString& path) {
 }
 }  // namespace
 
-FileError AppendToLog(const Foundation& f, const QString& fileName, const QString& text) {
+namespace {
+// A line (lineEnd not empty) first ends a last line that a crash or a full disk left unended.
+FileError AppendToDataLog(const Foundation& f, const QString& fileName, const QString& text, const QByteArray& lineEnd) {
     const QString path = DataFilePath(f, fileName);
     if (path.isEmpty()) return {kErrPathNotFound, "Path not found"};
-    const FileError err = AppendToFile(path, f.Os.Codec.Encode(text));
+    const QByteArray bytes = f.Os.Codec.Encode(text);
+    const FileError err = lineEnd.isEmpty() ? AppendToFile(path, bytes) : AppendLineToFile(path, bytes, lineEnd);
     if (!err && QFileInfo(path).size() > kMaxLogBytes) KeepNewestHalf(path);
     return err;
 }
+}  // namespace
+
+FileError AppendToLog(const Foundation& f, const QString& fileName, const QString& text) {
+    return AppendToDataLog(f, fileName, text, {});
+}
 
 FileError AppendLogLine(const Foundation& f, const QString& fileName, const QString& line) {
-    return AppendToLog(f, fileName, line + "\r\n");
+    return AppendToDataLog(f, fileName, line, "\r\n");
 }
 
 }  // namespace tidepost
