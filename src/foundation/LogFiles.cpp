@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "foundation/DataFileText.h"
 #include "foundation/Foundation.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileLookup.h"
@@ -22,8 +23,12 @@ namespace {
 void KeepNewestHalf(const QString& path) {
     QByteArray content;
     if (ReadFileBytes(path, content) || content.size() <= kMaxLogBytes) return;
-    const qsizetype lineEnd = content.indexOf('\n', content.size() / 2 - 1);
-    const qsizetype cut = lineEnd < 0 ? content.size() : lineEnd + 1;
+    // The first line that starts in the newer half, whichever line end the file uses.
+    qsizetype cut = 0;
+    for (const QByteArray& line : SplitKeepingEnds(content)) {
+        if (cut >= content.size() / 2) break;
+        cut += line.size();
+    }
     (void)WriteFileAtomic(path, content.mid(cut));
 }
 }  // namespace

@@ -520,6 +520,29 @@ TEST_F(TransferInToPC, MessageAlreadyInTheIndexIsOnlyDeleted) {
     EXPECT_EQ(IndexLines().size(), 2);
 }
 
+// An index written with CR alone (or LF alone) between its lines is read line by line too: the
+// message it holds is not stored a second time.
+TEST_F(TransferInToPC, AnIndexWithOtherLineEndsStillKnowsItsMessages) {
+    AddMessage(1, "Once only");
+    ReadListingAndLog();
+    Fetch(1);
+    const QByteArray line = InboxFile("in.idx").trimmed();
+    for (const QByteArray& end : {QByteArray("\r"), QByteArray("\n")}) {
+        const QByteArray index = "IN.009:102:0:0:06-12-31 23:00:5:1:Mem:No:06123109.in" + end + line + end;
+        QFile file(inbox + "/in.idx");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(index);
+        file.close();
+        link.Dialogue.CommandQueue.clear();
+        ReadListingAndLog();
+        StartDownload();
+        Fetch(1);
+        EXPECT_EQ(link.Dialogue.CommandQueue, "delete IN.001\r\n") << end.toHex().constData();
+        EXPECT_EQ(InboxFiles(), (QStringList{Disk(1), "in.idx"})) << end.toHex().constData();
+        EXPECT_EQ(InboxFile("in.idx"), index) << end.toHex().constData();
+    }
+}
+
 TEST_F(TransferInToPC, MessageAbove32767BytesIsStored) {
     const QString body(40000, 'z');
     AddMessage(1, body);
