@@ -374,14 +374,20 @@ TEST_F(TransferInToPC, InboxViewGetsARowOfTheNewMessage) {
     AddMessage(3, "Not shown");
     ReadListingAndLog();
     Fetch(3);
-    ASSERT_EQ(messagesWindow.InboxRows.size(), 2);
+    messagesWindow.Shown = 1;
+    AddMessage(4, "Safety", 1);
+    ReadListingAndLog();
+    Fetch(4);
+    ASSERT_EQ(messagesWindow.InboxRows.size(), 3);
+    EXPECT_EQ(messagesWindow.InboxRows[2].cells[3], "Safety");
+    EXPECT_EQ(messagesWindow.InboxRows[2].foreColor, 0);
     EXPECT_EQ(messagesWindow.InboxRows[0].cells,
               (QStringList{Disk(1), "IN.001", "005", "Distress", "8 Bit Data", "06-12-31 23:51", "6", "341", "Mem"}));
     EXPECT_EQ(messagesWindow.InboxRows[0].foreColor, 255);
     EXPECT_EQ(messagesWindow.InboxRows[1].cells[3], "Urgent");
     EXPECT_EQ(messagesWindow.InboxRows[1].cells[4], "7 Bit IA5");
-    EXPECT_EQ(messagesWindow.InboxRows[1].foreColor, 0) << "only distress is red when added";
-    EXPECT_EQ(messagesWindow.InboxSelections, 2);
+    EXPECT_EQ(messagesWindow.InboxRows[1].foreColor, 255) << "urgency is red as in the reloaded view";
+    EXPECT_EQ(messagesWindow.InboxSelections, 3);
 }
 
 TEST_F(TransferInToPC, StoredMessageIsPrintedWholeOnThe560FamilyWhenAsked) {
