@@ -108,8 +108,12 @@ namespace {
 // Opens for appending; with `endOfFragment` the file's last line is ended with it first. A failed
 // write cuts the file back to its length before the append.
 FileError Append(const QString& path, const QByteArray& content, const QByteArray& endOfFragment) {
-    const int flags = (endOfFragment.isEmpty() ? O_WRONLY : O_RDWR) | O_CREAT | O_APPEND | O_CLOEXEC;
-    const int fd = ::open(QFile::encodeName(path).constData(), flags, 0644);
+    const QByteArray name = QFile::encodeName(path);
+    constexpr int kFlags = O_CREAT | O_APPEND | O_CLOEXEC;
+    int fd = ::open(name.constData(), (endOfFragment.isEmpty() ? O_WRONLY : O_RDWR) | kFlags, 0644);
+    // A file that may be written but not read still takes the line, unchecked.
+    const bool readable = fd >= 0 && !endOfFragment.isEmpty();
+    if (fd < 0 && errno == EACCES && !endOfFragment.isEmpty()) fd = ::open(name.constData(), O_WRONLY | kFlags, 0644);
     if (fd < 0) {
         if (errno == ENOENT) return {kErrPathNotFound, "Path not found"};
         return FileErrorFromErrno(errno);
@@ -122,7 +126,7 @@ FileError Append(const QString& path, const QByteArray& content, const QByteArra
     }
     const bool regular = S_ISREG(st.st_mode);
     QByteArray bytes;
-    if (!endOfFragment.isEmpty() && regular && st.st_size > 0) {
+    if (readable && regular && st.st_size > 0) {
         char last = 0;
         if (::pread(fd, &last, 1, st.st_size - 1) == 1 && last != '\n' && last != '\r') bytes = endOfFragment;
     }
