@@ -6,7 +6,7 @@
 #include "FuzzWorld.h"
 #include "egc/Egc.h"
 #include "egc/EgcIndexLine.h"
-#include "egc/IndexFileLines.h"
+#include "foundation/DataFileText.h"
 #include "link/Link.h"
 #include "messages/Messages.h"
 

@@ -231,10 +231,23 @@ bool MessageForm::LoadText(const QString& strFilePath, const QString& strFileNam
         ForwardButton->setText(MessageType == 1 ? MlText(m_f, 2954, "&Reply") : MlText(m_f, 2359, "&Forward"));
         if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
         if (MessageType >= 1 && MessageType <= 3) {
-            if (const FileError err =
-                    MarkMessageRead(m_f, strFilePath, strFileName, static_cast<StoredMessageType>(MessageType))) {
-                ErrorPath(err.number, err.description);
-                return true;
+            const auto type = static_cast<StoredMessageType>(MessageType);
+            if (const FileError err = MarkMessageRead(m_f, strFilePath, strFileName, type)) {
+                if (err.number != kErrDiskFull) {
+                    ErrorPath(err.number, err.description);
+                    return true;
+                }
+                // The message itself was read: it is shown, and the operator learns that its
+                // read mark could not be stored.
+                QueueMessageBox(m_f,
+                                ComposeErrorText("MessageForm.LoadText", err.number, err.description) + kCrLf +
+                                    MlText(m_f, 2807, "Could not save the file '") +
+                                    FindFileNoCase(NormalizeSeparators(strFilePath), IndexExtension(type) + ".idx") +
+                                    "'." + kCrLf +
+                                    MlText(m_f, 2809,
+                                           "Please provide more space on the disk drive immediately by removing "
+                                           "unused files."),
+                                ErrorTitle(err.number), 0);
             }
         }
         show();

@@ -1,7 +1,6 @@
 #include "editor/MessageIndexMark.h"
 
-#include <QFile>
-
+#include "foundation/DataFileText.h"
 #include "foundation/Foundation.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileLookup.h"
@@ -39,33 +38,19 @@ FileError MarkMessageRead(Foundation& f, const QString& folder, const QString& f
     if (type == StoredMessageType::Sent) return {};
 
     const int readField = type == StoredMessageType::Received ? 10 : 11;
-    const QString text = f.Os.Codec.Decode(bytes);
-    QString out;
-    out.reserve(text.size() + 16);
-    bool changed = false;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n') ++end;
-        qsizetype next = end;
-        if (next < text.size() && text.at(next) == u'\r') ++next;
-        if (next < text.size() && text.at(next) == u'\n') ++next;
-        const QString line = text.mid(start, end - start);
+    QByteArray out;
+    out.reserve(bytes.size() + 16);
+    for (const QByteArray& raw : SplitKeepingEnds(bytes)) {
+        const QByteArray end = LineEndOf(raw);
+        const QString line = f.Os.Codec.Decode(raw.left(raw.size() - end.size()));
         const QString marked = MarkLine(line, fileName, readField);
-        changed = changed || marked != line;
-        out += marked;
-        out += QStringView(text).mid(end, next - end);
-        start = next;
+        out += marked == line ? raw : f.Os.Codec.Encode(marked) + end;
     }
-    if (!changed) return {};
+    if (out == bytes) return {};
 
+    // A failure, a full disk too, leaves the index as it was and no .bak behind.
     const QString backup = FindFileNoCase(NormalizeSeparators(folder), ext + ".bak");
-    const FileError err = WriteFileAtomic(index, f.Os.Codec.Encode(out), backup);
-    if (err.number == kErrDiskFull) {
-        QFile::remove(backup);
-        return {};
-    }
-    return err;
+    return WriteFileAtomic(index, out, backup);
 }
 
 }  // namespace tidepost

@@ -16,8 +16,7 @@ QString IndexExtension(StoredMessageType type);
 // is the file name and whose read field (field 10 in in.idx, 11 in egc.idx, counted from 1 at ":")
 // says "No" in any letter case gets "Yes" there; nothing else of the line or the file changes.
 // Sent items have no read mark. The index is replaced as a whole through ext.bak, so a failure
-// leaves it as it was and no .bak behind. A full disk counts as success (the message is still
-// shown unmarked); any other failure is returned.
+// leaves it as it was and no .bak behind; every failure, a full disk too, is returned.
 FileError MarkMessageRead(Foundation& f, const QString& folder, const QString& fileName, StoredMessageType type);
 
 }  // namespace tidepost

@@ -14,7 +14,7 @@
 #include "egc/EgcIndexLine.h"
 #include "egc/EgcStore.h"
 #include "egc/IEgcView.h"
-#include "egc/IndexFileLines.h"
+#include "foundation/DataFileText.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/Foundation.h"
 #include "foundation/MessageBoxQueue.h"

@@ -1,22 +1,43 @@
 #include "foundation/DataFileText.h"
 
-
 namespace tidepost {
+
+namespace {
+
+// Calls take(start, end, next) for each line: its text is [start, end), its line end [end, next).
+template <typename Char, typename Take>
+void ForEachLine(const Char* data, qsizetype size, Take take) {
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (data[i] != Char('\r') && data[i] != Char('\n')) continue;
+        const qsizetype end = i;
+        if (data[i] == Char('\r') && i + 1 < size && data[i + 1] == Char('\n')) ++i;
+        take(start, end, i + 1);
+        start = i + 1;
+    }
+    if (start < size) take(start, size, size);
+}
+
+}  // namespace
 
 QStringList SplitFileLines(const QString& text) {
     QStringList lines;
-    const QChar* data = text.constData();
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i].unicode();
-        if (c != u'\r' && c != u'\n') continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n') ++i;
-        start = i + 1;
-    }
-    if (start < size) lines.append(text.mid(start));
+    const auto* data = reinterpret_cast<const char16_t*>(text.constData());
+    ForEachLine(data, text.size(), [&](qsizetype start, qsizetype end, qsizetype) { lines.append(text.mid(start, end - start)); });
     return lines;
+}
+
+QList<QByteArray> SplitKeepingEnds(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    ForEachLine(bytes.constData(), bytes.size(),
+                [&](qsizetype start, qsizetype, qsizetype next) { lines.append(bytes.mid(start, next - start)); });
+    return lines;
+}
+
+QByteArray LineEndOf(const QByteArray& line) {
+    if (line.endsWith("\r\n")) return "\r\n";
+    if (line.endsWith('\n') || line.endsWith('\r')) return line.right(1);
+    return {};
 }
 
 }  // namespace tidepost

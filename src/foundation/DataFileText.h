@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -7,8 +8,16 @@
 
 namespace tidepost {
 
-// The lines of a data file's text; CR LF, a lone CR and a lone LF each end a line, and a line end
-// at the very end does not start another line ("" gives no lines).
+// Every reader of a data file or index takes its lines by one rule: CR LF, a lone CR and a lone LF
+// each end a line, and a line end at the very end does not start another line.
+
+// The lines of a data file's text, without their line ends ("" gives no lines).
 QStringList SplitFileLines(const QString& text);
+
+// The lines of a file with their own line ends, so that a rewrite keeps every other line byte for
+// byte and a file written with CR alone (or LF alone) stays so.
+QList<QByteArray> SplitKeepingEnds(const QByteArray& bytes);
+// The line end a line of SplitKeepingEnds carries ("" for a last line without one).
+QByteArray LineEndOf(const QByteArray& line);
 
 }  // namespace tidepost

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "foundation/DataFileText.h"
 #include "foundation/Foundation.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileLookup.h"
@@ -22,22 +23,34 @@ namespace {
 void KeepNewestHalf(const QString& path) {
     QByteArray content;
     if (ReadFileBytes(path, content) || content.size() <= kMaxLogBytes) return;
-    const qsizetype lineEnd = content.indexOf('\n', content.size() / 2 - 1);
-    const qsizetype cut = lineEnd < 0 ? content.size() : lineEnd + 1;
+    // The first line that starts in the newer half, whichever line end the file uses.
+    qsizetype cut = 0;
+    for (const QByteArray& line : SplitKeepingEnds(content)) {
+        if (cut >= content.size() / 2) break;
+        cut += line.size();
+    }
     (void)WriteFileAtomic(path, content.mid(cut));
 }
 }  // namespace
 
-FileError AppendToLog(const Foundation& f, const QString& fileName, const QString& text) {
+namespace {
+// A line (lineEnd not empty) first ends a last line that a crash or a full disk left unended.
+FileError AppendToDataLog(const Foundation& f, const QString& fileName, const QString& text, const QByteArray& lineEnd) {
     const QString path = DataFilePath(f, fileName);
     if (path.isEmpty()) return {kErrPathNotFound, "Path not found"};
-    const FileError err = AppendToFile(path, f.Os.Codec.Encode(text));
+    const QByteArray bytes = f.Os.Codec.Encode(text);
+    const FileError err = lineEnd.isEmpty() ? AppendToFile(path, bytes) : AppendLineToFile(path, bytes, lineEnd);
     if (!err && QFileInfo(path).size() > kMaxLogBytes) KeepNewestHalf(path);
     return err;
 }
+}  // namespace
+
+FileError AppendToLog(const Foundation& f, const QString& fileName, const QString& text) {
+    return AppendToDataLog(f, fileName, text, {});
+}
 
 FileError AppendLogLine(const Foundation& f, const QString& fileName, const QString& line) {
-    return AppendToLog(f, fileName, line + "\r\n");
+    return AppendToDataLog(f, fileName, line, "\r\n");
 }
 
 }  // namespace tidepost

@@ -1,5 +1,7 @@
 #include "foundation/StartProcedure.h"
 
+#include "foundation/DataFiles.h"
+#include "foundation/FileErrorBox.h"
 #include "foundation/Foundation.h"
 #include "foundation/LanguageSelect.h"
 #include "foundation/MlText.h"
@@ -10,7 +12,17 @@
 namespace tidepost {
 
 bool RefuseSecondCopy(Foundation& f) {
-    if (f.Os.Instance == nullptr || f.Os.Instance->Claim()) return false;
+    if (f.Os.Instance == nullptr) return false;
+    // Without a usable runtime folder the lock lives in the data folder, which is what two copies
+    // would otherwise share.
+    const InstanceClaim claim = f.Os.Instance->Claim([&f] { return GetDataPath(f); });
+    if (claim.outcome == InstanceClaim::Claimed) return false;
+    if (claim.outcome == InstanceClaim::Failed) {
+        // Whether another copy runs cannot be known: running anyway could let two copies rewrite
+        // the same files.
+        ShowFileErrorBox(f, QStringLiteral("Main"), claim.error, claim.path);
+        return true;
+    }
     if (f.Os.Boxes) {
         MessageBoxRequest box;
         box.text = MlText(f, 2696, "Tidepost instance already running.");

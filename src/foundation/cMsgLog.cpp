@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "foundation/DataFileText.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/Foundation.h"
 #include "foundation/MessageBoxQueue.h"
@@ -37,19 +38,16 @@ bool cMsgLog::DeleteFromMsgLog(const QString& strFileRef, const QString& strDir,
 
     const bool sentItems = strLog.compare("out", Qt::CaseInsensitive) == 0;
     qsizetype start = 0;
-    while (start < content.size()) {
-        const qsizetype lf = content.indexOf('\n', start);
-        const qsizetype next = lf < 0 ? content.size() : lf + 1;
-        QByteArray line = content.mid(start, (lf < 0 ? content.size() : lf) - start);
-        if (line.endsWith('\r')) line.chop(1);
-        if (FileNameField(m_f.Os.Codec.Decode(line), sentItems) == strFileRef) {
+    for (const QByteArray& line : SplitKeepingEnds(content)) {
+        const QByteArray text = line.left(line.size() - LineEndOf(line).size());
+        if (FileNameField(m_f.Os.Codec.Decode(text), sentItems) == strFileRef) {
             QByteArray rest = content;
-            rest.remove(start, next - start);
+            rest.remove(start, line.size());
             const QString staging = QFileInfo(index).path() + "/" + strLog + ".tmp";
             if (const FileError err = WriteFileAtomic(index, rest, staging)) ReportIndexFailure(m_f, err, index);
             return false;
         }
-        start = next;
+        start += line.size();
     }
     return false;
 }

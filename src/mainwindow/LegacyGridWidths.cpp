@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include "foundation/AppSettings.h"
+#include "foundation/DataFileText.h"
 #include "foundation/Foundation.h"
 #include "foundation/LogFiles.h"
 #include "foundation/RuntimeError.h"
@@ -41,10 +41,7 @@ void MigrateLegacyGridWidths(Foundation& f) {
     if (const FileError err = ReadFileBytes(path, bytes))
         throw RuntimeError(err.number, QStringLiteral("MainForm.Load"), err.description);
 
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = f.Os.Codec.Decode(bytes).split(lineEnd);
-    // The line end of the last line is not the start of another.
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    const QStringList lines = SplitFileLines(f.Os.Codec.Decode(bytes));
     for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
         const Header* header = HeaderOf(lines[i]);
         if (header == nullptr) continue;

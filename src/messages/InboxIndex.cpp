@@ -2,6 +2,7 @@
 
 #include <QStringView>
 
+#include "foundation/DataFileText.h"
 #include "foundation/Foundation.h"
 #include "foundation/UsefullFileRoutines.h"
 #include "foundation/UsefullRoutines.h"
@@ -46,16 +47,11 @@ bool IsInInboxIndex(Foundation& f, const QString& path, const InLogEntry& entry,
     const QString minute = when.section(u':', 1);
     const QString size = QString::number(entry.Size);
     const QString reference = QString::number(entry.Reference);
-    for (qsizetype at = bytes.indexOf(lead); at >= 0; at = bytes.indexOf(lead, at)) {
-        qsizetype end = bytes.indexOf('\n', at);
-        if (end < 0) end = bytes.size();
-        if (at == 0 || bytes.at(at - 1) == '\n') {
-            const QString line = f.Os.Codec.Decode(bytes.mid(at, end - at));
-            if (Part(line, 4) == date && Part(line, 5) == minute && Part(line, 6) == size &&
-                Part(line, 7) == reference)
-                return true;
-        }
-        at = end;
+    for (const QByteArray& raw : SplitKeepingEnds(bytes)) {
+        if (!raw.startsWith(lead)) continue;
+        const QString line = f.Os.Codec.Decode(raw.left(raw.size() - LineEndOf(raw).size()));
+        if (Part(line, 4) == date && Part(line, 5) == minute && Part(line, 6) == size && Part(line, 7) == reference)
+            return true;
     }
     return false;
 }

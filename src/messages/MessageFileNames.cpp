@@ -40,7 +40,7 @@ QString GetNewMessageFileName(Foundation& f, const QString& folder, const QStrin
 bool AppendIndexLine(Foundation& f, const QString& path, const QString& line) { return !AppendToIndex(f, path, line); }
 
 FileError AppendToIndex(Foundation& f, const QString& path, const QString& line) {
-    return AppendToFile(ResolvePath(path), f.Os.Codec.Encode(line + QStringLiteral("\r\n")));
+    return AppendLineToFile(ResolvePath(path), f.Os.Codec.Encode(line), "\r\n");
 }
 
 FileError ReadOrCreateIndex(Foundation& f, const QString& path, QByteArray& bytes) {

@@ -16,7 +16,8 @@ struct Foundation;
 QString GetNewMessageFileName(Foundation& f, const QString& folder, const QString& ext);
 
 // Appends `line` and CR LF (ANSI text) to the file at `path`, creating the file when missing; an
-// existing file of another letter case is the one appended to. False on any failure.
+// existing file of another letter case is the one appended to. A last line left without its line
+// end is ended first, and a failed append leaves the file as it was. False on any failure.
 bool AppendIndexLine(Foundation& f, const QString& path, const QString& line);
 // The same, giving the failure's error (number 0 on success).
 FileError AppendToIndex(Foundation& f, const QString& path, const QString& line);

@@ -139,7 +139,8 @@ void AddInboxGridRow(Messages& m, const InLogEntry& entry, const QString& when, 
                             QString::number(entry.Size),
                             QString::number(entry.Reference),
                             entry.Routing};
-    window->InboxMSGrid_AddRow(cells, entry.Priority == 3 ? kRed : kBlack);
+    // Urgency and distress are red, as the inbox view paints them when it reloads the index.
+    window->InboxMSGrid_AddRow(cells, entry.Priority == 2 || entry.Priority == 3 ? kRed : kBlack);
     window->InBox_SetAllColumnsSelected();
 }
 

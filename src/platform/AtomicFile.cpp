@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tidepost {
@@ -103,15 +104,44 @@ FileError ReadFileBytes(const QString& path, QByteArray& bytes) {
     return err;
 }
 
-FileError AppendToFile(const QString& path, const QByteArray& content) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+namespace {
+// Opens for appending; with `endOfFragment` the file's last line is ended with it first. A failed
+// write cuts the file back to its length before the append.
+FileError Append(const QString& path, const QByteArray& content, const QByteArray& endOfFragment) {
+    const QByteArray name = QFile::encodeName(path);
+    constexpr int kFlags = O_CREAT | O_APPEND | O_CLOEXEC;
+    int fd = ::open(name.constData(), (endOfFragment.isEmpty() ? O_WRONLY : O_RDWR) | kFlags, 0644);
+    // A file that may be written but not read still takes the line, unchecked.
+    const bool readable = fd >= 0 && !endOfFragment.isEmpty();
+    if (fd < 0 && errno == EACCES && !endOfFragment.isEmpty()) fd = ::open(name.constData(), O_WRONLY | kFlags, 0644);
     if (fd < 0) {
         if (errno == ENOENT) return {kErrPathNotFound, "Path not found"};
         return FileErrorFromErrno(errno);
     }
-    FileError err = WriteAll(fd, content);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const FileError err = FileErrorFromErrno(errno);
+        ::close(fd);
+        return err;
+    }
+    const bool regular = S_ISREG(st.st_mode);
+    QByteArray bytes;
+    if (readable && regular && st.st_size > 0) {
+        char last = 0;
+        if (::pread(fd, &last, 1, st.st_size - 1) == 1 && last != '\n' && last != '\r') bytes = endOfFragment;
+    }
+    bytes += content;
+    FileError err = WriteAll(fd, bytes);
+    if (err && regular) (void)::ftruncate(fd, st.st_size);
     if (::close(fd) != 0 && !err) err = FileErrorFromErrno(errno);
     return err;
+}
+}  // namespace
+
+FileError AppendToFile(const QString& path, const QByteArray& content) { return Append(path, content, {}); }
+
+FileError AppendLineToFile(const QString& path, const QByteArray& line, const QByteArray& lineEnd) {
+    return Append(path, line + lineEnd, lineEnd);
 }
 
 }  // namespace tidepost

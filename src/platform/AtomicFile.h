@@ -24,7 +24,13 @@ FileError RenameNoReplace(const QString& from, const QString& to);
 // The whole file at `path`; on failure the classic error, and `bytes` holds nothing.
 FileError ReadFileBytes(const QString& path, QByteArray& bytes);
 
-// Appends bytes to a file, creating it when missing.
+// Appends bytes to a file, creating it when missing. An append that fails part way (a disk that
+// fills) is cut back off, so the file keeps its old length and no fragment stays behind.
 FileError AppendToFile(const QString& path, const QByteArray& content);
+
+// Appends `line` and `lineEnd` as AppendToFile does. When the file's last line has no line end
+// (a line torn by a crash or an older full disk), it is ended with `lineEnd` first, so the new
+// line never runs on from the fragment.
+FileError AppendLineToFile(const QString& path, const QByteArray& line, const QByteArray& lineEnd);
 
 }  // namespace tidepost

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "platform/LinkReadLimits.h"
+
 namespace tidepost {
 
 // The serial port to the transceiver, as the link uses it. Bytes in and out: text is encoded and
@@ -36,7 +38,7 @@ public:
     virtual int ProbePort(int port) = 0;
     // Queued for sending at once; does not wait. False when the port is closed or the write failed.
     virtual bool Output(const QByteArray& bytes) = 0;
-    // Everything received and not yet read; empty when nothing waits.
+    // What was received and not yet read, up to kMaxReadBytes; empty when nothing waits.
     virtual QByteArray Input() = 0;
     // 1: raise the OnComm event when a character arrives; 0: no receive event.
     virtual void SetRThreshold(int threshold) = 0;

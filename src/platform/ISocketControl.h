@@ -2,6 +2,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "platform/LinkReadLimits.h"
+
 namespace tidepost {
 
 // The TCP client to the terminal control unit, as the link uses it. Bytes in and out.
@@ -20,7 +22,8 @@ public:
     virtual void Connect() = 0;  // returns at once; SocketState becomes Connected later
     virtual void Close() = 0;
     virtual bool SendData(const QByteArray& bytes) = 0;
-    virtual QByteArray GetData() = 0;  // all received bytes not yet read, without waiting
+    // The received bytes not yet read, up to kMaxReadBytes, without waiting.
+    virtual QByteArray GetData() = 0;
     // The latest failure of SendData (0 and "" before the first), for error lines.
     enum SendError { ErrWrongState = 40006, ErrSendFailed = 40020 };
     virtual int LastErrorNumber() const = 0;

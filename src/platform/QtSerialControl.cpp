@@ -1,5 +1,7 @@
 #include "platform/QtSerialControl.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -66,6 +68,7 @@ QtSerialControl::QtSerialControl(ISettingsStore& store, QString application)
     QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] { OnReadyRead(); });
     QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
                      [this](QSerialPort::SerialPortError e) { OnError(e); });
+    m_port.setReadBufferSize(kReadBufferBytes);
     m_pinTimer.setInterval(100);
     QObject::connect(&m_pinTimer, &QTimer::timeout, &m_pinTimer, [this] { PollPins(); });
 }
@@ -175,10 +178,11 @@ QByteArray QtSerialControl::Input() {
     out.swap(m_pending);
     if (!PortOpen()) return out;
     m_inInput = true;
-    out += m_port.readAll();
+    const auto take = [this, &out] { out += m_port.read(std::max<qint64>(0, kMaxReadBytes - out.size())); };
+    take();
     // Take also what the device holds but Qt's notifier has not collected yet, without waiting.
-    for (int i = 0; i < 64 && PortOpen() && m_port.waitForReadyRead(0); ++i) out += m_port.readAll();
-    if (PortOpen()) out += m_port.readAll();
+    for (int i = 0; i < 64 && out.size() < kMaxReadBytes && PortOpen() && m_port.waitForReadyRead(0); ++i) take();
+    if (PortOpen()) take();
     m_inInput = false;
     return out;
 }

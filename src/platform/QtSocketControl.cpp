@@ -6,8 +6,9 @@
 namespace tidepost {
 
 QtSocketControl::QtSocketControl() {
+    m_socket.setReadBufferSize(kReadBufferBytes);
     QObject::connect(&m_socket, &QTcpSocket::disconnected, &m_socket, [this] {
-        m_pending += ReadBuffered();
+        m_pending += ReadBuffered(m_socket.bytesAvailable());
         m_peerClosed = true;
     });
     QObject::connect(&m_socket, &QTcpSocket::errorOccurred, &m_socket,
@@ -77,20 +78,23 @@ bool QtSocketControl::SendData(const QByteArray& bytes) {
     return true;
 }
 
-QByteArray QtSocketControl::ReadBuffered() { return m_socket.isOpen() ? m_socket.readAll() : QByteArray(); }
+QByteArray QtSocketControl::ReadBuffered(qint64 most) {
+    return m_socket.isOpen() && most > 0 ? m_socket.read(most) : QByteArray();
+}
 
 QByteArray QtSocketControl::GetData() {
     QByteArray out;
     out.swap(m_pending);
-    out += ReadBuffered();
+    const auto take = [this, &out] { out += ReadBuffered(kMaxReadBytes - out.size()); };
+    take();
     // Take also what the system holds but Qt's notifier has not collected yet, without waiting.
-    for (int i = 0; i < 64 && m_socket.state() == QAbstractSocket::ConnectedState &&
+    for (int i = 0; i < 64 && out.size() < kMaxReadBytes && m_socket.state() == QAbstractSocket::ConnectedState &&
                     m_socket.waitForReadyRead(0);
          ++i)
-        out += ReadBuffered();
+        take();
     out += m_pending;  // the peer may have closed during the reads above
     m_pending.clear();
-    out += ReadBuffered();
+    take();
     return out;
 }
 

@@ -27,7 +27,8 @@ public:
     QString LastErrorDescription() const override { return m_errorText; }
 
 private:
-    QByteArray ReadBuffered();
+    // At most `most` bytes of what Qt holds.
+    QByteArray ReadBuffered(qint64 most);
     QTcpSocket m_socket;
     QString m_remoteHost;
     int m_remotePort = 0;

@@ -66,6 +66,23 @@ TEST_F(MessageFormTest, OpeningMarksOnlyTheReadFieldOfTheMatchingLines) {
     }
 }
 
+// The index copy lands on a full disk: the message is shown, the index stays as it was, and the
+// operator is told that the read mark was not stored.
+TEST_F(MessageFormTest, AFullDiskKeepsTheIndexAndReportsTheMarkNotStored) {
+    if (!QFile::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    platform.WriteDataFile("Inbox/26120101.in", "Text of the message");
+    platform.WriteDataFile("Inbox/in.idx", kInboxIdx);
+    ASSERT_TRUE(QFile::link("/dev/full", Folder("Inbox") + "/in.bak"));
+
+    EXPECT_FALSE(Form().LoadText(f.gInboxDir, "26120101.in", false, false, 1));
+    EXPECT_TRUE(Form().isVisible());
+    EXPECT_EQ(platform.ReadDataFile("Inbox/in.idx"), kInboxIdx);
+    const QStringList queued = DrainErrorQueue(f);
+    ASSERT_EQ(queued.size(), 1);
+    EXPECT_TRUE(queued[0].startsWith("(MessageForm.LoadText) Error '61': ")) << queued[0].toStdString();
+    EXPECT_TRUE(queued[0].contains("in.idx")) << queued[0].toStdString();
+}
+
 TEST_F(MessageFormTest, MissingMessageFileQueuesANoticeAndKeepsTheWindowHidden) {
     platform.WriteDataFile("Inbox/in.idx", kInboxIdx);
     EXPECT_TRUE(Form().LoadText(f.gInboxDir, "gone.in", true, true, 1));

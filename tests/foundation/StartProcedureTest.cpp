@@ -54,6 +54,25 @@ TEST_F(SingleCopy, ASecondCopyShowsOneBoxAndTouchesNothing) {
     EXPECT_EQ(platform.Settings.SaveCount, savesBefore);
 }
 
+// Without a runtime folder the lock is made in the data folder; when it cannot be made at all,
+// the start ends with a box that says why, before anything of the data folder is touched.
+TEST_F(SingleCopy, ALockThatCannotBeMadeStopsTheStartWithABox) {
+    platform.Instance.RuntimeFolderUsable = false;
+    platform.Instance.FailWith = {kErrPermissionDenied, "Permission denied"};
+    platform.Instance.FailedPath = platform.DataFolder() + "/Tidepost.lock";
+    EXPECT_FALSE(Run());
+    EXPECT_EQ(platform.Instance.FallbackFolder, platform.DataFolder());
+    ASSERT_EQ(platform.Boxes.Shown.size(), 1);
+    EXPECT_TRUE(platform.Boxes.Shown[0].text.startsWith("(Main) Error '70': Permission denied."))
+        << platform.Boxes.Shown[0].text.toStdString();
+    EXPECT_TRUE(platform.Boxes.Shown[0].text.contains(platform.DataFolder() + "/Tidepost.lock"));
+    EXPECT_EQ(platform.Boxes.Shown[0].title, "Error 70");
+    EXPECT_EQ(languageDialogs, 0);
+    EXPECT_EQ(mainForms, 0);
+    EXPECT_FALSE(f.FoundationLoaded);
+    EXPECT_TRUE(QDir(platform.DataFolder()).isEmpty());
+}
+
 TEST_F(SingleCopy, TheFirstCopyClaimsTheLockAndStarts) {
     EXPECT_TRUE(Run());
     EXPECT_EQ(platform.Instance.Claims, 1);

@@ -96,6 +96,21 @@ TEST_F(MessageFileNames, AppendIndexLine) {
     EXPECT_FALSE(QFileInfo::exists(folder + "/out.idx"));
 }
 
+// A full disk left the first 20 bytes of a line: the next line stands on its own and names its
+// own file, and the views read the fragment as a line of its own.
+TEST_F(MessageFileNames, AppendIndexLineAfterATornLine) {
+    const QByteArray whole = "IN.001:102:0:0:06-12-31 23:59:812:345:Mem:No:06123101.in\r\n";
+    for (const char* index : {"inbox/in.idx", "inbox/OUT.IDX"}) {
+        platform.WriteDataFile(index, whole + "IN.002:102:0:0:06-12");
+        EXPECT_TRUE(AppendIndexLine(f, platform.DataFolder() + "/" + index, "IN.003:102:0:0:06-12-31 23:59:5:1:Mem:No:5"));
+        const QList<QByteArray> lines = platform.ReadDataFile(index).split('\n');
+        ASSERT_EQ(lines.size(), 4) << index;
+        EXPECT_EQ(lines[1], "IN.002:102:0:0:06-12\r");
+        EXPECT_EQ(lines[2], "IN.003:102:0:0:06-12-31 23:59:5:1:Mem:No:5\r");
+        EXPECT_EQ(lines[3], "");
+    }
+}
+
 TEST_F(MessageFileNames, AppendIndexLineWithoutItsFolderFails) {
     const QString missing = platform.DataFolder() + "/missing";
     EXPECT_FALSE(AppendIndexLine(f, missing + "/in.idx", "line"));

@@ -354,14 +354,20 @@ TEST_F(TransferInToPC, InboxViewGetsARowOfTheNewMessage) {
     AddMessage(3, "Not shown");
     ReadListingAndLog();
     Fetch(3);
-    ASSERT_EQ(messagesWindow.InboxRows.size(), 2);
+    messagesWindow.Shown = 1;
+    AddMessage(4, "Safety", 1);
+    ReadListingAndLog();
+    Fetch(4);
+    ASSERT_EQ(messagesWindow.InboxRows.size(), 3);
+    EXPECT_EQ(messagesWindow.InboxRows[2].cells[3], "Safety");
+    EXPECT_EQ(messagesWindow.InboxRows[2].foreColor, 0);
     EXPECT_EQ(messagesWindow.InboxRows[0].cells,
               (QStringList{Disk(1), "IN.001", "005", "Distress", "8 Bit Data", "06-12-31 23:51", "6", "341", "Mem"}));
     EXPECT_EQ(messagesWindow.InboxRows[0].foreColor, 255);
     EXPECT_EQ(messagesWindow.InboxRows[1].cells[3], "Urgent");
     EXPECT_EQ(messagesWindow.InboxRows[1].cells[4], "7 Bit IA5");
-    EXPECT_EQ(messagesWindow.InboxRows[1].foreColor, 0) << "only distress is red when added";
-    EXPECT_EQ(messagesWindow.InboxSelections, 2);
+    EXPECT_EQ(messagesWindow.InboxRows[1].foreColor, 255) << "urgency is red as in the reloaded view";
+    EXPECT_EQ(messagesWindow.InboxSelections, 3);
 }
 
 TEST_F(TransferInToPC, StoredMessageIsPrintedWholeOnThe560FamilyWhenAsked) {
@@ -504,6 +510,29 @@ TEST_F(TransferInToPC, MessageAlreadyInTheIndexIsOnlyDeleted) {
     Fetch(1);
     EXPECT_EQ(InboxFiles(), (QStringList{Disk(1), Disk(2), "in.idx"}));
     EXPECT_EQ(IndexLines().size(), 2);
+}
+
+// An index written with CR alone (or LF alone) between its lines is read line by line too: the
+// message it holds is not stored a second time.
+TEST_F(TransferInToPC, AnIndexWithOtherLineEndsStillKnowsItsMessages) {
+    AddMessage(1, "Once only");
+    ReadListingAndLog();
+    Fetch(1);
+    const QByteArray line = InboxFile("in.idx").trimmed();
+    for (const QByteArray& end : {QByteArray("\r"), QByteArray("\n")}) {
+        const QByteArray index = "IN.009:102:0:0:06-12-31 23:00:5:1:Mem:No:06123109.in" + end + line + end;
+        QFile file(inbox + "/in.idx");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(index);
+        file.close();
+        link.Dialogue.CommandQueue.clear();
+        ReadListingAndLog();
+        StartDownload();
+        Fetch(1);
+        EXPECT_EQ(link.Dialogue.CommandQueue, "delete IN.001\r\n") << end.toHex().constData();
+        EXPECT_EQ(InboxFiles(), (QStringList{Disk(1), "in.idx"})) << end.toHex().constData();
+        EXPECT_EQ(InboxFile("in.idx"), index) << end.toHex().constData();
+    }
 }
 
 TEST_F(TransferInToPC, MessageAbove32767BytesIsStored) {

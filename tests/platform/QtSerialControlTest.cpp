@@ -1,6 +1,12 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <poll.h>
+#include <thread>
+#include <unistd.h>
+
 #include "platform/QtSerialControl.h"
 #include "support/FakeSettingsStore.h"
 #include "support/PtyPair.h"
@@ -179,6 +185,33 @@ TEST_F(SerialOnPty, ReadsEverythingWaitingAndRemovesIt) {
     ASSERT_TRUE(pty.Write("can0:/$ "));
     EXPECT_EQ(ReadUntil(15), "st -l\r\ncan0:/$ ");
     EXPECT_EQ(port.Input(), QByteArray());
+}
+
+// A line that talks faster than the program reads (a device streaming on the wrong port) is taken
+// in bounded pieces: what is not read yet stays with the system, not in memory, and every byte
+// still arrives, in order.
+TEST_F(SerialOnPty, AFastLineIsReadInBoundedPiecesAndNothingIsLost) {
+    ASSERT_EQ(port.Open(), ISerialControl::OpenOk);
+    QByteArray text(2 * 1024 * 1024, 0);
+    for (qsizetype i = 0; i < text.size(); ++i) text[i] = char('a' + i % 26 + (i / 4096) % 2 * ('A' - 'a'));
+    std::atomic<qsizetype> written{0};
+    std::atomic<bool> stop{false};
+    std::thread writer([&] {
+        pollfd p{pty.MasterFd(), POLLOUT, 0};
+        while (!stop && written < text.size()) {
+            if (::poll(&p, 1, 20) <= 0) continue;
+            const qsizetype at = written;
+            const ssize_t n = ::write(pty.MasterFd(), text.constData() + at, size_t(std::min<qsizetype>(4096, text.size() - at)));
+            if (n > 0) written += n;
+        }
+    });
+    (void)QTest::qWaitFor([&] { return written == text.size(); }, 500);
+    QByteArray got = port.Input();
+    EXPECT_LE(got.size(), kMaxReadBytes);
+    (void)QTest::qWaitFor([&] { got += port.Input(); return got.size() >= text.size(); }, 10000);
+    stop = true;
+    writer.join();
+    EXPECT_TRUE(got == text) << got.size();
 }
 
 TEST_F(SerialOnPty, ReceiveEventOnlyWhileTheThresholdIsOne) {
