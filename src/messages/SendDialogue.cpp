@@ -83,6 +83,21 @@ std::optional<QString> NameNotInBook(Messages& m, const std::array<QString, 3>& 
     return std::nullopt;
 }
 
+// How many submissions the recipients make: one per group, one for a distress message.
+int CountGroups(Messages& m, const RecipientMatrix& names) {
+    const quint8 priority = m.F.gSession.MessagePriority();
+    RecipientMatrix rest = names;
+    int groups = 0;
+    for (;;) {
+        CTransmission scratch(m);
+        scratch.Priority = priority;
+        rest = scratch.SortRecipients(rest);
+        if (!scratch.AddressesFound()) return groups;
+        ++groups;
+        if (priority == kDistress) return groups;
+    }
+}
+
 // Why the file chosen to send cannot be read: the error number, 0 when it can.
 int UnreadableFile(const QString& fileName) {
     if (fileName.trimmed().isEmpty()) return kFileNotFound;
@@ -167,6 +182,16 @@ SendEnd Send(Messages& m, const SendingChoices& choices, QWidget* owner) {
         Box(m, owner, MlText(f, 2582, "Entry was not found in Address Book") + ": " + *missing, Info(m));
         return SendEnd::NotInBook;
     }
+    // The fields may have been emptied since the dialogue opened (it does not block the editor),
+    // or hold only separators: then nothing would go out, and the message must stay.
+    RecipientMatrix names;
+    for (std::uint8_t list = 0; list < 3; ++list)
+        if (!fields[list].isEmpty()) NamesToRecipientMatrix(m, FieldNames(fields[list]), names, list);
+    if (CountGroups(m, names) == 0) {
+        Box(m, owner, MlText(f, 2823, "You have to select minimum one destination address!"), f.gProductName,
+            MsgIcon::Information);
+        return SendEnd::NoRecipient;
+    }
     if (choices.FromFile) {
         if (const int error = UnreadableFile(choices.FileName)) {
             const QString description =
@@ -191,9 +216,6 @@ SendEnd Send(Messages& m, const SendingChoices& choices, QWidget* owner) {
     if (choices.FromFile) message.TextField = GetFileContent(f, ResolvePath(choices.FileName.trimmed()));
     else if (editor) message.TextField = editor->EditorText();
 
-    RecipientMatrix names;
-    for (std::uint8_t list = 0; list < 3; ++list)
-        if (!fields[list].isEmpty()) NamesToRecipientMatrix(m, FieldNames(fields[list]), names, list);
     message.SetAddressMatrix(names);
     message.SetAliasMatrix(names);
 

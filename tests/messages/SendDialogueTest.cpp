@@ -168,6 +168,32 @@ TEST_F(SendDialogue, ANameNoLongerInTheBookSendsNothing) {
     EXPECT_FALSE(m.SendingForms.SendingForm.isLoaded()) << "the dialogue closes";
 }
 
+TEST_F(SendDialogue, OkWithNobodyLeftInTheFieldsSendsNothingAndKeepsTheMessage) {
+    // The dialogue does not block the editor: its fields may have changed since it opened.
+    struct Case {
+        const char* to;
+        const char* cc;
+    };
+    for (const Case& c : {Case{"", ""}, Case{";", ""}, Case{";;", ";"}}) {
+        SCOPED_TRACE(std::string(c.to) + "|" + c.cc);
+        Compose("Agent;");
+        ShowSendingForm(m);
+        ASSERT_NE(Form(), nullptr);
+        platform.Boxes.Shown.clear();
+        editor.Fields[0] = c.to;
+        editor.Fields[1] = c.cc;
+        Form()->OKButton->click();
+        EXPECT_EQ(BoxTexts(), QStringList{"You have to select minimum one destination address!"});
+        EXPECT_TRUE(OutboxFiles().isEmpty());
+        EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
+        EXPECT_EQ(editor.Fields[0], c.to);
+        EXPECT_EQ(editor.Subject + "|" + editor.Text, "Noon|All well") << "the message stays in the editor";
+        EXPECT_FALSE(views.Calls.contains("OutboxButton_Click"));
+    }
+    Compose(";");
+    EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::NoRecipient);
+}
+
 TEST_F(SendDialogue, AFileThatCannotBeReadIsRefusedAndTheDialogueStays) {
     Compose("Agent;");
     ShowSendingForm(m);
