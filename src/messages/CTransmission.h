@@ -28,6 +28,9 @@ public:
     QString LESUsed;
     // 0 routine, 1 distress.
     quint8 Priority = 0;
+    // WriteOutLog leaves the sent-items view as it is: the caller logs several submissions in a
+    // row and reloads the view once at the end (a long log takes seconds to load).
+    bool DeferSentItemsReload = false;
 
     // The transmission's own message: the group's recipients, subject and text.
     CMessage& Message() { return m_message; }
@@ -74,8 +77,8 @@ public:
     // Status += 32. False for a LES that is not digits, an extension holding anything but
     // letters, digits and ",", and while the queue admits no such command.
     bool SendMessage();
-    // Appends the submission's "Initiated" line to OUT.IDX and reloads the sent-items view.
-    // Status += 64.
+    // Appends the submission's "Initiated" line to OUT.IDX and reloads the sent-items view,
+    // unless DeferSentItemsReload is set. Status += 64.
     bool WriteOutLog(quint8 Index, quint8 Presentation, const QString& ToAlias, const QString& CcAlias,
                      const QString& BCcAlias);
 

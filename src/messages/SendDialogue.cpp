@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringList>
+#include <QVariantList>
 #include <array>
 #include <exception>
 #include <optional>
@@ -18,6 +19,7 @@
 #include "foundation/Foundation.h"
 #include "foundation/IMainForm.h"
 #include "foundation/IniFile.h"
+#include "foundation/MlStrings.h"
 #include "foundation/MlText.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/UsefullFileRoutines.h"
@@ -32,6 +34,7 @@
 #include "messages/Messages.h"
 #include "messages/PrintFetchedFile.h"
 #include "messages/SendingForm.h"
+#include "messages/SentItemsGrid.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -115,13 +118,23 @@ SendEnd CommonErrorEnd(Messages& m, QWidget* owner) {
 
 enum class PassEnd { Next, Done, Failed };
 
+// The sent-items grid from the outbox log, once after the submissions of a send.
+void ReloadSentItems(Messages& m) {
+    try {
+        LoadSentItemsGrid(m);
+    } catch (const RuntimeError&) {
+        // The log stays as written; the view shows it when it is opened next.
+    }
+}
+
 // One recipient group: its transmission grouped, converted, formatted, saved, uploaded, submitted
 // and logged. `names` loses the names sent.
 PassEnd SendOneGroup(Messages& m, const SendingChoices& choices, CMessage& message, RecipientMatrix& names,
-                     QWidget* owner) {
+                     int& logged, QWidget* owner) {
     Foundation& f = m.F;
     const quint8 priority = f.gSession.MessagePriority();
     CTransmission tx(m);
+    tx.DeferSentItemsReload = true;
     // A distress message always asks for a delivery confirmation.
     const bool confirmation = choices.Confirmation || priority == kDistress;
     if (!tx.SetParameters(GetIniValue(f, QStringLiteral("[Default ISP]")), confirmation, choices.Print,
@@ -170,6 +183,7 @@ PassEnd SendOneGroup(Messages& m, const SendingChoices& choices, CMessage& messa
     if (!tx.SendMessage()) return fail(2770, QStringLiteral("A SendMessage error occurred"));
     if (!tx.WriteOutLog(type, format, aliases[0], aliases[1], aliases[2]))
         return fail(2771, QStringLiteral("A WriteOutlog error occurred"));
+    ++logged;
     // A distress message makes one submission.
     if (priority == kDistress) message.Status = kNoFurtherGroup;
     return PassEnd::Next;
@@ -187,10 +201,22 @@ SendEnd Send(Messages& m, const SendingChoices& choices, QWidget* owner) {
     RecipientMatrix names;
     for (std::uint8_t list = 0; list < 3; ++list)
         if (!fields[list].isEmpty()) NamesToRecipientMatrix(m, FieldNames(fields[list]), names, list);
-    if (CountGroups(m, names) == 0) {
+    const int groups = CountGroups(m, names);
+    if (groups == 0) {
         Box(m, owner, MlText(f, 2823, "You have to select minimum one destination address!"), f.gProductName,
             MsgIcon::Information);
         return SendEnd::NoRecipient;
+    }
+    // Each submission takes one of the day's outbox names. Running out half-way would leave part
+    // of the groups queued and the message in the editor, so that Send again duplicates them.
+    if (const int left = FreeMessageFileNames(f, f.gOutboxDir, QStringLiteral("out"), groups); left < groups) {
+        Box(m, owner,
+            FormatMlString(MlText(f, 3391,
+                                  "This message makes %0 submissions, but only %1 more can be sent today. Nothing has "
+                                  "been sent: send it to fewer recipients, or again tomorrow."),
+                           QVariantList{groups, left}),
+            Info(m), MsgIcon::Information);
+        return SendEnd::TooManyGroups;
     }
     if (choices.FromFile) {
         if (const int error = UnreadableFile(choices.FileName)) {
@@ -219,8 +245,13 @@ SendEnd Send(Messages& m, const SendingChoices& choices, QWidget* owner) {
     message.SetAddressMatrix(names);
     message.SetAliasMatrix(names);
 
+    int logged = 0;
     while (message.Status < kNoFurtherGroup) {
-        if (SendOneGroup(m, choices, message, names, owner) == PassEnd::Failed) return CommonErrorEnd(m, owner);
+        if (SendOneGroup(m, choices, message, names, logged, owner) == PassEnd::Failed) {
+            // The groups sent before stay queued and logged: the view shows them.
+            if (logged > 0) ReloadSentItems(m);
+            return CommonErrorEnd(m, owner);
+        }
     }
 
     if (choices.Print && editor) {
@@ -234,7 +265,9 @@ SendEnd Send(Messages& m, const SendingChoices& choices, QWidget* owner) {
         for (int list = 0; list < 3; ++list) editor->SetAddressFieldText(list, QString());
         editor->SetSubjectFieldText(QString());
     }
+    // Showing the sent items loads them again; without the view the grid is loaded here, once.
     if (m.Window) m.Window->OutboxButton_Click();
+    else ReloadSentItems(m);
     return SendEnd::Sent;
 }
 

@@ -12,6 +12,7 @@
 #include "foundation/AppSettings.h"
 #include "foundation/MlStrings.h"
 #include "link/CommandQueue.h"
+#include "messages/MessageFileNames.h"
 #include "messages/SendDialogue.h"
 #include "messages/SendingForm.h"
 
@@ -192,6 +193,67 @@ TEST_F(SendDialogue, OkWithNobodyLeftInTheFieldsSendsNothingAndKeepsTheMessage) 
     }
     Compose(";");
     EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::NoRecipient);
+}
+
+TEST_F(SendDialogue, MoreGroupsThanOutboxNamesLeftTodaySendNothing) {
+    // Every SMS number is a submission of its own, and the day has 359 outbox names.
+    QByteArray book;
+    QString to;
+    for (int i = 0; i < 360; ++i) {
+        book += "Sms" + QByteArray::number(i) + ":SMS:7:479" + QByteArray::number(1000000 + i) + "\r\n";
+        to += "Sms" + QString::number(i) + ";";
+    }
+    UseBook(book);
+    Compose(to);
+    EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::TooManyGroups);
+    EXPECT_EQ(BoxTexts(), QStringList{"This message makes 360 submissions, but only 359 more can be sent today. "
+                                      "Nothing has been sent: send it to fewer recipients, or again tomorrow."});
+    EXPECT_TRUE(OutboxFiles().isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
+    EXPECT_EQ(editor.Fields[0], to);
+    EXPECT_EQ(editor.Text, "All well");
+
+    // With all but two of the day's names taken, three groups are refused and two go out.
+    for (int i = 0; i < 357; ++i) {
+        QFile taken(outbox + "/" + GetNewMessageFileName(f, f.gOutboxDir, "out"));
+        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    }
+    platform.Boxes.Shown.clear();
+    Compose("Sms0;Sms1;Sms2;");
+    EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::TooManyGroups);
+    EXPECT_EQ(BoxTexts().value(0).left(50), "This message makes 3 submissions, but only 2 more ");
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
+    Compose("Sms0;Sms1;");
+    EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::Sent);
+    EXPECT_EQ(link.Dialogue.CommandQueue.count("tx "), 2);
+}
+
+TEST_F(SendDialogue, TheSentItemsAreLoadedOncePerSendNotOncePerGroup) {
+    struct Case {
+        const char* to;
+        const char* providerLes;
+        bool withView;
+        SendEnd end;
+    };
+    // Telex, DNID and SMS: three groups; without a provider station the SMS fails last.
+    for (const Case& c : {Case{"Agent;Fleet;Skipper;", "101", true, SendEnd::Sent},
+                          Case{"Agent;Fleet;Skipper;", "101", false, SendEnd::Sent},
+                          Case{"Agent;Fleet;Skipper;", "", true, SendEnd::Failed}}) {
+        SCOPED_TRACE(std::string(c.providerLes) + (c.withView ? " view" : " no view"));
+        f.gConfiguration.SetDefaultISPLes(kOceanAorW, c.providerLes);
+        m.Window = c.withView ? &views : nullptr;
+        views.Calls.clear();
+        grid.RedrawCalls.clear();
+        Compose(c.to);
+        ASSERT_EQ(SendEditorMessage(m, Choices(), nullptr), c.end);
+        const qsizetype loads = grid.RedrawCalls.count(false);
+        if (c.end == SendEnd::Sent && c.withView) {
+            EXPECT_EQ(loads, 0);
+            EXPECT_EQ(views.Calls.count("OutboxButton_Click"), 1) << "showing the view loads it";
+        } else {
+            EXPECT_EQ(loads, 1);
+        }
+    }
 }
 
 TEST_F(SendDialogue, AFileThatCannotBeReadIsRefusedAndTheDialogueStays) {
