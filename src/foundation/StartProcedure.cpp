@@ -4,6 +4,7 @@
 #include "foundation/LanguageSelect.h"
 #include "foundation/MlText.h"
 #include "foundation/StartUp.h"
+#include "foundation/UsefullCodePages.h"
 #include "platform/IInstanceLock.h"
 #include "platform/IMessageBoxes.h"
 
@@ -25,6 +26,7 @@ bool Main(Foundation& f, const std::function<void()>& showMainForm) {
     f.Strings.CurrentLanguageId = 1033;
     f.Strings.InitMlStrings();
     ApplyStoredLanguage(f);
+    ChooseAnsiCodePage(f);
     // A second copy says so in the user's language and ends before it reads or writes anything of
     // the data folder, so the running copy's files stay as that copy keeps them.
     if (RefuseSecondCopy(f)) return false;
@@ -33,6 +35,7 @@ bool Main(Foundation& f, const std::function<void()>& showMainForm) {
     // notices are already in the stored language.
     LoadFoundation(f);
     f.Windows.LanguageSelect.ShowDialog(true);
+    ChooseAnsiCodePage(f);
     if (showMainForm) showMainForm();
     return true;
 }

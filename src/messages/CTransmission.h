@@ -63,9 +63,9 @@ public:
 
     // Replaces Message's text by the text the land earth station needs for the group's
     // destination network (type and format of the group): the provider's e-mail header, the
-    // address lines of telex, fax, mobile, PSTN and X.25, the SMS frame. The text is taken through
-    // the ANSI code page once, so what is saved, counted and streamed is the same. Status += 16.
-    // False for an SMS group without a To number and for an unknown type.
+    // address lines of telex, fax, mobile, PSTN and X.25, the SMS frame. Status += 16. False for
+    // an SMS group without a To number, for an unknown type, and for a text holding a character
+    // the ANSI code page lacks (it is never sent as "?").
     bool FormatMessage(quint8 Index, quint8 Presentation);
     // Writes the text and CR LF as the outbox file OutFileName of the sent-items folder.
     bool SaveFileInOutBox();

@@ -13,6 +13,7 @@
 #include <array>
 #include <exception>
 #include <optional>
+#include <utility>
 
 #include "foundation/AppSettings.h"
 #include "foundation/ErrorHandling.h"
@@ -35,6 +36,7 @@
 #include "messages/PrintFetchedFile.h"
 #include "messages/SendingForm.h"
 #include "messages/SentItemsGrid.h"
+#include "platform/AnsiCodec.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -99,6 +101,19 @@ int CountGroups(Messages& m, const RecipientMatrix& names) {
         ++groups;
         if (priority == kDistress) return groups;
     }
+}
+
+// The first character of `text` that the ANSI code page cannot carry, written as itself and its
+// Unicode number; none when every character has its byte.
+std::optional<std::pair<QString, QString>> CharacterNotInCodePage(const AnsiCodec& codec, const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (codec.ByteOf(text.at(i)) >= 0) continue;
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        const char32_t code = pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+        return std::pair{character, "U+" + QString::number(code, 16).toUpper().rightJustified(4, u'0')};
+    }
+    return std::nullopt;
 }
 
 // Why the file chosen to send cannot be read: the error number, 0 when it can.
@@ -232,15 +247,26 @@ SendEnd Send(Messages& m, const SendingChoices& choices, QWidget* owner) {
         }
     }
 
-    if (choices.CodePage >= 0) m.L.Transfer.SendCodePage = static_cast<quint8>(choices.CodePage);
-    SaveAppSetting(f, f.gProductName, QStringLiteral("Settings"), QStringLiteral("MsgConfirmation"),
-                   choices.Confirmation ? QStringLiteral("1") : QStringLiteral("0"));
-
     IMessageEditor* editor = m.Editor;
     CMessage message;
     message.Subject = editor ? editor->SubjectFieldText() : QString();
     if (choices.FromFile) message.TextField = GetFileContent(f, ResolvePath(choices.FileName.trimmed()));
     else if (editor) message.TextField = editor->EditorText();
+
+    // A character the code page lacks would reach the transceiver and the outbox as "?".
+    if (const auto lacking = CharacterNotInCodePage(f.Os.Codec, message.Subject + message.TextField)) {
+        Box(m, owner,
+            FormatMlString(MlText(f, 3392,
+                                  "The character '%0' (%1) cannot be sent in the code page %2. Nothing has been sent: "
+                                  "remove or replace it, then send again."),
+                           QVariantList{lacking->first, lacking->second, f.Os.Codec.CodePage()}),
+            Info(m), MsgIcon::Information);
+        return SendEnd::CannotEncode;
+    }
+
+    if (choices.CodePage >= 0) m.L.Transfer.SendCodePage = static_cast<quint8>(choices.CodePage);
+    SaveAppSetting(f, f.gProductName, QStringLiteral("Settings"), QStringLiteral("MsgConfirmation"),
+                   choices.Confirmation ? QStringLiteral("1") : QStringLiteral("0"));
 
     message.SetAddressMatrix(names);
     message.SetAliasMatrix(names);

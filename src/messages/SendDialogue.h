@@ -27,6 +27,7 @@ enum class SendEnd {
     KeptOpen,       // the file to send could not be read: nothing was sent, the dialogue stays
     NoRecipient,    // the address fields name nobody to send to: a box says so, nothing was sent
     TooManyGroups,  // more submissions than outbox names left today: a box says so, nothing was sent
+    CannotEncode,   // the text holds a character the code page lacks: a box names it, nothing was sent
 };
 
 // Sends the editor's message as the send dialogue's OK does, one submission per recipient group,

@@ -256,6 +256,27 @@ TEST_F(SendDialogue, TheSentItemsAreLoadedOncePerSendNotOncePerGroup) {
     }
 }
 
+TEST_F(SendDialogue, ACharacterTheCodePageLacksIsRefusedBeforeAnythingIsQueued) {
+    struct Case {
+        QString subject;
+        QString text;
+        QString named;
+    };
+    const QString tail = " cannot be sent in the code page windows-1252. Nothing has been sent: remove or replace it, "
+                         "then send again.";
+    for (const Case& c : {Case{"Noon", QString::fromUtf8("Ship Жук"), QString::fromUtf8("'Ж' (U+0416)")},
+                          Case{QString::fromUtf8("Noon \U0001F600"), "All well", QString::fromUtf8("'\U0001F600' (U+1F600)")}}) {
+        SCOPED_TRACE(c.named.toStdString());
+        platform.Boxes.Shown.clear();
+        Compose("Agent;", "", "", c.subject, c.text);
+        EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::CannotEncode);
+        EXPECT_EQ(BoxTexts(), QStringList{"The character " + c.named + tail});
+        EXPECT_TRUE(OutboxFiles().isEmpty());
+        EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
+        EXPECT_EQ(editor.Subject + "|" + editor.Text, c.subject + "|" + c.text) << "the message stays as typed";
+    }
+}
+
 TEST_F(SendDialogue, AFileThatCannotBeReadIsRefusedAndTheDialogueStays) {
     Compose("Agent;");
     ShowSendingForm(m);

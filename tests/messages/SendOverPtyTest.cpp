@@ -3,6 +3,8 @@
 #include <functional>
 
 #include "foundation/Definitions.h"
+#include "foundation/UsefullCodePages.h"
+#include "platform/AnsiCodec.h"
 #include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "messages/AddressBookFile.h"
@@ -83,6 +85,21 @@ TEST_F(SendOverPty, OkSendsEachGroupToTheTransceiverAndLogsIt) {
     EXPECT_EQ(shell.Uploads.Submitted, (QStringList{"12070301.out", "12070302.out"}));
     EXPECT_EQ(editor.Fields[0] + editor.Subject + editor.Text, "");
     EXPECT_TRUE(test::DrainErrorQueue(f).isEmpty());
+}
+
+TEST_F(SendOverPty, ARussianUsersCyrillicTextGoesOutInItsCodePage) {
+    f.Strings.CurrentLanguageId = 1049;
+    ChooseAnsiCodePage(f);  // no code page stored
+    const QString text = QString::fromUtf8("Всё в порядке");
+    editor.Fields[0] = "Agent;";
+    editor.Text = text;
+    ASSERT_EQ(SendEditorMessage(messages, SendingChoices{}, nullptr), SendEnd::Sent);
+    ASSERT_TRUE(RunUntil([&] { return Idle() && shell.Uploads.Submitted.size() == 1; }));
+
+    const QByteArray cyrillic = AnsiCodec("windows-1251").Encode(text);
+    ASSERT_FALSE(cyrillic.contains('?'));
+    EXPECT_EQ(shell.Uploads.Find("12070301.out")->Text.toLatin1(), "47123456+\r\n\r\n" + cyrillic);
+    EXPECT_EQ(Read("12070301.out"), "47123456+\r\n\r\n" + cyrillic + "\r\n");
 }
 
 TEST_F(SendOverPty, ANameMissingFromTheBookSendsNothing) {
