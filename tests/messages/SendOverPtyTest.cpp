@@ -102,6 +102,29 @@ TEST_F(SendOverPty, ARussianUsersCyrillicTextGoesOutInItsCodePage) {
     EXPECT_EQ(Read("12070301.out"), "47123456+\r\n\r\n" + cyrillic + "\r\n");
 }
 
+TEST_F(SendOverPty, EachUploadKeepsTheCodePageChosenForItsMessage) {
+    f.Strings.CurrentLanguageId = 1049;
+    ChooseAnsiCodePage(f);
+    const QString text = QString::fromUtf8("Шторм");
+    // Both sends are queued before the first upload streams.
+    for (int codePage : {1, 0}) {
+        editor.Fields[0] = "Agent;";
+        editor.Text = text;
+        SendingChoices choices;
+        choices.CodePage = codePage;
+        ASSERT_EQ(SendEditorMessage(messages, choices, nullptr), SendEnd::Sent);
+    }
+    ASSERT_TRUE(RunUntil([&] { return Idle() && shell.Uploads.Submitted.size() == 2; }));
+
+    const QByteArray cp1251 = AnsiCodec("windows-1251").Encode(text);
+    const QByteArray cp866 = AnsiCodec("IBM866").Encode(text);
+    ASSERT_NE(cp1251, cp866);
+    EXPECT_EQ(shell.Uploads.Find("12070301.out")->Text.toLatin1(), "47123456+\r\n\r\n" + cp866);
+    EXPECT_EQ(shell.Uploads.Find("12070302.out")->Text.toLatin1(), "47123456+\r\n\r\n" + cp1251);
+    EXPECT_EQ(Read("12070301.out"), "47123456+\r\n\r\n" + cp1251 + "\r\n") << "the PC's copy stays windows-1251";
+    EXPECT_TRUE(test::DrainErrorQueue(f).isEmpty());
+}
+
 TEST_F(SendOverPty, ANameMissingFromTheBookSendsNothing) {
     editor.Fields[0] = "Ops;Nobody;";
     editor.Text = "All well";
