@@ -125,6 +125,22 @@ TEST_F(SendOverPty, EachUploadKeepsTheCodePageChosenForItsMessage) {
     EXPECT_TRUE(test::DrainErrorQueue(f).isEmpty());
 }
 
+TEST_F(SendOverPty, ASubmissionWaitsUntilItsUploadShowedItsSize) {
+    editor.Fields[0] = "Agent;";
+    editor.Text = "All well";
+    ASSERT_EQ(SendEditorMessage(messages, SendingChoices{}, nullptr), SendEnd::Sent);
+    // The listing that checks the upload is lost: the file on the transceiver may be cut.
+    ASSERT_EQ(WithdrawCommands(link, [](const QString& line) { return line.startsWith("ls "); }), 1);
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+
+    EXPECT_FALSE(shell.ReceivedBytes.contains("tx ")) << shell.ReceivedBytes.toStdString();
+    EXPECT_TRUE(shell.Uploads.Submitted.isEmpty());
+    EXPECT_EQ(shell.Uploads.Find("12070301.out"), nullptr) << "the unchecked upload is deleted";
+    EXPECT_EQ(QString::fromLatin1(Read("OUT.IDX")).section(';', 7, 8), "<None>;Failed");
+    EXPECT_EQ(test::DrainErrorQueue(f),
+              QStringList{"The message '12070301.out' was not submitted: the transceiver did not confirm its upload."});
+}
+
 TEST_F(SendOverPty, ANameMissingFromTheBookSendsNothing) {
     editor.Fields[0] = "Ops;Nobody;";
     editor.Text = "All well";
