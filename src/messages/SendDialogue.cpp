@@ -67,11 +67,13 @@ QStringList FieldNames(const QString& field) {
     return text.split(u';');
 }
 
-// The three address fields of the editor, To, Cc and Bcc.
+// The three address fields of the editor, To, Cc and Bcc; a field the editor does not show is
+// empty, whatever it holds: nobody is sent what the user cannot see.
 std::array<QString, 3> AddressFields(Messages& m) {
     std::array<QString, 3> fields;
     if (m.Editor)
-        for (int list = 0; list < 3; ++list) fields[list] = m.Editor->AddressFieldText(list);
+        for (int list = 0; list < 3; ++list)
+            if (m.Editor->AddressFieldShown(list)) fields[list] = m.Editor->AddressFieldText(list);
     return fields;
 }
 

@@ -256,6 +256,25 @@ TEST_F(SendDialogue, TheSentItemsAreLoadedOncePerSendNotOncePerGroup) {
     }
 }
 
+TEST_F(SendDialogue, HiddenCcAndBccFieldsSendNothing) {
+    editor.Shown[1] = editor.Shown[2] = false;
+    Compose("Agent;", "Ops;", "Crew;");
+    ASSERT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::Sent);
+    EXPECT_EQ(OutboxFiles(), (QStringList{"12070301.out", "OUT.IDX"}));
+    EXPECT_EQ(link.Dialogue.CommandQueue.count("tx "), 1);
+    EXPECT_TRUE(link.Dialogue.CommandQueue.contains("tx 12070301.out -c 112 "));
+    EXPECT_FALSE(Read("OUT.IDX").contains("owner.example"));
+
+    // Only hidden names: nobody to send to, at the Send command and at OK.
+    platform.Boxes.Shown.clear();
+    Compose("", "Ops;", "Crew;");
+    ShowSendingForm(m);
+    EXPECT_FALSE(m.SendingForms.SendingForm.isLoaded());
+    EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::NoRecipient);
+    EXPECT_EQ(BoxTexts(), QStringList(2, "You have to select minimum one destination address!"));
+    EXPECT_EQ(editor.Fields[1], "Ops;");
+}
+
 TEST_F(SendDialogue, ACharacterTheCodePageLacksIsRefusedBeforeAnythingIsQueued) {
     struct Case {
         QString subject;
