@@ -51,7 +51,8 @@ bool WithholdUncheckedSubmission(Link& link, const QString& line) {
     const QString name = EchoedFileName(line);
     const SentFileCheck* upload = FindSentFileCheck(link, name);
     if (upload == nullptr || upload->SizeChecked) return false;
-    const QString text = MlText(link.F, 3393, "The message '%0' was not submitted: the transceiver did not confirm its upload.");
+    const QString text =
+        MlText(link.F, 3393, "The message '%0' was not submitted: the transceiver did not confirm its upload.");
     QueueMessageBox(link.F, FormatMlString(text, QVariantList{name}));
     if (link.Dispatch.DeleteUploadedFile) link.Dispatch.DeleteUploadedFile(name);
     FailUpload(link, name);

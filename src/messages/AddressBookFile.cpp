@@ -124,7 +124,8 @@ void WriteAddressBookFile(Messages& m) {
         if (!IsStorableAddressEntry(e)) {
             ReportFileError(f, QStringLiteral("WriteAddressBookFile"),
                             {RuntimeError::kInvalidArgument,
-                             "The entry '" + e.Name + "' holds a ':', a ';' or a line break, which the file cannot store"});
+                             "The entry '" + e.Name +
+                                 "' holds a ':', a ';' or a line break, which the file cannot store"});
             return;
         }
         text += AddressBookLine(e.Name, TypeCodeToWord(e.Type), FormatCodeToWord(e.Format), e.Address,

@@ -252,7 +252,8 @@ TEST_F(AddressBookFileTest, AnEntryTheFileCannotHoldIsNeverWritten) {
         ASSERT_EQ(platform.Boxes.Shown.size(), 1);
         EXPECT_EQ(platform.Boxes.Shown[0].title, "Error 5");
         EXPECT_EQ(platform.Boxes.Shown[0].text, "(WriteAddressBookFile) Error '5': The entry '" + entries.last().Name +
-                                                    "' holds a ':', a ';' or a line break, which the file cannot store.\r\n");
+                                                    "' holds a ':', a ';' or a line break, which the file cannot "
+                                                    "store.\r\n");
     }
 }
 

@@ -284,7 +284,8 @@ TEST_F(SendDialogue, ACharacterTheCodePageLacksIsRefusedBeforeAnythingIsQueued) 
     const QString tail = " cannot be sent in the code page windows-1252. Nothing has been sent: remove or replace it, "
                          "then send again.";
     for (const Case& c : {Case{"Noon", QString::fromUtf8("Ship Жук"), QString::fromUtf8("'Ж' (U+0416)")},
-                          Case{QString::fromUtf8("Noon \U0001F600"), "All well", QString::fromUtf8("'\U0001F600' (U+1F600)")}}) {
+                          Case{QString::fromUtf8("Noon \U0001F600"), "All well",
+                               QString::fromUtf8("'\U0001F600' (U+1F600)")}}) {
         SCOPED_TRACE(c.named.toStdString());
         platform.Boxes.Shown.clear();
         Compose("Agent;", "", "", c.subject, c.text);
