@@ -19,6 +19,8 @@ public:
     virtual void Form_Resize() = 0;
     // Shows or hides the Cc and Bcc rows as the default e-mail provider has them.
     virtual void ApplyIspCcBccAvailability() = 0;
+    // Whether the editor view shows the Cc (1) or Bcc (2) row, also while another view is shown.
+    virtual bool AddressRowShown(int list) const = 0;
     // Counts one use of a command in the hot list.
     virtual void HotListAdd(int id, int parentId) = 0;
     // Starts sending the editor's message.

@@ -61,6 +61,11 @@ void MessageEditor::SetAddressFieldText(int list, const QString& text) {
     if (w) w->setText(text);
 }
 
+bool MessageEditor::AddressFieldShown(int list) const {
+    if (list == To) return true;
+    return (list == Cc || list == Bcc) && m_host.AddressRowShown(list);
+}
+
 QString MessageEditor::SubjectFieldText() const {
     return c.SubjectFieldText ? c.SubjectFieldText->text() : QString();
 }

@@ -34,6 +34,7 @@ public:
     // IMessageEditor
     QString AddressFieldText(int list) const override;
     void SetAddressFieldText(int list, const QString& text) override;
+    bool AddressFieldShown(int list) const override;
     QString SubjectFieldText() const override;
     void SetSubjectFieldText(const QString& text) override;
     QString EditorText() const override;

@@ -6,6 +6,7 @@
 #include "foundation/LanguageSelect.h"
 #include "foundation/MlText.h"
 #include "foundation/StartUp.h"
+#include "foundation/UsefullCodePages.h"
 #include "platform/IInstanceLock.h"
 #include "platform/IMessageBoxes.h"
 
@@ -37,6 +38,7 @@ bool Main(Foundation& f, const std::function<void()>& showMainForm) {
     f.Strings.CurrentLanguageId = 1033;
     f.Strings.InitMlStrings();
     ApplyStoredLanguage(f);
+    ChooseAnsiCodePage(f);
     // A second copy says so in the user's language and ends before it reads or writes anything of
     // the data folder, so the running copy's files stay as that copy keeps them.
     if (RefuseSecondCopy(f)) return false;
@@ -48,6 +50,7 @@ bool Main(Foundation& f, const std::function<void()>& showMainForm) {
     if (f.Windows.EndRequested) return true;
     f.Windows.LanguageSelect.ShowDialog(true);
     if (f.Windows.EndRequested) return true;
+    ChooseAnsiCodePage(f);
     if (showMainForm) showMainForm();
     return true;
 }

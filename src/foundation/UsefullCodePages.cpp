@@ -2,6 +2,7 @@
 
 #include "foundation/Foundation.h"
 #include "platform/AnsiCodec.h"
+#include "platform/ISettingsStore.h"
 
 namespace tidepost {
 
@@ -44,6 +45,13 @@ QString Cp866ToCp1251(const QString& text) {
         }
     }
     return Cp1251().Decode(bytes);
+}
+
+void ChooseAnsiCodePage(Foundation& f) {
+    if (f.Os.Settings == nullptr) return;
+    const QString fallback = f.Strings.CurrentLanguageId == 1049 ? QStringLiteral("windows-1251")
+                                                                 : QStringLiteral("windows-1252");
+    f.Os.Codec = AnsiCodec::FromSettings(*f.Os.Settings, f.gProductName, fallback);
 }
 
 QString EncodeHexComplement(const Foundation& f, const QString& text) {

@@ -16,6 +16,11 @@ QByteArray Cp1251BytesToCp866(QByteArray bytes);
 // 128-175 plus 64, 224-239 plus 16.
 QString Cp866ToCp1251(const QString& text);
 
+// Chooses the ANSI code page of every data file and of the transceiver's text (f.Os.Codec): the one
+// the settings store names, else windows-1251 while the interface is Russian (1049), else
+// windows-1252. Called once the language is known, so a Russian user's text is not lost to "?".
+void ChooseAnsiCodePage(Foundation& f);
+
 // The reversible encoding of the stored remote password: each character's byte in the ANSI code
 // page (f.Os.Codec; '?' for a character it lacks) subtracted from 255, as two upper-case hex digits.
 QString EncodeHexComplement(const Foundation& f, const QString& text);

@@ -1,10 +1,13 @@
 #include "link/DialogueEngine.h"
 
 #include <QStringList>
+#include <QVariantList>
 #include <cmath>
 
 #include "foundation/AppSettings.h"
 #include "foundation/MessageBoxQueue.h"
+#include "foundation/MlStrings.h"
+#include "foundation/MlText.h"
 #include "link/AppendToLogFile.h"
 #include "link/CommandQueue.h"
 #include "link/ILinkWindow.h"
@@ -15,6 +18,7 @@
 #include "link/LinkLoss.h"
 #include "link/ReplyLimits.h"
 #include "link/TickGuard.h"
+#include "link/UploadChecks.h"
 #include "link/UploadStreaming.h"
 #include "platform/IClock.h"
 #include "platform/ISerialControl.h"
@@ -38,6 +42,22 @@ qint64 Now(const Link& link) { return link.F.Os.Clock->MonotonicMs(); }
 
 void Send(Link& link, const QString& line) { WriteToLinks(link, link.F.Os.Codec.Encode(line)); }
 
+// A submission ("tx") goes out only after the listing of its upload ("ls") has shown the size
+// that was sent; otherwise a cut file could be submitted. Without that check the submission is
+// withheld and its upload given up (the file deleted, its log lines "Failed", a notice queued).
+bool WithholdUncheckedSubmission(Link& link, const QString& line) {
+    if (!line.startsWith(QLatin1String("tx "))) return false;
+    const QString name = EchoedFileName(line);
+    const SentFileCheck* upload = FindSentFileCheck(link, name);
+    if (upload == nullptr || upload->SizeChecked) return false;
+    const QString text =
+        MlText(link.F, 3393, "The message '%0' was not submitted: the transceiver did not confirm its upload.");
+    QueueMessageBox(link.F, FormatMlString(text, QVariantList{name}));
+    if (link.Dispatch.DeleteUploadedFile) link.Dispatch.DeleteUploadedFile(name);
+    FailUpload(link, name);
+    return true;
+}
+
 void IdleStep(Link& link) {
     LinkDialogue& d = link.Dialogue;
     SetLabel1(link, "Idle");
@@ -47,6 +67,7 @@ void IdleStep(Link& link) {
     StampActivity(link);
 
     QString line = TakeFirstCommandLine(link);
+    if (WithholdUncheckedSubmission(link, line)) return;
     if (!line.isEmpty()) {
         if (line.startsWith(QLatin1String("tr "))) {
             line.chop(1);  // an upload command goes out ending with CR only

@@ -10,6 +10,9 @@ struct SentFileCheck {
     qint32 SentFileSize = 0;
     // The "ls" reply showed the whole file; only the answer to the submission is awaited.
     bool SizeChecked = false;
+    // The file's windows-1251 bytes go out moved to code page 866: the choice made when this
+    // upload was queued, which a later send's choice does not change.
+    bool To866 = false;
 };
 
 // What the menus and the start-up asked for and the reply dispatch answers when its reply comes.

@@ -12,7 +12,8 @@ struct LinkTransfer {
     bool RawTransferMode = false;
     QString RawTransferText;
     // The code page chosen in the send dialogue; 1 with the Russian interface moves the streamed
-    // bytes from windows-1251 to code page 866.
+    // bytes from windows-1251 to code page 866. Each upload takes the value it had when it was
+    // queued (SentFileCheck::To866).
     quint8 SendCodePage = 0;
     // Every key typed in the terminal window since the engine's last pass-through step, so that
     // none is lost between two ticks.

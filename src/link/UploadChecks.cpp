@@ -28,7 +28,18 @@ qsizetype IndexOf(const Link& link, const QString& fileName) {
 
 void BeginSentFileCheck(Link& link, const QString& fileName, qint32 fileSize) {
     EndSentFileCheck(link, fileName);
-    link.Requests.SentFileChecks.append(SentFileCheck{fileName, fileSize, false});
+    link.Requests.SentFileChecks.append(SentFileCheck{fileName, fileSize, false, UploadTo866(link)});
+}
+
+bool UploadTo866(const Link& link) {
+    constexpr int kRussian = 1049;
+    constexpr quint8 kCyrillicCodePage = 1;
+    return link.F.Strings.CurrentLanguageId == kRussian && link.Transfer.SendCodePage == kCyrillicCodePage;
+}
+
+const SentFileCheck* FindSentFileCheck(const Link& link, const QString& fileName) {
+    const qsizetype at = IndexOf(link, fileName);
+    return at < 0 ? nullptr : &link.Requests.SentFileChecks.at(at);
 }
 
 bool SentFileCheckPending(const Link& link) { return !link.Requests.SentFileChecks.isEmpty(); }

@@ -11,8 +11,14 @@ struct SentFileCheck;
 // damaged upload or a lost link never leaves a submission of a cut file behind: its queued
 // commands are withdrawn and its outbox-log lines marked "Failed" instead.
 
-// An upload of `fileName` (the transceiver's name) with `fileSize` bytes has been queued.
+// An upload of `fileName` (the transceiver's name) with `fileSize` bytes has been queued. It keeps
+// the code page chosen now (UploadTo866) for its streaming.
 void BeginSentFileCheck(Link& link, const QString& fileName, qint32 fileSize);
+// Whether an upload queued now streams in code page 866: the Russian interface with the code
+// page 866 chosen in the send dialogue (Link::Transfer.SendCodePage 1).
+bool UploadTo866(const Link& link);
+// The followed upload of that name, size-checked or not; null when none.
+const SentFileCheck* FindSentFileCheck(const Link& link, const QString& fileName);
 // Some upload is on its way.
 bool SentFileCheckPending(const Link& link);
 // The upload of that name still waiting for its size check; null when none.

@@ -21,8 +21,6 @@ namespace {
 constexpr qint64 kPauseBeforeWritingMs = 100;
 // The upload of the transceiver's printer carries the printer's text, never a file.
 const QString kPrintFileName = QStringLiteral("tideprnt.txt");
-constexpr int kRussian = 1049;
-constexpr quint8 kCyrillicCodePage = 1;
 
 qint64 Now(const Link& link) { return link.F.Os.Clock->MonotonicMs(); }
 
@@ -67,11 +65,11 @@ void PrepareUpload(Link& link) {
         t.Text = f.Os.Codec.Encode(t.RawTransferText);
         if (link.Windows.Window) link.Windows.Window->ShowWaitForm();
     } else {
-        // The file's bytes as they were counted for "-b", moved to code page 866 for a Russian
-        // transceiver when the operator chose it.
+        // The file's bytes as they were counted for "-b", moved to code page 866 when the
+        // operator chose it for this message; an upload nobody follows takes the current choice.
         t.Text = GetFileBytes(f, AddBackslash(f.gOutboxDir) + name);
-        if (f.Strings.CurrentLanguageId == kRussian && t.SendCodePage == kCyrillicCodePage)
-            t.Text = Cp1251BytesToCp866(t.Text);
+        const SentFileCheck* upload = FindSentFileCheck(link, name);
+        if (upload ? upload->To866 : UploadTo866(link)) t.Text = Cp1251BytesToCp866(t.Text);
     }
 
     auto& progress = link.Windows.MSG_Transfer;

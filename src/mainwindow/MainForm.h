@@ -151,6 +151,10 @@ public:
     void BCcFieldVisible(bool value) { m_rowWanted.Bcc = value; }
     void SubjectFieldVisible(bool value) { m_rowWanted.Subject = value; }
     void LogFrameVisible(bool value) { m_rowWanted.LogFrame = value; }
+    // Whether the editor view shows the address row of `list` (0 To, 1 Cc, 2 Bcc): as the provider
+    // rule last had it in the editor view, and not in compact mode. It holds while another view
+    // is shown, so a message sent from there takes the same fields the editor shows.
+    bool EditorAddressRowShown(int list) const;
     void ShowToField(bool visible);
     void ShowCcField(bool visible);
     void ShowBCcField(bool visible);
@@ -515,6 +519,8 @@ private:
         bool To = false, Cc = false, Bcc = false, Subject = false, LogFrame = false;
         // What the provider rule allowed at the last MainFormSetUp, before compact mode.
         bool CcAllowed = false, BccAllowed = false;
+        // What the provider rule allowed at the last MainFormSetUp in the editor view.
+        bool EditorCcAllowed = false, EditorBccAllowed = false;
     } m_rowWanted;
     // The "Views:" frame's height as the view buttons left it, in twips.
     int m_logFrameHeight = 5145;

@@ -80,6 +80,8 @@ void MainFormEditor::SendButton_Click() {
     if (m_send) m_send->SendButton_Click();
 }
 
+bool MainFormEditor::AddressRowShown(int list) const { return m_form.EditorAddressRowShown(list); }
+
 QWidget* MainFormEditor::Owner() { return &m_form; }
 
 }  // namespace tidepost

@@ -32,6 +32,7 @@ public:
     void MainFormSetUp() override;
     void Form_Resize() override;
     void ApplyIspCcBccAvailability() override;
+    bool AddressRowShown(int list) const override;
     void HotListAdd(int id, int parentId) override;
     void SendButton_Click() override;
     void ApplyViewerTextSize(int size) override {

@@ -64,6 +64,10 @@ void MainForm::MainFormSetUp() {
     if (MessageLogShown == 0 && ApplyIspCcBccAvailability) ApplyIspCcBccAvailability();
     m_rowWanted.CcAllowed = m_rowWanted.Cc;
     m_rowWanted.BccAllowed = m_rowWanted.Bcc;
+    if (MessageLogShown == 0) {
+        m_rowWanted.EditorCcAllowed = m_rowWanted.CcAllowed;
+        m_rowWanted.EditorBccAllowed = m_rowWanted.BccAllowed;
+    }
 
     m_layout = ComputeMainLayout(LayoutInput());
     m_rowWanted.To = m_layout.ToFieldVisible;
@@ -207,6 +211,14 @@ void MainForm::StartUpCompactMode() {
         SetCompactMode(true, true);
         m_mnuCompactMode->setEnabled(false);
     }
+}
+
+bool MainForm::EditorAddressRowShown(int list) const {
+    if (list == 0) return true;
+    if (m_mnuCompactMode->isChecked()) return false;
+    if (list == 1) return m_rowWanted.EditorCcAllowed;
+    if (list == 2) return m_rowWanted.EditorBccAllowed;
+    return false;
 }
 
 void MainForm::ShowToField(bool visible) {

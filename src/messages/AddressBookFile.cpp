@@ -67,6 +67,7 @@ void ReadAddressBookFile(Messages& m) {
     Foundation& f = m.F;
     QList<AddressEntry>& table = m.AddressBookEntries;
     table = {AddressEntry{}};
+    m.AddressBookRefusedLines.clear();
 
     const QString path = AddressBookFilePath(f);
     QByteArray bytes;
@@ -85,6 +86,7 @@ void LoadAddressBookLines(Messages& m, const QStringList& lines) {
     QList<AddressEntry>& table = m.AddressBookEntries;
     table = {AddressEntry{}};
     table.reserve(lines.size());
+    m.AddressBookRefusedLines.clear();
     bool first = true;  // the first entry takes the place of the initial free slot
     for (const QString& raw : lines) {
         const QStringView line = TrimBlanks(raw);
@@ -100,6 +102,10 @@ void LoadAddressBookLines(Messages& m, const QStringList& lines) {
         }
         AddressEntry e;
         e.Name = fields[0].toString();
+        if (!IsStorableAddressName(e.Name)) {
+            m.AddressBookRefusedLines.append(raw);
+            continue;
+        }
         if (count > 1) e.Type = TypeWordToCode(fields[1]);
         if (count > 2) e.Format = FormatWordToCode(fields[2]);
         if (count > 3) e.Address = fields[3].toString();
@@ -118,13 +124,15 @@ void WriteAddressBookFile(Messages& m) {
         if (!IsStorableAddressEntry(e)) {
             ReportFileError(f, QStringLiteral("WriteAddressBookFile"),
                             {RuntimeError::kInvalidArgument,
-                             "The entry '" + e.Name + "' holds a ':' or a line break, which the file cannot store"});
+                             "The entry '" + e.Name +
+                                 "' holds a ':', a ';' or a line break, which the file cannot store"});
             return;
         }
         text += AddressBookLine(e.Name, TypeCodeToWord(e.Type), FormatCodeToWord(e.Format), e.Address,
                                 e.MemberOrPrefix) +
                 QStringLiteral("\r\n");
     }
+    for (const QString& line : m.AddressBookRefusedLines) text += line + QStringLiteral("\r\n");
 
     const QString path = AddressBookFilePath(f);
     const FileError err = WriteFileAtomic(path, f.Os.Codec.Encode(text), AddressBookBackupPath(path));

@@ -23,11 +23,13 @@ QString AddressBookLine(const QString& name, const QString& typeWord, const QStr
 // Replaces AddressBookEntries by the entries of the file. A failure shows an error box; a missing
 // folder also points the folder key at the default folder. The table then holds one free slot.
 void ReadAddressBookFile(Messages& m);
-// Replaces AddressBookEntries by the entries of these lines of address.dat.
+// Replaces AddressBookEntries by the entries of these lines of address.dat. A line whose name holds
+// ";" gives no entry; it is kept in AddressBookRefusedLines.
 void LoadAddressBookLines(Messages& m, const QStringList& lines);
 // Replaces the file by the entries of AddressBookEntries, free slots left out. The file is
 // rewritten whole through "address.bck", so a failure leaves it as it was; an entry that the file
-// could not hold (see IsStorableAddressEntry) writes nothing and shows the error box.
+// could not hold (see IsStorableAddressEntry) writes nothing and shows the error box. The refused
+// lines of the last read follow the entries unchanged.
 void WriteAddressBookFile(Messages& m);
 // Points the settings-file key "[addressbook]" at the folder "Addressbook" of the data folder and
 // saves the settings file.

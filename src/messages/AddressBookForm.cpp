@@ -201,9 +201,15 @@ void AddressBookForm::CopyTo(QListWidget* list) {
     PropertiesButton->setEnabled(true);
 }
 
+bool AddressBookForm::FieldShown(int list) const { return m_m.Editor && m_m.Editor->AddressFieldShown(list); }
+
 void AddressBookForm::ToButton_Click() { CopyTo(List2); }
-void AddressBookForm::CCButton_Click() { CopyTo(List3); }
-void AddressBookForm::BccButton_Click() { CopyTo(List4); }
+void AddressBookForm::CCButton_Click() {
+    if (FieldShown(1)) CopyTo(List3);
+}
+void AddressBookForm::BccButton_Click() {
+    if (FieldShown(2)) CopyTo(List4);
+}
 
 void AddressBookForm::List1_DblClick() {
     if (Tag == QStringLiteral("CC")) CCButton_Click();
@@ -294,9 +300,10 @@ void AddressBookForm::ShowPropertiesOfRow(int row) {
 
 void AddressBookForm::OKButton_Click() {
     if (IMessageEditor* editor = m_m.Editor) {
-        editor->SetAddressFieldText(0, FieldText(List2));
-        editor->SetAddressFieldText(1, FieldText(List3));
-        editor->SetAddressFieldText(2, FieldText(List4));
+        // A field the editor does not show keeps what it holds; it sends nothing anyway.
+        const QListWidget* lists[] = {List2, List3, List4};
+        for (int list = 0; list < 3; ++list)
+            if (FieldShown(list)) editor->SetAddressFieldText(list, FieldText(lists[list]));
     }
     if (m_m.F.gSession.MessagePriority() == kDistressPriority) {
         if (m_m.Editor) m_m.Editor->DistressEditorButton_Click();

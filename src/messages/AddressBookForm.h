@@ -52,6 +52,10 @@ public:
     // The table index of List1's row, checked against the table; -1 when the entry is gone.
     int EntryIndexOfRow(int row) const;
 
+    // Whether the editor shows the field of recipient list `list` (0 To, 1 Cc, 2 Bcc): the Cc and
+    // Bcc lists and buttons act only then.
+    bool FieldShown(int list) const;
+
     // Opens the address card for the entry named Alias; a box says so when there is none.
     void ShowProperties(const QString& Alias);
 

@@ -1,6 +1,7 @@
 #include "messages/AddressBookWindows.h"
 
 #include <QListWidget>
+#include <QPushButton>
 
 #include "foundation/Foundation.h"
 #include "foundation/IMainForm.h"
@@ -68,8 +69,14 @@ void ShowAddressBookDialog(Messages& m, const QString& field) {
     for (qsizetype i = 0; i < table.size(); ++i)
         if (!table.at(i).Name.isEmpty()) dialog.AddEntryName(table.at(i).Name, static_cast<int>(i));
     QListWidget* recipients[] = {dialog.List2, dialog.List3, dialog.List4};
+    QPushButton* copyButtons[] = {dialog.ToButton, dialog.CCButton, dialog.BccButton};
     for (int list = 0; list < 3; ++list) {
         recipients[list]->clear();
+        // Cc and Bcc take part only while the editor shows their rows.
+        const bool shown = dialog.FieldShown(list);
+        recipients[list]->setEnabled(shown);
+        copyButtons[list]->setEnabled(shown);
+        if (!shown) continue;
         const QString text = m.Editor ? m.Editor->AddressFieldText(list) : QString();
         for (const QString& name : SplitAddressField(text, QStringLiteral(";"))) {
             const QString trimmed = TrimBlanks(name).toString();

@@ -82,7 +82,7 @@ CardKeyVerdict NumberKey(int type, const QString& text, int selStart, int selLen
 bool NumberDeleteKeyPasses(int type, int selStart) { return type != kInmcType || selStart > 1; }
 
 bool IsAcceptableCardName(const QString& name) {
-    return IsStorableAddressText(name) && !name.contains(u';') && !name.contains(u'/');
+    return IsStorableAddressName(name) && !name.contains(u'/');
 }
 
 bool IsAcceptableCardNumber(int type, const QString& number) {

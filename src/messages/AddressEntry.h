@@ -24,6 +24,9 @@ struct TypeAndFormat {
 // address.dat separates its fields by ":" and its entries by line ends, and has no escape: a text
 // holding either would read back as different fields or entries. Such a text must not be stored.
 bool IsStorableAddressText(const QString& text);
+// A name can be stored and sent to: storable, and without ";", which separates the names in the
+// address fields and in a message's recipient lists (such a name could never be sent to).
+bool IsStorableAddressName(const QString& name);
 // Name, address and member or prefix of the entry are all storable.
 bool IsStorableAddressEntry(const AddressEntry& entry);
 

@@ -28,6 +28,9 @@ public:
     QString LESUsed;
     // 0 routine, 1 distress.
     quint8 Priority = 0;
+    // WriteOutLog leaves the sent-items view as it is: the caller logs several submissions in a
+    // row and reloads the view once at the end (a long log takes seconds to load).
+    bool DeferSentItemsReload = false;
 
     // The transmission's own message: the group's recipients, subject and text.
     CMessage& Message() { return m_message; }
@@ -60,9 +63,9 @@ public:
 
     // Replaces Message's text by the text the land earth station needs for the group's
     // destination network (type and format of the group): the provider's e-mail header, the
-    // address lines of telex, fax, mobile, PSTN and X.25, the SMS frame. The text is taken through
-    // the ANSI code page once, so what is saved, counted and streamed is the same. Status += 16.
-    // False for an SMS group without a To number and for an unknown type.
+    // address lines of telex, fax, mobile, PSTN and X.25, the SMS frame. Status += 16. False for
+    // an SMS group without a To number, for an unknown type, and for a text holding a character
+    // the ANSI code page lacks (it is never sent as "?").
     bool FormatMessage(quint8 Index, quint8 Presentation);
     // Writes the text and CR LF as the outbox file OutFileName of the sent-items folder.
     bool SaveFileInOutBox();
@@ -74,8 +77,8 @@ public:
     // Status += 32. False for a LES that is not digits, an extension holding anything but
     // letters, digits and ",", and while the queue admits no such command.
     bool SendMessage();
-    // Appends the submission's "Initiated" line to OUT.IDX and reloads the sent-items view.
-    // Status += 64.
+    // Appends the submission's "Initiated" line to OUT.IDX and reloads the sent-items view,
+    // unless DeferSentItemsReload is set. Status += 64.
     bool WriteOutLog(quint8 Index, quint8 Presentation, const QString& ToAlias, const QString& CcAlias,
                      const QString& BCcAlias);
 

@@ -16,6 +16,10 @@ public:
     // 2 Bcc (`BccFieldText`).
     virtual QString AddressFieldText(int list) const = 0;
     virtual void SetAddressFieldText(int list, const QString& text) = 0;
+    // Whether the editor offers the field of `list`: To always, Cc and Bcc only while their rows
+    // are shown in the editor view (whatever view the window shows just now). A field the user
+    // cannot see sends nothing and takes no name from the address book.
+    virtual bool AddressFieldShown(int list) const = 0;
 
     // `SubjectFieldText` and `Editor`, the message's subject and body.
     virtual QString SubjectFieldText() const = 0;

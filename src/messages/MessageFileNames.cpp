@@ -22,9 +22,10 @@ QString Counter(int n) {
     return QString(QChar(u'A' + (n - 100) / 10)) + QChar(u'0' + (n - 100) % 10);
 }
 
-}  // namespace
-
-QString GetNewMessageFileName(Foundation& f, const QString& folder, const QString& ext) {
+// Calls `free` with each of today's names in `folder` that no file takes, in counter order,
+// until it gives false.
+template <typename Free>
+void ForEachFreeName(Foundation& f, const QString& folder, const QString& ext, Free free) {
     const QString prefix = f.Os.Clock->Now().toString(QStringLiteral("yyMMdd"));
     const QString base = AddBackslash(folder);
     const bool outbox = ext.compare(QLatin1String("out"), Qt::CaseInsensitive) == 0;
@@ -32,9 +33,26 @@ QString GetNewMessageFileName(Foundation& f, const QString& folder, const QStrin
     for (int n = 1; n <= last; ++n) {
         const QString counter = outbox ? Counter(n) : n < 10 ? "0" + QString::number(n) : QString::number(n);
         const QString candidate = prefix + counter + "." + ext;
-        if (!CheckFileExists(f, base + candidate)) return candidate;
+        if (!CheckFileExists(f, base + candidate) && !free(candidate)) return;
     }
-    return {};
+}
+
+}  // namespace
+
+QString GetNewMessageFileName(Foundation& f, const QString& folder, const QString& ext) {
+    QString name;
+    ForEachFreeName(f, folder, ext, [&name](const QString& candidate) {
+        name = candidate;
+        return false;
+    });
+    return name;
+}
+
+int FreeMessageFileNames(Foundation& f, const QString& folder, const QString& ext, int atMost) {
+    int count = 0;
+    if (atMost <= 0) return 0;
+    ForEachFreeName(f, folder, ext, [&](const QString&) { return ++count < atMost; });
+    return count;
 }
 
 bool AppendIndexLine(Foundation& f, const QString& path, const QString& line) { return !AppendToIndex(f, path, line); }

@@ -15,6 +15,10 @@ struct Foundation;
 // counter of the day is taken (32,767; 359 for the outbox).
 QString GetNewMessageFileName(Foundation& f, const QString& folder, const QString& ext);
 
+// How many of today's names GetNewMessageFileName could still give in `folder`, counting no
+// further than `atMost`: a caller that needs that many names checks before it takes the first.
+int FreeMessageFileNames(Foundation& f, const QString& folder, const QString& ext, int atMost);
+
 // Appends `line` and CR LF (ANSI text) to the file at `path`, creating the file when missing; an
 // existing file of another letter case is the one appended to. A last line left without its line
 // end is ended first, and a failed append leaves the file as it was. False on any failure.

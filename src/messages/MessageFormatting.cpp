@@ -110,9 +110,12 @@ bool CTransmission::LayOutText(quint8 Index, const QStringList (&lists)[3], cons
     default: return false;
     }
 
-    // What is saved, counted for "-b" and streamed is the text as the code page holds it.
+    // What is saved, counted for "-b" and streamed is the text in the code page: a character it
+    // lacks would go out as "?", so such a text is refused rather than changed.
     const AnsiCodec& codec = m_messages.F.Os.Codec;
-    result = codec.Decode(codec.Encode(text));
+    for (QChar c : text)
+        if (codec.ByteOf(c) < 0) return false;
+    result = text;
     return true;
 }
 

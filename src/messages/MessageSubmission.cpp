@@ -190,10 +190,12 @@ bool CTransmission::WriteOutLog(quint8 Index, quint8 Presentation, const QString
         FlattenText(m_message.Subject),
     };
     if (!AppendIndexLine(f, OutboxPath(f, QStringLiteral("OUT.IDX")), fields.join(u';'))) return false;
-    try {
-        LoadSentItemsGrid(m_messages);
-    } catch (const RuntimeError&) {
-        return false;
+    if (!DeferSentItemsReload) {
+        try {
+            LoadSentItemsGrid(m_messages);
+        } catch (const RuntimeError&) {
+            return false;
+        }
     }
     m_status += 64;
     return true;

@@ -49,6 +49,9 @@ struct Messages {
 
     // The address book in memory (AddressBookFile.h): never empty; an empty name is a free slot.
     QList<AddressEntry> AddressBookEntries{AddressEntry{}};
+    // Lines of address.dat whose name holds ";": no table entry (nobody could send to them), but
+    // a rewrite of the file keeps them as they were.
+    QStringList AddressBookRefusedLines;
     // The names of the address field being resolved, and the search result of the name being
     // resolved; the chooser shows them (AddressSearch.h).
     QStringList ResolveNames{QString()};

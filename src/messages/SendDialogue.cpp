@@ -9,15 +9,18 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringList>
+#include <QVariantList>
 #include <array>
 #include <exception>
 #include <optional>
+#include <utility>
 
 #include "foundation/AppSettings.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/Foundation.h"
 #include "foundation/IMainForm.h"
 #include "foundation/IniFile.h"
+#include "foundation/MlStrings.h"
 #include "foundation/MlText.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/UsefullFileRoutines.h"
@@ -32,6 +35,8 @@
 #include "messages/Messages.h"
 #include "messages/PrintFetchedFile.h"
 #include "messages/SendingForm.h"
+#include "messages/SentItemsGrid.h"
+#include "platform/AnsiCodec.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -62,11 +67,13 @@ QStringList FieldNames(const QString& field) {
     return text.split(u';');
 }
 
-// The three address fields of the editor, To, Cc and Bcc.
+// The three address fields of the editor, To, Cc and Bcc; a field the editor does not show is
+// empty, whatever it holds: nobody is sent what the user cannot see.
 std::array<QString, 3> AddressFields(Messages& m) {
     std::array<QString, 3> fields;
     if (m.Editor)
-        for (int list = 0; list < 3; ++list) fields[list] = m.Editor->AddressFieldText(list);
+        for (int list = 0; list < 3; ++list)
+            if (m.Editor->AddressFieldShown(list)) fields[list] = m.Editor->AddressFieldText(list);
     return fields;
 }
 
@@ -79,6 +86,34 @@ std::optional<QString> NameNotInBook(Messages& m, const std::array<QString, 3>& 
             RecipientMatrix scratch;
             if (!NamesToRecipientMatrix(m, {name}, scratch, list)) return name;
         }
+    }
+    return std::nullopt;
+}
+
+// How many submissions the recipients make: one per group, one for a distress message.
+int CountGroups(Messages& m, const RecipientMatrix& names) {
+    const quint8 priority = m.F.gSession.MessagePriority();
+    RecipientMatrix rest = names;
+    int groups = 0;
+    for (;;) {
+        CTransmission scratch(m);
+        scratch.Priority = priority;
+        rest = scratch.SortRecipients(rest);
+        if (!scratch.AddressesFound()) return groups;
+        ++groups;
+        if (priority == kDistress) return groups;
+    }
+}
+
+// The first character of `text` that the ANSI code page cannot carry, written as itself and its
+// Unicode number; none when every character has its byte.
+std::optional<std::pair<QString, QString>> CharacterNotInCodePage(const AnsiCodec& codec, const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (codec.ByteOf(text.at(i)) >= 0) continue;
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        const char32_t code = pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+        return std::pair{character, "U+" + QString::number(code, 16).toUpper().rightJustified(4, u'0')};
     }
     return std::nullopt;
 }
@@ -100,13 +135,23 @@ SendEnd CommonErrorEnd(Messages& m, QWidget* owner) {
 
 enum class PassEnd { Next, Done, Failed };
 
+// The sent-items grid from the outbox log, once after the submissions of a send.
+void ReloadSentItems(Messages& m) {
+    try {
+        LoadSentItemsGrid(m);
+    } catch (const RuntimeError&) {
+        // The log stays as written; the view shows it when it is opened next.
+    }
+}
+
 // One recipient group: its transmission grouped, converted, formatted, saved, uploaded, submitted
 // and logged. `names` loses the names sent.
 PassEnd SendOneGroup(Messages& m, const SendingChoices& choices, CMessage& message, RecipientMatrix& names,
-                     QWidget* owner) {
+                     int& logged, QWidget* owner) {
     Foundation& f = m.F;
     const quint8 priority = f.gSession.MessagePriority();
     CTransmission tx(m);
+    tx.DeferSentItemsReload = true;
     // A distress message always asks for a delivery confirmation.
     const bool confirmation = choices.Confirmation || priority == kDistress;
     if (!tx.SetParameters(GetIniValue(f, QStringLiteral("[Default ISP]")), confirmation, choices.Print,
@@ -155,6 +200,7 @@ PassEnd SendOneGroup(Messages& m, const SendingChoices& choices, CMessage& messa
     if (!tx.SendMessage()) return fail(2770, QStringLiteral("A SendMessage error occurred"));
     if (!tx.WriteOutLog(type, format, aliases[0], aliases[1], aliases[2]))
         return fail(2771, QStringLiteral("A WriteOutlog error occurred"));
+    ++logged;
     // A distress message makes one submission.
     if (priority == kDistress) message.Status = kNoFurtherGroup;
     return PassEnd::Next;
@@ -166,6 +212,28 @@ SendEnd Send(Messages& m, const SendingChoices& choices, QWidget* owner) {
     if (const std::optional<QString> missing = NameNotInBook(m, fields)) {
         Box(m, owner, MlText(f, 2582, "Entry was not found in Address Book") + ": " + *missing, Info(m));
         return SendEnd::NotInBook;
+    }
+    // The fields may have been emptied since the dialogue opened (it does not block the editor),
+    // or hold only separators: then nothing would go out, and the message must stay.
+    RecipientMatrix names;
+    for (std::uint8_t list = 0; list < 3; ++list)
+        if (!fields[list].isEmpty()) NamesToRecipientMatrix(m, FieldNames(fields[list]), names, list);
+    const int groups = CountGroups(m, names);
+    if (groups == 0) {
+        Box(m, owner, MlText(f, 2823, "You have to select minimum one destination address!"), f.gProductName,
+            MsgIcon::Information);
+        return SendEnd::NoRecipient;
+    }
+    // Each submission takes one of the day's outbox names. Running out half-way would leave part
+    // of the groups queued and the message in the editor, so that Send again duplicates them.
+    if (const int left = FreeMessageFileNames(f, f.gOutboxDir, QStringLiteral("out"), groups); left < groups) {
+        Box(m, owner,
+            FormatMlString(MlText(f, 3391,
+                                  "This message makes %0 submissions, but only %1 more can be sent today. Nothing has "
+                                  "been sent: send it to fewer recipients, or again tomorrow."),
+                           QVariantList{groups, left}),
+            Info(m), MsgIcon::Information);
+        return SendEnd::TooManyGroups;
     }
     if (choices.FromFile) {
         if (const int error = UnreadableFile(choices.FileName)) {
@@ -181,24 +249,37 @@ SendEnd Send(Messages& m, const SendingChoices& choices, QWidget* owner) {
         }
     }
 
-    if (choices.CodePage >= 0) m.L.Transfer.SendCodePage = static_cast<quint8>(choices.CodePage);
-    SaveAppSetting(f, f.gProductName, QStringLiteral("Settings"), QStringLiteral("MsgConfirmation"),
-                   choices.Confirmation ? QStringLiteral("1") : QStringLiteral("0"));
-
     IMessageEditor* editor = m.Editor;
     CMessage message;
     message.Subject = editor ? editor->SubjectFieldText() : QString();
     if (choices.FromFile) message.TextField = GetFileContent(f, ResolvePath(choices.FileName.trimmed()));
     else if (editor) message.TextField = editor->EditorText();
 
-    RecipientMatrix names;
-    for (std::uint8_t list = 0; list < 3; ++list)
-        if (!fields[list].isEmpty()) NamesToRecipientMatrix(m, FieldNames(fields[list]), names, list);
+    // A character the code page lacks would reach the transceiver and the outbox as "?".
+    if (const auto lacking = CharacterNotInCodePage(f.Os.Codec, message.Subject + message.TextField)) {
+        Box(m, owner,
+            FormatMlString(MlText(f, 3392,
+                                  "The character '%0' (%1) cannot be sent in the code page %2. Nothing has been sent: "
+                                  "remove or replace it, then send again."),
+                           QVariantList{lacking->first, lacking->second, f.Os.Codec.CodePage()}),
+            Info(m), MsgIcon::Information);
+        return SendEnd::CannotEncode;
+    }
+
+    if (choices.CodePage >= 0) m.L.Transfer.SendCodePage = static_cast<quint8>(choices.CodePage);
+    SaveAppSetting(f, f.gProductName, QStringLiteral("Settings"), QStringLiteral("MsgConfirmation"),
+                   choices.Confirmation ? QStringLiteral("1") : QStringLiteral("0"));
+
     message.SetAddressMatrix(names);
     message.SetAliasMatrix(names);
 
+    int logged = 0;
     while (message.Status < kNoFurtherGroup) {
-        if (SendOneGroup(m, choices, message, names, owner) == PassEnd::Failed) return CommonErrorEnd(m, owner);
+        if (SendOneGroup(m, choices, message, names, logged, owner) == PassEnd::Failed) {
+            // The groups sent before stay queued and logged: the view shows them.
+            if (logged > 0) ReloadSentItems(m);
+            return CommonErrorEnd(m, owner);
+        }
     }
 
     if (choices.Print && editor) {
@@ -212,7 +293,9 @@ SendEnd Send(Messages& m, const SendingChoices& choices, QWidget* owner) {
         for (int list = 0; list < 3; ++list) editor->SetAddressFieldText(list, QString());
         editor->SetSubjectFieldText(QString());
     }
+    // Showing the sent items loads them again; without the view the grid is loaded here, once.
     if (m.Window) m.Window->OutboxButton_Click();
+    else ReloadSentItems(m);
     return SendEnd::Sent;
 }
 

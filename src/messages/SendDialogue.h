@@ -21,10 +21,13 @@ struct SendingChoices {
 
 // How a press of OK ended.
 enum class SendEnd {
-    Sent,       // every group submitted and logged; the editor is emptied, the sent items shown
-    Failed,     // a step failed: the error box was shown; the editor keeps the message
-    NotInBook,  // a name of the address fields is not in the address book: nothing was sent
-    KeptOpen,   // the file to send could not be read: nothing was sent, the dialogue stays
+    Sent,           // every group submitted and logged; the editor is emptied, the sent items shown
+    Failed,         // a step failed: the error box was shown; the editor keeps the message
+    NotInBook,      // a name of the address fields is not in the address book: nothing was sent
+    KeptOpen,       // the file to send could not be read: nothing was sent, the dialogue stays
+    NoRecipient,    // the address fields name nobody to send to: a box says so, nothing was sent
+    TooManyGroups,  // more submissions than outbox names left today: a box says so, nothing was sent
+    CannotEncode,   // the text holds a character the code page lacks: a box names it, nothing was sent
 };
 
 // Sends the editor's message as the send dialogue's OK does, one submission per recipient group,

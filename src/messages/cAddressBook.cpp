@@ -38,6 +38,11 @@ bool cAddressBook::AddAddress(const QString& strName, int iDestination, int iFor
         m_log->Log("Address '" + strName + "' not added: name, address and member may not hold ':' or a line break");
         return false;
     }
+    // The address fields separate names by ";": such a name could never be sent to.
+    if (!IsStorableAddressName(strName)) {
+        m_log->Log("Address '" + strName + "' not added: a name may not hold ';'");
+        return false;
+    }
     // As the file will hold it: a character the code page lacks is stored as "?".
     const QString newLine = f.Os.Codec.Decode(
         f.Os.Codec.Encode(AddressBookLine(strName, typeWord, QString::number(iFormat), strAddress, strMember)));

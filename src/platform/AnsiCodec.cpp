@@ -55,9 +55,11 @@ QByteArray AnsiCodec::Encode(const QString& text) const {
     return out;
 }
 
-AnsiCodec AnsiCodec::FromSettings(ISettingsStore& store, const QString& app) {
-    AnsiCodec named(store.Get(app, "Config", "ANSI Code Page", "windows-1252"));
-    return named.IsValid() ? named : AnsiCodec();
+AnsiCodec AnsiCodec::FromSettings(ISettingsStore& store, const QString& app, const QString& fallback) {
+    AnsiCodec named(store.Get(app, "Config", "ANSI Code Page", fallback));
+    if (named.IsValid()) return named;
+    AnsiCodec chosen(fallback);
+    return chosen.IsValid() ? chosen : AnsiCodec();
 }
 
 }  // namespace tidepost

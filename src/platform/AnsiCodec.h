@@ -22,8 +22,9 @@ public:
     QChar CharOf(unsigned char byte) const;
 
     // The code page named in the settings store (section "Config", key "ANSI Code Page"), or
-    // windows-1252 when none is named or the name is unknown.
-    static AnsiCodec FromSettings(class ISettingsStore& store, const QString& app);
+    // `fallback` when none is named or the name is unknown.
+    static AnsiCodec FromSettings(class ISettingsStore& store, const QString& app,
+                                  const QString& fallback = QStringLiteral("windows-1252"));
 
 private:
     QString m_codePage;

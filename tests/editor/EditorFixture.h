@@ -27,12 +27,14 @@ struct FakeEditorHost : IEditorHost {
     void MainFormSetUp() override { Calls << "MainFormSetUp"; }
     void Form_Resize() override { Calls << "Form_Resize"; }
     void ApplyIspCcBccAvailability() override { Calls << "ApplyIspCcBccAvailability"; }
+    bool AddressRowShown(int list) const override { return RowShown[list]; }
     void HotListAdd(int id, int parentId) override { HotList << qMakePair(id, parentId); }
     void SendButton_Click() override { ++Sends; }
     void ApplyViewerTextSize(int size) override { ViewerSizes << size; }
     QWidget* Owner() override { return nullptr; }
 
     int View = 0;
+    bool RowShown[3] = {true, true, true};
     QStringList Calls;
     QList<QPair<int, int>> HotList;
     int Sends = 0;

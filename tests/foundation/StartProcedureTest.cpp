@@ -8,6 +8,7 @@
 #include "foundation/LanguageSelect.h"
 #include "foundation/ProgramVersion.h"
 #include "foundation/StartProcedure.h"
+#include "foundation/UsefullCodePages.h"
 #include "support/TestPlatform.h"
 
 using namespace tidepost;
@@ -106,6 +107,34 @@ TEST_F(SingleCopy, AnEndRequestedDuringTheLanguageDialogCreatesNoMainWindow) {
     EXPECT_TRUE(Run());
     EXPECT_EQ(languageDialogs, 1);
     EXPECT_EQ(mainForms, 0);
+}
+
+// Text a Russian user types must reach the transceiver and the files in a code page that has its
+// letters, unless a code page is stored.
+TEST_F(SingleCopy, TheCodePageFollowsTheLanguageUnlessOneIsStored) {
+    struct Case {
+        const char* language;
+        const char* stored;
+        const char* chosen;
+    };
+    for (const Case& c : {Case{"1049", "", "windows-1251"}, Case{"1033", "", "windows-1252"},
+                          Case{"1049", "windows-1252", "windows-1252"}, Case{"1033", "windows-1251", "windows-1251"},
+                          Case{"1049", "no-such-page", "windows-1251"}}) {
+        SCOPED_TRACE(std::string(c.language) + " " + c.stored);
+        platform.Settings.Save("tidepost", "MultiLang", "LangId", c.language);
+        if (*c.stored) platform.Settings.Save(f.gProductName, "Config", "ANSI Code Page", c.stored);
+        else platform.Settings.DeleteKey(f.gProductName, "Config", "ANSI Code Page");
+        platform.Os.Codec = AnsiCodec();
+        ApplyStoredLanguage(f);
+        ChooseAnsiCodePage(f);
+        EXPECT_EQ(f.Os.Codec.CodePage(), c.chosen);
+    }
+    // The start chooses it once the language is known.
+    platform.Settings.Save("tidepost", "MultiLang", "LangId", "1049");
+    platform.Settings.DeleteKey(f.gProductName, "Config", "ANSI Code Page");
+    platform.Os.Codec = AnsiCodec();
+    EXPECT_TRUE(Run());
+    EXPECT_EQ(f.Os.Codec.Decode("\xC0"), QString::fromUtf8("А"));
 }
 
 TEST(ProgramVersion, NumberTextAndRevision) {

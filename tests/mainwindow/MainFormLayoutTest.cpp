@@ -77,6 +77,30 @@ TEST_F(LayoutWindow, TheProviderRuleBringsTheCcAndBccRows) {
     ExpectNear(At("Editor"), {1260, 2460}, "Editor");
 }
 
+// What is sent and filled from the address book follows the rows the editor view shows, also
+// while another view is shown.
+TEST_F(LayoutWindow, TheEditorsCcAndBccRowsAreKnownInEveryView) {
+    form.MainFormSetUp();
+    EXPECT_TRUE(form.EditorAddressRowShown(0));
+    EXPECT_FALSE(form.EditorAddressRowShown(1) || form.EditorAddressRowShown(2)) << "no provider rule: no rows";
+
+    form.ApplyIspCcBccAvailability = [this] {
+        form.CcFieldVisible(true);
+        form.BCcFieldVisible(false);
+    };
+    form.MainFormSetUp();
+    EXPECT_TRUE(form.EditorAddressRowShown(1));
+    EXPECT_FALSE(form.EditorAddressRowShown(2));
+    form.MessageLogShown = 2;
+    form.MainFormSetUp();
+    EXPECT_FALSE(Shown("CCFieldText"));
+    EXPECT_TRUE(form.EditorAddressRowShown(1)) << "the sent-items view hides the row, the editor still has it";
+
+    Compact()->trigger();
+    EXPECT_FALSE(form.EditorAddressRowShown(1)) << "compact mode drops the rows";
+    EXPECT_TRUE(form.EditorAddressRowShown(0));
+}
+
 TEST_F(LayoutWindow, AFolderViewShowsItsGridAtTheFirstRowAndNoHeaderRows) {
     form.MessageLogShown = 1;
     form.MainFormSetUp();

@@ -4,6 +4,7 @@
 #include "AddressBookFixture.h"
 #include "foundation/IniFile.h"
 #include "messages/AddressBookFile.h"
+#include "messages/AddressBookTable.h"
 
 using namespace tidepost;
 using tidepost::test::kCouldNotOpen;
@@ -101,6 +102,21 @@ TEST_F(AddressBookFileTest, WhatIsReadIsWrittenBackUnchanged) {
     WriteBook("");
     WriteAddressBookFile(m);
     EXPECT_EQ(BookBytes(), file);
+}
+
+// The address fields separate names by ";": a name holding one could never be sent to. It gives
+// no entry, and its line stays in the file.
+TEST_F(AddressBookFileTest, ANameWithASemicolonIsNoEntryButItsLineIsKept) {
+    WriteBook("Agent:Telex:5:1\r\nOps;Crew:Email:7:a@b.c\r\nMail:Email:7:x@y.z\r\n");
+    ReadAddressBookFile(m);
+    QStringList names;
+    for (const AddressEntry& e : m.AddressBookEntries) names << e.Name;
+    EXPECT_EQ(names, (QStringList{"Agent", "Mail"}));
+    EXPECT_LT(FindAddressEntry(m, "Ops;Crew", false), 0);
+
+    m.AddressBookEntries.append(Entry("New", 1, 0, "2"));
+    WriteAddressBookFile(m);
+    EXPECT_EQ(BookBytes(), "Agent:Telex:5:1\r\nMail:Email:7:x@y.z\r\nNew:Telex:5:2\r\nOps;Crew:Email:7:a@b.c\r\n");
 }
 
 TEST_F(AddressBookFileTest, FolderAndFileAreFoundWhateverTheirLetterCase) {
@@ -223,6 +239,7 @@ TEST_F(AddressBookFileTest, AnEntryTheFileCannotHoldIsNeverWritten) {
         {Entry("Ops", 1, 0, "1\n2")},
         {Entry("Ops", 1, 0, "1", "7\r")},
         {Entry("Fine", 1, 0, "1"), Entry("Bad:Name", 1, 0, "2")},
+        {Entry("Ops;Crew", 1, 0, "1")},
     };
     for (const Entries& entries : cases) {
         SCOPED_TRACE(entries.last().Name.toStdString());
@@ -235,7 +252,8 @@ TEST_F(AddressBookFileTest, AnEntryTheFileCannotHoldIsNeverWritten) {
         ASSERT_EQ(platform.Boxes.Shown.size(), 1);
         EXPECT_EQ(platform.Boxes.Shown[0].title, "Error 5");
         EXPECT_EQ(platform.Boxes.Shown[0].text, "(WriteAddressBookFile) Error '5': The entry '" + entries.last().Name +
-                                                    "' holds a ':' or a line break, which the file cannot store.\r\n");
+                                                    "' holds a ':', a ';' or a line break, which the file cannot "
+                                                    "store.\r\n");
     }
 }
 

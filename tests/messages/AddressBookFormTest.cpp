@@ -90,6 +90,31 @@ TEST_F(AddressBookFormTest, ToTwiceListsTwiceAndOkWritesTheFields) {
     EXPECT_TRUE(DialogClosed());
 }
 
+TEST_F(AddressBookFormTest, HiddenCcAndBccRowsTakeNoNames) {
+    editor.Fields[0] = "Agent;";
+    editor.Fields[1] = "Ops;";
+    editor.Fields[2] = "Fleet;";
+    editor.Shown[1] = editor.Shown[2] = false;
+    AddressBookForm& dialog = Open(kBook, "CC");
+    EXPECT_EQ(Names(dialog.List2), QStringList{"Agent"});
+    EXPECT_TRUE(Names(dialog.List3).isEmpty());
+    EXPECT_TRUE(Names(dialog.List4).isEmpty());
+    EXPECT_FALSE(dialog.CCButton->isEnabled());
+    EXPECT_FALSE(dialog.BccButton->isEnabled());
+    EXPECT_FALSE(dialog.List3->isEnabled());
+    Select(dialog.List1, 1);
+    dialog.CCButton_Click();
+    dialog.BccButton_Click();
+    dialog.List1_DblClick();  // opened for the hidden Cc field
+    EXPECT_TRUE(Names(dialog.List3).isEmpty());
+    EXPECT_TRUE(Names(dialog.List4).isEmpty());
+    dialog.ToButton->click();
+    dialog.OKButton->click();
+    EXPECT_EQ(editor.Fields[0], "Agent;Ops;");
+    EXPECT_EQ(editor.Fields[1], "Ops;") << "a hidden field is left as it was";
+    EXPECT_EQ(editor.Fields[2], "Fleet;");
+}
+
 TEST_F(AddressBookFormTest, OkWithEmptyListsEmptiesTheFields) {
     editor.Fields[0] = "Agent;";
     editor.Fields[1] = "Ops;";

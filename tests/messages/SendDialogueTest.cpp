@@ -12,6 +12,7 @@
 #include "foundation/AppSettings.h"
 #include "foundation/MlStrings.h"
 #include "link/CommandQueue.h"
+#include "messages/MessageFileNames.h"
 #include "messages/SendDialogue.h"
 #include "messages/SendingForm.h"
 
@@ -166,6 +167,134 @@ TEST_F(SendDialogue, ANameNoLongerInTheBookSendsNothing) {
     EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
     EXPECT_EQ(editor.Fields[0], "Ops;Gone;Agent;");
     EXPECT_FALSE(m.SendingForms.SendingForm.isLoaded()) << "the dialogue closes";
+}
+
+TEST_F(SendDialogue, OkWithNobodyLeftInTheFieldsSendsNothingAndKeepsTheMessage) {
+    // The dialogue does not block the editor: its fields may have changed since it opened.
+    struct Case {
+        const char* to;
+        const char* cc;
+    };
+    for (const Case& c : {Case{"", ""}, Case{";", ""}, Case{";;", ";"}}) {
+        SCOPED_TRACE(std::string(c.to) + "|" + c.cc);
+        Compose("Agent;");
+        ShowSendingForm(m);
+        ASSERT_NE(Form(), nullptr);
+        platform.Boxes.Shown.clear();
+        editor.Fields[0] = c.to;
+        editor.Fields[1] = c.cc;
+        Form()->OKButton->click();
+        EXPECT_EQ(BoxTexts(), QStringList{"You have to select minimum one destination address!"});
+        EXPECT_TRUE(OutboxFiles().isEmpty());
+        EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
+        EXPECT_EQ(editor.Fields[0], c.to);
+        EXPECT_EQ(editor.Subject + "|" + editor.Text, "Noon|All well") << "the message stays in the editor";
+        EXPECT_FALSE(views.Calls.contains("OutboxButton_Click"));
+    }
+    Compose(";");
+    EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::NoRecipient);
+}
+
+TEST_F(SendDialogue, MoreGroupsThanOutboxNamesLeftTodaySendNothing) {
+    // Every SMS number is a submission of its own, and the day has 359 outbox names.
+    QByteArray book;
+    QString to;
+    for (int i = 0; i < 360; ++i) {
+        book += "Sms" + QByteArray::number(i) + ":SMS:7:479" + QByteArray::number(1000000 + i) + "\r\n";
+        to += "Sms" + QString::number(i) + ";";
+    }
+    UseBook(book);
+    Compose(to);
+    EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::TooManyGroups);
+    EXPECT_EQ(BoxTexts(), QStringList{"This message makes 360 submissions, but only 359 more can be sent today. "
+                                      "Nothing has been sent: send it to fewer recipients, or again tomorrow."});
+    EXPECT_TRUE(OutboxFiles().isEmpty());
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
+    EXPECT_EQ(editor.Fields[0], to);
+    EXPECT_EQ(editor.Text, "All well");
+
+    // With all but two of the day's names taken, three groups are refused and two go out.
+    for (int i = 0; i < 357; ++i) {
+        QFile taken(outbox + "/" + GetNewMessageFileName(f, f.gOutboxDir, "out"));
+        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    }
+    platform.Boxes.Shown.clear();
+    Compose("Sms0;Sms1;Sms2;");
+    EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::TooManyGroups);
+    EXPECT_EQ(BoxTexts().value(0).left(50), "This message makes 3 submissions, but only 2 more ");
+    EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
+    Compose("Sms0;Sms1;");
+    EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::Sent);
+    EXPECT_EQ(link.Dialogue.CommandQueue.count("tx "), 2);
+}
+
+TEST_F(SendDialogue, TheSentItemsAreLoadedOncePerSendNotOncePerGroup) {
+    struct Case {
+        const char* to;
+        const char* providerLes;
+        bool withView;
+        SendEnd end;
+    };
+    // Telex, DNID and SMS: three groups; without a provider station the SMS fails last.
+    for (const Case& c : {Case{"Agent;Fleet;Skipper;", "101", true, SendEnd::Sent},
+                          Case{"Agent;Fleet;Skipper;", "101", false, SendEnd::Sent},
+                          Case{"Agent;Fleet;Skipper;", "", true, SendEnd::Failed}}) {
+        SCOPED_TRACE(std::string(c.providerLes) + (c.withView ? " view" : " no view"));
+        f.gConfiguration.SetDefaultISPLes(kOceanAorW, c.providerLes);
+        m.Window = c.withView ? &views : nullptr;
+        views.Calls.clear();
+        grid.RedrawCalls.clear();
+        Compose(c.to);
+        ASSERT_EQ(SendEditorMessage(m, Choices(), nullptr), c.end);
+        const qsizetype loads = grid.RedrawCalls.count(false);
+        if (c.end == SendEnd::Sent && c.withView) {
+            EXPECT_EQ(loads, 0);
+            EXPECT_EQ(views.Calls.count("OutboxButton_Click"), 1) << "showing the view loads it";
+        } else {
+            EXPECT_EQ(loads, 1);
+        }
+    }
+}
+
+TEST_F(SendDialogue, HiddenCcAndBccFieldsSendNothing) {
+    editor.Shown[1] = editor.Shown[2] = false;
+    Compose("Agent;", "Ops;", "Crew;");
+    ASSERT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::Sent);
+    EXPECT_EQ(OutboxFiles(), (QStringList{"12070301.out", "OUT.IDX"}));
+    EXPECT_EQ(link.Dialogue.CommandQueue.count("tx "), 1);
+    EXPECT_TRUE(link.Dialogue.CommandQueue.contains("tx 12070301.out -c 112 "));
+    EXPECT_FALSE(Read("OUT.IDX").contains("owner.example"));
+
+    // Only hidden names: nobody to send to, at the Send command and at OK.
+    platform.Boxes.Shown.clear();
+    Compose("", "Ops;", "Crew;");
+    ShowSendingForm(m);
+    EXPECT_FALSE(m.SendingForms.SendingForm.isLoaded());
+    EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::NoRecipient);
+    EXPECT_EQ(BoxTexts(), QStringList(2, "You have to select minimum one destination address!"));
+    EXPECT_EQ(editor.Fields[1], "Ops;");
+}
+
+TEST_F(SendDialogue, ACharacterTheCodePageLacksIsRefusedBeforeAnythingIsQueued) {
+    struct Case {
+        QString subject;
+        QString text;
+        QString named;
+    };
+    const QString tail = " cannot be sent in the code page windows-1252. Nothing has been sent: remove or replace it, "
+                         "then send again.";
+    for (const Case& c : {Case{"Noon", QString::fromUtf8("Ship Жук"), QString::fromUtf8("'Ж' (U+0416)")},
+                          Case{QString::fromUtf8("Noon \U0001F600"), "All well",
+                               QString::fromUtf8("'\U0001F600' (U+1F600)")}}) {
+        SCOPED_TRACE(c.named.toStdString());
+        platform.Boxes.Shown.clear();
+        Compose("Agent;", "", "", c.subject, c.text);
+        EXPECT_EQ(SendEditorMessage(m, Choices(), nullptr), SendEnd::CannotEncode);
+        EXPECT_EQ(BoxTexts(), QStringList{"The character " + c.named + tail});
+        EXPECT_TRUE(OutboxFiles().isEmpty());
+        EXPECT_TRUE(link.Dialogue.CommandQueue.isEmpty());
+        EXPECT_EQ(editor.Subject + "|" + editor.Text, c.subject + "|" + c.text) << "the message stays as typed";
+    }
 }
 
 TEST_F(SendDialogue, AFileThatCannotBeReadIsRefusedAndTheDialogueStays) {

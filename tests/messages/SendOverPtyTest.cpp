@@ -3,6 +3,8 @@
 #include <functional>
 
 #include "foundation/Definitions.h"
+#include "foundation/UsefullCodePages.h"
+#include "platform/AnsiCodec.h"
 #include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "messages/AddressBookFile.h"
@@ -83,6 +85,60 @@ TEST_F(SendOverPty, OkSendsEachGroupToTheTransceiverAndLogsIt) {
     EXPECT_EQ(shell.Uploads.Submitted, (QStringList{"12070301.out", "12070302.out"}));
     EXPECT_EQ(editor.Fields[0] + editor.Subject + editor.Text, "");
     EXPECT_TRUE(test::DrainErrorQueue(f).isEmpty());
+}
+
+TEST_F(SendOverPty, ARussianUsersCyrillicTextGoesOutInItsCodePage) {
+    f.Strings.CurrentLanguageId = 1049;
+    ChooseAnsiCodePage(f);  // no code page stored
+    const QString text = QString::fromUtf8("Всё в порядке");
+    editor.Fields[0] = "Agent;";
+    editor.Text = text;
+    ASSERT_EQ(SendEditorMessage(messages, SendingChoices{}, nullptr), SendEnd::Sent);
+    ASSERT_TRUE(RunUntil([&] { return Idle() && shell.Uploads.Submitted.size() == 1; }));
+
+    const QByteArray cyrillic = AnsiCodec("windows-1251").Encode(text);
+    ASSERT_FALSE(cyrillic.contains('?'));
+    EXPECT_EQ(shell.Uploads.Find("12070301.out")->Text.toLatin1(), "47123456+\r\n\r\n" + cyrillic);
+    EXPECT_EQ(Read("12070301.out"), "47123456+\r\n\r\n" + cyrillic + "\r\n");
+}
+
+TEST_F(SendOverPty, EachUploadKeepsTheCodePageChosenForItsMessage) {
+    f.Strings.CurrentLanguageId = 1049;
+    ChooseAnsiCodePage(f);
+    const QString text = QString::fromUtf8("Шторм");
+    // Both sends are queued before the first upload streams.
+    for (int codePage : {1, 0}) {
+        editor.Fields[0] = "Agent;";
+        editor.Text = text;
+        SendingChoices choices;
+        choices.CodePage = codePage;
+        ASSERT_EQ(SendEditorMessage(messages, choices, nullptr), SendEnd::Sent);
+    }
+    ASSERT_TRUE(RunUntil([&] { return Idle() && shell.Uploads.Submitted.size() == 2; }));
+
+    const QByteArray cp1251 = AnsiCodec("windows-1251").Encode(text);
+    const QByteArray cp866 = AnsiCodec("IBM866").Encode(text);
+    ASSERT_NE(cp1251, cp866);
+    EXPECT_EQ(shell.Uploads.Find("12070301.out")->Text.toLatin1(), "47123456+\r\n\r\n" + cp866);
+    EXPECT_EQ(shell.Uploads.Find("12070302.out")->Text.toLatin1(), "47123456+\r\n\r\n" + cp1251);
+    EXPECT_EQ(Read("12070301.out"), "47123456+\r\n\r\n" + cp1251 + "\r\n") << "the PC's copy stays windows-1251";
+    EXPECT_TRUE(test::DrainErrorQueue(f).isEmpty());
+}
+
+TEST_F(SendOverPty, ASubmissionWaitsUntilItsUploadShowedItsSize) {
+    editor.Fields[0] = "Agent;";
+    editor.Text = "All well";
+    ASSERT_EQ(SendEditorMessage(messages, SendingChoices{}, nullptr), SendEnd::Sent);
+    // The listing that checks the upload is lost: the file on the transceiver may be cut.
+    ASSERT_EQ(WithdrawCommands(link, [](const QString& line) { return line.startsWith("ls "); }), 1);
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+
+    EXPECT_FALSE(shell.ReceivedBytes.contains("tx ")) << shell.ReceivedBytes.toStdString();
+    EXPECT_TRUE(shell.Uploads.Submitted.isEmpty());
+    EXPECT_EQ(shell.Uploads.Find("12070301.out"), nullptr) << "the unchecked upload is deleted";
+    EXPECT_EQ(QString::fromLatin1(Read("OUT.IDX")).section(';', 7, 8), "<None>;Failed");
+    EXPECT_EQ(test::DrainErrorQueue(f),
+              QStringList{"The message '12070301.out' was not submitted: the transceiver did not confirm its upload."});
 }
 
 TEST_F(SendOverPty, ANameMissingFromTheBookSendsNothing) {

@@ -92,6 +92,7 @@ TEST_F(cAddressBookTest, RefusedEntriesLeaveTheFileByteForByte) {
         {"':' in the member", "A", 6, "1", "7:8", "Address 'A' not added: name, address and member may not hold ':' or a line break"},
         {"a line break in the name", "A\r\nB", 1, "1", "", "Address 'A\r\nB' not added: name, address and member may not hold ':' or a line break"},
         {"LF in the address", "A", 1, "1\n2", "", "Address 'A' not added: name, address and member may not hold ':' or a line break"},
+        {"';' in the name", "A;B", 1, "1", "", "Address 'A;B' not added: a name may not hold ';'"},
         {"SMS has no type word here", "A", 8, "1", "", "Address 'A' not added: destination type 8 cannot be stored in the address book"},
         {"beyond the table", "A", 9, "1", "", "Address 'A' not added: destination type 9 cannot be stored in the address book"},
         {"negative", "A", -1, "1", "", "Address 'A' not added: destination type -1 cannot be stored in the address book"},

@@ -10,6 +10,7 @@ namespace tidepost::test {
 struct FakeMessageEditor : IMessageEditor {
     QString AddressFieldText(int list) const override { return Fields[list]; }
     void SetAddressFieldText(int list, const QString& text) override { Fields[list] = text; }
+    bool AddressFieldShown(int list) const override { return Shown[list]; }
     QString SubjectFieldText() const override { return Subject; }
     void SetSubjectFieldText(const QString& text) override { Subject = text; }
     QString EditorText() const override { return Text; }
@@ -19,6 +20,7 @@ struct FakeMessageEditor : IMessageEditor {
     void DistressEditorButton_Click() override { Calls << "DistressEditorButton_Click"; }
 
     QString Fields[3];
+    bool Shown[3] = {true, true, true};
     QString Subject;
     QString Text;
     int LoadedDefaultMessage = -1;
