@@ -210,8 +210,6 @@ void RoutingForm::ShowForm() {
 
 void RoutingForm::LoadControls() {
     m_loaded = true;
-    adjustSize();
-    CentreOverMainWindow(*this, m_f.Windows.MainForm ? m_f.Windows.MainForm->Form() : nullptr);
     for (int i = 0; i < 3; ++i) {
         m_foldersAtLoad[i] = SharedFolder(i);
         PathBoxes[i]->setText(SharedFolder(i));
@@ -227,6 +225,8 @@ void RoutingForm::LoadControls() {
         for (int col = 0; col < 3; ++col) RouteBoxes[row][col]->setChecked((mask & (1 << col)) != 0);
         m_shownMasks[row] = Mask(row);
     }
+    adjustSize();
+    CentreOverMainWindow(*this, m_f.Windows.MainForm ? m_f.Windows.MainForm->Form() : nullptr);
 }
 
 int RoutingForm::Mask(int row) const {

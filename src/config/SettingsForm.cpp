@@ -308,11 +308,15 @@ void SettingsForm::LoadValues() {
     } else {
         SelectPrintOption(1);
     }
-    adjustSize();
-    CentreOverMainWindow(*this, m_f.Windows.MainForm ? m_f.Windows.MainForm->Form() : nullptr);
 }
 
 void SettingsForm::ShowForm() {
+    // Centred once its size with every page laid out is known; a second use leaves it where it is.
+    if (!m_centred) {
+        m_centred = true;
+        adjustSize();
+        CentreOverMainWindow(*this, m_f.Windows.MainForm ? m_f.Windows.MainForm->Form() : nullptr);
+    }
     show();
     raise();
     activateWindow();

@@ -78,6 +78,7 @@ private:
     Config& m_c;
     bool m_useMesPrinter = false;
     int m_currentTab = 1;
+    bool m_centred = false;
 };
 
 }  // namespace tidepost
