@@ -311,13 +311,14 @@ void SettingsForm::LoadValues() {
 }
 
 void SettingsForm::ShowForm() {
-    // Centred once its size with every page laid out is known; a second use leaves it where it is.
+    // Centred once shown, when its size with every page laid out is known; a second use leaves it
+    // where the operator put it.
+    show();
     if (!m_centred) {
         m_centred = true;
         adjustSize();
         CentreOverMainWindow(*this, m_f.Windows.MainForm ? m_f.Windows.MainForm->Form() : nullptr);
     }
-    show();
     raise();
     activateWindow();
 }
