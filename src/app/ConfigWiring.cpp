@@ -7,6 +7,8 @@
 #include "config/EMailServicesForm.h"
 #include "config/IConfigMainWindow.h"
 #include "config/LESConfigForm.h"
+#include "config/Routing.h"
+#include "config/SettingsForm.h"
 #include "mainwindow/MainForm.h"
 
 namespace tidepost {
@@ -19,6 +21,7 @@ public:
     void CcFieldVisible(bool value) override { m_form.CcFieldVisible(value); }
     void BCcFieldVisible(bool value) override { m_form.BCcFieldVisible(value); }
     void MainFormSetUp() override { m_form.MainFormSetUp(); }
+    void ResetHotList() override { m_form.ResetHotList(); }
 
 private:
     MainForm& m_form;
@@ -40,6 +43,8 @@ std::unique_ptr<IConfigMainWindow> ConnectConfigDialogs(MainForm& form, Config& 
     d.DefaultLESForm.Show = [&c] { c.DefaultLESForm.get().ShowForm(); };
     d.ShowDefaultISPForm = [&c] { c.DefaultISPForm.get().ShowForm(); };
     d.OpenEMailServices = [&c] { OpenEMailServices(c); };
+    d.ShowSettingsForm = [&c] { c.SettingsForm.get().ShowForm(); };
+    d.OpenRoutingSetup = [&c] { OpenRoutingSetup(c); };
     form.ApplyIspCcBccAvailability = [&c] { ApplyIspCcBccAvailability(c); };
     return main;
 }

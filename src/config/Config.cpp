@@ -6,6 +6,9 @@
 #include "config/LESConfigForm.h"
 #include "config/LesEditForm.h"
 #include "config/LesServicesForm.h"
+#include "config/Routing.h"
+#include "config/RoutingForm.h"
+#include "config/SettingsForm.h"
 #include "link/Link.h"
 
 namespace tidepost {
@@ -19,12 +22,16 @@ Config::Config(Foundation& foundation, Link& link, Messages& messages)
       LesServicesForm([this] { return new tidepost::LesServicesForm(*this); }),
       DefaultLESForm([this] { return new tidepost::DefaultLESForm(*this); }),
       DefaultISPForm([this] { return new tidepost::DefaultISPForm(*this); }),
-      EMailServicesForm([this] { return new tidepost::EMailServicesForm(*this); }) {}
+      EMailServicesForm([this] { return new tidepost::EMailServicesForm(*this); }),
+      SettingsForm([this] { return new tidepost::SettingsForm(*this); }),
+      RoutingForm([this] { return new tidepost::RoutingForm(*this); }) {}
 
 Config::~Config() = default;
 
 void RegisterConfigHandlers(Config& c) {
     c.L.Dispatch.HandleLesServicesReply = [&c](const QString& reply) { HandleLesServicesReply(c, reply); };
+    c.L.Dispatch.HandlePrinterRoutingReply = [&c](const QString& reply) { HandlePrinterRoutingReply(c, reply); };
+    c.L.Dispatch.HandleRoutingMenuReply = [&c](const QString& reply) { HandleRoutingMenuReply(c, reply); };
 }
 
 }  // namespace tidepost

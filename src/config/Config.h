@@ -13,6 +13,8 @@ class LesServicesForm;
 class DefaultLESForm;
 class DefaultISPForm;
 class EMailServicesForm;
+class SettingsForm;
+class RoutingForm;
 
 // The configuration area's state: its dialogs, each created on first use and let go when it
 // closes. One instance per program run, owned by the application object.
@@ -34,9 +36,11 @@ struct Config {
     FormHolder<tidepost::DefaultLESForm> DefaultLESForm;
     FormHolder<tidepost::DefaultISPForm> DefaultISPForm;
     FormHolder<tidepost::EMailServicesForm> EMailServicesForm;
+    FormHolder<tidepost::SettingsForm> SettingsForm;
+    FormHolder<tidepost::RoutingForm> RoutingForm;
 };
 
-// Registers the area's reply handler ("status -n").
+// Registers the area's reply handlers ("status -n", "set -z", "ro").
 void RegisterConfigHandlers(Config& c);
 
 }  // namespace tidepost

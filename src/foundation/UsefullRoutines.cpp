@@ -1,5 +1,6 @@
 #include "foundation/UsefullRoutines.h"
 
+#include <cmath>
 #include <limits>
 
 #include <QStringView>
@@ -162,6 +163,16 @@ QString FormatThreeDigits(QString& text) {
     }
     text = result;
     return result;
+}
+
+std::optional<bool> TruthValue(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
+    bool ok = false;
+    const double value = t.toDouble(&ok);
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    return value != 0;
 }
 
 int FilterKey(int& code, const QString& allowed) {

@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <optional>
 
 // The code-page, hex-complement and file routines of the same module live in their own files;
 // they are included here so that callers need only this header.
@@ -57,6 +58,11 @@ qint64 LeadingNumber(QStringView text);
 // a negative number or anything else gives "Unk". Written back into text and returned.
 // A number is ASCII digits with at most one decimal point, optionally preceded by "-".
 QString FormatThreeDigits(QString& text);
+
+// A Boolean setting as stored: the words True and False (any letter case) or a number, 0 meaning
+// false; blanks around it are ignored. No value for any other text, so each caller decides what an
+// unreadable setting means.
+std::optional<bool> TruthValue(const QString& text);
 
 // For a key press: a code other than backspace (8) whose character (its Unicode value) does not
 // occur in allowed is set to 0, in code too. Returns the code.

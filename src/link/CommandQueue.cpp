@@ -58,6 +58,12 @@ bool QueueCommand(Link& link, const QString& cmd, bool allowDuplicate, bool atFr
     return added;
 }
 
+void PutAnswerAtHead(Link& link, const QString& line) {
+    // The edit does not wait for the busy flag: the transceiver's question must be answered
+    // before any other line goes out.
+    link.Dialogue.CommandQueue.prepend(line + QLatin1Char('\n'));
+}
+
 bool IsCommandAllowed(const Link& link, const QString& cmd) {
     if (!link.Dialogue.ClosingDown) return true;
     // The exit ends a running distress buttons test first.

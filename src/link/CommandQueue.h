@@ -12,6 +12,10 @@ struct Link;
 // the queue (case-sensitive substring), and, at the end only, when cmd is empty.
 bool QueueCommand(Link& link, const QString& cmd, bool allowDuplicate, bool atFront);
 
+// Puts line and a single LF before everything queued, so it is the next line sent: the answer to
+// a question the transceiver is asking now. Nothing is checked or refused.
+void PutAnswerAtHead(Link& link, const QString& line);
+
 // The admission gate: everything passes unless the program is closing down, when only the
 // commands that carry a running EGC or message download to its end, and "se -q 0" that ends the
 // distress buttons test, are admitted.

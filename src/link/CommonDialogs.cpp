@@ -9,6 +9,7 @@
 #include "foundation/IniFile.h"
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/MlText.h"
+#include "foundation/UsefullRoutines.h"
 #include "link/CommandQueue.h"
 #include "link/Link.h"
 #include "platform/AtomicFile.h"
@@ -34,14 +35,11 @@ std::optional<double> Number(const QString& text) {
     return value;
 }
 
-// The words True and False or a number, 0 meaning false.
-bool TruthValue(const QString& text) {
-    const QString t = text.trimmed();
-    if (t.compare("True", Qt::CaseInsensitive) == 0) return true;
-    if (t.compare("False", Qt::CaseInsensitive) == 0) return false;
-    const std::optional<double> n = Number(t);
-    if (!n) throw PrintFailed{};
-    return *n != 0;
+// An unreadable UseMesPrinter fails the print rather than guess the printer.
+bool UseMesPrinter(Foundation& f) {
+    const std::optional<bool> value = TruthValue(Setting(f, "UseMesPrinter", "0"));
+    if (!value) throw PrintFailed{};
+    return *value;
 }
 
 // A printer setting held to its range as a whole number; a text that is no number gives the
@@ -160,7 +158,7 @@ void SaveToFile(Link& link, QWidget* ownerForm, const QString& text, const QStri
 void PrintText(Link& link, QWidget* ownerForm, const QString& text, int flags) {
     Foundation& f = link.F;
     try {
-        bool useTransceiver = TruthValue(Setting(f, "UseMesPrinter", "0"));
+        bool useTransceiver = UseMesPrinter(f);
         const int product = f.gSession.ProductType();
         if (product == 4 || product == 5) useTransceiver = false;
         if (useTransceiver)

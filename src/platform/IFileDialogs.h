@@ -20,6 +20,9 @@ public:
     virtual ~IFileDialogs() = default;
     // The chosen path with "/" separators; "" when cancelled.
     virtual QString GetSaveFileName(QWidget* owner, const SaveFileRequest& request) = 0;
+    // A folder chosen among the existing ones (folders only shown), starting in startFolder; its
+    // path with "/" separators, or "" when cancelled.
+    virtual QString GetExistingDirectory(QWidget* owner, const QString& title, const QString& startFolder) = 0;
 };
 
 }  // namespace tidepost

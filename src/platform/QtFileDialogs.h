@@ -7,6 +7,7 @@ namespace tidepost {
 class QtFileDialogs : public IFileDialogs {
 public:
     QString GetSaveFileName(QWidget* owner, const SaveFileRequest& request) override;
+    QString GetExistingDirectory(QWidget* owner, const QString& title, const QString& startFolder) override;
 };
 
 }  // namespace tidepost

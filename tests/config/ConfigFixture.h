@@ -11,6 +11,9 @@
 #include "config/LESConfigForm.h"
 #include "config/LesEditForm.h"
 #include "config/LesServicesForm.h"
+#include "config/Routing.h"
+#include "config/RoutingForm.h"
+#include "config/SettingsForm.h"
 #include "config/IConfigMainWindow.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
@@ -28,6 +31,7 @@ public:
     void CcFieldVisible(bool value) override { Calls << QString("Cc %1").arg(value); }
     void BCcFieldVisible(bool value) override { Calls << QString("Bcc %1").arg(value); }
     void MainFormSetUp() override { Calls << "MainFormSetUp"; }
+    void ResetHotList() override { Calls << "ResetHotList"; }
     QStringList Calls;
 };
 
@@ -58,6 +62,8 @@ struct ConfigFixture : ::testing::Test {
         c.DefaultLESForm.unload();
         c.DefaultISPForm.unload();
         c.EMailServicesForm.unload();
+        c.SettingsForm.unload();
+        c.RoutingForm.unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 

@@ -45,6 +45,15 @@ TEST(GetLine, SplitsAtTheTerminatorKeepingCrAndDroppingLf) {
     }
 }
 
+TEST(TruthValue, ReadsWordsAndNumbersAndNothingElse) {
+    const std::pair<const char*, std::optional<bool>> cases[] = {
+        {"True", true},  {"false", false}, {" TRUE ", true}, {"0", false}, {"1", true},   {"-1", true},
+        {"2.5", true},   {"0.0", false},   {"x", {}},        {"", {}},     {"yes", {}},   {"1e999", {}},
+        {"nan", {}},
+    };
+    for (const auto& [text, value] : cases) EXPECT_EQ(TruthValue(text), value) << text;
+}
+
 TEST(CountLines, CountsCrPlusOne) {
     EXPECT_EQ(CountLines(""), 1);
     EXPECT_EQ(CountLines("abc"), 1);

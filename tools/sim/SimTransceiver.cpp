@@ -104,6 +104,20 @@ const QList<Setter>& Setters() {
 }  // namespace
 
 bool SetTransceiverValue(SimTransceiver& t, const QString& name, const QString& value) {
+    if (name.startsWith(QLatin1String("route"), Qt::CaseInsensitive)) {
+        bool ok = false;
+        const int routeClass = name.mid(5).toInt(&ok);
+        if (!ok || !t.Routes.contains(routeClass)) return false;
+        return Whole(t.Routes[routeClass], value, 0, 7);
+    }
+    if (name.compare(QLatin1String("ro-omit"), Qt::CaseInsensitive) == 0) {
+        const QString v = value.trimmed().toLower();
+        bool isClass = false;
+        const int routeClass = v.toInt(&isClass);
+        if (v != "header" && v != "none" && !(isClass && t.Routes.contains(routeClass))) return false;
+        t.RoutingOmit = v;
+        return true;
+    }
     for (const Setter& s : Setters())
         if (name.compare(QLatin1String(s.Name), Qt::CaseInsensitive) == 0) return s.Set(t, value);
     return false;
@@ -112,6 +126,7 @@ bool SetTransceiverValue(SimTransceiver& t, const QString& name, const QString& 
 QString TransceiverValueNames() {
     QStringList names;
     for (const Setter& s : Setters()) names << s.Name;
+    names << "route<class>" << "ro-omit";
     return names.join(", ");
 }
 

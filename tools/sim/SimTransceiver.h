@@ -1,5 +1,6 @@
 #pragma once
 #include <QDateTime>
+#include <QMap>
 #include <QString>
 #include <optional>
 
@@ -48,6 +49,12 @@ struct SimTransceiver {
     // the argument of "se -q 1" and "se -q 0").
     bool DistressTestMode = false;
     QString TestModeAnswer = "normal";
+    // The routing of received traffic: a mask per class (1 disk, 2 local printer, 4 remote
+    // printer), in the order the configuration menu lists them.
+    QMap<int, int> Routes = {{10, 1}, {30, 1}, {31, 1}, {32, 1}, {33, 1}};
+    // What the configuration menu leaves out: a class's line, the "Configuration" header, or
+    // nothing ("none").
+    QString RoutingOmit = "none";
     // The transceiver's UTC clock; the PC's while unset.
     std::optional<QDateTime> Utc;
 
@@ -57,7 +64,8 @@ struct SimTransceiver {
 // Sets one value by its name ("model", "mobile-type", "solas", "version", "cpu", "510ab",
 // "sync", "tdm", "logged-in", "protocol", "channel", "serial", "mobile-no", "ocean", "signal",
 // "position", "course", "speed", "position-valid", "gps", "link-test", "utc", "latest-distress",
-// "latest-distress-test", "les", "les-end"). Yes/no values
+// "latest-distress-test", "les", "les-end", "route<class>" with a mask 0 to 7, "ro-omit" with a
+// class, "header" or "none"). Yes/no values
 // take "yes"/"no"; "utc" takes "yyyy-MM-dd hh:mm:ss" or "pc". False, changing nothing, for an
 // unknown name or a value that does not fit.
 bool SetTransceiverValue(SimTransceiver& t, const QString& name, const QString& value);

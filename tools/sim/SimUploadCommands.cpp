@@ -69,6 +69,16 @@ QString PrinterSetting(SimShell& shell, const QString& line) {
     return {};
 }
 
+// "set -z": the printer settings, each "KEY=VALUE" on a line, as the program last set them.
+QString PrinterReport(SimShell& shell, const QString&) {
+    static const QList<std::pair<const char*, const char*>> defaults = {
+        {"PRINTER", "YES"}, {"FFEED", "NO"}, {"PLINES", "53"}, {"PRTYPEMAX", "70"}, {"PRTYPEREM", "3"}};
+    QString body;
+    for (const auto& [key, value] : defaults)
+        body += QString(key) + "=" + shell.PrinterSettings.value(key, value) + shell.LineEnd;
+    return body;
+}
+
 bool IsPlainName(const QString& name) {
     if (name.isEmpty() || name.startsWith('.')) return false;
     for (QChar c : name)
@@ -99,6 +109,7 @@ const QList<SimCommand>& SimUploadCommands() {
         {"tr ", true, UploadUsage},
         {"print ", true, Print},
         {"se -z ", true, PrinterSetting},
+        {"set -z", false, PrinterReport},
     };
     return commands;
 }

@@ -15,7 +15,9 @@
 //   set <name> <value>      what the transceiver reports (model, mobile-type, solas, version, ...);
 //                           "set les 101,102,112" the LESs it lists for its region ("st -n",
 //                           "status -n"), each field printed as given; "set les-end no" leaves the
-//                           empty line after the last LES out
+//                           empty line after the last LES out; "set route10 3" the routing
+//                           mask of a class (10, 30, 31, 32, 33) in the "ro" menu; "set ro-omit
+//                           31|header|none" what that menu leaves out
 //   message [key=value ...] [text]   a received message in the inbox; keys number, les, c6,
 //                           priority, presentation, date (yyyy-MM-ddThh:mm), ref, c43, routing,
 //                           size (the listed size, when it is to differ from the text's length)
