@@ -7,6 +7,7 @@
 #include "config/EMailServicesForm.h"
 #include "config/IConfigMainWindow.h"
 #include "config/LESConfigForm.h"
+#include "config/StatusDialogs.h"
 #include "mainwindow/MainForm.h"
 
 namespace tidepost {
@@ -41,6 +42,10 @@ std::unique_ptr<IConfigMainWindow> ConnectConfigDialogs(MainForm& form, Config& 
     d.ShowDefaultISPForm = [&c] { c.DefaultISPForm.get().ShowForm(); };
     d.OpenEMailServices = [&c] { OpenEMailServices(c); };
     form.ApplyIspCcBccAvailability = [&c] { ApplyIspCcBccAvailability(c); };
+    d.ShowSystemInfoForm = [&c] { ShowSystemInfoForm(c); };
+    d.ShowMobileNoChangeForm = [&c] { ShowMobileNoChangeForm(c); };
+    d.ShowTestSoundForm = [&c] { ShowTestSoundForm(c); };
+    d.ShowCommandForm = [&c] { ShowCommandForm(c); };
     return main;
 }
 

@@ -6,6 +6,7 @@
 #include "config/LESConfigForm.h"
 #include "config/LesEditForm.h"
 #include "config/LesServicesForm.h"
+#include "config/StatusDialogs.h"
 #include "link/Link.h"
 
 namespace tidepost {
@@ -19,12 +20,14 @@ Config::Config(Foundation& foundation, Link& link, Messages& messages)
       LesServicesForm([this] { return new tidepost::LesServicesForm(*this); }),
       DefaultLESForm([this] { return new tidepost::DefaultLESForm(*this); }),
       DefaultISPForm([this] { return new tidepost::DefaultISPForm(*this); }),
-      EMailServicesForm([this] { return new tidepost::EMailServicesForm(*this); }) {}
+      EMailServicesForm([this] { return new tidepost::EMailServicesForm(*this); }),
+      Status(std::make_unique<StatusDialogs>(*this)) {}
 
 Config::~Config() = default;
 
 void RegisterConfigHandlers(Config& c) {
     c.L.Dispatch.HandleLesServicesReply = [&c](const QString& reply) { HandleLesServicesReply(c, reply); };
+    RegisterStatusWindows(c);
 }
 
 }  // namespace tidepost

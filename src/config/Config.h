@@ -1,4 +1,6 @@
 #pragma once
+#include <memory>
+
 #include "foundation/FormHolder.h"
 
 namespace tidepost {
@@ -13,6 +15,7 @@ class LesServicesForm;
 class DefaultLESForm;
 class DefaultISPForm;
 class EMailServicesForm;
+struct StatusDialogs;
 
 // The configuration area's state: its dialogs, each created on first use and let go when it
 // closes. One instance per program run, owned by the application object.
@@ -34,9 +37,11 @@ struct Config {
     FormHolder<tidepost::DefaultLESForm> DefaultLESForm;
     FormHolder<tidepost::DefaultISPForm> DefaultISPForm;
     FormHolder<tidepost::EMailServicesForm> EMailServicesForm;
+    // The status windows, the mobile number, the sound test and the command line.
+    std::unique_ptr<StatusDialogs> Status;
 };
 
-// Registers the area's reply handler ("status -n").
+// Registers the area's reply handler ("status -n") and its status windows' seams.
 void RegisterConfigHandlers(Config& c);
 
 }  // namespace tidepost

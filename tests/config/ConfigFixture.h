@@ -11,6 +11,7 @@
 #include "config/LESConfigForm.h"
 #include "config/LesEditForm.h"
 #include "config/LesServicesForm.h"
+#include "config/StatusDialogs.h"
 #include "config/IConfigMainWindow.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
@@ -58,6 +59,7 @@ struct ConfigFixture : ::testing::Test {
         c.DefaultLESForm.unload();
         c.DefaultISPForm.unload();
         c.EMailServicesForm.unload();
+        c.Status->UnloadAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
