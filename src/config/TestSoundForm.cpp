@@ -71,7 +71,10 @@ void TestSoundForm::ShowStopped(int stringId, const char* english) {
     Timer1->stop();
     m_tickDue = false;
     StatusLabel->setText(m_f.Strings.GetMlString(stringId, english));
+    // The keyboard stays on the window when the button it was on goes grey.
+    const bool onStop = StopButton->hasFocus();
     StartButton->setEnabled(true);
+    if (onStop) StartButton->setFocus();
     StopButton->setEnabled(false);
 }
 
@@ -87,7 +90,6 @@ void TestSoundForm::StartButton_Click() {
 void TestSoundForm::StopButton_Click() {
     // A sound that is playing plays to its end.
     ShowStopped(2513, "Sound stopped");
-    StartButton->setFocus();
 }
 
 void TestSoundForm::Command1_Click() { m_c.Status->TestSoundForm.unload(); }
