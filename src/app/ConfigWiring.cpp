@@ -9,6 +9,7 @@
 #include "config/LESConfigForm.h"
 #include "config/Routing.h"
 #include "config/SettingsForm.h"
+#include "config/StatusDialogs.h"
 #include "mainwindow/MainForm.h"
 
 namespace tidepost {
@@ -46,6 +47,10 @@ std::unique_ptr<IConfigMainWindow> ConnectConfigDialogs(MainForm& form, Config& 
     d.ShowSettingsForm = [&c] { c.SettingsForm.get().ShowForm(); };
     d.OpenRoutingSetup = [&c] { OpenRoutingSetup(c); };
     form.ApplyIspCcBccAvailability = [&c] { ApplyIspCcBccAvailability(c); };
+    d.ShowSystemInfoForm = [&c] { ShowSystemInfoForm(c); };
+    d.ShowMobileNoChangeForm = [&c] { ShowMobileNoChangeForm(c); };
+    d.ShowTestSoundForm = [&c] { ShowTestSoundForm(c); };
+    d.ShowCommandForm = [&c] { ShowCommandForm(c); };
     return main;
 }
 

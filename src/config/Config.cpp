@@ -9,6 +9,7 @@
 #include "config/Routing.h"
 #include "config/RoutingForm.h"
 #include "config/SettingsForm.h"
+#include "config/StatusDialogs.h"
 #include "link/Link.h"
 
 namespace tidepost {
@@ -24,7 +25,8 @@ Config::Config(Foundation& foundation, Link& link, Messages& messages)
       DefaultISPForm([this] { return new tidepost::DefaultISPForm(*this); }),
       EMailServicesForm([this] { return new tidepost::EMailServicesForm(*this); }),
       SettingsForm([this] { return new tidepost::SettingsForm(*this); }),
-      RoutingForm([this] { return new tidepost::RoutingForm(*this); }) {}
+      RoutingForm([this] { return new tidepost::RoutingForm(*this); }),
+      Status(std::make_unique<StatusDialogs>(*this)) {}
 
 Config::~Config() = default;
 
@@ -32,6 +34,7 @@ void RegisterConfigHandlers(Config& c) {
     c.L.Dispatch.HandleLesServicesReply = [&c](const QString& reply) { HandleLesServicesReply(c, reply); };
     c.L.Dispatch.HandlePrinterRoutingReply = [&c](const QString& reply) { HandlePrinterRoutingReply(c, reply); };
     c.L.Dispatch.HandleRoutingMenuReply = [&c](const QString& reply) { HandleRoutingMenuReply(c, reply); };
+    RegisterStatusWindows(c);
 }
 
 }  // namespace tidepost

@@ -1,4 +1,6 @@
 #pragma once
+#include <memory>
+
 #include "foundation/FormHolder.h"
 
 namespace tidepost {
@@ -15,6 +17,7 @@ class DefaultISPForm;
 class EMailServicesForm;
 class SettingsForm;
 class RoutingForm;
+struct StatusDialogs;
 
 // The configuration area's state: its dialogs, each created on first use and let go when it
 // closes. One instance per program run, owned by the application object.
@@ -38,9 +41,11 @@ struct Config {
     FormHolder<tidepost::EMailServicesForm> EMailServicesForm;
     FormHolder<tidepost::SettingsForm> SettingsForm;
     FormHolder<tidepost::RoutingForm> RoutingForm;
+    // The status windows, the mobile number, the sound test and the command line.
+    std::unique_ptr<StatusDialogs> Status;
 };
 
-// Registers the area's reply handlers ("status -n", "set -z", "ro").
+// Registers the area's reply handlers ("status -n", "set -z", "ro") and its status windows' seams.
 void RegisterConfigHandlers(Config& c);
 
 }  // namespace tidepost

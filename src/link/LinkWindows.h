@@ -33,8 +33,8 @@ struct LinkWindows {
     ITerminalWindow* TerminalModeForm = nullptr;
     IDistressModeWindow* DistressModeForm = nullptr;
 
-    // A status window is created when first touched and keeps its text for the run, shown or
-    // hidden.
+    // A status window is created when first touched and keeps its text, shown or hidden, until
+    // its OK or Cancel lets it go; the next touch creates a fresh, empty one.
     struct {
         Query IsVisible;
         TextGetter StatusOutput;     // the text of the multi-line box `statusoutput`

@@ -110,6 +110,15 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     m_shell = std::make_unique<ShellWindows>(m_foundation, this);
     m_editorGlue = std::make_unique<MainFormEditor>(*this);
     ConnectMenuCommands();
+    // The status strip's clicks run the window's own commands.
+    StatusCommands.mobileNoMenu_Click = [this] { mobileNoMenu_Click(); };
+    StatusCommands.TransceiverStatusMenu_Click = [this] { TransceiverStatusMenu_Click(); };
+    StatusCommands.GPSStatusMenu_Click = [this] { GPSStatusMenu_Click(); };
+    StatusCommands.mnuInfoLog_Click = [this] {
+        if (AreaHandlers.mnuInfoLog_Click) AreaHandlers.mnuInfoLog_Click();
+    };
+    StatusCommands.SetPcTimeMenu_Click = [this] { SetPcTimeMenu_Click(); };
+    StatusCommands.SystemInfoMenu_Click = [this] { SystemInfoMenu_Click(); };
 
     m_foundation.Windows.MainForm = this;
     m_link.Windows.Window = this;

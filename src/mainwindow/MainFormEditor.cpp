@@ -1,11 +1,9 @@
 #include "mainwindow/MainFormEditor.h"
 
-#include <QFont>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QPlainTextEdit>
 
 #include "editor/EditorWiring.h"
+#include "foundation/FixedPitchFont.h"
 #include "editor/MessageEditor.h"
 #include "mainwindow/HotList.h"
 #include "mainwindow/MainForm.h"
@@ -15,23 +13,8 @@
 
 namespace tidepost {
 
-namespace {
-
-// "Courier New" or "Courier" where installed, else the system's fixed-pitch font.
-QFont EditorFont(int pointSize) {
-    for (const char* family : {"Courier New", "Courier"}) {
-        QFont font(QString::fromLatin1(family), pointSize);
-        if (QFontInfo(font).family().compare(QLatin1String(family), Qt::CaseInsensitive) == 0) return font;
-    }
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(pointSize);
-    return fixed;
-}
-
-}  // namespace
-
 MainFormEditor::MainFormEditor(MainForm& form) : m_form(form), m_controls(EditorControls::FindIn(&form)) {
-    if (m_controls.Editor) m_controls.Editor->setFont(EditorFont(m_controls.Editor->font().pointSize()));
+    if (m_controls.Editor) m_controls.Editor->setFont(FixedPitchFont(m_controls.Editor->font().pointSize()));
     if (form.MessagesArea() == nullptr) return;
     m_editor = std::make_unique<MessageEditor>(*form.MessagesArea(), m_controls, *this);
     m_wiring = std::make_unique<EditorWiring>(*m_editor, m_controls);

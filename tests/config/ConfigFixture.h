@@ -14,6 +14,7 @@
 #include "config/Routing.h"
 #include "config/RoutingForm.h"
 #include "config/SettingsForm.h"
+#include "config/StatusDialogs.h"
 #include "config/IConfigMainWindow.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
@@ -64,6 +65,7 @@ struct ConfigFixture : ::testing::Test {
         c.EMailServicesForm.unload();
         c.SettingsForm.unload();
         c.RoutingForm.unload();
+        c.Status->UnloadAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 

@@ -312,6 +312,23 @@ INSTANTIATE_TEST_SUITE_P(Controls, StripClicks,
                                            ClickCase{"Picture570", "system information", false}),
                          [](const auto& info) { return std::string(info.param.control); });
 
+// Unreplaced, the strip's clicks run the window's own commands, which open the dialogs.
+TEST_F(StatusStrip, ClicksRunTheWindowsOwnCommands) {
+    QStringList opened;
+    form.Dialogs.ShowSystemInfoForm = [&] { opened.append("system information"); };
+    form.Dialogs.ShowMobileNoChangeForm = [&] { opened.append("mobile number"); };
+    f.gSession.SetMesConnected(true);
+    QTest::mouseClick(Find<QWidget>("Picture570"), Qt::LeftButton);
+    QTest::mouseClick(Find<QWidget>("MobileNumberLabel"), Qt::LeftButton);
+    EXPECT_EQ(opened, (QStringList{"system information", "mobile number"}));
+    QTest::mouseClick(Find<QWidget>("MobileStatusField"), Qt::LeftButton);
+    EXPECT_TRUE(link.Dialogue.CommandQueue.contains("st -w"));
+    EXPECT_TRUE(link.Requests.TransceiverStatusRequested);
+    QTest::mouseClick(Find<QWidget>("GPSBar"), Qt::LeftButton);
+    EXPECT_TRUE(link.Dialogue.CommandQueue.contains("ru -g"));
+    EXPECT_TRUE(link.Requests.GpsStatusRequested);
+}
+
 TEST_F(StatusStrip, ThePicture530AHasNoClick) {
     int ran = 0;
     form.StatusCommands.SystemInfoMenu_Click = [&] { ++ran; };

@@ -98,3 +98,39 @@ TEST_F(ActionShell, LatestDistressValuesStandAtOffset23OfTheirLabels) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ActionShell, MobileNumberTakesNineDigitsBeginningWithFour) {
+    const QString before = StatusLine("Mobile no");
+    struct Case {
+        QString command;
+        QString body;
+    } refused[] = {
+        {"se -u 41", "se: invalid mobile number\r\n"},
+        {"se -u 512345678", "se: invalid mobile number\r\n"},
+        {"se -u 4123x5678", "se: invalid mobile number\r\n"},
+        {"se -u 4123456789", "se: invalid mobile number\r\n"},
+        {"se -u", "se: invalid mobile number\r\n"},
+    };
+    for (const Case& c : refused) {
+        EXPECT_EQ(Body(c.command), c.body) << c.command.toStdString();
+        EXPECT_EQ(StatusLine("Mobile no"), before) << c.command.toStdString();
+    }
+    EXPECT_EQ(Body("se -u 412345678"), "");
+    EXPECT_TRUE(StatusLine("Mobile no").contains("412345678"));
+    EXPECT_FALSE(StatusLine("Mobile no").contains("423456789"));
+}
+
+TEST_F(ActionShell, LinkTestPassesAtItsOwnTime) {
+    shell.Transceiver.LinkTestDone = false;
+    shell.Transceiver.Utc = QDateTime(QDate(2025, 3, 14), QTime(10, 22), Qt::UTC);
+    EXPECT_EQ(Body("st -m"), "No test results available\r\n");
+    EXPECT_EQ(Body("test"), "");
+    shell.Transceiver.Utc = QDateTime(QDate(2025, 3, 14), QTime(11, 5), Qt::UTC);
+    const QString result = Body("st -m");
+    EXPECT_TRUE(result.contains(kStx + "Passed" + kEtx)) << result.toStdString();
+    EXPECT_TRUE(result.contains(kStx + "25-03-14 10:22" + kEtx)) << result.toStdString();
+}
+
+}  // namespace

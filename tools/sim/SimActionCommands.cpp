@@ -93,6 +93,25 @@ QString LatestDistress(SimShell& shell, const QString&) {
            Field(shell, "Latest Distress test", shell.Transceiver.LatestDistressTest);
 }
 
+// "se -u <number>": nine digits beginning with 4 become the mobile number.
+QString SetMobileNumber(SimShell& shell, const QString& line) {
+    const QString number = line.mid(5).trimmed();
+    bool digits = number.size() == 9 && number.front() == QLatin1Char('4');
+    for (const QChar ch : number) digits = digits && ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+    if (!digits) return "se: invalid mobile number" + shell.LineEnd;
+    shell.Transceiver.MobileNumber = number.toInt();
+    return {};
+}
+
+// "test": the link test runs at once and passes; "st -m" tells its time.
+QString StartLinkTest(SimShell& shell, const QString&) {
+    SimTransceiver& t = shell.Transceiver;
+    t.LinkTestDone = true;
+    t.LinkTestResult = "Passed";
+    t.LinkTestAt = t.UtcNow();
+    return {};
+}
+
 }  // namespace
 
 const QList<SimCommand>& SimActionCommands() {
@@ -105,6 +124,8 @@ const QList<SimCommand>& SimActionCommands() {
         {"db egc sim ", true, SimulateEgc},
         {"db msghdl rx ", true, SimulateMessage},
         {"st -a", false, LatestDistress},
+        {"se -u", true, SetMobileNumber},
+        {"test", false, StartLinkTest},
     };
     return commands;
 }

@@ -73,7 +73,7 @@ QString LinkTest(SimShell& shell, const QString&) {
     const SimTransceiver& t = shell.Transceiver;
     if (!t.LinkTestDone) return "No test results available" + shell.LineEnd;
     return "Latest Link Test results" + shell.LineEnd + Field(shell, "Result", kStx + t.LinkTestResult + kEtx) +
-           Field(shell, "Test at UTC", kStx + t.UtcNow().toString("yy-MM-dd hh:mm") + kEtx);
+           Field(shell, "Test at UTC", kStx + (t.LinkTestAt ? *t.LinkTestAt : t.UtcNow()).toString("yy-MM-dd hh:mm") + kEtx);
 }
 
 // The LESs of the ocean region: per LES its id line, its name and its services, each value

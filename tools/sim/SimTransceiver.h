@@ -36,6 +36,8 @@ struct SimTransceiver {
     bool GpsOk = true;
     bool LinkTestDone = true;
     QString LinkTestResult = "Passed";
+    // When the latest link test ran; unset: the transceiver's clock now.
+    std::optional<QDateTime> LinkTestAt;
     // The outcome of the latest distress alert and of the latest distress test ("st -a").
     QString LatestDistress = "None";
     QString LatestDistressTest = "Accepted";
