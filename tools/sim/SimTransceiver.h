@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+#include "sim/SimEgcReceiver.h"
+
 namespace tidepost::sim {
 
 // What the simulated transceiver says about itself: its identity ("st -v", "st -i", "ver"), its
@@ -45,6 +47,9 @@ struct SimTransceiver {
     bool LesListEnded = true;
     // The transceiver's UTC clock; the PC's while unset.
     std::optional<QDateTime> Utc;
+
+    // The EGC receiver's settings and ENID list.
+    SimEgcReceiver EgcReceiver;
 
     QDateTime UtcNow() const { return Utc ? *Utc : QDateTime::currentDateTimeUtc(); }
 };
