@@ -109,6 +109,7 @@ EGCForm::EGCForm(Egc& e) : CaptionedWindow(e.F, "EGCForm", kFixedDialog), m_e(e)
             combo->setObjectName(Indexed(name, row));
             combo->addItems({QString(), QString::fromLatin1(a), QString::fromLatin1(b)});
             combo->setCurrentIndex(-1);
+            combo->setFixedWidth(Twips(1200));
             return combo;
         };
         FixLatDegText[n] = degree("FixLatDegText", n);
@@ -147,6 +148,8 @@ EGCForm::EGCForm(Egc& e) : CaptionedWindow(e.F, "EGCForm", kFixedDialog), m_e(e)
         fixed->addWidget(FixLonDegText[n], n + 2, 3);
         fixed->addWidget(FixLonCombo[n], n + 2, 4);
     }
+    // The rows stay beside their titles; the room left over goes to the right.
+    fixed->setColumnStretch(5, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKButton);
