@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,7 @@ struct EgcSetupFixture : EgcFixture {
     ~EgcSetupFixture() override {
         e.Setup.EGCForms.unload();
         e.Setup.ENIDForms.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     QString End() const { return link.Dialogue.EchoTerminator; }
     QString SeReply(const QString& w = "1") const {

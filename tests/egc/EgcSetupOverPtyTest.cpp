@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +54,7 @@ protected:
     void TearDown() override {
         egc.Setup.EGCForms.unload();
         egc.Setup.ENIDForms.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     bool Run() { return test::RunLinkUntil(link, platform.Clock, [&] { return test::LinkIdle(link); }); }
     QString Stored() { return GetAppSetting(f, f.gProductName, "Config", "Fixed Positions", "<none>"); }

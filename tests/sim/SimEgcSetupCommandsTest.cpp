@@ -36,8 +36,8 @@ TEST_F(EgcSetupShell, SettingsOneLinePerOptionWithThePaddedValue) {
 }
 
 TEST_F(EgcSetupShell, SetCommandsChangeWhatIsReported) {
-    for (const QString& c : {"se -e 1", "se -a 0", "se -w 0", "se -y .", "se -x AB", "se -sn 7,0,0,12", "se -n 1"})
-        EXPECT_EQ(Body(c), "") << c.toStdString();
+    for (const char* c : {"se -e 1", "se -a 0", "se -w 0", "se -y .", "se -x AB", "se -sn 7,0,0,12", "se -n 1"})
+        EXPECT_EQ(Body(c), "") << c;
     const QStringList se = Lines("se");
     EXPECT_TRUE(se[0].startsWith("-e (num)  value is 1"));
     EXPECT_TRUE(se[1].startsWith("-a (num)  value is 0"));
