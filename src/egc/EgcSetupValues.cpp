@@ -5,6 +5,8 @@ namespace tidepost {
 EgcSetupValues EgcSetupValues::Unread() {
     EgcSetupValues v;
     v.EGCOnly = v.SystemMessage = v.SafetyNET = v.AddNavarea = kBoxGrey;
+    // Not the 26 letters of a fresh dialog: an empty box shows that nothing has been read yet.
+    v.CoastalAreas.clear();
     v.CoastalKnown = false;
     v.Types.fill(kBoxGrey);
     return v;

@@ -102,6 +102,21 @@ TEST_F(EgcSetupFixture, WhatWasNotReadIsNotWrittenBack) {
     EXPECT_EQ(StoredPositions(), "");
 }
 
+TEST_F(EgcSetupFixture, TheBareReceiverOnlyReplyOpensTheDialog) {
+    struct Case {
+        QString value;
+        Qt::CheckState expected;
+    };
+    for (const Case& c : QList<Case>{{"1", Qt::Checked}, {"0", Qt::Unchecked}, {"7", Qt::PartiallyChecked}}) {
+        window.Calls.clear();
+        Dispatch("se -e\r\n-e (num)  value is " + c.value + "\r\n" + prompt);
+        ASSERT_TRUE(e.Setup.EGCForms.isLoaded());
+        EXPECT_EQ(Form().EGCOnlyCheck->checkState(), c.expected);
+        EXPECT_TRUE(Form().isVisible());
+        EXPECT_EQ(window.Calls, QStringList{"UnloadWaitForm"});
+    }
+}
+
 TEST_F(EgcSetupFixture, AGreyBoxClickedTakesAValueOfItsOwn) {
     OpenAsRead(SeReply(QString()));
     EGCForm& form = Form();
