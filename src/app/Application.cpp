@@ -80,6 +80,8 @@ int Application::Run() {
         m_configMainWindow = ConnectConfigDialogs(*m_mainForm, Config);
         Egc.EgcView = m_mainForm->Folders();
         m_mainForm->Dialogs.OpenPUReporting = [this] { OpenPUReporting(Reporting); };
+        m_mainForm->Dialogs.OpenEGCSetup = [this] { OpenEGCSetup(Egc); };
+        m_mainForm->Dialogs.OpenEnidList = [this] { OpenEnidList(Egc); };
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         if (!m_mainForm->ProgramEnded()) m_mainForm->show();

@@ -20,6 +20,7 @@ void RegisterEgcHandlers(Egc& e) {
     d.RepairEgcLog = [&egc] { egc.RepairEgcLog(); };
     d.HandleEGCLog = [&egc](const QString& reply) { egc.HandleEGCLog(reply); };
     d.Transfer = [&egc](const QString& reply) { egc.Transfer(reply); };
+    RegisterEgcSetupHandlers(e);
 }
 
 void RaiseEgcAlarm(Egc& e) {

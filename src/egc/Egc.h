@@ -1,5 +1,7 @@
 #pragma once
 #include "egc/CEGC.h"
+#include "egc/EgcSetup.h"
+#include "egc/cENID.h"
 
 namespace tidepost {
 
@@ -23,6 +25,10 @@ struct Egc {
     IEgcAlarm* EgcAlarm = nullptr;
 
     CEGC gEGC{*this};
+    // The EGC network IDs as the transceiver last listed them.
+    cENID gENID{F};
+    // The receiver setup and the ENID list windows.
+    EgcSetup Setup{*this};
 };
 
 // Fills the EGC slots of the reply dispatch.

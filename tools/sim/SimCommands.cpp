@@ -2,6 +2,7 @@
 #include "sim/SimActionCommands.h"
 #include "sim/SimDistressCommands.h"
 #include "sim/SimEgcCommands.h"
+#include "sim/SimEgcSetupCommands.h"
 #include "sim/SimInboxCommands.h"
 #include "sim/SimPromptCommands.h"
 #include "sim/SimReportingCommands.h"
@@ -54,6 +55,7 @@ const QList<SimCommand>& SimCommandTable() {
         t += SimInboxCommands();
         t += SimUploadCommands();
         t += SimDistressCommands();
+        t += SimEgcSetupCommands();
         t += SimPromptCommands();
         t += SimActionCommands();
         t += SimReportingCommands();

@@ -120,14 +120,14 @@ bool SetTransceiverValue(SimTransceiver& t, const QString& name, const QString& 
     }
     for (const Setter& s : Setters())
         if (name.compare(QLatin1String(s.Name), Qt::CaseInsensitive) == 0) return s.Set(t, value);
-    return false;
+    return SetEgcReceiverValue(t.EgcReceiver, name, value);
 }
 
 QString TransceiverValueNames() {
     QStringList names;
     for (const Setter& s : Setters()) names << s.Name;
     names << "route<class>" << "ro-omit";
-    return names.join(", ");
+    return names.join(", ") + ", " + EgcReceiverValueNames();
 }
 
 }  // namespace tidepost::sim

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+#include "sim/SimEgcReceiver.h"
+
 namespace tidepost::sim {
 
 // What the simulated transceiver says about itself: its identity ("st -v", "st -i", "ver"), its
@@ -59,6 +61,9 @@ struct SimTransceiver {
     QString RoutingOmit = "none";
     // The transceiver's UTC clock; the PC's while unset.
     std::optional<QDateTime> Utc;
+
+    // The EGC receiver's settings and ENID list.
+    SimEgcReceiver EgcReceiver;
 
     QDateTime UtcNow() const { return Utc ? *Utc : QDateTime::currentDateTimeUtc(); }
 };
