@@ -11,6 +11,8 @@
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormEditorWindows.h"
 #include "messages/MessageHandlers.h"
+#include "reporting/DNIDForm.h"
+#include "reporting/DnidProgramSetup.h"
 #include "reporting/PUReportingActions.h"
 #include "reporting/ReportingHandlers.h"
 
@@ -65,6 +67,8 @@ int Application::Run() {
         m_configMainWindow = ConnectConfigDialogs(*m_mainForm, Config);
         Egc.EgcView = m_mainForm->Folders();
         m_mainForm->Dialogs.OpenPUReporting = [this] { OpenPUReporting(Reporting); };
+        m_mainForm->Dialogs.OpenDnidList = [this] { OpenDnidList(Reporting); };
+        m_mainForm->Dialogs.DNIDPUProgramForm.PrepareNewProgram = [this] { PrepareNewProgram(Reporting); };
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         if (!m_mainForm->ProgramEnded()) m_mainForm->show();

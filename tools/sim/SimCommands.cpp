@@ -1,6 +1,7 @@
 #include "sim/SimShell.h"
 #include "sim/SimActionCommands.h"
 #include "sim/SimDistressCommands.h"
+#include "sim/SimDnidCommands.h"
 #include "sim/SimEgcCommands.h"
 #include "sim/SimInboxCommands.h"
 #include "sim/SimPromptCommands.h"
@@ -57,6 +58,7 @@ const QList<SimCommand>& SimCommandTable() {
         t += SimPromptCommands();
         t += SimActionCommands();
         t += SimReportingCommands();
+        t += SimDnidCommands();
         return t;
     }();
     return table;
