@@ -3,8 +3,10 @@
 // and the message, distress, configuration, EGC and reporting areas register, as in the running
 // program. The programs dialog has been asked for once, so every program list goes to it.
 //
-// Input: byte 0 picks the command, byte 1 the echo's line end and whether the shell's prompt ends
-// the reply, byte 2 the size of the chunks; the rest is what the transceiver sends after the echo.
+// Input: byte 0 picks the command, byte 1 the echo's line end, whether the shell's prompt ends
+// the reply (0x80) and whether a DNID list goes to the set-up of a new program (0x40) rather than
+// to the DNID list dialog, byte 2 the size of the chunks; the rest is what the transceiver sends
+// after the echo.
 #include <array>
 
 #include <QDir>
@@ -68,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Distress d{w.f, link, m};
     RegisterDistressHandlers(d);
     link.Requests.LatestDistressRequested = true;
+    r.DnidReplyTarget = (data[1] & 0x40) ? 1 : 0;
     test::FakeLinkWindow window;
     link.Windows.Window = &window;
     w.platform.Serial.Open();

@@ -11,6 +11,8 @@
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormEditorWindows.h"
 #include "messages/MessageHandlers.h"
+#include "reporting/DNIDForm.h"
+#include "reporting/DnidProgramSetup.h"
 #include "reporting/PUReportingActions.h"
 #include "reporting/ReportingHandlers.h"
 
@@ -82,6 +84,8 @@ int Application::Run() {
         m_mainForm->Dialogs.OpenPUReporting = [this] { OpenPUReporting(Reporting); };
         m_mainForm->Dialogs.OpenEGCSetup = [this] { OpenEGCSetup(Egc); };
         m_mainForm->Dialogs.OpenEnidList = [this] { OpenEnidList(Egc); };
+        m_mainForm->Dialogs.OpenDnidList = [this] { OpenDnidList(Reporting); };
+        m_mainForm->Dialogs.DNIDPUProgramForm.PrepareNewProgram = [this] { PrepareNewProgram(Reporting); };
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         if (!m_mainForm->ProgramEnded()) m_mainForm->show();

@@ -11,7 +11,14 @@ namespace tidepost {
 
 Reporting::Reporting(Foundation& foundation, Link& link)
     : F(foundation), L(link), PUReportingForms([this] { return new PUReportingForm(*this); }),
-      ProgramStatusForms([this] { return new ProgramStatusForm(*this); }) {}
+      ProgramStatusForms([this] { return new ProgramStatusForm(*this); }),
+      DNIDForms([this] { return new DNIDForm(*this); }),
+      DNIDPUProgramForms([this] { return new DNIDPUProgramForm(*this); }) {}
+
+cDnid& DnidStore(Reporting& r) {
+    if (!r.Dnid) r.Dnid = std::make_unique<cDnid>(r.F, r.L);
+    return *r.Dnid;
+}
 
 QWidget* ReportingMainWindow(const Reporting& r) {
     return r.F.Windows.MainForm ? r.F.Windows.MainForm->Form() : nullptr;

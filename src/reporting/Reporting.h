@@ -1,7 +1,10 @@
 #pragma once
 #include <QtGlobal>
+#include <memory>
 
 #include "foundation/FormHolder.h"
+#include "reporting/DNIDForm.h"
+#include "reporting/DNIDPUProgramForm.h"
 #include "reporting/PUReportingForm.h"
 #include "reporting/ProgramStatusForm.h"
 
@@ -30,7 +33,17 @@ struct Reporting {
     // The programs dialog and the status viewer of one program, each created on first use.
     FormHolder<PUReportingForm> PUReportingForms;
     FormHolder<ProgramStatusForm> ProgramStatusForms;
+
+    // The DNID list of the last reply that went to the DNID list dialog; made on first use
+    // (DnidStore) and kept until the program ends.
+    std::unique_ptr<cDnid> Dnid;
+    // The DNID list dialog and the set-up of a new reporting program, each created on first use.
+    FormHolder<DNIDForm> DNIDForms;
+    FormHolder<DNIDPUProgramForm> DNIDPUProgramForms;
 };
+
+// The DNID store, made when first asked for.
+cDnid& DnidStore(Reporting& r);
 
 // The main window that the area's windows centre over; null while there is none.
 QWidget* ReportingMainWindow(const Reporting& r);

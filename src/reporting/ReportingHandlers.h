@@ -5,7 +5,7 @@ namespace tidepost {
 struct Reporting;
 
 // Puts the reporting area's reply handlers on the link's dispatch rows: the program list
-// ("pg -d") and the status of one program ("pg -d 0" … "pg -d 3").
+// ("pg -d"), the status of one program ("pg -d 0" … "pg -d 3") and the DNID list ("st -d").
 void RegisterReportingHandlers(Reporting& r);
 
 }  // namespace tidepost

@@ -1,5 +1,6 @@
 #pragma once
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -32,6 +33,8 @@ struct ReportingFixture : ::testing::Test {
     ~ReportingFixture() override {
         r.PUReportingForms.unload();
         r.ProgramStatusForms.unload();
+        r.DNIDForms.unload();
+        r.DNIDPUProgramForms.unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -56,6 +59,26 @@ struct ReportingFixture : ::testing::Test {
     // characters, the slots, one blank.
     static QString ProgramLine(int n, const QString& type, const QString& token, const QString& slotText = {}) {
         return (QString::number(n) + "  " + type.leftJustified(7) + ' ' + token).leftJustified(21) + slotText + ' ';
+    }
+
+    // A DNID line as the transceiver lists it: 58 characters.
+    static QString DnidLine(const QString& provider, int status, int les, int dnid, int member, int sub = 0,
+                            int channel = 1, int random = 0) {
+        return provider.left(27).leftJustified(27) + QString::number(status).rightJustified(2) + ' ' +
+               QString::number(les).rightJustified(3, '0') + ' ' + QString::number(dnid).rightJustified(5) + "   " +
+               QString::number(member).rightJustified(3) + "   " + QString::number(sub) + "     " +
+               QString::number(channel) + "  " + QString::number(random);
+    }
+    // The reply to "st -d": header, the lines, the trailer, each ended by the line end.
+    QString DnidReply(const QStringList& lines) const {
+        const QString& end = link.Dialogue.EchoTerminator;
+        QString reply = "st -d" + end + "Provider Name St LES DNID Mem Sa Ch Rd" + end;
+        for (const QString& line : lines) reply += line + end;
+        return reply + QString("%1 DNID(s) stored").arg(lines.size()) + end + link.Dialogue.CurrentPrompt;
+    }
+    QString ReadDataFile(const QString& name) const {
+        QFile file(platform.DataFolder() + "/" + name);
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
     }
 
     PUReportingForm& Form() { return r.PUReportingForms.get(); }

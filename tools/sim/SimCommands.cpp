@@ -1,6 +1,7 @@
 #include "sim/SimShell.h"
 #include "sim/SimActionCommands.h"
 #include "sim/SimDistressCommands.h"
+#include "sim/SimDnidCommands.h"
 #include "sim/SimEgcCommands.h"
 #include "sim/SimEgcSetupCommands.h"
 #include "sim/SimInboxCommands.h"
@@ -59,6 +60,7 @@ const QList<SimCommand>& SimCommandTable() {
         t += SimPromptCommands();
         t += SimActionCommands();
         t += SimReportingCommands();
+        t += SimDnidCommands();
         return t;
     }();
     return table;

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "sim/ShellLineReader.h"
+#include "sim/SimDnids.h"
 #include "sim/SimEgcStore.h"
 #include "sim/SimMessageStore.h"
 #include "sim/SimReportingPrograms.h"
@@ -86,6 +87,8 @@ public:
     SimUploadStore Uploads;
     // The position and data reporting programs ("pg").
     SimReportingPrograms ReportingPrograms;
+    // The DNID list ("st -d") and the entries of the next program set up ("pg -o").
+    SimDnidStore DnidStore;
     // Commands of this shell only, tried before the common table.
     QList<SimCommand> ExtraCommands;
     // Every command line read, in order, mute or not; and every byte, uploads included.

@@ -41,6 +41,8 @@
 //                           see sim/SimTcuControl.h)
 //   program <n> <type> <status> [LES,DNID,member ...]   a reporting program (0 to 3);
 //   pg-unsupported on|off   the "pg" commands answer ERROR 120 (see sim/SimReportingCommands.h)
+//   dnid <provider>|<status>|<les>|<dnid>|<member>|<sub>|<channel>|<random>   a DNID of the list;
+//   dnids clear             removes them (see sim/SimDnidCommands.h)
 // --trace prints every line each shell reads.
 //   quit
 #include <QCommandLineParser>
@@ -54,6 +56,7 @@
 #include <unistd.h>
 
 #include "sim/SimBabble.h"
+#include "sim/SimDnidCommands.h"
 #include "sim/SimReportingCommands.h"
 #include "sim/SimDistressCommands.h"
 #include "sim/SimShell.h"
@@ -194,6 +197,8 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, OutputPacer*
         Print(QString("%1 message(s)").arg(shell.Inbox.Messages.size()));
     } else if (tcu && TcuControl(*tcu, word, rest)) {
     } else if (QString problem; ReportingControl(shell, word, rest, problem)) {
+        if (!problem.isEmpty()) Print(problem);
+    } else if (QString problem; DnidControl(shell, word, rest, problem)) {
         if (!problem.isEmpty()) Print(problem);
     } else if (word == "tcu-end-bridge" && tcu) {
         tcu->Tcu.EndBridge();
