@@ -1,6 +1,7 @@
 #include "editor/DefaultMessageLoader.h"
 
 #include "editor/cDefaultMessage.h"
+#include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
 #include "foundation/MlText.h"
 #include "messages/IMessageEditor.h"
@@ -10,7 +11,6 @@ namespace tidepost {
 
 namespace {
 
-constexpr quint8 kDistress = 1;
 
 }  // namespace
 
@@ -46,7 +46,7 @@ DefaultMessageLoad LoadDefaultMessage(Foundation& f, IMessageEditor& editor, int
 
     // A distress message keeps its rescue address; replacing it would send a distress-priority
     // message elsewhere and lose the header kept for the return to the editor.
-    if (f.gSession.MessagePriority() != kDistress) {
+    if (f.gSession.MessagePriority() != kDistressPriority) {
         editor.SetAddressFieldText(0, message.GetTo());
         editor.SetAddressFieldText(1, message.GetCc());
         editor.SetAddressFieldText(2, message.GetBcc());

@@ -6,6 +6,7 @@
 #include "editor/IEditorHost.h"
 #include "editor/MessageEditor.h"
 #include "foundation/AppSettings.h"
+#include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "foundation/MessageBoxQueue.h"
@@ -21,7 +22,6 @@ namespace tidepost {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 // Hundredths follow a decimal point, so they take two digits: 7.03' is not 7.3'.
 QString Hundredths(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }

@@ -5,6 +5,7 @@
 
 #include "editor/IEditorHost.h"
 #include "editor/MessageEditor.h"
+#include "foundation/Definitions.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
@@ -23,7 +24,6 @@ namespace tidepost {
 namespace {
 
 constexpr int kInsertMenu = 1989;
-const QString kCrLf = QStringLiteral("\r\n");
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include "editor/FlexGrid.h"
 #include "foundation/AppSettings.h"
+#include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
 #include "foundation/MlText.h"
 #include "foundation/UsefullRoutines.h"
@@ -18,7 +19,7 @@ void SetGridHeaders(const Foundation& f, FlexGrid& grid, const GridHeader* heade
 const FolderGridFamily& FamilyOf(FolderGridKind kind) {
     static const FolderGridFamily inbox{"InboxMSGrid", 9, 3, {"Distress", "Urgent"}, "INBOXGRID",
                                         " 1155: 1350: 405: 795: 1155: 1305: 705: 705: 1005"};
-    static const FolderGridFamily sent{"OutboxMSGrid", 10, 1, {"SEARCH & RESCUE"}, "SENTITEMSGRID",
+    static const FolderGridFamily sent{"OutboxMSGrid", 10, 1, {kSearchAndRescue}, "SENTITEMSGRID",
                                        " 1380: 2325: 1350: 630: 1560: 795: 600: 705: 1005: 1005"};
     static const FolderGridFamily egc{"EGCMSGrid", 10, 4, {"Distress", "Urgent"}, "EGCGRID",
                                       " 1590: 1350: 600: 2880: 1020: 1005: 1620: 705: 705: 1005"};

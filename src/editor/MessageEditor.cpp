@@ -6,6 +6,7 @@
 
 #include "distress/DistressEditorInfo.h"
 #include "editor/IEditorHost.h"
+#include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
 #include "foundation/IMainForm.h"
 #include "foundation/MessageBoxQueue.h"
@@ -20,10 +21,11 @@ namespace tidepost {
 
 namespace {
 
+// The distress editor's locked To field.
+const QString kDistressToField = kSearchAndRescue + QLatin1Char(';');
+
 constexpr int kCtrl = 2;
 constexpr int kAlt = 4;
-constexpr quint8 kDistress = 1;
-const QString kSearchAndRescue = QStringLiteral("SEARCH & RESCUE;");
 
 void SetEnabled(QWidget* w, bool enabled) {
     if (w) w->setEnabled(enabled);
@@ -81,7 +83,7 @@ void MessageEditor::SetEditorText(const QString& text) { SetBodyText(c, text); }
 // --- the view ---
 
 bool MessageEditor::HeaderFieldsEditable() const {
-    return m_host.MessageLogShown() == 0 && m_m.F.gSession.MessagePriority() != kDistress;
+    return m_host.MessageLogShown() == 0 && m_m.F.gSession.MessagePriority() != kDistressPriority;
 }
 
 void MessageEditor::EnableEditorGUI(bool bEnable) {
@@ -90,7 +92,7 @@ void MessageEditor::EnableEditorGUI(bool bEnable) {
                        static_cast<QWidget*>(c.BccFieldText), c.SubjectLabel.data(),
                        static_cast<QWidget*>(c.SubjectFieldText)})
         SetEnabled(w, bEnable);
-    const bool distress = m_m.F.gSession.MessagePriority() == kDistress;
+    const bool distress = m_m.F.gSession.MessagePriority() == kDistressPriority;
     SetDistressColour(c.ToFieldText, distress);
     SetDistressColour(c.Editor, distress);
     if (c.ToFieldText) c.ToFieldText->setReadOnly(distress);
@@ -100,7 +102,7 @@ void MessageEditor::EnableEditorGUI(bool bEnable) {
 void MessageEditor::ChangeViewEditor() {
     CSession& s = m_m.F.gSession;
     s.SetMessagePriority(0);
-    if (c.ToFieldText && c.ToFieldText->text() == kSearchAndRescue) {
+    if (c.ToFieldText && c.ToFieldText->text() == kDistressToField) {
         SetAddressFieldText(To, SavedToText);
         SetAddressFieldText(Cc, SavedCcText);
         SetAddressFieldText(Bcc, SavedBccText);
@@ -119,7 +121,7 @@ void MessageEditor::ChangeViewEditor() {
 }
 
 void MessageEditor::ChangeToEditor() {
-    if (m_m.F.gSession.MessagePriority() == kDistress)
+    if (m_m.F.gSession.MessagePriority() == kDistressPriority)
         DistressEditorButton_Click();
     else
         ChangeViewEditor();
@@ -132,7 +134,7 @@ void MessageEditor::EditorButton_Click() {
 
 void MessageEditor::DistressEditorButton_Click() {
     Foundation& f = m_m.F;
-    if (f.gSession.MessagePriority() != kDistress) {
+    if (f.gSession.MessagePriority() != kDistressPriority) {
         const int formerView = m_host.MessageLogShown();
         m_host.SetMessageLogShown(0);
         const QString title = MlText(f, 504, "Continue to Distress Message Editor ?");
@@ -146,7 +148,7 @@ void MessageEditor::DistressEditorButton_Click() {
         if (yes) {
             ChangeViewEditor();
             m_host.HotListAdd(2002, 0);
-            f.gSession.SetMessagePriority(kDistress);
+            f.gSession.SetMessagePriority(kDistressPriority);
             ShowDistressEditorNotice(f, m_host.Owner(), MlText(f, 322, "Important"),
                                      MlText(f, 500, "Please make sure that the distress priority message is written "
                                                     "in English."));
@@ -154,7 +156,7 @@ void MessageEditor::DistressEditorButton_Click() {
             if (SavedCcText.isEmpty()) SavedCcText = AddressFieldText(Cc);
             if (SavedBccText.isEmpty()) SavedBccText = AddressFieldText(Bcc);
             if (SavedSubjectText.isEmpty() && c.SubjectFieldText) SavedSubjectText = c.SubjectFieldText->text();
-            SetAddressFieldText(To, kSearchAndRescue);
+            SetAddressFieldText(To, kDistressToField);
             SetAddressFieldText(Cc, QString());
             SetAddressFieldText(Bcc, QString());
             if (c.SubjectFieldText) c.SubjectFieldText->clear();
@@ -207,7 +209,7 @@ void MessageEditor::AddressFieldKeyDown(Field field, int& keyCode, int shift) {
         keyCode = 0;
         return;
     }
-    if (field != To && m_m.F.gSession.MessagePriority() == kDistress)
+    if (field != To && m_m.F.gSession.MessagePriority() == kDistressPriority)
         QueueMessageBox(m_m.F,
                         MlText(m_m.F, 2663, "Distress priority selected; modification of this field is not possible"),
                         "Info", 0);
@@ -249,12 +251,12 @@ void MessageEditor::NormaliseAddressField(Field field) {
 }
 
 void MessageEditor::AddressField_LostFocus(Field field) {
-    if (field == To && m_m.F.gSession.MessagePriority() == kDistress) return;
+    if (field == To && m_m.F.gSession.MessagePriority() == kDistressPriority) return;
     NormaliseAddressField(field);
 }
 
 void MessageEditor::AddressField_DblClick(Field field) {
-    if (m_m.F.gSession.MessagePriority() == kDistress) return;
+    if (m_m.F.gSession.MessagePriority() == kDistressPriority) return;
     ShowAddressBookDialog(field == To ? "TO" : field == Cc ? "CC" : "BCC");
 }
 

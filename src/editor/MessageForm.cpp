@@ -16,6 +16,7 @@
 #include "editor/MessageIndexMark.h"
 #include "foundation/AppSettings.h"
 #include "foundation/Captions.h"
+#include "foundation/Definitions.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/FormPlacement.h"
 #include "foundation/Foundation.h"
@@ -35,7 +36,6 @@ namespace tidepost {
 
 namespace {
 const QString kSection = QStringLiteral("MessageForm");
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kDefaultFontSize = 10;
 long HalfEven(double value) { return std::lrint(value); }
 }  // namespace

@@ -12,7 +12,6 @@ namespace tidepost {
 
 namespace {
 
-constexpr quint8 kDistress = 1;
 constexpr int kSendMessageId = 2020;
 constexpr int kScanId = 2055;
 constexpr int kLinkTestId = 2058;
@@ -44,7 +43,7 @@ SendRefusal CheckAndHandOver(Foundation& f, const SendCommandLinks& l) {
         return SendRefusal::LinkTestInProgress;
     }
 
-    const bool distress = f.gSession.MessagePriority() == kDistress;
+    const bool distress = f.gSession.MessagePriority() == kDistressPriority;
     const QString les = GetIniValue(f, DefaultLesKey(ocean));
     const bool lesSet = !les.isEmpty() && les != QLatin1String("000");
     // A distress message goes to the rescue centre through the LES, never through an e-mail

@@ -17,6 +17,14 @@ inline constexpr OceanIndex kOceanIor = 3;
 inline constexpr OceanIndex kOceanNone = 4;
 inline constexpr int kOceanCount = 4;
 
+// The line end of the files the program writes and of the commands it sends.
+inline const QString kCrLf = QStringLiteral("\r\n");
+// The message priority of a distress message, as the editor and the send dialogue keep it.
+inline constexpr std::uint8_t kDistressPriority = 1;
+// The one recipient of a distress message, as the distress editor addresses it and the sent items
+// show it.
+inline const QString kSearchAndRescue = QStringLiteral("SEARCH & RESCUE");
+
 // The classic run-time error of an index outside its array.
 inline constexpr int kErrSubscriptOutOfRange = 9;
 

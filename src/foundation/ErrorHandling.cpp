@@ -1,3 +1,4 @@
+#include "foundation/Definitions.h"
 #include "foundation/ErrorHandling.h"
 
 #include "foundation/Foundation.h"
@@ -8,7 +9,6 @@
 namespace tidepost {
 
 namespace {
-const QString kCrLf = QStringLiteral("\r\n");
 }
 
 QString GetFileErrorText(const Foundation& f, int errorNumber, const QString& fileName) {

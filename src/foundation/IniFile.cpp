@@ -1,3 +1,4 @@
+#include "foundation/Definitions.h"
 #include "foundation/IniFile.h"
 
 #include "foundation/DataFileText.h"
@@ -12,7 +13,6 @@ namespace tidepost {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kSignatureKey = QStringLiteral("[Signature]");
 const QString kSignatureEnd = QStringLiteral("[End Of Signature]");
 const QString kEndOfFile = QStringLiteral("[End Of File]");

@@ -1,3 +1,4 @@
+#include "foundation/Definitions.h"
 #include "foundation/IspFile.h"
 
 #include <QFileInfo>
@@ -22,7 +23,6 @@ constexpr int kIspFileVersion = 100;
 constexpr int kTextStartField = 10;
 constexpr int kDelimiterField = 13;
 constexpr int kErrInvalidArgument = 5;
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kEscapedCrLf = QStringLiteral("<CRLF>");
 
 // Field `number` (file numbering 1..16) of a provider; nullptr outside.

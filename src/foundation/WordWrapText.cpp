@@ -1,3 +1,4 @@
+#include "foundation/Definitions.h"
 #include "foundation/WordWrapText.h"
 
 #include "foundation/UsefullRoutines.h"
@@ -6,7 +7,6 @@ namespace tidepost {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "link/CommSettingsActions.h"
 
+#include "foundation/Definitions.h"
 #include "foundation/IniFile.h"
 #include "foundation/MlText.h"
 #include "link/CommandQueue.h"
@@ -15,7 +16,6 @@ namespace tidepost {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kIdentityQueries = QStringLiteral("st -v\r\nst -i");
 
 bool SocketConnected(const Link& link) {

@@ -1,12 +1,12 @@
 #include "link/CommandQueue.h"
 
 #include "link/Link.h"
+#include "foundation/Definitions.h"
 
 namespace tidepost {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 // Keeps a read-modify-write of the queue whole. Everything runs on one thread and nothing here
 // lets window events run, so the flag can never be found set; it marks the edit for any handler

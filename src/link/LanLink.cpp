@@ -1,6 +1,7 @@
 #include "link/LanLink.h"
 
 #include "foundation/AppSettings.h"
+#include "foundation/Definitions.h"
 #include "foundation/IniFile.h"
 #include "foundation/MlText.h"
 #include "foundation/cErrorLog.h"
@@ -22,7 +23,6 @@ constexpr int kRed = 255;
 constexpr qint32 kIndicatorTicks = 20;
 // Discovery runs again after this many ticks (5 s) while no TCU address is known.
 constexpr qint16 kSlpRetryPeriod = 10;
-const QString kCrLf = QStringLiteral("\r\n");
 
 bool IsLanMode(Link& link) { return GetIniValue(link.F, "[HOST Interface]") == "LAN"; }
 

@@ -6,6 +6,7 @@
 #include <exception>
 #include <optional>
 
+#include "foundation/Definitions.h"
 #include "foundation/UsefullRoutines.h"
 #include "link/CommandQueue.h"
 #include "link/Link.h"
@@ -18,7 +19,6 @@ namespace {
 
 const QChar kStx(2);
 const QChar kEtx(3);
-const QString kCrLf = QStringLiteral("\r\n");
 
 // "yy-mm-dd" with the century of a two-digit year: `pivot` and above belong to the 1900s.
 QDate TwoDigitYearDate(const QString& dateText, int pivot) {

@@ -2,6 +2,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 
+#include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
 #include "link/CommandQueue.h"
 #include "link/Link.h"
@@ -14,7 +15,6 @@ namespace {
 
 const QString kStx(QChar(2));
 const QString kEtx(QChar(3));
-const QString kCrLf = QStringLiteral("\r\n");
 
 const QStringList kError325 = {"ERROR 325: Hardware problems. Distress button failure.",
                                "Distress button may no longer work."};

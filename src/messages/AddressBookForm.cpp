@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "foundation/Captions.h"
+#include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
 #include "foundation/IMainForm.h"
 #include "foundation/MlStrings.h"
@@ -27,7 +28,6 @@ namespace tidepost {
 
 namespace {
 
-constexpr quint8 kDistressPriority = 1;
 
 QListWidget* MakeList(QWidget* parent, const char* name) {
     auto* list = new QListWidget(parent);

@@ -1,5 +1,6 @@
 #include "messages/AddressSearch.h"
 
+#include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
 #include "foundation/MlStrings.h"
 #include "foundation/MlText.h"
@@ -13,7 +14,6 @@ namespace tidepost {
 
 namespace {
 
-constexpr std::uint8_t kDistressPriority = 1;
 
 // Split at every occurrence of the separator, letter case counting; an empty separator splits
 // nothing.

@@ -6,6 +6,7 @@
 #include "messages/AddressEntry.h"
 #include "messages/CMessage.h"
 #include "messages/RecipientMatrix.h"
+#include "foundation/Definitions.h"
 
 namespace tidepost {
 
@@ -18,7 +19,6 @@ struct Messages;
 // A new one has every code 0, every flag false, every text empty and an empty Message.
 class CTransmission {
 public:
-    static constexpr quint8 kDistressPriority = 1;
 
     explicit CTransmission(Messages& messages) : m_messages(messages) {}
 

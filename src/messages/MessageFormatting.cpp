@@ -1,6 +1,7 @@
 // The text a land earth station needs in front of a message for each destination network.
 #include <QStringList>
 
+#include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "foundation/IspFile.h"
@@ -12,7 +13,6 @@ namespace tidepost {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 enum DestinationType : quint8 { kEmail = 0, kTelex, kFax, kInmarsatC, kPstn, kSac, kDnid, kX25, kSms };
 constexpr quint8 kX25Access = 3;

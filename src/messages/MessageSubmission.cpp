@@ -2,6 +2,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/UsefullFileRoutines.h"
@@ -21,13 +22,11 @@ namespace tidepost {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr quint8 kFormatted = 16;
 constexpr quint8 kEmail = 0;
 constexpr quint8 kDnid = 6;
 // The transceiver's file names, and so the upload check, have exactly this many characters.
 constexpr int kTransceiverNameLength = 12;
-const QString kSearchAndRescue = QStringLiteral("SEARCH & RESCUE");
 
 // A name the transceiver stores and lists as it was uploaded.
 bool IsTransceiverFileName(const QString& name) {

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "foundation/AppSettings.h"
+#include "foundation/Definitions.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/Foundation.h"
 #include "foundation/IMainForm.h"
@@ -43,8 +44,6 @@ namespace tidepost {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-constexpr quint8 kDistress = CTransmission::kDistressPriority;
 constexpr quint8 kNoFurtherGroup = 32;
 constexpr int kFileNotFound = 53;
 constexpr int kFileAccessError = 75;
@@ -101,7 +100,7 @@ int CountGroups(Messages& m, const RecipientMatrix& names) {
         rest = scratch.SortRecipients(rest);
         if (!scratch.AddressesFound()) return groups;
         ++groups;
-        if (priority == kDistress) return groups;
+        if (priority == kDistressPriority) return groups;
     }
 }
 
@@ -153,7 +152,7 @@ PassEnd SendOneGroup(Messages& m, const SendingChoices& choices, CMessage& messa
     CTransmission tx(m);
     tx.DeferSentItemsReload = true;
     // A distress message always asks for a delivery confirmation.
-    const bool confirmation = choices.Confirmation || priority == kDistress;
+    const bool confirmation = choices.Confirmation || priority == kDistressPriority;
     if (!tx.SetParameters(GetIniValue(f, QStringLiteral("[Default ISP]")), confirmation, choices.Print,
                           choices.DESEncrypted)) {
         Box(m, owner, MlText(f, 2766, "A SetParameters error occurred"), QStringLiteral("Info"));
@@ -182,8 +181,8 @@ PassEnd SendOneGroup(Messages& m, const SendingChoices& choices, CMessage& messa
     tx.SetOutFileName(GetNewMessageFileName(f, f.gOutboxDir, QStringLiteral("out")));
 
     QString aliases[3];
-    if (priority == kDistress) {
-        aliases[0] = QStringLiteral("SEARCH & RESCUE");
+    if (priority == kDistressPriority) {
+        aliases[0] = kSearchAndRescue;
     } else {
         for (quint8 list = 0; list < 3; ++list) aliases[list] = message.GetFieldAliases(type, format, list);
     }
@@ -202,7 +201,7 @@ PassEnd SendOneGroup(Messages& m, const SendingChoices& choices, CMessage& messa
         return fail(2771, QStringLiteral("A WriteOutlog error occurred"));
     ++logged;
     // A distress message makes one submission.
-    if (priority == kDistress) message.Status = kNoFurtherGroup;
+    if (priority == kDistressPriority) message.Status = kNoFurtherGroup;
     return PassEnd::Next;
 }
 
@@ -345,7 +344,7 @@ void ShowSendingForm(Messages& m) {
     bool numeric = false;
     const double value = last.toDouble(&numeric);
     form.ConfirmationCheck->setChecked(!(numeric && value == 0));
-    const bool distress = f.gSession.MessagePriority() == kDistress;
+    const bool distress = f.gSession.MessagePriority() == kDistressPriority;
     if (distress) form.ConfirmationCheck->setChecked(true);
     form.ConfirmationCheck->setEnabled(!distress);
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "foundation/DataFileText.h"
+#include "foundation/Definitions.h"
 #include "foundation/FileErrorBox.h"
 #include "foundation/Foundation.h"
 #include "foundation/IFlexGrid.h"
@@ -22,7 +23,6 @@ namespace {
 constexpr int kColumns = 10;
 constexpr int kRed = 255;
 constexpr int kBlack = 0;
-const QString kSearchAndRescue = QStringLiteral("SEARCH & RESCUE");
 
 // The statuses shown in the user's language, by their string ids 3001 to 3009.
 struct StatusText {

@@ -1,6 +1,7 @@
 #include "messages/SubmissionErrors.h"
 
 
+#include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/MlText.h"
@@ -15,7 +16,6 @@ namespace tidepost {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 // The words of a reply split at blanks, as the echoed command line begins.
 QStringList Words(const QString& reply) { return reply.split(QChar(' ')); }

@@ -1,6 +1,7 @@
 #include "messages/cOutBox.h"
 
 #include "foundation/DataFileText.h"
+#include "foundation/Definitions.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/FileErrorBox.h"
 #include "foundation/Foundation.h"
@@ -21,7 +22,6 @@ namespace tidepost {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kMinUpdateFields = 10;
 constexpr int kMinLookupFields = 8;
 constexpr int kRefField = 7;
@@ -182,7 +182,7 @@ bool cOutBox::AppendDistressLine(const QString& les, const QString& status) {
     const QDateTime now = f.Os.Clock->Now();
     const QString line = "-;MRCC;" + les + ";Distress Alert;" + now.toString(QStringLiteral("yy-MM-dd")) + ";" +
                          now.toString(QStringLiteral("hh:mm")) + ";-;-;" + status + ";" + QString("0;").repeated(8) +
-                         "SEARCH & RESCUE;;;SEARCH & RESCUE";
+                         kSearchAndRescue + ";;;" + kSearchAndRescue;
     return AppendIndexLine(f, AddBackslash(folder) + "Out.idx", line);
 }
 

@@ -171,14 +171,14 @@ TEST_F(RecipientGroupingTest, PresentationAndDestinationOutsideTheirCodesChangeN
 
 TEST_F(RecipientGroupingTest, DistressGoesToTheTelexToItemAndKeepsTheNames) {
     UseBook("Ops:Email:7:ops@owner.example\r\nAgent:Telex:7:47123456\r\n");
-    f.gSession.SetMessagePriority(CTransmission::kDistressPriority);
+    f.gSession.SetMessagePriority(kDistressPriority);
     RecipientMatrix names = Names({"Ops"});
     names.Cell(0, 1, 1) = "Ops";
     names.Cell(1, 1, 2) = "Agent";
     ASSERT_EQ(names.Cell(1, 1, 0), "00000;");
 
     CTransmission tx = Transmission();
-    tx.Priority = CTransmission::kDistressPriority;
+    tx.Priority = kDistressPriority;
     EXPECT_EQ(tx.SortRecipients(names), names);
     EXPECT_TRUE(tx.AddressesFound());
     EXPECT_EQ(tx.Status(), 4);
