@@ -35,7 +35,7 @@ constexpr std::array kCommands = {
     "status -n", "st -v", "ru -g", "ti -u", "ti u", "se -g", "se -p", "se -q", "se -e", "se", "se -x", "se -sn",
     "set -z", "se -p 5530.00N 01230.00E", "se -g 1 2", "ro", "ls EGC.*", "st -e", "ty EGC.001 -b", "delete EGC.001",
     "ls IN.*", "st -r", "ty IN.001 -b -k", "delete IN.001", "ls AB123456.TXT", "type tideprnt.txt", "pg -d 0",
-    "pg -d 1", "pg -d 2", "pg -d 3", "pg -d", "rs", "st -n", "se -m 1", "se -m ALL_OCEANS", "tx AB123456.TXT -l 012",
+    "pg -d 1", "pg -d 2", "pg -d 3", "pg -d", "rs", "st -n", "se -m 1", "se -m ", "se -m ALL_OCEANS", "tx AB123456.TXT -l 012",
     "se -q 1", "se -q 0",
 };
 constexpr std::array kLineEnds = {"\r\n", "\n", "\r\r\n", "\r"};

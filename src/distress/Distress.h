@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "distress/AlarmWindows.h"
+#include "distress/DistressGeneratorReplies.h"
 #include "distress/DistressModeForm.h"
 #include "distress/LatestDistress.h"
 #include "foundation/FormHolder.h"
@@ -35,6 +36,22 @@ struct Distress {
     EgcDistressAlarm EGC_DistressMsgForm{F, SoundFailureLogged, EGCButtonClick};
     DistressModeWindow DistressModeForm{F, L};
     FormHolder<LatestDistressForm> LatestDistressForms;
+
+    // What the transceiver's distress alert generator holds, as its last "se -g" reply gave it.
+    DistressGeneratorValues GeneratorValues;
+    // The next parsed "se -g" reply opens the maritime generator window (set by that window's
+    // menu and OK, cleared once it is opened).
+    bool ShowDistressGeneratorOnReply = false;
+    // The next "se -m ALL_OCEANS" reply in the land-mobile or LES-id form opens the land mobile
+    // alert settings window.
+    bool ShowLmAlertSettingsOnReply = false;
+    // The generator and alert-settings windows, filled in by whoever builds them; empty, nothing
+    // is shown and nothing is closed.
+    std::function<void()> ShowDistressGenerator;
+    std::function<void()> CloseDistressGenerator;
+    std::function<void(const AlertLesReading&)> FillAlertLes;
+    std::function<void()> ShowLmAlertSettings;
+    std::function<void(int natureIndex)> ShowLandMobileNature;
 };
 
 // Registers the distress area with the link (the "se -q" and "st -a" rows, the test window, the
@@ -44,5 +61,13 @@ void RegisterDistressHandlers(Distress& d);
 // `HandleLatestDistressReply`: fills the latest distress window from an "st -a" reply, closes the
 // busy window and shows it.
 void HandleLatestDistressReply(Distress& d, const QString& reply);
+
+// `HandleDistressGeneratorReply`: the "se -g" reply read into DistressGeneratorValues and the
+// configuration's alert LES, with the busy window, the generator window and the error boxes.
+void HandleDistressGeneratorReply(Distress& d, const QString& reply);
+// `ExtractOption112Les`: the "se -m ALL_OCEANS" reply.
+void ExtractOption112Les(Distress& d, const QString& reply);
+// `ExtractNatureOfDistress`: the "se -m " reply.
+void ExtractNatureOfDistress(Distress& d, const QString& reply);
 
 }  // namespace tidepost

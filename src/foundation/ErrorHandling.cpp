@@ -29,12 +29,15 @@ QString GetFileErrorText(const Foundation& f, int errorNumber, const QString& fi
 }
 
 bool ShowReplyError(Foundation& f, const QString& reply, const QString& title, const QString& text) {
-    const qsizetype at = reply.indexOf(kCrLf + "ERROR");
+    // Every line end the transceiver uses (LF, CR LF, CR CR LF) ends in LF; a refusal must not
+    // pass unseen because the unit ends its lines differently.
+    const qsizetype at = reply.indexOf(QStringLiteral("\nERROR"));
     if (at < 0) return false;
-    const qsizetype from = at + kCrLf.size();
-    const qsizetype end = reply.indexOf(kCrLf, from);
+    const qsizetype from = at + 1;
+    qsizetype end = from;
+    while (end < reply.size() && reply[end] != '\r' && reply[end] != '\n') ++end;
     // A reply cut off after the ERROR line still shows the whole line.
-    const QString errorLine = reply.mid(from, end < 0 ? -1 : end - from);
+    const QString errorLine = reply.mid(from, end - from);
     QueueMessageBox(f, errorLine + kCrLf + kCrLf + text, title + " Error");
     return true;
 }

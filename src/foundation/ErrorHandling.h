@@ -10,8 +10,8 @@ struct Foundation;
 // The user text for a failed file operation (error numbers 61, 70, 75, 76); "" for any other.
 QString GetFileErrorText(const Foundation& f, int errorNumber, const QString& fileName);
 
-// When the transceiver's reply holds a line starting "ERROR" (after a CR LF), queues it with `text`
-// for the main window's message box (titled `title` + " Error" where a title is shown) and returns
+// When the transceiver's reply holds a line starting "ERROR" (after any line end: LF, CR LF or
+// CR CR LF; the line ends at CR or LF), queues it with `text` for the main window's message box (titled `title` + " Error" where a title is shown) and returns
 // true; otherwise queues nothing and returns false. Queued, never shown at once: it runs from a
 // reply handler, and a box there would stop the dialogue until someone clicks.
 bool ShowReplyError(Foundation& f, const QString& reply, const QString& title, const QString& text);

@@ -61,7 +61,10 @@ TEST_F(ErrorHandlingTest, ReplyErrorNeedsALineStartingWithError) {
         {"dg -s 1\r\nERROR at the end", true, "ERROR at the end"},
         {"ERROR: at the start\r\n>", false, ""},
         {"dg -s 1\r\nNo ERROR here\r\n>", false, ""},
-        {"dg -s 1\nERROR: lone LF\r\n>", false, ""},
+        {"dg -s 1\nERROR: lone LF\n>", true, "ERROR: lone LF"},
+        {"dg -s 1\r\r\nERROR: CR CR LF\r\r\n>", true, "ERROR: CR CR LF"},
+        {"dg -s 1\nERROR: ends at CR\r>", true, "ERROR: ends at CR"},
+        {"dg -s 1\rERROR: after a lone CR\r>", false, ""},
         {"dg -s 1\r\nerror: lower case\r\n>", false, ""},
         {"", false, ""},
     };

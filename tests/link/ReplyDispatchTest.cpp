@@ -450,6 +450,11 @@ TEST_F(Dispatch, DistressGeneratorErrorIsQueued) {
     EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
     EXPECT_EQ(test::DrainErrorQueue(f), QStringList{"ERROR 17: bad LES\r\n\r\nDistress generator not updated."});
 
+    // A unit ending its lines with LF alone is heard too.
+    Run("se -g 1 2\nERROR 301: Invalid parameter\ncan0:/$ ");
+    EXPECT_EQ(test::DrainErrorQueue(f),
+              QStringList{"ERROR 301: Invalid parameter\r\n\r\nDistress generator not updated."});
+
     Run("se -g 1 2\r\nOK\r\ncan0:/$ ");
     EXPECT_TRUE(test::DrainErrorQueue(f).isEmpty()) << "nothing without an ERROR line";
 }
