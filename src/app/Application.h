@@ -24,6 +24,7 @@
 #include "platform/DBusScreenSaver.h"
 #include "platform/SystemClock.h"
 #include "platform/TermSignals.h"
+#include "remote/Remote.h"
 #include "reporting/Reporting.h"
 
 namespace tidepost {
@@ -70,6 +71,8 @@ public:
     tidepost::Egc Egc{Foundation, Link, Messages};
     // The position and data reporting programs.
     tidepost::Reporting Reporting{Foundation, Link};
+    // Configuration by packets in received messages, and the local forms server.
+    tidepost::Remote Remote{Foundation, Link, Messages};
     // The alarm windows of urgency and distress traffic, the distress buttons test and the latest
     // distress window. Its EGC alarm (Distress.EGC_DistressMsgForm) is what the EGC store raises.
     tidepost::Distress Distress{Foundation, Link, Messages};
