@@ -172,9 +172,11 @@ TEST_F(EgcTransfer, RemoteConfigurationIsDeletedUnstoredOnlyWhenCarriedOut) {
         Receive({{7}}, "<RC> packet");
         EXPECT_EQ(decoded, c.decoded);
         EXPECT_EQ(Queued(), c.fate == Left ? QStringList{} : QStringList{"delete EGC.007"});
-        EXPECT_EQ(EgcFiles(), c.fate == Stored ? QStringList{Disk(1), "egc.idx"} : QStringList{});
+        EXPECT_EQ(EgcFiles(), c.fate == Stored ? (QStringList{Disk(1), "egc.idx"}) : QStringList{});
         EXPECT_EQ(GetIniValue(f, "[LastEgcNumber]"), c.fate == Stored ? "007" : "");
-        if (c.fate == Left) EXPECT_TRUE(DownloadEnded());
+        if (c.fate == Left) {
+            EXPECT_TRUE(DownloadEnded());
+        }
     }
 }
 

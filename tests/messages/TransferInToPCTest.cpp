@@ -184,7 +184,9 @@ TEST_F(TransferInToPC, RemoteConfigurationPacketIsDeletedUnstoredOnlyWhenCarried
 
         EXPECT_EQ(link.Dialogue.CommandQueue, c.fate == Left ? "" : "delete " + Name(number) + "\r\n");
         EXPECT_EQ(IndexLines().size(), indexLines + (c.fate == Stored ? 1 : 0));
-        if (c.fate == Stored) EXPECT_EQ(InboxFile(IndexLines().last().section(':', 10)), body.toLatin1());
+        if (c.fate == Stored) {
+            EXPECT_EQ(InboxFile(IndexLines().last().section(':', 10)), body.toLatin1());
+        }
         EXPECT_EQ(TakeBoxes(), c.boxes);
         const bool decoded = c.timeKnown && !QString(c.allow ? c.allow : "1").startsWith(u'0') &&
                              QString(c.allow ? c.allow : "1") != "yes";
@@ -199,7 +201,9 @@ TEST_F(TransferInToPC, RemoteConfigurationPacketIsDeletedUnstoredOnlyWhenCarried
             EXPECT_EQ(remote.Time, QTime(13, 45));
             EXPECT_TRUE(log.contains("Decoding packet"));
         }
-        if (c.fate == Deleted) EXPECT_EQ(remote.ProcessLogFile, "RemoteLog.txt");
+        if (c.fate == Deleted) {
+            EXPECT_EQ(remote.ProcessLogFile, "RemoteLog.txt");
+        }
         EXPECT_EQ(DownloadEnded(), c.fate == Left) << "a queued delete keeps the download running";
     }
 }

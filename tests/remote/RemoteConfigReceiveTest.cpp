@@ -1,3 +1,4 @@
+#include <QCryptographicHash>
 #include <QFile>
 #include <gtest/gtest.h>
 

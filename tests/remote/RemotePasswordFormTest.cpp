@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,18 +111,26 @@ TEST_F(RemotePasswordDialog, KeyboardAndScreenReader) {
     EXPECT_EQ(form.OKButton->text(), "OK");
     EXPECT_EQ(form.CancelButton->text(), "Cancel");
     QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     EXPECT_EQ(QApplication::focusWidget(), form.OldRemotePassword);
-    // Tab order, top to bottom.
-    EXPECT_EQ(form.OldRemotePassword->nextInFocusChain(), form.RemotePassword);
-    EXPECT_EQ(form.RemotePassword->nextInFocusChain(), form.ConfirmRemotePassword);
-    EXPECT_EQ(form.ConfirmRemotePassword->nextInFocusChain(), form.OKButton);
-    EXPECT_EQ(form.OKButton->nextInFocusChain(), form.CancelButton);
+    // Tab moves top to bottom, then to the buttons.
+    for (QWidget* next : {static_cast<QWidget*>(form.RemotePassword), static_cast<QWidget*>(form.ConfirmRemotePassword),
+                          static_cast<QWidget*>(form.OKButton), static_cast<QWidget*>(form.CancelButton)}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << QApplication::focusWidget()->objectName().toStdString();
+    }
+    form.OldRemotePassword->setFocus();
 
     // A control character typed into a field is dropped and moves the focus on.
-    QTest::keyClick(form.OldRemotePassword, Qt::Key_A, Qt::ControlModifier);
+    // Ctrl+A and Ctrl+B as the keyboard delivers them: the characters 1 and 2.
+    auto press = [](QWidget* w, Qt::Key key, char16_t code) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::ControlModifier, QString(QChar(code)));
+        QApplication::sendEvent(w, &event);
+    };
+    press(form.OldRemotePassword, Qt::Key_A, 1);
     EXPECT_TRUE(form.OldRemotePassword->text().isEmpty());
     EXPECT_EQ(QApplication::focusWidget(), form.RemotePassword);
-    QTest::keyClick(form.ConfirmRemotePassword, Qt::Key_B, Qt::ControlModifier);
+    press(form.ConfirmRemotePassword, Qt::Key_B, 2);
     EXPECT_EQ(QApplication::focusWidget(), form.OKButton);
     form.CancelButton_Click();
 
