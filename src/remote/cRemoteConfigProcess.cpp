@@ -1,6 +1,8 @@
 #include "remote/cRemoteConfigProcess.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
@@ -71,6 +73,21 @@ QString SendFailureText(int code) {
     case SendResult::UnknownEntry: return QStringLiteral("A name is not in the address book");
     default: return QStringLiteral("Message not sent");
     }
+}
+
+// The last `count` bytes of a file (all of a shorter one): a log may hold megabytes, and only its
+// end is sent.
+FileError ReadFileTail(const QString& path, qsizetype count, QByteArray& bytes) {
+    bytes.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return FileErrorFromErrno(errno ? errno : EACCES);
+    if (file.size() > count && !file.seek(file.size() - count)) return FileErrorFromErrno(EIO);
+    bytes = file.read(count);
+    if (file.error() != QFileDevice::NoError) {
+        bytes.clear();
+        return FileErrorFromErrno(EIO);
+    }
+    return {};
 }
 
 int SystemLanguageId() {
@@ -290,11 +307,10 @@ bool cRemoteConfigProcess::ProcessGetLog(const QString& command, const QString& 
             Log(command + ":Error executing command. File 'DebugLog.txt' does not exist");
         return false;
     }
-    QByteArray bytes;
-    if (FileError e = ReadFileBytes(path, bytes)) return LogFailure(command, e, spec.SecondLine);
-    if (bytes.isEmpty()) return LogFailure(command, kEmptyFile, spec.SecondLine);
     const qsizetype n = count <= 0 || count > 10000 ? 10000 : count;
-    if (bytes.size() > n) bytes = bytes.right(n);
+    QByteArray bytes;
+    if (FileError e = ReadFileTail(path, n, bytes)) return LogFailure(command, e, spec.SecondLine);
+    if (bytes.isEmpty()) return LogFailure(command, kEmptyFile, spec.SecondLine);
     QString text = m_f.Os.Codec.Decode(bytes);
 
     CTransmission transmission(m_messages);
