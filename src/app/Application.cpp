@@ -52,6 +52,8 @@ Application::Application(const QString& programFolder)
     RegisterReportingHandlers(Reporting);
     // The alarm windows and the test mode are in place before the link can bring any traffic.
     RegisterDistressHandlers(Distress);
+    // Packets in received messages and EGCs are carried out, no longer kept as plain messages.
+    RegisterRemoteConfig(Remote);
     Egc.EgcAlarm = &Distress.EGC_DistressMsgForm;
     // A confirmed alarm opens its view only while the main window runs.
     Distress.InboxButtonClick = [this] {
@@ -86,6 +88,7 @@ int Application::Run() {
         m_mainForm->Dialogs.OpenEnidList = [this] { OpenEnidList(Egc); };
         m_mainForm->Dialogs.OpenDnidList = [this] { OpenDnidList(Reporting); };
         m_mainForm->Dialogs.DNIDPUProgramForm.PrepareNewProgram = [this] { PrepareNewProgram(Reporting); };
+        m_mainForm->Dialogs.ShowRemotePasswordForm = [this] { ShowRemotePasswordForm(Remote); };
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         if (!m_mainForm->ProgramEnded()) m_mainForm->show();

@@ -23,7 +23,6 @@
 #include "link/DialogueEngine.h"
 #include "link/Link.h"
 #include "link/ReplyFields.h"
-#include "messages/IRemoteConfig.h"
 #include "messages/MessageFileNames.h"
 #include "messages/Messages.h"
 #include "messages/PrintFetchedFile.h"
@@ -35,7 +34,6 @@ namespace tidepost {
 
 namespace {
 
-const QString kRemoteLog = QStringLiteral("RemoteLog.txt");
 // A short EGC is fetched again this many times before it is stored as it came.
 constexpr quint8 kMaxRetries = 10;
 constexpr qint16 kEnidDownload = 33;
@@ -114,11 +112,6 @@ void CEGC::Transfer(const QString& reply) {
     Foundation& f = E.F;
     Link& link = E.L;
     Messages& m = E.M;
-    cLog remoteLog(f);
-    remoteLog.SetLogFile(kRemoteLog);
-    std::unique_ptr<IRemoteConfig> decoder = m.NewRemoteConfig ? m.NewRemoteConfig() : nullptr;
-    if (decoder) decoder->SetLogging(&remoteLog);
-
     // Only "EGC." and three digits name an EGC; anything else would build a wrong fetch or delete.
     if (reply.size() <= 11 || !IsEgcFileName(reply.mid(3, 7))) {
         ErrorLog(f).AddLine("(cEGC.Transfer) The reply to \"" + EchoLine(reply) + "\" names no EGC; nothing was stored.");
@@ -133,12 +126,22 @@ void CEGC::Transfer(const QString& reply) {
     const bool complete = !TransceiverPromptAtEnd(reply).isEmpty();
     const QString text = ExtractEgcMsgFromBuffer(reply);
 
-    if (complete && decoder && decoder->ExistConfig(text)) {
-        RunRemoteConfig(m, *decoder, remoteLog, text);
-        QueueCommand(link, "delete " + name, false, false);
-        return;
+    // Only a packet that ran is deleted unstored; one that did not run is kept as an EGC.
+    if (complete) {
+        switch (ReceiveRemoteConfig(m, text)) {
+        case RemoteConfigOutcome::CarriedOut:
+            QueueCommand(link, "delete " + name, false, false);
+            return;
+        case RemoteConfigOutcome::Leave:
+            // The mark stays before it, so the next listing offers it again.
+            m_storeFailed = true;
+            EndEgcDownloadWhenDone(link);
+            return;
+        case RemoteConfigOutcome::Store:
+        case RemoteConfigOutcome::NotAPacket:
+            break;
+        }
     }
-    decoder.reset();
 
     const EgcLogEntry* logged = nullptr;
     if (m_countLog > 0) {

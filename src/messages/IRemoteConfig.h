@@ -1,18 +1,32 @@
 #pragma once
 #include <QDate>
+#include <QList>
 #include <QString>
-#include <QStringList>
 #include <QTime>
+#include <array>
 
 namespace tidepost {
 
 class ILog;
 
+// One command of a remote-configuration packet.
+struct RemoteConfigCommand {
+    QString Name;                 // as written, not unescaped
+    std::array<QString, 6> Params;  // the unescaped parameters, Params[0] the first; unused ones empty
+    quint8 ParamCount = 0;        // 0 to 6
+    bool Valid = false;           // the name is one of the seven commands (marked after a good token)
+};
+
 // A decoded remote-configuration packet.
 struct RemoteConfigPacket {
-    bool PasswordOK = false;  // its token matched the password for this hour or the previous one
-    QStringList Commands;
-    QString Payload;
+    QString StartMarker;  // "$XYWGHJIP$" as found; empty when none was found
+    QString Token;        // the token as found; empty when missing
+    bool PasswordOK = false;  // the token matched the password for this hour or the previous one
+    QList<RemoteConfigCommand> Commands;  // in packet order
+    QString EndMarkerLine;  // the end marker and the rest of its line, without the CR LF
+    QString Payload;        // everything after the CR LF that ends the end-marker line
+    // The packet could not be read whole (a parse error was logged): none of its commands may run.
+    bool Malformed = false;
 };
 
 // The decoder of a remote-configuration packet carried in a received message (`cRemoteConfig`),
@@ -29,7 +43,8 @@ public:
     virtual void SetLogging(ILog* log) = 0;
     // The text holds the packet's start marker and, at or after it, the end marker and CR LF.
     virtual bool ExistConfig(const QString& text) = 0;
-    // Parses the packet, logs, and checks its token against the password.
+    // Parses the packet, logs, and checks its token against the password. Never throws: a packet
+    // that cannot be read whole comes back Malformed.
     virtual RemoteConfigPacket DecodeConfig(const QString& text) = 0;
 };
 

@@ -1,7 +1,5 @@
 #include "messages/TransferInToPC.h"
 
-#include <memory>
-
 #include "foundation/AppSettings.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/Foundation.h"
@@ -18,7 +16,6 @@
 #include "link/ReplyFields.h"
 #include "messages/EgcCodes.h"
 #include "messages/IMessagesWindow.h"
-#include "messages/IRemoteConfig.h"
 #include "messages/InboxFetch.h"
 #include "messages/InboxIndex.h"
 #include "messages/MessageFileNames.h"
@@ -33,7 +30,6 @@ namespace tidepost {
 
 namespace {
 
-const QString kRemoteLog = QStringLiteral("RemoteLog.txt");
 const QString kInfo = QStringLiteral("Info");
 // A short message is fetched again this many times before it is stored as it came.
 constexpr quint8 kMaxRetries = 10;
@@ -169,11 +165,6 @@ QString StripReplyFrame(const Link& link, const QString& reply) {
 
 void Transfer_IN_To_PC(Messages& m, const QString& reply) {
     Foundation& f = m.F;
-    cLog remoteLog(f);
-    remoteLog.SetLogFile(kRemoteLog);
-    std::unique_ptr<IRemoteConfig> decoder = m.NewRemoteConfig ? m.NewRemoteConfig() : nullptr;
-    if (decoder) decoder->SetLogging(&remoteLog);
-
     const QString name = reply.mid(3, 6);
     const QString prompt = TransceiverPromptAtEnd(reply);
     if (prompt.isEmpty()) {
@@ -183,13 +174,19 @@ void Transfer_IN_To_PC(Messages& m, const QString& reply) {
     }
     const QString text = reply.chopped(prompt.size());
 
-    if (decoder && decoder->ExistConfig(text)) {
-        RunRemoteConfig(m, *decoder, remoteLog, text);
+    // Only a packet that ran is deleted unstored; one that did not run is kept as a message.
+    switch (ReceiveRemoteConfig(m, text)) {
+    case RemoteConfigOutcome::CarriedOut:
         QueueInboxDelete(m, name);
         EndOfDownload(m);
         return;
+    case RemoteConfigOutcome::Leave:
+        EndOfDownload(m);
+        return;
+    case RemoteConfigOutcome::Store:
+    case RemoteConfigOutcome::NotAPacket:
+        break;
     }
-    decoder.reset();
 
     m.gFetchMsgNumber = name.right(3);
     const int li = FindListingEntry(QStringLiteral("IN"), m.gFetchMsgNumber, m.gInboxListing);

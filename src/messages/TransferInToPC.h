@@ -12,7 +12,8 @@ struct Messages;
 QString StripReplyFrame(const Link& link, const QString& reply);
 
 // Handles the reply of a fetch command "ty IN.nnn" (dispatch row 33). A remote-configuration
-// packet is handed to the remote configuration and the message deleted unstored. Otherwise the
+// packet is handed to the remote configuration: one that ran is deleted unstored, one that waits
+// for the transceiver's time is left alone, any other is stored as an ordinary message. The
 // message, when listed and in the message log, is checked for length (and fetched again when
 // short, up to ten times), stored as a new file of the inbox folder with its line in "in.idx",
 // shown in the inbox view, deleted on the transceiver, announced (icon and notice, or the urgency

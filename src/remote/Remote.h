@@ -1,4 +1,6 @@
 #pragma once
+#include "foundation/FormHolder.h"
+#include "remote/RemotePasswordForm.h"
 
 namespace tidepost {
 
@@ -16,6 +18,13 @@ struct Remote {
     Foundation& F;
     Link& L;
     Messages& M;
+
+    // The remote password dialog, created on first use.
+    FormHolder<RemotePasswordForm> RemotePasswordForms{[this] { return new RemotePasswordForm(*this); }};
 };
+
+// Gives the message area the decoder and the processor of remote-configuration packets, so that
+// both receive paths carry them out.
+void RegisterRemoteConfig(Remote& r);
 
 }  // namespace tidepost

@@ -14,7 +14,7 @@ using namespace tidepost::test;
 namespace {
 
 struct CountingRemoteConfig : IRemoteConfig {
-    explicit CountingRemoteConfig(int& decoded) : Decoded(decoded) {}
+    CountingRemoteConfig(int& decoded, bool passwordOk) : Decoded(decoded), PasswordOk(passwordOk) {}
     void SetPassword(const QString&) override {}
     void SetUTCTime(const QTime&) override {}
     void SetUTCDate(const QDate&) override {}
@@ -22,9 +22,18 @@ struct CountingRemoteConfig : IRemoteConfig {
     bool ExistConfig(const QString& text) override { return text.contains("<RC>"); }
     RemoteConfigPacket DecodeConfig(const QString&) override {
         ++Decoded;
-        return {true, {"SAVEISP"}, "payload"};
+        RemoteConfigPacket packet;
+        packet.PasswordOK = PasswordOk;
+        packet.Commands = {RemoteConfigCommand{"SAVEISP", {}, 0, true}};
+        return packet;
     }
     int& Decoded;
+    bool PasswordOk;
+};
+
+struct SucceedingRemoteConfigProcess : IRemoteConfigProcess {
+    void SetLogFile(const QString&) override {}
+    bool ProcessConfig(const RemoteConfigPacket&) override { return true; }
 };
 
 struct EgcTransfer : EgcFixture {
@@ -131,20 +140,43 @@ TEST_F(EgcTransfer, EnidDownloadIsDeletedUnstored) {
     EXPECT_EQ(GetIniValue(f, "[LastEgcNumber]"), "007");
 }
 
-TEST_F(EgcTransfer, RemoteConfigurationIsDeletedUnstoredWhateverTheSetting) {
+// Only a packet that ran is deleted unstored; one that did not run is kept as an EGC, and one
+// that waits for the transceiver's time stays where it is, the mark before it.
+TEST_F(EgcTransfer, RemoteConfigurationIsDeletedUnstoredOnlyWhenCarriedOut) {
+    enum Fate { Deleted, Stored, Left };
+    struct Case {
+        const char* allow;
+        bool timeKnown, passwordOk;
+        int decoded;
+        Fate fate;
+    };
+    const Case cases[] = {{"1", true, true, 1, Deleted}, {"0", true, true, 0, Stored}, {"1", true, false, 1, Stored},
+                          {"1", false, true, 0, Left}};
     int decoded = 0;
-    m.NewRemoteConfig = [&decoded] { return std::make_unique<CountingRemoteConfig>(decoded); };
-    for (const char* allow : {"1", "0"}) {
-        SCOPED_TRACE(allow);
-        Set("Settings", "AllowRemoteConfig", allow);
+    bool passwordOk = true;
+    m.NewRemoteConfig = [&] { return std::make_unique<CountingRemoteConfig>(decoded, passwordOk); };
+    m.NewRemoteConfigProcess = [] { return std::make_unique<SucceedingRemoteConfigProcess>(); };
+    f.gSession.SetSystemTime(QDateTime(QDate(2024, 5, 6), QTime(13, 45), Qt::UTC));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.allow << c.timeKnown << c.passwordOk);
+        Set("Settings", "AllowRemoteConfig", c.allow);
+        f.gSession.SetSystemTimeSet(c.timeKnown);
+        passwordOk = c.passwordOk;
         decoded = 0;
+        QFile::remove(platform.DataFolder() + "/RemoteSeen.txt");
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
         link.Dialogue.CommandQueue.clear();
         f.gSession.SetProcessingEgcs(false);
+        SetIniValue(f, "[LastEgcNumber]", "", false);
         Receive({{7}}, "<RC> packet");
-        EXPECT_EQ(decoded, QString(allow) == "1" ? 1 : 0);
-        EXPECT_EQ(Queued(), QStringList{"delete EGC.007"});
-        EXPECT_EQ(EgcFiles(), QStringList{});
-        EXPECT_EQ(GetIniValue(f, "[LastEgcNumber]"), "");
+        EXPECT_EQ(decoded, c.decoded);
+        EXPECT_EQ(Queued(), c.fate == Left ? QStringList{} : QStringList{"delete EGC.007"});
+        EXPECT_EQ(EgcFiles(), c.fate == Stored ? (QStringList{Disk(1), "egc.idx"}) : QStringList{});
+        EXPECT_EQ(GetIniValue(f, "[LastEgcNumber]"), c.fate == Stored ? "007" : "");
+        if (c.fate == Left) {
+            EXPECT_TRUE(DownloadEnded());
+        }
     }
 }
 

@@ -24,6 +24,7 @@ struct FakeDistressMessageForm : IDistressMessageForm {
 // What the remote-configuration decoders and processors of one test were given and did.
 struct RemoteConfigRecord {
     bool PasswordOK = true;
+    bool Malformed = false;
     bool ProcessOK = true;
     QString Password;
     QTime Time;
@@ -44,7 +45,12 @@ struct FakeRemoteConfig : IRemoteConfig {
     RemoteConfigPacket DecodeConfig(const QString&) override {
         ++record.Decoded;
         if (log) log->Log("Decoding packet");
-        return {record.PasswordOK, {"SAVEISP"}, "payload"};
+        RemoteConfigPacket packet;
+        packet.PasswordOK = record.PasswordOK;
+        packet.Malformed = record.Malformed;
+        packet.Commands = {RemoteConfigCommand{"SAVEISP", {}, 0, true}};
+        packet.Payload = "payload";
+        return packet;
     }
     RemoteConfigRecord& record;
     ILog* log = nullptr;
@@ -124,64 +130,105 @@ TEST_F(TransferInToPC, IndexCreatedByTheStartUpCheckIsTheOneAppendedTo) {
     EXPECT_EQ(QString::fromLatin1(InboxFile("IN.IDX")).count("\r\n"), 2);
 }
 
-TEST_F(TransferInToPC, RemoteConfigurationPacketIsHandedOnAndDeletedUnstored) {
+// Only a packet that was carried out is deleted unstored; every other packet is kept as an
+// ordinary message, except while the transceiver's time is unknown, when it stays where it is.
+TEST_F(TransferInToPC, RemoteConfigurationPacketIsDeletedUnstoredOnlyWhenCarriedOut) {
+    enum Fate { Deleted, Stored, Left };
     struct Case {
+        const char* what;
         const char* allow;  // nullptr: the setting is absent
-        bool passwordOk;
-        bool processOk;
-        const char* box;      // "" when none
-        const char* logLine;  // "" when none
+        bool timeKnown, passwordOk, malformed, processOk;
+        Fate fate;
+        QStringList boxes;
+        const char* logLine;
     };
+    const QString seeLog = "\r\nPlease refer to 'RemoteLog.txt' for details.";
     const Case cases[] = {
-        {nullptr, true, true, "Remote configuration completed successfully.",
+        {"carried out", nullptr, true, true, false, true, Deleted, {"Remote configuration completed successfully."},
          "Remote configuration completed successfully"},
-        {"1", true, false, "Error: Remote configuration failed.\r\nPlease refer to 'RemoteLog.txt' for details.",
+        {"a command failed", "1", true, true, false, false, Deleted, {"Error: Remote configuration failed." + seeLog},
          "Error: Remote configuration failed"},
-        {"1", false, true,
-         "Error: Remote configuration failed. Password not valid.\r\nPlease refer to 'RemoteLog.txt' for details.",
+        {"token refused", "1", true, false, false, true, Stored,
+         {"Error: Remote configuration failed. Password not valid." + seeLog, "New message received"},
          "Error: Remote configuration failed. Password not valid "},
-        {"0", true, true, "", ""},
-        {"yes", true, true, "", ""},  // not a number: counts as not allowed
+        {"malformed", "1", true, true, true, true, Stored,
+         {"Error: Remote configuration failed." + seeLog, "New message received"}, "Error: Remote configuration failed"},
+        {"not allowed", "0", true, true, false, true, Stored, {"New message received"},
+         "Error: Remote configuration not allowed"},
+        {"not a number", "yes", true, true, false, true, Stored, {"New message received"},
+         "Error: Remote configuration not allowed"},
+        {"time unknown", "1", false, true, false, true, Left, {}, "Error: Transceiver time unknown"},
     };
     UseRemoteConfig();
-    Set("Config", "Remote Password", EncodeHexComplement(f, "secret"));
+    Set("Config", "Remote Password", EncodeHexComplement(f, "secret123"));
     f.gSession.SetSystemTime(QDateTime(QDate(2024, 5, 6), QTime(13, 45), Qt::UTC));
-    f.gSession.SetProductType(4);
-    Set("Settings", "PrintIncomingMsg", "1");
-    AddMessage(4, "<RC>SAVEISP</RC>\r\n");
+    int number = 0;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.allow ? c.allow : "absent");
+        SCOPED_TRACE(c.what);
         remote = RemoteConfigRecord{};
         remote.PasswordOK = c.passwordOk;
+        remote.Malformed = c.malformed;
         remote.ProcessOK = c.processOk;
+        f.gSession.SetSystemTimeSet(c.timeKnown);
         if (c.allow) Set("Settings", "AllowRemoteConfig", c.allow);
         messagesWindow.FormsMenuUpdates = 0;
         QFile::remove(platform.DataFolder() + "/RemoteLog.txt");
+        QFile::remove(platform.DataFolder() + "/RemoteSeen.txt");
         link.Dialogue.CommandQueue.clear();
+        const QString body = "<RC>SAVEISP</RC> " + QString::number(++number) + "\r\n";
+        AddMessage(number, body);
+        ReadListingAndLog();
+        const int indexLines = IndexLines().size();
         StartDownload();
+        Fetch(number);
 
-        Fetch(4);  // neither listed nor logged: a packet needs neither
-        EXPECT_EQ(link.Dialogue.CommandQueue, "delete IN.004\r\n");
-        EXPECT_TRUE(InboxFiles().isEmpty());
-        EXPECT_TRUE(platform.Printer.Jobs.isEmpty());
-        EXPECT_FALSE(platform.Tray.Visible);
-        const bool allowed = *c.box != '\0';
-        EXPECT_EQ(TakeBoxes(), allowed ? QStringList{c.box} : QStringList{});
-        EXPECT_EQ(remote.Decoded, allowed ? 1 : 0);
-        EXPECT_EQ(messagesWindow.FormsMenuUpdates, allowed ? 1 : 0);
+        EXPECT_EQ(link.Dialogue.CommandQueue, c.fate == Left ? "" : "delete " + Name(number) + "\r\n");
+        EXPECT_EQ(IndexLines().size(), indexLines + (c.fate == Stored ? 1 : 0));
+        if (c.fate == Stored) {
+            EXPECT_EQ(InboxFile(IndexLines().last().section(':', 10)), body.toLatin1());
+        }
+        EXPECT_EQ(TakeBoxes(), c.boxes);
+        const bool decoded = c.timeKnown && !QString(c.allow ? c.allow : "1").startsWith(u'0') &&
+                             QString(c.allow ? c.allow : "1") != "yes";
+        EXPECT_EQ(remote.Decoded, decoded ? 1 : 0);
+        EXPECT_EQ(messagesWindow.FormsMenuUpdates, decoded ? 1 : 0);
+        EXPECT_EQ(remote.Processed, c.fate == Deleted ? 1 : 0);
         const QString log = QString::fromLatin1(platform.ReadDataFile("RemoteLog.txt"));
-        if (allowed) {
-            EXPECT_EQ(remote.Password, "secret");
+        EXPECT_TRUE(log.contains(QString(c.logLine) + "\r\n")) << log.toStdString();
+        if (decoded) {
+            EXPECT_EQ(remote.Password, "secret123");
             EXPECT_EQ(remote.Date, QDate(2024, 5, 6));
             EXPECT_EQ(remote.Time, QTime(13, 45));
-            EXPECT_EQ(remote.Processed, c.passwordOk ? 1 : 0);
-            EXPECT_EQ(remote.ProcessLogFile, "RemoteLog.txt");
             EXPECT_TRUE(log.contains("Decoding packet"));
-            EXPECT_TRUE(log.contains(QString(c.logLine) + "\r\n")) << log.toStdString();
-        } else {
-            EXPECT_TRUE(log.isEmpty());
         }
+        if (c.fate == Deleted) {
+            EXPECT_EQ(remote.ProcessLogFile, "RemoteLog.txt");
+        }
+        EXPECT_EQ(DownloadEnded(), c.fate == Left) << "a queued delete keeps the download running";
     }
+}
+
+// A copy of a packet that ran is kept as a message and runs nothing.
+TEST_F(TransferInToPC, RemoteConfigurationPacketSeenBeforeIsStoredAndNotRunAgain) {
+    UseRemoteConfig();
+    Set("Config", "Remote Password", EncodeHexComplement(f, "secret123"));
+    f.gSession.SetSystemTime(QDateTime(QDate(2024, 5, 6), QTime(13, 45), Qt::UTC));
+    f.gSession.SetSystemTimeSet(true);
+    AddMessage(1, "<RC>SAVEISP</RC>\r\n");
+    ReadListingAndLog();
+    Fetch(1);
+    EXPECT_EQ(link.Dialogue.CommandQueue, "delete IN.001\r\n");
+    EXPECT_TRUE(InboxFiles().isEmpty());
+    EXPECT_EQ(platform.ReadDataFile("RemoteSeen.txt").left(11), "2024050613;");
+    TakeBoxes();
+
+    link.Dialogue.CommandQueue.clear();
+    Fetch(1);  // the delete was lost, or the packet was sent again
+    EXPECT_EQ(remote.Processed, 1);
+    EXPECT_EQ(link.Dialogue.CommandQueue, "delete IN.001\r\n");
+    EXPECT_EQ(InboxFile(Disk(1)), QByteArray("<RC>SAVEISP</RC>\r\n"));
+    EXPECT_EQ(TakeBoxes(), QStringList{"New message received"});
+    EXPECT_TRUE(QString::fromLatin1(platform.ReadDataFile("RemoteLog.txt")).contains("Error: Packet already processed\r\n"));
 }
 
 TEST_F(TransferInToPC, WithoutRemoteConfigurationAPacketIsAnOrdinaryMessage) {
@@ -554,6 +601,7 @@ TEST_F(TransferInToPC, DeleteAndRetryAreBuiltOnlyFromASafeName) {
     for (const auto& [name, safe] : names) EXPECT_EQ(IsInboxFileName(QString::fromLatin1(name)), safe) << name;
 
     UseRemoteConfig();
+    f.gSession.SetSystemTimeSet(true);
     Dispatch("ty IN.0 1 -b -k\r\nFile\r\nFrom\r\n<RC>x</RC>\r\ncan0:/$ ");
     Dispatch("ty IN.00\r\nFile\r\nFrom\r\n<RC>x</RC>\r\ncan0:/$ ");
     EXPECT_EQ(remote.Decoded, 2);

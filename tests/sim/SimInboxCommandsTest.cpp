@@ -1,3 +1,5 @@
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "sim/SimMessageStore.h"
@@ -166,6 +168,34 @@ TEST(SimMessageStore, MessagesFromTheControlsWords) {
     AddSampleMessages(store, 3, kNow);
     ASSERT_EQ(store.Messages.size(), 5);
     EXPECT_EQ(store.Messages.last().Number, 4);
+}
+
+TEST(SimMessageStore, MessageFromAFileHoldsItsBytesExactly) {
+    QTemporaryDir folder;
+    const QString path = folder.path() + "/a packet.txt";
+    const QByteArray bytes("$XYWGHJIP$token$SAVEISP$PIJHGWYX$\r\nVERSION 100\r\n\xe9\x01 end", 54);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    SimMessageStore store;
+    QString why;
+    ASSERT_TRUE(AddMessageFileFromSpec(store, "number=7 priority=1 " + path, kNow, &why)) << why.toStdString();
+    const SimMessage& m = store.Messages.last();
+    EXPECT_EQ(m.Number, 7);
+    EXPECT_EQ(m.Priority, 1);
+    EXPECT_EQ(m.Body.toLatin1(), bytes);
+    EXPECT_EQ(m.Size(), bytes.size());
+    SimShell shell;
+    shell.Inbox = store;
+    EXPECT_TRUE(shell.ReplyTo("ty IN.007 -b -k").toLatin1().contains(bytes));
+
+    EXPECT_FALSE(AddMessageFileFromSpec(store, "number=8", kNow, &why));
+    EXPECT_EQ(why, "no file named");
+    EXPECT_FALSE(AddMessageFileFromSpec(store, folder.path() + "/missing", kNow, &why));
+    EXPECT_FALSE(AddMessageFileFromSpec(store, "shade=blue " + path, kNow, &why));
+    EXPECT_EQ(store.Messages.size(), 1);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "sim/SimMessageStore.h"
 
+#include <QFile>
+
 #include <QStringList>
 
 namespace tidepost::sim {
@@ -50,10 +52,11 @@ bool SimMessageStore::Remove(int number) {
     return false;
 }
 
-bool AddMessageFromSpec(SimMessageStore& store, const QString& spec, const QDateTime& now, QString* error) {
-    SimMessage m;
-    m.Received = now;
-    QStringList words = spec.split(' ', Qt::SkipEmptyParts);
+namespace {
+
+// Takes the leading "key=value" words of a message spec into `m`; False with the reason for an
+// unknown key or a value that does not fit.
+bool TakeMessageKeys(QStringList& words, SimMessage& m, QString* error) {
     auto fail = [&](const QString& why) {
         if (error) *error = why;
         return false;
@@ -84,8 +87,44 @@ bool AddMessageFromSpec(SimMessageStore& store, const QString& spec, const QDate
         }
         if (!ok) return fail("no fitting value for " + key);
     }
+    return true;
+}
+
+}  // namespace
+
+bool AddMessageFromSpec(SimMessageStore& store, const QString& spec, const QDateTime& now, QString* error) {
+    SimMessage m;
+    m.Received = now;
+    QStringList words = spec.split(' ', Qt::SkipEmptyParts);
+    auto fail = [&](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
+    if (!TakeMessageKeys(words, m, error)) return false;
     m.Body = words.join(' ').replace("\\n", "\r\n");
     if (m.Body.isEmpty()) m.Body = "A message from the simulated transceiver.";
+    if (!store.Add(m)) return fail("the number is taken or a value does not fit its column");
+    return true;
+}
+
+bool AddMessageFileFromSpec(SimMessageStore& store, const QString& spec, const QDateTime& now, QString* error) {
+    SimMessage m;
+    m.Received = now;
+    QStringList words = spec.split(' ', Qt::SkipEmptyParts);
+    auto fail = [&](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
+    if (!TakeMessageKeys(words, m, error)) return false;
+    // The rest of the line names the file, blanks included.
+    const qsizetype keys = spec.split(' ', Qt::SkipEmptyParts).size() - words.size();
+    QString path = spec.trimmed();
+    for (qsizetype i = 0; i < keys; ++i) path = path.section(' ', 1).trimmed();
+    if (words.isEmpty() || path.isEmpty()) return fail("no file named");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return fail("cannot read " + path);
+    // One character per byte, exactly as the file holds them.
+    m.Body = QString::fromLatin1(file.readAll());
     if (!store.Add(m)) return fail("the number is taken or a value does not fit its column");
     return true;
 }

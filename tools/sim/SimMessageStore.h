@@ -46,6 +46,9 @@ struct SimMessageStore {
 // size (the listed size). `now` dates a message without "date". False, with the reason in
 // `error`, for an unknown key or a value that does not fit.
 bool AddMessageFromSpec(SimMessageStore& store, const QString& spec, const QDateTime& now, QString* error = nullptr);
+// The same with the keys followed by the path of a file whose bytes are the message's text exactly
+// (its listed size is their count unless "size" says otherwise).
+bool AddMessageFileFromSpec(SimMessageStore& store, const QString& spec, const QDateTime& now, QString* error = nullptr);
 // `count` sample messages, numbered on from the store's last.
 void AddSampleMessages(SimMessageStore& store, int count, const QDateTime& now);
 

@@ -21,6 +21,8 @@
 //   message [key=value ...] [text]   a received message in the inbox; keys number, les, c6,
 //                           priority, presentation, date (yyyy-MM-ddThh:mm), ref, c43, routing,
 //                           size (the listed size, when it is to differ from the text's length)
+//   message-file [key=value ...] <path>   a received message whose text is the file's bytes
+//                           exactly; keys as for "message"
 //   listing 1|2             the layout of the inbox listing ("ls IN.*")
 //   keep-next-delete        the next "delete IN.nnn" is answered but leaves the message in place
 //   inbox                   print the messages now in the inbox
@@ -154,6 +156,9 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, OutputPacer*
     } else if (word == "message") {
         QString why;
         if (!AddMessageFromSpec(shell.Inbox, rest, shell.Transceiver.UtcNow(), &why)) Print("? message: " + why);
+    } else if (word == "message-file") {
+        QString why;
+        if (!AddMessageFileFromSpec(shell.Inbox, rest, shell.Transceiver.UtcNow(), &why)) Print("? message-file: " + why);
     } else if (word == "egc") {
         QString why;
         if (!AddEgcFromSpec(shell.EgcStore, rest, shell.Transceiver.UtcNow(), &why)) Print("? egc: " + why);
