@@ -52,6 +52,7 @@ Application::Application(const QString& programFolder)
     RegisterReportingHandlers(Reporting);
     // The alarm windows and the test mode are in place before the link can bring any traffic.
     RegisterDistressHandlers(Distress);
+    ConnectDistressGeneratorWindows(Distress);
     Egc.EgcAlarm = &Distress.EGC_DistressMsgForm;
     // A confirmed alarm opens its view only while the main window runs.
     Distress.InboxButtonClick = [this] {
@@ -85,6 +86,8 @@ int Application::Run() {
         m_mainForm->Dialogs.OpenEGCSetup = [this] { OpenEGCSetup(Egc); };
         m_mainForm->Dialogs.OpenEnidList = [this] { OpenEnidList(Egc); };
         m_mainForm->Dialogs.OpenDnidList = [this] { OpenDnidList(Reporting); };
+        m_mainForm->Dialogs.OpenDistressGenerator = [this] { OpenDistressGenerator(Distress); };
+        m_mainForm->Dialogs.OpenLmAlertSettings = [this] { OpenLmAlertSettings(Distress); };
         m_mainForm->Dialogs.DNIDPUProgramForm.PrepareNewProgram = [this] { PrepareNewProgram(Reporting); };
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
