@@ -4,8 +4,8 @@
 // program. The programs dialog has been asked for once, so every program list goes to it.
 //
 // Input: byte 0 picks the command, byte 1 the echo's line end, whether the shell's prompt ends
-// the reply (0x80) and whether a DNID list goes to the set-up of a new program (0x40) rather than
-// to the DNID list dialog, byte 2 the size of the chunks; the rest is what the transceiver sends
+// the reply (0x80), whether a DNID list goes to the set-up of a new program (0x40) rather than
+// to the DNID list dialog, and whether the distress generator windows wait for their reply (0x20), byte 2 the size of the chunks; the rest is what the transceiver sends
 // after the echo.
 #include <array>
 
@@ -69,6 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // and the latest-distress window as the menu asks for it.
     Distress d{w.f, link, m};
     RegisterDistressHandlers(d);
+    // The generator windows the replies fill, open and close, as the application connects them.
+    ConnectDistressGeneratorWindows(d);
+    d.ShowDistressGeneratorOnReply = (data[1] & 0x20) != 0;
+    d.ShowLmAlertSettingsOnReply = (data[1] & 0x20) != 0;
     link.Requests.LatestDistressRequested = true;
     r.DnidReplyTarget = (data[1] & 0x40) ? 1 : 0;
     test::FakeLinkWindow window;

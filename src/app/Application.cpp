@@ -52,6 +52,7 @@ Application::Application(const QString& programFolder)
     RegisterReportingHandlers(Reporting);
     // The alarm windows and the test mode are in place before the link can bring any traffic.
     RegisterDistressHandlers(Distress);
+    ConnectDistressGeneratorWindows(Distress);
     // Packets in received messages and EGCs are carried out, no longer kept as plain messages.
     RegisterRemoteConfig(Remote);
     Egc.EgcAlarm = &Distress.EGC_DistressMsgForm;
@@ -87,6 +88,8 @@ int Application::Run() {
         m_mainForm->Dialogs.OpenEGCSetup = [this] { OpenEGCSetup(Egc); };
         m_mainForm->Dialogs.OpenEnidList = [this] { OpenEnidList(Egc); };
         m_mainForm->Dialogs.OpenDnidList = [this] { OpenDnidList(Reporting); };
+        m_mainForm->Dialogs.OpenDistressGenerator = [this] { OpenDistressGenerator(Distress); };
+        m_mainForm->Dialogs.OpenLmAlertSettings = [this] { OpenLmAlertSettings(Distress); };
         m_mainForm->Dialogs.DNIDPUProgramForm.PrepareNewProgram = [this] { PrepareNewProgram(Reporting); };
         m_mainForm->Dialogs.ShowRemotePasswordForm = [this] { ShowRemotePasswordForm(Remote); };
         MessageBoxes.SetDefaultOwner(m_mainForm.get());

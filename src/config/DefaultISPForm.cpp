@@ -12,7 +12,7 @@
 
 #include "config/Config.h"
 #include "config/DefaultIsp.h"
-#include "config/ReadOnlyCombo.h"
+#include "foundation/ReadOnlyCombo.h"
 #include "foundation/Foundation.h"
 #include "foundation/IMainForm.h"
 #include "foundation/WindowPlacement.h"

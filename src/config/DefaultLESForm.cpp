@@ -10,7 +10,7 @@
 #include <QShortcut>
 
 #include "config/Config.h"
-#include "config/ReadOnlyCombo.h"
+#include "foundation/ReadOnlyCombo.h"
 #include "foundation/Foundation.h"
 #include "foundation/IMainForm.h"
 #include "foundation/IniFile.h"

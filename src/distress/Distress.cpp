@@ -97,6 +97,13 @@ void ExtractOption112Les(Distress& d, const QString& reply) {
 void ExtractNatureOfDistress(Distress& d, const QString& reply) {
     const std::optional<int> nature = ReadNatureOfDistressReply(reply);
     if (nature && d.ShowLandMobileNature) d.ShowLandMobileNature(*nature);
+    // Only units with an alert LES per ocean are asked for the reply that opens the settings; for
+    // the others this is the last reply, and the busy window must not stay for good.
+    const int type = d.F.gSession.ProductType();
+    if (type != 5 && type != 4 && d.ShowLmAlertSettingsOnReply) {
+        UnloadWaitForm(d.L);
+        d.ShowLmAlertSettingsOnReply = false;
+    }
 }
 
 void HandleLatestDistressReply(Distress& d, const QString& reply) {

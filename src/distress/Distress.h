@@ -3,6 +3,7 @@
 
 #include "distress/AlarmWindows.h"
 #include "distress/DistressGeneratorReplies.h"
+#include "distress/DistressGeneratorWindows.h"
 #include "distress/DistressModeForm.h"
 #include "distress/LatestDistress.h"
 #include "foundation/FormHolder.h"
@@ -52,6 +53,8 @@ struct Distress {
     std::function<void(const AlertLesReading&)> FillAlertLes;
     std::function<void()> ShowLmAlertSettings;
     std::function<void(int natureIndex)> ShowLandMobileNature;
+    // The windows behind those hooks once ConnectDistressGeneratorWindows has put them there.
+    DistressGeneratorWindows GeneratorWindows{*this};
 };
 
 // Registers the distress area with the link (the "se -q" and "st -a" rows, the test window, the

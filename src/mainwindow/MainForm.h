@@ -361,6 +361,8 @@ public:
     void mnuLatestDistress_Click();
     // Starts the distress buttons test while the transceiver answers and asks for its window.
     void DistressTestModeMenu_Click();
+    void DistressGeneratorMenu_Click();
+    void LMAlertSetting_Click();
     void mobileNoMenu_Click();
     void mnuLogPCComm_Click();
     void mnuLogWindow_Click();

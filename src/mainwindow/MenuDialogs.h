@@ -20,6 +20,8 @@ struct MenuDialogs {
     Action OpenPUReporting;
     Action OpenEnidList;
     Action ShowMobileNoChangeForm;
+    Action OpenDistressGenerator;  // the notice, or the land-mobile reads
+    Action OpenLmAlertSettings;    // the land mobile alert settings and their reads
 
     // Dialogs shown as they are.
     Action ShowConfigPasswordForm;

@@ -263,3 +263,29 @@ TEST_F(ActionsMenu, DistressTestModeStartsOnlyWhileTheTransceiverAnswers) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ActionsMenu, DistressSetupCommandsOpenTheirDialogsAndCountFromMenuAndHotList) {
+    QStringList opened;
+    form.Dialogs.OpenDistressGenerator = [&opened] { opened << "generator"; };
+    form.Dialogs.OpenLmAlertSettings = [&opened] { opened << "land mobile"; };
+    Item("DistressGeneratorMenu")->trigger();
+    Item("LMAlertSetting")->trigger();
+    EXPECT_EQ(opened, (QStringList{"generator", "land mobile"}));
+    EXPECT_EQ(counted, (QList<Count>{Count(2022, 0), Count(2032, 0)}));
+    for (int id : {2022, 2032}) {
+        const HotListCommandTable::Row* row = form.HotListCommands.Find(id, 0);
+        ASSERT_NE(row, nullptr) << id;
+        ASSERT_TRUE(row->run) << id;
+        row->run();
+    }
+    EXPECT_EQ(opened, (QStringList{"generator", "land mobile", "generator", "land mobile"}));
+    // Without a dialog wired the command still counts.
+    form.Dialogs.OpenDistressGenerator = nullptr;
+    counted.clear();
+    form.DistressGeneratorMenu_Click();
+    EXPECT_EQ(counted, QList<Count>{Count(2022, 0)});
+}
+
+}  // namespace

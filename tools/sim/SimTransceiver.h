@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 
+#include "sim/SimDistressGenerator.h"
 #include "sim/SimEgcReceiver.h"
 
 namespace tidepost::sim {
@@ -64,6 +65,8 @@ struct SimTransceiver {
 
     // The EGC receiver's settings and ENID list.
     SimEgcReceiver EgcReceiver;
+    // The distress alert generator's settings beyond DistressLes and DistressNature.
+    SimDistressGenerator Generator;
 
     QDateTime UtcNow() const { return Utc ? *Utc : QDateTime::currentDateTimeUtc(); }
 };
@@ -71,7 +74,7 @@ struct SimTransceiver {
 // Sets one value by its name ("model", "mobile-type", "solas", "version", "cpu", "510ab",
 // "sync", "tdm", "logged-in", "protocol", "channel", "serial", "mobile-no", "ocean", "signal",
 // "position", "course", "speed", "position-valid", "gps", "link-test", "utc", "latest-distress",
-// "latest-distress-test", "les", "les-end", "route<class>" with a mask 0 to 7, "ro-omit" with a
+// "latest-distress-test", "les", "les-end", "generator" (yes/no), "route<class>" with a mask 0 to 7, "ro-omit" with a
 // class, "header" or "none"). Yes/no values
 // take "yes"/"no"; "utc" takes "yyyy-MM-dd hh:mm:ss" or "pc". False, changing nothing, for an
 // unknown name or a value that does not fit.

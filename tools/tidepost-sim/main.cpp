@@ -35,6 +35,9 @@
 //   test-mode normal|not-implemented|illegal   how the distress buttons test ("se -q") is taken
 //   test-end                the test ends at the transceiver (INFO 803 in the next "st -l")
 //   distress                print "test-mode on" or "test-mode off"
+//   alert-form ids|auto     "se -m ALL_OCEANS" gives the "LES IDs" line, or the form of the unit's type
+//   next-error <text>       that line, after a CR LF, in the next "se -g" or distress set reply
+//                           ("set generator no": the unit has no distress generator)
 //   slow <seconds>          the next reply trickles out over that time (at most 2 s a character;
 //                           not with --tcu)
 //   tcu-end-bridge          the unit's bridge program ends by itself (--tcu)
