@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QStatusBar>
 
+#include "foundation/AccessKeys.h"
 #include "foundation/Foundation.h"
 #include "foundation/MlStrings.h"
 #include "link/Link.h"
@@ -72,7 +73,8 @@ TEST_F(Captions, EveryRowWritesTheStringOfItsLanguage) {
                 EXPECT_TRUE(separator->text().isEmpty()) << "a separator shows no text";
                 continue;
             }
-            EXPECT_EQ(Read(control, row), f.Strings.GetString(row.stringId, language))
+            // The window may move an access key where two would clash; the text stays the table's.
+            EXPECT_EQ(WithoutAccessKey(Read(control, row)), WithoutAccessKey(f.Strings.GetString(row.stringId, language)))
                 << row.control.toStdString() << " in " << language;
         }
     }
