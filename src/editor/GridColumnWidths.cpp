@@ -19,6 +19,8 @@ namespace {
 
 // Room the cells leave beside their text (focus frame, grid line) and a little air between values.
 constexpr int kCellAir = 10;
+// No column is squeezed below this (pixels) to make room for the others.
+constexpr int kNarrowestColumn = 24;
 
 const char* const kPriorities = "Routine|Safety|Urgent|Distress";
 const char* const kBits = "7 Bit IA5|5 Bit TELEX|8 Bit Data";
@@ -30,8 +32,9 @@ QString StatusTexts(const Foundation& f) {
         int id;
         const char* english;
     };
-    constexpr Status kStates[] = {{3001, "Initiated"}, {3002, "Sending"}, {3003, "Delivered"},
-                                  {3004, "ConfReq"},   {3005, "Conf.Ok"}, {3006, "Failed"},
+    // The common state first.
+    constexpr Status kStates[] = {{3003, "Delivered"}, {3001, "Initiated"}, {3002, "Sending"},
+                                  {3004, "ConfReq"},   {3005, "Conf.Ok"},   {3006, "Failed"},
                                   {3007, "PC Cleared"}, {3008, "MES Cleared"}};
     QStringList texts;
     for (const Status& s : kStates) texts.append(MlText(f, s.id, QString::fromLatin1(s.english)));
@@ -52,29 +55,46 @@ QString WidthsText(const FlexGrid& grid, const QList<int>& pixels) {
 
 }  // namespace
 
-QList<int> FittingColumnWidths(const QList<int>& headingPx, const QList<int>& valuePx, int available) {
+QList<int> FittingColumnWidths(const QList<int>& headingPx, const QList<int>& valuePx, int available,
+                               const QList<int>& commonPx) {
     QList<int> widths;
     for (qsizetype i = 0; i < headingPx.size(); ++i)
         widths.append(std::max(headingPx[i], i < valuePx.size() ? valuePx[i] : 0));
     int excess = std::accumulate(widths.begin(), widths.end(), 0) - available;
     if (available <= 0 || excess <= 0) return widths;
-    // Take from the column with the most to spare, one pixel at a time in steps of its spare.
-    while (excess > 0) {
-        qsizetype widest = -1;
-        int spare = 0;
-        for (qsizetype i = 0; i < widths.size(); ++i)
-            if (widths[i] - headingPx[i] > spare) {
-                spare = widths[i] - headingPx[i];
-                widest = i;
+    const auto common = [&](qsizetype i) {
+        return i < commonPx.size() ? commonPx[i] : (i < valuePx.size() ? valuePx[i] : 0);
+    };
+    // First the rarer, wider values give way down to the common one (or the heading); then
+    // headings wider than their values give way down to the value, keeping half the heading; last,
+    // so that the last column is still in sight, any column down to half its heading.
+    QList<int> firstFloors, secondFloors, lastFloors;
+    for (qsizetype i = 0; i < widths.size(); ++i) {
+        firstFloors.append(std::min(widths[i], std::max(headingPx[i], common(i))));
+        secondFloors.append(std::min(firstFloors[i], std::max(common(i), headingPx[i] / 2)));
+        lastFloors.append(std::min(secondFloors[i], std::max(kNarrowestColumn, headingPx[i] / 2)));
+    }
+    for (const QList<int>* floors : {&firstFloors, &secondFloors, &lastFloors}) {
+        // The column with the most to spare gives first, down to the next one's spare, so that
+        // wide columns shrink together.
+        while (excess > 0) {
+            qsizetype widest = -1;
+            int spare = 0, next = 0;
+            for (qsizetype i = 0; i < widths.size(); ++i) {
+                const int own = widths[i] - (*floors)[i];
+                if (own > spare) {
+                    next = spare;
+                    spare = own;
+                    widest = i;
+                } else {
+                    next = std::max(next, own);
+                }
             }
-        if (widest < 0) break;
-        // Down to the next widest spare, so that wide columns shrink together.
-        int next = 0;
-        for (qsizetype i = 0; i < widths.size(); ++i)
-            if (i != widest) next = std::max(next, widths[i] - headingPx[i]);
-        const int take = std::min(excess, std::max(1, spare - next));
-        widths[widest] -= take;
-        excess -= take;
+            if (widest < 0) break;
+            const int take = std::min(excess, std::max(1, spare - next));
+            widths[widest] -= take;
+            excess -= take;
+        }
     }
     return widths;
 }
@@ -87,7 +107,7 @@ QStringList TypicalFolderRow(const Foundation& f, FolderGridKind kind) {
     case FolderGridKind::Inbox:
         return {"26121199.txt", "IN.12345", "112", priorities, bits, when, "12345", "123456", "Direct|Memory"};
     case FolderGridKind::SentItems:
-        return {"26121199.out", "Operations", "+4712345678", "112", bits, when, "09:30", "12345", "123456",
+        return {"26121199.out", "Agent", "12345678", "112", bits, when, "09:30", "12345", "123456",
                 StatusTexts(f)};
     case FolderGridKind::Egc: break;
     }
@@ -102,17 +122,19 @@ QString FittingWidthsText(const Foundation& f, const FlexGrid& grid, FolderGridK
     bold.setBold(true);
     const QFontMetrics cells(bold);
     const QHeaderView* header = grid.horizontalHeader();
-    QList<int> headingPx, valuePx;
+    QList<int> headingPx, valuePx, commonPx;
     for (int col = 0; col < grid.Cols(); ++col) {
         headingPx.append(header->sectionSizeHint(col) + kCellAir / 2);
-        valuePx.append(col < typical.size() ? WidestOf(cells, typical[col]) + kCellAir : 0);
+        const QString cell = typical.value(col);
+        valuePx.append(cell.isEmpty() ? 0 : WidestOf(cells, cell) + kCellAir);
+        commonPx.append(cell.isEmpty() ? 0 : cells.horizontalAdvance(cell.section(u'|', 0, 0)) + kCellAir);
     }
     // The view's width less the frame and a vertical scroll bar, which a long folder shows.
     // A grid the layout has not sized yet has no width to fit into.
-    if (!grid.testAttribute(Qt::WA_Resized)) return WidthsText(grid, FittingColumnWidths(headingPx, valuePx, 0));
+    if (!grid.testAttribute(Qt::WA_Resized)) return WidthsText(grid, FittingColumnWidths(headingPx, valuePx, 0, commonPx));
     int available = grid.width() - 2 * grid.frameWidth();
     if (const QScrollBar* bar = grid.verticalScrollBar()) available -= bar->sizeHint().width();
-    return WidthsText(grid, FittingColumnWidths(headingPx, valuePx, std::max(available, 1)));
+    return WidthsText(grid, FittingColumnWidths(headingPx, valuePx, std::max(available, 1), commonPx));
 }
 
 }  // namespace tidepost

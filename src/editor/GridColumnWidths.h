@@ -9,14 +9,19 @@ struct Foundation;
 class FlexGrid;
 enum class FolderGridKind;
 
-// Pixel widths that show each column's heading and its typical value in full: the wider of the
-// two. When the columns together need more than `available` pixels (0: no limit), the columns
-// whose value is wider than their heading give up the excess, the widest first and never below
-// what their heading needs, so that the last column stays inside the view where it can.
-QList<int> FittingColumnWidths(const QList<int>& headingPx, const QList<int>& valuePx, int available);
+// Pixel widths that show each column's heading and its widest value in full. When the columns
+// together need more than `available` pixels (0: no limit), first the columns whose widest value is
+// wider than both their heading and their common value give way down to the wider of the two, the
+// widest first; then headings wider than their common value give way down to it (never below half
+// the heading); last any column down to half its heading, so that the last column stays inside
+// the view where it can. `commonPx` holds each
+// column's common value (the widest value where it is missing).
+QList<int> FittingColumnWidths(const QList<int>& headingPx, const QList<int>& valuePx, int available,
+                               const QList<int>& commonPx = {});
 
 // What the operator most often reads in each column of a folder grid, in the language in use.
-// A cell may offer several values separated by "|": the widest of them counts.
+// A cell may offer several values separated by "|", the common one first: the widest of them is
+// shown whole where the grid has room.
 QStringList TypicalFolderRow(const Foundation& f, FolderGridKind kind);
 
 // The grid's default width setting (" n: n: …", twips): each column as wide as its heading (row 0,

@@ -18,19 +18,22 @@ namespace {
 TEST(FittingColumnWidths, EachColumnTakesTheWiderOfHeadingAndValueAndGivesWayWhereItMust) {
     struct Case {
         const char* what;
-        QList<int> heading, value;
+        QList<int> heading, value, common;
         int available;
         QList<int> widths;
     };
     const Case cases[] = {
-        {"no limit", {40, 60, 30}, {80, 20, 30}, 0, {80, 60, 30}},
-        {"room enough", {40, 60, 30}, {80, 20, 30}, 200, {80, 60, 30}},
-        {"the widest value gives way first", {40, 60, 30}, {120, 20, 70}, 220, {90, 60, 70}},
-        {"wide values shrink together", {40, 60, 30}, {120, 20, 110}, 230, {90, 60, 80}},
-        {"never below a heading", {40, 60, 30}, {120, 20, 70}, 50, {40, 60, 30}},
-        {"a missing value counts as none", {40, 60}, {10}, 0, {40, 60}},
+        {"no limit", {40, 60, 30}, {80, 20, 30}, {}, 0, {80, 60, 30}},
+        {"room enough", {40, 60, 30}, {80, 20, 30}, {}, 200, {80, 60, 30}},
+        {"rare wide values give way to the common ones first, widest first",
+         {40, 60, 30}, {120, 20, 70}, {80, 20, 50}, 220, {95, 60, 65}},
+        {"then headings give way down to their values", {40, 60, 30}, {80, 20, 30}, {}, 150, {80, 40, 30}},
+        {"last, any column down to half its heading", {40, 60, 30}, {80, 20, 30}, {}, 110, {50, 30, 30}},
+        {"and never below that", {60, 60, 30}, {80, 20, 30}, {}, 50, {30, 30, 24}},
+        {"a missing value counts as none", {40, 60}, {10}, {}, 0, {40, 60}},
     };
-    for (const Case& c : cases) EXPECT_EQ(FittingColumnWidths(c.heading, c.value, c.available), c.widths) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(FittingColumnWidths(c.heading, c.value, c.available, c.common), c.widths) << c.what;
 }
 
 struct FittedGrids : FolderViewsFixture {
@@ -52,17 +55,21 @@ struct FittedGrids : FolderViewsFixture {
     static int Room(const FlexGrid& grid) {
         return grid.width() - 2 * grid.frameWidth() - grid.verticalScrollBar()->sizeHint().width();
     }
-    // Each heading shows whole, and so does the widest typical value where the grid has room.
-    void ExpectReadable(const FlexGrid& grid, FolderGridKind kind, bool valuesWhole, const char* language) {
+    // With room, each heading and every typical value shows whole; where room is short, the
+    // common value of each column still does.
+    void ExpectReadable(const FlexGrid& grid, FolderGridKind kind, bool roomy, const char* language) {
         const QStringList typical = TypicalFolderRow(f, kind);
         QFont bold = grid.font();
         bold.setBold(true);
         const QFontMetrics fm(bold);
         for (int col = 0; col < grid.Cols(); ++col) {
+            const QStringList values = typical.value(col).split(u'|');
+            EXPECT_GT(grid.columnWidth(col), fm.horizontalAdvance(values.first()))
+                << language << " column " << col << " value " << values.first().toStdString();
+            if (!roomy) continue;
             EXPECT_GE(grid.columnWidth(col), grid.horizontalHeader()->sectionSizeHint(col))
                 << language << " heading of column " << col << ": " << grid.TextMatrix(0, col).toStdString();
-            if (!valuesWhole) continue;
-            for (const QString& value : typical.value(col).split(u'|'))
+            for (const QString& value : values)
                 EXPECT_GT(grid.columnWidth(col), fm.horizontalAdvance(value))
                     << language << " column " << col << " value " << value.toStdString();
         }
