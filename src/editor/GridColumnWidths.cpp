@@ -107,7 +107,8 @@ QStringList TypicalFolderRow(const Foundation& f, FolderGridKind kind) {
     case FolderGridKind::Inbox:
         return {"26121199.txt", "IN.12345", "112", priorities, bits, when, "12345", "123456", "Direct|Memory"};
     case FolderGridKind::SentItems:
-        return {"26121199.out", "Agent", "12345678", "112", bits, when, "09:30", "12345", "123456",
+        return {"26121199.out", "Agent", "12345678|ops@example.org", "112", "Telex 5 Bit|E-Mail 7 Bit", when, "09:30",
+                "12345", "123456",
                 StatusTexts(f)};
     case FolderGridKind::Egc: break;
     }

@@ -51,9 +51,10 @@ struct BarLabel {
 constexpr BarLabel kBarLabels[] = {{"AntenneBar", "Label15"}, {"GPSBar", "Label16"}, {"PCConnBar", "Label9"}};
 
 // The buttons that get access keys, in the order they are served.
-constexpr const char* kKeyedButtons[] = {"ToButton",   "CCButton",     "BccButton",  "SendButton",
-                                         "EditorButton", "DistressEditorButton", "InboxButton",
-                                         "OutboxButton", "EGCButton",  "FormsButton"};
+// The distress editor's caption has the fewest letters to choose from: it chooses first of the views.
+constexpr const char* kKeyedButtons[] = {"ToButton",    "CCButton",     "BccButton", "SendButton",
+                                         "DistressEditorButton", "EditorButton", "InboxButton",
+                                         "OutboxButton", "EGCButton", "FormsButton"};
 
 template <class T>
 T* Named(QWidget& form, const char* name) {
