@@ -72,9 +72,11 @@ QString WithAccessKey(const QString& caption, QSet<QChar>& taken) {
 void AssignMenuAccessKeys(QMenuBar* bar) {
     if (bar == nullptr) return;
     QSet<QChar> taken;
-    for (bool shown : {true, false})
-        for (QAction* menu : bar->actions())
-            if (menu->isVisible() == shown && !menu->isSeparator()) menu->setText(WithAccessKey(menu->text(), taken));
+    for (QAction* menu : bar->actions()) {
+        if (menu->isSeparator()) continue;
+        // A hidden menu's key would still be claimed by the bar and make a button's key ambiguous.
+        menu->setText(menu->isVisible() ? WithAccessKey(menu->text(), taken) : WithoutAccessKey(menu->text()));
+    }
 }
 
 void AssignAccessKeys(QWidget* window, const QList<QAbstractButton*>& buttons) {

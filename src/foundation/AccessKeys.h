@@ -18,8 +18,9 @@ QString WithoutAccessKey(const QString& caption);
 // letter the caption comes back without a key.
 QString WithAccessKey(const QString& caption, QSet<QChar>& taken);
 
-// Makes the access keys of the menu bar's titles unique: in menu order, the shown menus before the
-// hidden ones, a title keeps its key while no earlier title has it and else gets a free one.
+// Makes the access keys of the menu bar's shown titles unique: in menu order, a title keeps its key
+// while no earlier title has it and else gets a free one. Hidden titles lose theirs (the bar would
+// still claim them) until a later run finds them shown.
 void AssignMenuAccessKeys(QMenuBar* bar);
 
 // Gives the buttons, in the order given, access keys that clash with no other control of their

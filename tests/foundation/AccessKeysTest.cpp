@@ -95,3 +95,19 @@ TEST(AccessKeys, ButtonsOfAWindowClashWithNoMenuLabelOrOtherButton) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(AccessKeys, MenuTitlesGetUniqueKeysAndHiddenOnesNone) {
+    QMenuBar bar;
+    QMenu* file = bar.addMenu("&File");
+    QMenu* forms = bar.addMenu("&Forms");
+    QMenu* test = bar.addMenu("&Test");
+    test->menuAction()->setVisible(false);
+    AssignMenuAccessKeys(&bar);
+    EXPECT_EQ(file->menuAction()->text(), "&File");
+    EXPECT_EQ(forms->menuAction()->text(), "F&orms");
+    EXPECT_EQ(test->menuAction()->text(), "Test");
+}
+
+}  // namespace
