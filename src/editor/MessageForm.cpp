@@ -19,6 +19,7 @@
 
 #include "editor/FormPlacementRestore.h"
 #include "editor/MessageIndexMark.h"
+#include "foundation/AccessKeys.h"
 #include "foundation/AppSettings.h"
 #include "foundation/Captions.h"
 #include "foundation/Definitions.h"
@@ -154,6 +155,7 @@ void MessageForm::Form_Load() {
                 m_f.Strings.SetMlLanguage(languageId, language);
                 ApplyCaptions();
                 m_f.Strings.ApplyLanguageCharset(this);
+                Form_Resize();  // the buttons take the width of their new captions
             });
     ApplyCaptions();
     m_f.Strings.ApplyLanguageCharset(this);
@@ -196,6 +198,7 @@ void MessageForm::ApplyCaptions() {
     SetToolTip(s, VTileButton, 2355);
     MessageText->setAccessibleName(MlText(m_f, 3626, QStringLiteral("Message text")));
     SelectCodePage->setAccessibleName(MlText(m_f, 3014, QStringLiteral("Select Code Page")));
+    AssignAccessKeys(this, {PrintButton, SaveButton, ForwardButton, CheckWrap, OKButton, CancelButton});
     // The picture buttons speak their tool tips.
     for (QToolButton* b : {VTileButton, HTileButton, NextButton, PrevButton}) {
         if (b->toolTip().isEmpty()) continue;
@@ -459,15 +462,24 @@ void MessageForm::Form_Resize() {
     const double prevTop = okTop + buttonH - pictureH;
     const double cancelLeft = innerW - 120 - buttonW;
     const double hTileLeft = innerW - 120 - pictureW;
-    place(PrintButton, 120, top, buttonW, buttonH);
-    place(SaveButton, 1320, top, buttonW, buttonH);
-    place(ForwardButton, 2520, top, buttonW, buttonH);
-    place(CheckWrap, 3705, top + 85, 1725, 300);
+    // The command buttons take the width their captions need in the language shown, at least
+    // the designed width, one after the other.
+    const auto wide = [&s](const QWidget* w, double designTwips) {
+        return std::max(designTwips, s.ToTwips(w->sizeHint().width()));
+    };
+    double left = 120;
+    for (QWidget* command : {static_cast<QWidget*>(PrintButton), static_cast<QWidget*>(SaveButton),
+                             static_cast<QWidget*>(ForwardButton)}) {
+        const double w = wide(command, buttonW);
+        place(command, left, top, w, buttonH);
+        left += w + 105;
+    }
+    place(CheckWrap, std::max(3705.0, left), top + 85, wide(CheckWrap, 1725), 300);
     place(HTileButton, hTileLeft, top, pictureW, buttonH);
     place(VTileButton, hTileLeft - pictureW - 100, top, pictureW, buttonH);
     place(PrevButton, 120, prevTop, stepW, pictureH);
     place(NextButton, 120 + stepW, prevTop, stepW, pictureH);
-    place(SelectCodePage, 120 + 2 * stepW + 120, okTop, 1950, 315);
+    place(SelectCodePage, 120 + 2 * stepW + 120, okTop, wide(SelectCodePage, 1950), 315);
     place(CancelButton, cancelLeft, okTop, buttonW, buttonH);
     place(OKButton, cancelLeft - buttonW - 100, okTop, buttonW, buttonH);
     place(MessageText, 120, buttonH + 240, innerW - 240, innerH - 360 - buttonH - buttonH - 200);
