@@ -72,6 +72,8 @@ MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner)
         QPushButton* b = box.addButton(buttons[i]);
         if (i < static_cast<size_t>(request.buttonCaptions.size()) && !request.buttonCaptions.at(i).isEmpty())
             b->setText(request.buttonCaptions.at(i));
+        else if (const QString own = ButtonCaption ? ButtonCaption(AnswerOf(buttons[i])) : QString(); !own.isEmpty())
+            b->setText(own);
         if (static_cast<int>(i) == request.defaultButton) box.setDefaultButton(b);
     }
     // Lines the text breaks itself stay whole, and the title is not cut.
