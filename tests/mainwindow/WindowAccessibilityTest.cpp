@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -150,6 +151,23 @@ TEST_F(Windows, EveryControlHasASpokenNameAndEveryWindowIsAnnouncedAsOneInBothLa
         }
     }
     f.Strings.CurrentLanguageId = 1033;
+}
+
+// Opened, a window puts the focus on one of its controls (its first field or default button), so
+// the keyboard works at once.
+TEST_F(Windows, EveryWindowOpensWithTheFocusOnOneOfItsControls) {
+    for (const WindowCase& c : kWindows) {
+        std::unique_ptr<QWidget> window(c.make(*this));
+        bool focusable = false;
+        for (QWidget* control : Controls(window.get())) focusable |= control->focusPolicy() & Qt::TabFocus;
+        if (!focusable) continue;
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get())) << c.name;
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_TRUE(focus != nullptr && focus->window() == window.get()) << c.name;
+        window->hide();
+    }
 }
 
 TEST_F(Windows, AccessKeysOfTheMainWindowAndTheAddressBookClashWithNoneInEitherLanguage) {
