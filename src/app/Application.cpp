@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDialog>
 
+#include "foundation/StandardButtons.h"
 #include "foundation/StartProcedure.h"
+#include "foundation/WindowRoles.h"
 #include "app/ConfigWiring.h"
 #include "config/IConfigMainWindow.h"
 #include "editor/FolderViews.h"
@@ -65,6 +67,8 @@ Application::Application(const QString& programFolder)
     };
     Messages.AddressBookWindows = &Messages.AddressBookForms;
     Foundation.UpgradeDefaultMessages = [this] { cDefaultMessage(Foundation).Upgrade(); };
+    MessageBoxes.ButtonCaption = [this](MsgAnswer button) { return StandardButtonCaption(Foundation, button); };
+    InstallWindowRoles();
     m_editorWindows = std::make_unique<EditorWindows>(Foundation);
     QObject::connect(&m_termSignals, &TermSignals::Received, [this](int) { OnTermSignal(); });
 }

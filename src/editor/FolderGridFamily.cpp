@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/FlexGrid.h"
+#include "editor/GridColumnWidths.h"
 #include "foundation/AppSettings.h"
 #include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
@@ -58,8 +59,9 @@ void SelectAllRows(FlexGrid& grid) {
 
 void RestoreGridWidths(Foundation& f, FlexGrid& grid, FolderGridKind kind) {
     const FolderGridFamily& family = FamilyOf(kind);
+    // Without widths of the operator's own, each column fits its heading and a typical value.
     const QString s = GetAppSetting(f, f.gProductName, QStringLiteral("Config"), QString::fromLatin1(family.WidthKey),
-                                    QString::fromLatin1(family.DefaultWidths));
+                                    FittingWidthsText(f, grid, kind));
     for (int i = 0; i < grid.Cols(); ++i) {
         const qint64 width = LeadingNumber(GetField(i + 1, QStringLiteral(":"), s));
         grid.SetColWidth(i, static_cast<int>(std::clamp<qint64>(width, 0, 1'000'000)));

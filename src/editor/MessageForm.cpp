@@ -1,5 +1,10 @@
 #include "editor/MessageForm.h"
 
+#include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,12 +19,14 @@
 
 #include "editor/FormPlacementRestore.h"
 #include "editor/MessageIndexMark.h"
+#include "foundation/AccessKeys.h"
 #include "foundation/AppSettings.h"
 #include "foundation/Captions.h"
 #include "foundation/Definitions.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/FormPlacement.h"
 #include "foundation/Foundation.h"
+#include "foundation/TextTabKeys.h"
 #include "foundation/IMainForm.h"
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/MlText.h"
@@ -38,6 +45,20 @@ namespace {
 const QString kSection = QStringLiteral("MessageForm");
 constexpr int kDefaultFontSize = 10;
 long HalfEven(double value) { return std::lrint(value); }
+
+// Two panes, the viewer's drawn filled: stacked for `Qt::Vertical`, side by side otherwise.
+QIcon TilePicture(Qt::Orientation stacked) {
+    QPixmap picture(20, 16);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    const QColor ink = QApplication::palette().color(QPalette::ButtonText);
+    p.setPen(ink);
+    const QRect main = stacked == Qt::Vertical ? QRect(1, 1, 17, 7) : QRect(1, 1, 11, 13);
+    const QRect viewer = stacked == Qt::Vertical ? QRect(1, 9, 17, 5) : QRect(13, 1, 5, 13);
+    p.drawRect(main);
+    p.fillRect(viewer, ink);
+    return QIcon(picture);
+}
 }  // namespace
 
 MessageForm::MessageForm(Foundation& f, MessageFormLinks& links, std::function<void()> unload, QWidget* parent)
@@ -69,12 +90,14 @@ void MessageForm::BuildControls() {
     ForwardButton = button("ForwardButton", "&Forward");
     CheckWrap = new QCheckBox("Wrap text", this);
     CheckWrap->setObjectName("CheckWrap");
-    VTileButton = picture("VTileButton", QStyle::SP_TitleBarShadeButton, Qt::NoArrow);
-    HTileButton = picture("HTileButton", QStyle::SP_TitleBarUnshadeButton, Qt::NoArrow);
-    VTileButton->setText("V");
-    HTileButton->setText("H");
-    NextButton = picture("NextButton", QStyle::SP_ArrowLeft, Qt::LeftArrow);
-    PrevButton = picture("PrevButton", QStyle::SP_ArrowRight, Qt::RightArrow);
+    VTileButton = picture("VTileButton", QStyle::SP_CustomBase, Qt::NoArrow);
+    HTileButton = picture("HTileButton", QStyle::SP_CustomBase, Qt::NoArrow);
+    // Each shows the arrangement it makes: the viewer below the main window, or beside it.
+    VTileButton->setIcon(TilePicture(Qt::Vertical));
+    HTileButton->setIcon(TilePicture(Qt::Horizontal));
+    // Back to the older message on the left, on to the newer one on the right.
+    PrevButton = picture("PrevButton", QStyle::SP_ArrowLeft, Qt::LeftArrow);
+    NextButton = picture("NextButton", QStyle::SP_ArrowRight, Qt::RightArrow);
     SelectCodePage = new QComboBox(this);
     SelectCodePage->setObjectName("SelectCodePage");
     SelectCodePage->setAccessibleName("Code page");
@@ -86,6 +109,7 @@ void MessageForm::BuildControls() {
     MessageText->setLineWrapMode(QPlainTextEdit::NoWrap);
     MessageText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     MessageText->setAccessibleName("Message text");
+    LetTabLeaveText(MessageText, false);
     QFont font("Courier New");
     font.setStyleHint(QFont::Monospace);
     MessageText->setFont(font);
@@ -98,9 +122,9 @@ void MessageForm::BuildControls() {
     setTabOrder(ForwardButton, CheckWrap);
     setTabOrder(CheckWrap, VTileButton);
     setTabOrder(VTileButton, HTileButton);
-    setTabOrder(HTileButton, NextButton);
-    setTabOrder(NextButton, PrevButton);
-    setTabOrder(PrevButton, SelectCodePage);
+    setTabOrder(HTileButton, PrevButton);
+    setTabOrder(PrevButton, NextButton);
+    setTabOrder(NextButton, SelectCodePage);
     setTabOrder(SelectCodePage, OKButton);
     setTabOrder(OKButton, CancelButton);
 
@@ -131,6 +155,7 @@ void MessageForm::Form_Load() {
                 m_f.Strings.SetMlLanguage(languageId, language);
                 ApplyCaptions();
                 m_f.Strings.ApplyLanguageCharset(this);
+                Form_Resize();  // the buttons take the width of their new captions
             });
     ApplyCaptions();
     m_f.Strings.ApplyLanguageCharset(this);
@@ -171,6 +196,9 @@ void MessageForm::ApplyCaptions() {
     SetCaption(s, SaveButton, 1980);
     SetToolTip(s, SaveButton, 2361);
     SetToolTip(s, VTileButton, 2355);
+    MessageText->setAccessibleName(MlText(m_f, 3626, QStringLiteral("Message text")));
+    SelectCodePage->setAccessibleName(MlText(m_f, 3014, QStringLiteral("Select Code Page")));
+    AssignAccessKeys(this, {PrintButton, SaveButton, ForwardButton, CheckWrap, OKButton, CancelButton});
     // The picture buttons speak their tool tips.
     for (QToolButton* b : {VTileButton, HTileButton, NextButton, PrevButton}) {
         if (b->toolTip().isEmpty()) continue;
@@ -434,15 +462,24 @@ void MessageForm::Form_Resize() {
     const double prevTop = okTop + buttonH - pictureH;
     const double cancelLeft = innerW - 120 - buttonW;
     const double hTileLeft = innerW - 120 - pictureW;
-    place(PrintButton, 120, top, buttonW, buttonH);
-    place(SaveButton, 1320, top, buttonW, buttonH);
-    place(ForwardButton, 2520, top, buttonW, buttonH);
-    place(CheckWrap, 3705, top + 85, 1725, 300);
+    // The command buttons take the width their captions need in the language shown, at least
+    // the designed width, one after the other.
+    const auto wide = [&s](const QWidget* w, double designTwips) {
+        return std::max(designTwips, s.ToTwips(w->sizeHint().width()));
+    };
+    double left = 120;
+    for (QWidget* command : {static_cast<QWidget*>(PrintButton), static_cast<QWidget*>(SaveButton),
+                             static_cast<QWidget*>(ForwardButton)}) {
+        const double w = wide(command, buttonW);
+        place(command, left, top, w, buttonH);
+        left += w + 105;
+    }
+    place(CheckWrap, std::max(3705.0, left), top + 85, wide(CheckWrap, 1725), 300);
     place(HTileButton, hTileLeft, top, pictureW, buttonH);
     place(VTileButton, hTileLeft - pictureW - 100, top, pictureW, buttonH);
-    place(NextButton, 120, prevTop, stepW, pictureH);
-    place(PrevButton, 120 + stepW, prevTop, stepW, pictureH);
-    place(SelectCodePage, 120 + 2 * stepW + 120, okTop, 1950, 315);
+    place(PrevButton, 120, prevTop, stepW, pictureH);
+    place(NextButton, 120 + stepW, prevTop, stepW, pictureH);
+    place(SelectCodePage, 120 + 2 * stepW + 120, okTop, wide(SelectCodePage, 1950), 315);
     place(CancelButton, cancelLeft, okTop, buttonW, buttonH);
     place(OKButton, cancelLeft - buttonW - 100, okTop, buttonW, buttonH);
     place(MessageText, 120, buttonH + 240, innerW - 240, innerH - 360 - buttonH - buttonH - 200);

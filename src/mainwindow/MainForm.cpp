@@ -4,6 +4,7 @@
 #include "messages/Messages.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -29,6 +30,7 @@
 #include "mainwindow/MainFormControls.h"
 #include "mainwindow/MainFormEditor.h"
 #include "mainwindow/ShellWindows.h"
+#include "mainwindow/MainFormOwnTexts.h"
 #include "mainwindow/cMainForm.h"
 #include "messages/AddressBookWindows.h"
 #include "platform/IMessageBoxes.h"
@@ -174,7 +176,9 @@ void MainForm::MBoxTimer_Timer() {
     const bool wasActive = m_mboxTimer->isActive();
     m_mboxTimer->stop();
     cErrorQueue& queue = ErrorQueue(m_foundation);
-    if (queue.Count() >= 1) {
+    // A notice never lands on a question or dialog the operator is answering: it waits until the
+    // modal window has closed.
+    if (queue.Count() >= 1 && QApplication::activeModalWidget() == nullptr) {
         const QString text = queue.Dequeue().toString();
         MessageBoxRequest box;
         box.text = text;
@@ -226,7 +230,11 @@ void MainForm::SetEGCTimerEnabled(bool enabled) { Switch(m_egcTimer, enabled); }
 void MainForm::SetMessageTimerEnabled(bool enabled) { Switch(m_messageTimer, enabled); }
 void MainForm::SetWinsockTimerEnabled(bool enabled) { Switch(m_winsockTimer, enabled); }
 
-void MainForm::SetLabel1Caption(const QString& caption) { m_label1->setText(caption); }
+void MainForm::SetLabel1Caption(const QString& caption) {
+    // The word as the engine wrote it, so that a change of language can show it again.
+    m_label1->setProperty("Activity", caption);
+    m_label1->setText(ActivityText(m_foundation, caption));
+}
 void MainForm::SetLabel4Caption(const QString& caption) { m_label4->setText(caption); }
 QString MainForm::Label10Caption() const { return m_label10->text(); }
 void MainForm::SetLabel10Caption(const QString& caption) { m_label10->setText(caption); }

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
 #include <QWidget>
@@ -156,8 +157,10 @@ bool ApplyLanguageFonts(QWidget& form, int languageId) {
                  {"OutboxButton", "Arial Narrow"}};
     else
         return false;
-    // Only the family changes; size and style stay as designed.
+    // Only the family changes; size and style stay as designed. A family this computer lacks is
+    // left out: its stand-in draws smaller than the designed font, not narrower.
     for (const Rule& rule : rules) {
+        if (!QFontDatabase::hasFamily(QString::fromLatin1(rule.family))) continue;
         if (auto* button = qobject_cast<QWidget*>(FindFormControl(form, QString::fromLatin1(rule.button)))) {
             QFont font = button->font();
             font.setFamily(QString::fromLatin1(rule.family));

@@ -12,6 +12,7 @@
 
 #include "foundation/Captions.h"
 #include "foundation/Foundation.h"
+#include "foundation/TextTabKeys.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/ProductPictures.h"
 
@@ -173,6 +174,7 @@ void MainForm::BuildStatusStrip(QWidget* area) {
 
     // The engine's activity and the developer's display, right of the strip.
     m_label1 = MakeLabel(area, "Label1", "Idle");
+    m_label1->setProperty("Activity", QStringLiteral("Idle"));
     m_label4 = MakeLabel(area, "Label4", QString());
     m_label10 = MakeLabel(area, "Label10", "T1: ");
     m_label11 = MakeLabel(area, "Label11", "T2: ");
@@ -249,12 +251,13 @@ void MainForm::BuildWorkArea(QWidget* area) {
     c.SendButton = MakeButton(area, "SendButton", "Send");
     SetCaption(strings, c.SendButton, 1939);
     SetToolTip(strings, c.SendButton, 1400);
-    c.SendButton->setAccessibleName("Send");
     place(c.SendButton, 8700, 2070, 1200, 300);
 
     c.Editor = new QPlainTextEdit(area);
     c.Editor->setObjectName("Editor");
     c.Editor->setAccessibleName("Message text");
+    // A telex cannot carry a tab: Tab moves on, Ctrl+Tab still puts one in when wanted.
+    LetTabLeaveText(c.Editor, true);
     QFont editorFont("Courier New");
     editorFont.setStyleHint(QFont::TypeWriter);
     if (!QFontDatabase::families().contains(editorFont.family()))

@@ -2,15 +2,25 @@
 #include "foundation/LanguageSelectHolder.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MainFormCaptions.h"
+#include "mainwindow/MainFormControls.h"
+#include "mainwindow/MainFormOwnTexts.h"
 #include "messages/IMessagesWindow.h"
 #include "messages/Messages.h"
 
 namespace tidepost {
 
-void MainForm::ApplyMainFormCaptions() { m_skippedCaptionControls = ApplyCaptionsTable(*this, m_foundation.Strings); }
+void MainForm::ApplyMainFormCaptions() {
+    m_skippedCaptionControls = ApplyCaptionsTable(*this, m_foundation.Strings);
+    ApplyMainFormOwnTexts(*this, m_foundation);
+    if (m_controls && m_controls->Editor && isVisible()) Form_Resize();
+}
 
 void MainForm::UpdateFonts() {
-    if (!ApplyLanguageFonts(*this, m_foundation.Strings.CurrentLanguageId)) return;
+    const bool changed = ApplyLanguageFonts(*this, m_foundation.Strings.CurrentLanguageId);
+    // What is laid out from measured text follows the fonts.
+    ApplyMainFormOwnTexts(*this, m_foundation);
+    if (m_controls && m_controls->Editor && isVisible()) Form_Resize();
+    if (!changed) return;
     m_foundation.Strings.ApplyLanguageCharset(this);
 }
 

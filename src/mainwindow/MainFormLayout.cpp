@@ -22,6 +22,7 @@ namespace {
 constexpr int kSmallScreenHeightPx = 600;
 constexpr int kButtonOffset = 20;
 constexpr int kLabelOffset = 30;
+constexpr int kCaptionGapPx = 3;  // between a row's button or caption and its text box
 }  // namespace
 
 double MainForm::TwipsPerPixelX() const {
@@ -44,6 +45,7 @@ MainLayoutInput MainForm::LayoutInput() const {
     in.BccAllowed = m_rowWanted.BccAllowed;
     in.Compact = m_mnuCompactMode->isChecked();
     in.LogFrameHeight = m_logFrameHeight;
+    in.ColumnWidth = qRound(m_controls->LogFrame->width() * tx);
     const QRect frame = frameGeometry();
     in.Width = qRound(frame.width() * tx);
     in.Height = qRound(frame.height() * ty);
@@ -163,9 +165,16 @@ void MainForm::Form_Resize() {
             m_infoBox->resize(qRound(sizes.InfoBoxWidth / tx), m_infoBox->height());
             m_infofield->resize(m_infoBox->width(), m_infofield->height());
         }
+        // The header rows and the work area start beside the "Views:" column, whose width follows
+        // its captions; the row buttons and the Subject caption share its width.
+        const int headerLeft = qRound(sizes.HeaderLeft / tx);
+        for (QWidget* caption : {static_cast<QWidget*>(c.ToButton), static_cast<QWidget*>(c.CCButton),
+                                 static_cast<QWidget*>(c.BccButton), static_cast<QWidget*>(c.SubjectLabel)})
+            caption->resize(qMax(0, headerLeft - caption->x() - kCaptionGapPx), caption->height());
+        if (QWidget* view = c.ViewControl(MessageLogShown)) view->move(qRound(sizes.ViewControl.Left / tx), view->y());
         if (MessageLogShown == 0) {
             for (QLineEdit* field : {c.ToFieldText, c.CCFieldText, c.SubjectFieldText, c.BccFieldText})
-                field->resize(qRound(sizes.HeaderWidth / tx), field->height());
+                field->setGeometry(headerLeft, field->y(), qRound(sizes.HeaderWidth / tx), field->height());
             // The Send button takes the right end of the Subject row.
             const int gap = 4;
             QLineEdit* subject = c.SubjectFieldText;

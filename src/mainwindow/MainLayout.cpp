@@ -1,5 +1,7 @@
 #include "mainwindow/MainLayout.h"
 
+#include <algorithm>
+
 namespace tidepost {
 
 namespace {
@@ -47,15 +49,17 @@ MainLayout ComputeMainLayout(const MainLayoutInput& in) {
     place(out.SubjectFieldVisible, out.SubjectTop);
 
     const int areaTop = out.RowTops[g];
-    const int areaLeft = out.LogFrameVisible ? kHeaderTextLeft : kHeaderButtonLeft;
+    const int columnWidth = std::max(in.ColumnWidth, kLogFrameWidth);
+    out.HeaderLeft = kHeaderTextLeft + (columnWidth - kLogFrameWidth);
+    const int areaLeft = out.LogFrameVisible ? out.HeaderLeft : kHeaderButtonLeft;
     if (out.LogFrameVisible) out.LogFrameTop = areaTop;
 
     const int dh = in.Height - in.ScaleHeight;
     const int dw = in.Width - in.ScaleWidth;
     const int infoAllowance = in.InfoBoxVisible ? in.InfoBoxHeight + kInfoBoxGap : 0;
-    const int editorWidth = in.Width - (out.LogFrameVisible ? kLogFrameWidth : 0) - dw - kRightMargin;
+    const int editorWidth = in.Width - (out.LogFrameVisible ? columnWidth : 0) - dw - kRightMargin;
     out.StatusBarTop = in.Height - kStatusBarLift;
-    out.HeaderWidth = in.Width - kHeaderTextLeft - kHeaderRightMargin;
+    out.HeaderWidth = in.Width - out.HeaderLeft - kHeaderRightMargin;
     if (in.InfoBoxVisible) out.InfoBoxWidth = in.Width - 200;
 
     out.ViewShown = in.View >= 0 && in.View <= 5;

@@ -23,6 +23,8 @@ struct MainLayoutInput {
     bool BccAllowed = false;
     bool Compact = false;  // mnuCompactMode is checked
     int LogFrameHeight = 5145;
+    // The "Views:" column's width: the design width, or wider where its captions need more.
+    int ColumnWidth = 1185;
     int Width = 0;
     int Height = 0;
     int ScaleWidth = 0;
@@ -45,6 +47,7 @@ struct MainLayout {
     int BccTop = -1;
     int SubjectTop = -1;
     int HeaderWidth = 0;  // the four header text boxes
+    int HeaderLeft = 0;   // their left: beside the column, however wide it is
     // The current view's control; no view shown for a view outside 0..5.
     bool ViewShown = false;
     TwipsRect ViewControl;

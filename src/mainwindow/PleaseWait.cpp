@@ -29,6 +29,7 @@ PleaseWait::PleaseWait(Foundation& f, const QWidget* mainWindow, std::function<v
     m_progressBar->setAccessibleName("Progress");
     AddCaption(2403, [this](const QString& text) { setWindowTitle(text); });
     AddCaption(2404, [this](const QString& text) { m_label->setText(text); });
+    AddCaption(3637, [this](const QString& text) { m_progressBar->setAccessibleName(text); });
     FinishLoad();
     CentreOverMainWindow(*this, mainWindow);
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <tuple>
 
+#include "foundation/AccessKeys.h"
 #include "foundation/Captions.h"
 #include "foundation/Definitions.h"
 #include "foundation/Foundation.h"
@@ -136,6 +137,12 @@ AddressBookForm::AddressBookForm(Messages& m, QWidget* parent) : QDialog(parent)
     connect(OKButton, &QPushButton::clicked, this, &AddressBookForm::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &AddressBookForm::CancelButton_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &AddressBookForm::List1_DblClick);
+    for (QListWidget* list : {List1, List2, List3, List4})
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
+            if (SelectedRow(list) < 0) return;
+            DeleteButton->setEnabled(true);
+            PropertiesButton->setEnabled(true);
+        });
 
     ApplyCaptions();
     m_m.F.Strings.ApplyLanguageCharset(this);
@@ -163,9 +170,14 @@ void AddressBookForm::ApplyCaptions() {
     SetCaption(s, DeleteButton, 2141);
     SetCaption(s, OKButton, 3);
     SetCaption(s, CancelButton, 4);
-    // A screen reader reads the copy buttons by their list's name, without the arrow.
+    AssignAccessKeys(this, {ToButton, CCButton, BccButton, NewEntryButton, PropertiesButton, DeleteButton, OKButton,
+                            CancelButton});
+    // A screen reader reads the copy buttons by their list's name, without the arrow, and each list
+    // by the caption above it.
     for (QPushButton* copy : {ToButton, CCButton, BccButton})
-        copy->setAccessibleName(QString(copy->text()).remove(QStringLiteral("=>")).trimmed());
+        copy->setAccessibleName(WithoutAccessKey(copy->text()).remove(QStringLiteral("=>")).trimmed());
+    for (QLabel* label : {Label1, Label2, Label3, Label4})
+        label->buddy()->setAccessibleName(WithoutAccessKey(label->text()));
 }
 
 void AddressBookForm::ml_RuntimeSupport_LanguageChanged(int LanguageID, const QString& Language) {
@@ -220,7 +232,8 @@ void AddressBookForm::List1_DblClick() {
 void AddressBookForm::List_GotFocus(QListWidget* list) {
     for (QListWidget* other : {List1, List2, List3, List4})
         if (other != list) other->clearSelection();
-    if (list == List1) {
+    // Properties and Delete act on a selected name: focus alone, as when the dialog opens, gives none.
+    if (list == List1 && SelectedRow(List1) >= 0) {
         DeleteButton->setEnabled(true);
         PropertiesButton->setEnabled(true);
     }

@@ -64,6 +64,8 @@ void AddressListForm::ApplyCaptions() {
     SetWindowCaption(s, this, 2165);
     SetCaption(s, OKButton, 2166);
     SetCaption(s, CancelButton, 4);
+    // The list speaks the window's title; the prompt above it changes with every name.
+    AddressList->setAccessibleName(windowTitle());
 }
 
 void AddressListForm::ml_RuntimeSupport_LanguageChanged(int LanguageID, const QString& Language) {

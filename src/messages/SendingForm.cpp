@@ -14,6 +14,7 @@
 #include "foundation/Captions.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/Foundation.h"
+#include "foundation/MlText.h"
 #include "foundation/IMainForm.h"
 #include "foundation/IniFile.h"
 #include "foundation/LesLists.h"
@@ -158,6 +159,7 @@ SendingForm::~SendingForm() { disconnect(ml_RuntimeSupport); }
 void SendingForm::ApplyCaptions() {
     const MlStrings& s = m_m.F.Strings;
     SetWindowCaption(s, this, 2433);
+    CodePageSelect->setAccessibleName(MlText(m_m.F, 3014, QStringLiteral("Select Code Page")));
     SetCaption(s, Frame1, 2439);
     SetCaption(s, TextInEditorOption, 2440);
     SetCaption(s, FileFromDiskOption, 2441);

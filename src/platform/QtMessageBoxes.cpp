@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
 
+#include "platform/NoticeWidth.h"
 #include "platform/OpenBoxes.h"
 
 namespace tidepost {
@@ -68,7 +72,17 @@ MsgAnswer QtMessageBoxes::Show(const MessageBoxRequest& request, QWidget* owner)
         QPushButton* b = box.addButton(buttons[i]);
         if (i < static_cast<size_t>(request.buttonCaptions.size()) && !request.buttonCaptions.at(i).isEmpty())
             b->setText(request.buttonCaptions.at(i));
+        else if (const QString own = ButtonCaption ? ButtonCaption(AnswerOf(buttons[i])) : QString(); !own.isEmpty())
+            b->setText(own);
         if (static_cast<int>(i) == request.defaultButton) box.setDefaultButton(b);
+    }
+    // Lines the text breaks itself stay whole, and the title is not cut.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        const QScreen* screen = over ? over->screen() : QGuiApplication::primaryScreen();
+        const int limit = screen ? screen->availableGeometry().width() * 4 / 5 - 100 : 800;
+        label->setMinimumWidth(NoticeTextWidth(label->fontMetrics(), request.text,
+                                               QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")),
+                                               request.title, limit));
     }
     // Closing the batch question stops the whole batch rather than guessing at a yes.
     if (request.buttons == MsgButtons::YesYesToAllNoToAll) box.setEscapeButton(box.button(QMessageBox::NoToAll));

@@ -1,4 +1,7 @@
 #pragma once
+#include <QString>
+#include <functional>
+
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -13,6 +16,9 @@ public:
     // The program is ending: the box open now and every later one answer at once as closed
     // without a button, so nothing more waits for the operator.
     void EndWaiting();
+    // The caption of a standard button in the program's language ("" keeps Qt's own); the boxes
+    // would otherwise answer in English whatever the language.
+    std::function<QString(MsgAnswer button)> ButtonCaption;
 
 private:
     QWidget* m_owner = nullptr;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
@@ -10,6 +12,7 @@
 #include <QSet>
 #include <QStatusBar>
 
+#include "foundation/AccessKeys.h"
 #include "foundation/Foundation.h"
 #include "foundation/MlStrings.h"
 #include "link/Link.h"
@@ -72,7 +75,8 @@ TEST_F(Captions, EveryRowWritesTheStringOfItsLanguage) {
                 EXPECT_TRUE(separator->text().isEmpty()) << "a separator shows no text";
                 continue;
             }
-            EXPECT_EQ(Read(control, row), f.Strings.GetString(row.stringId, language))
+            // The window may move an access key where two would clash; the text stays the table's.
+            EXPECT_EQ(WithoutAccessKey(Read(control, row)), WithoutAccessKey(f.Strings.GetString(row.stringId, language)))
                 << row.control.toStdString() << " in " << language;
         }
     }
@@ -166,10 +170,14 @@ TEST(LanguageFonts, ViewButtonsTakeTheFontsOfTheLanguage) {
         }
         ApplyLanguageFonts(window, c.language);
         const auto family = [&](const char* name) { return window.findChild<QWidget*>(name)->font().family(); };
-        EXPECT_EQ(family("SendButton"), c.send) << c.language;
-        EXPECT_EQ(family("BccButton"), c.bcc) << c.language;
-        EXPECT_EQ(family("OutboxButton"), c.outbox) << c.language;
-        EXPECT_EQ(family("FormsButton"), c.forms) << c.language;
+        // A family the computer lacks is not set: the designed font stays.
+        const auto expected = [](const char* wanted) {
+            return QFontDatabase::hasFamily(wanted) ? QString(wanted) : QString("Designed");
+        };
+        EXPECT_EQ(family("SendButton"), expected(c.send)) << c.language;
+        EXPECT_EQ(family("BccButton"), expected(c.bcc)) << c.language;
+        EXPECT_EQ(family("OutboxButton"), expected(c.outbox)) << c.language;
+        EXPECT_EQ(family("FormsButton"), expected(c.forms)) << c.language;
         EXPECT_EQ(window.findChild<QWidget*>("SendButton")->font().pointSize(), 9) << "only the family changes";
         EXPECT_TRUE(window.findChild<QWidget*>("SendButton")->font().bold());
         const int height = c.language == 1036 ? 30 : 53;  // 800 twips

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -49,6 +51,22 @@ TEST_F(QueuedTexts, TheScreenSaverIsEndedEveryTwoSecondsOnlyWhileABoxIsOpen) {
     EXPECT_EQ(platform.Boxes.Shown[0].text, "First");
     EXPECT_EQ(platform.Boxes.Shown[1].text, "Second");
     EXPECT_EQ(platform.Boxes.Shown[1].title, "Tidepost Info");
+}
+
+TEST_F(QueuedTexts, ANoticeWaitsWhileAModalWindowIsOpenAndComesWhenItCloses) {
+    QDialog question(&form);
+    question.setModal(true);
+    question.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &question);
+    QueueMessageBox(f, "New message received");
+    form.MBoxTimer_Timer();
+    form.MBoxTimer_Timer();
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty()) << "nothing lands on the open question";
+
+    question.hide();
+    form.MBoxTimer_Timer();
+    ASSERT_EQ(platform.Boxes.Shown.size(), 1);
+    EXPECT_EQ(platform.Boxes.Shown[0].text, "New message received");
 }
 
 TEST_F(QueuedTexts, ProgressRunsOneToTenAndStartsOver) {

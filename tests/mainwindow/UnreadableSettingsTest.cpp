@@ -62,7 +62,7 @@ TEST_F(UnreadableSettings, StartUpShowsOneBoxAndTheProgramRunsOn) {
 
     // Later boxes are the data check's notices of the working folders it set up.
     RunFor(65);
-    EXPECT_EQ(ErrorBoxes().size(), 1);
+    EXPECT_EQ(ErrorBoxes().size(), 1) << (ErrorBoxes().size() > 1 ? ErrorBoxes()[1].text.toStdString() : "");
     for (const char* timer : {"Timer1", "Timer2", "Timer_60S", "EventTimer", "Winsock_timer", "MBoxTimer"})
         EXPECT_TRUE(form->findChild<QTimer*>(timer)->isActive()) << timer;
     EXPECT_TRUE(QFileInfo(platform.DataFolder() + "/Tidepost.ini").isDir()) << "nothing replaced the user's folder";
