@@ -13,6 +13,7 @@
 #include "messages/MessageHandlers.h"
 #include "reporting/DNIDForm.h"
 #include "reporting/DnidProgramSetup.h"
+#include "reporting/InHarbourSignal.h"
 #include "reporting/PUReportingActions.h"
 #include "reporting/ReportingHandlers.h"
 
@@ -46,6 +47,7 @@ Application::Application(const QString& programFolder)
     Os.Clipboard = &Clipboard;
     Os.Instance = &InstanceLock;
     Os.ScreenSaver = &ScreenSaver;
+    Os.ParallelPort = &ParallelPort;
     RegisterMessageHandlers(Messages);
     RegisterConfigHandlers(Config);
     RegisterEgcHandlers(Egc);
@@ -86,6 +88,9 @@ int Application::Run() {
         m_mainForm->Dialogs.OpenEnidList = [this] { OpenEnidList(Egc); };
         m_mainForm->Dialogs.OpenDnidList = [this] { OpenDnidList(Reporting); };
         m_mainForm->Dialogs.DNIDPUProgramForm.PrepareNewProgram = [this] { PrepareNewProgram(Reporting); };
+        m_mainForm->InHarbourSignal.Press = [this] { PressInHarbourButton(Reporting); };
+        m_mainForm->InHarbourSignal.Release = [this] { ReleaseInHarbourButton(Reporting); };
+        m_mainForm->InHarbourSignal.Free = [this] { FreeInHarbourButton(Reporting); };
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         if (!m_mainForm->ProgramEnded()) m_mainForm->show();
