@@ -27,6 +27,13 @@ const QString& CheckedText(const PositionTexts& t, int check) {
 // Hundredths of a minute follow a decimal point: 5 is ".05".
 QString Hundredths(const QString& text) { return text.size() < 2 ? text.rightJustified(2, u'0') : text; }
 
+// The refusal of a coordinate's minutes: they, the hundredths and the hemisphere, then the range.
+QString MinutesMessage(const Foundation& f, int id, const char* message, const QString& minutes, const QString& hundredths,
+                       const QString& hemisphere) {
+    return MlText(f, id, message) + minutes + "." + Hundredths(hundredths) + "' " + hemisphere + "\r\n" +
+           MlText(f, 2627, "It must be between 0 and 60 minutes");
+}
+
 QString NumberOrZero(const QString& text) { return text.isEmpty() ? QStringLiteral("0") : text; }
 
 }  // namespace
@@ -59,8 +66,7 @@ std::optional<PositionRefusal> CheckTypedPosition(const Foundation& f, const Pos
                                false};
     if (latMin + latHund / 100 > 60)
         return PositionRefusal{"LatMinText",
-                               CoordinateMessage(f, 2626, "Error: Latitude minutes are ", t.LatDeg, t.LatMin,
-                                                 Hundredths(t.LatHund), t.NS, 2627, "It must be between 0 and 60 minutes"),
+                               MinutesMessage(f, 2626, "Error: Latitude minutes are ", t.LatMin, t.LatHund, t.NS),
                                false};
     if (lonDeg + lonMin / 60 + lonHund / 6000 > 180)
         return PositionRefusal{"LonDegText",
@@ -69,8 +75,7 @@ std::optional<PositionRefusal> CheckTypedPosition(const Foundation& f, const Pos
                                false};
     if (lonMin + lonHund / 100 > 60)
         return PositionRefusal{"LonMinText",
-                               CoordinateMessage(f, 2630, "Error: Longitude minutes are ", t.LonDeg, t.LonMin,
-                                                 Hundredths(t.LonHund), t.EW, 2627, "It must be between 0 and 60 minutes"),
+                               MinutesMessage(f, 2630, "Error: Longitude minutes are ", t.LonMin, t.LonHund, t.EW),
                                false};
     return std::nullopt;
 }

@@ -27,10 +27,12 @@ struct InHarbourButton : StartUp {
         form->GUITimer_Timer();
     }
     QPushButton* Button() { return Find<QPushButton>("InHarbourButton"); }
+    // The hits of entry 1914 ("Harbour"); -1 while it is not in the list. A first use adds it
+    // with 0 hits, every later one counts.
     int Hits1914() const {
         for (const HotListItem& item : form->HotListObject()->GetItems())
             if (item.MenuId == 1914) return item.Hits;
-        return 0;
+        return -1;
     }
 };
 
@@ -43,18 +45,18 @@ TEST_F(InHarbourButton, ThePulseLastsFiveSecondsFromTheLatestPress) {
     EXPECT_TRUE(timer->isActive());
     EXPECT_TRUE(timer->isSingleShot());
     EXPECT_EQ(timer->interval(), 5000);
-    EXPECT_EQ(Hits1914(), 1);
+    EXPECT_EQ(Hits1914(), 0);
     // F11 presses again without counting; the timer starts over.
     QTest::keyClick(form.get(), Qt::Key_F11);
     EXPECT_EQ(port.Values, (QList<int>{1, 1}));
-    EXPECT_EQ(Hits1914(), 1);
+    EXPECT_EQ(Hits1914(), 0);
     EXPECT_TRUE(timer->isActive());
     // The hot-list entry runs the button's command.
     const HotListCommandTable::Row* row = form->HotListCommands.Find(1914, 0);
     ASSERT_TRUE(row && row->run);
     row->run();
-    EXPECT_EQ(Hits1914(), 2);
-    emit timer->timeout();
+    EXPECT_EQ(Hits1914(), 1);
+    form->InHarbourButtonTimer_Timer();
     EXPECT_FALSE(timer->isActive());
     EXPECT_EQ(port.Values, (QList<int>{1, 1, 1, 0}));
     EXPECT_FALSE(port.IsClaimed());
@@ -64,9 +66,12 @@ TEST_F(InHarbourButton, ThePulseLastsFiveSecondsFromTheLatestPress) {
 }
 
 TEST_F(InHarbourButton, TheKeyMustBeExactlyOne) {
-    for (const char* harbour : {"1 ", "yes", "0", ""}) {
+    // The settings file's reader drops blanks around a value, so a trailing blank is set in memory.
+    for (const char* harbour : {"1 ", "yes", "0", "", " 1"}) {
         SCOPED_TRACE(harbour);
-        Start(harbour);
+        Start("0");
+        SetIniValue(f, "[InHarbourButton]", harbour, false);
+        form->GUITimer_Timer();
         EXPECT_FALSE(Button()->isVisible());
         form->InHarbourButton_Click();
         QTest::keyClick(form.get(), Qt::Key_F11);
