@@ -163,8 +163,10 @@ MessageReportingForm::MessageReportingForm(Reporting& r) : QDialog(nullptr, kFix
     const std::pair<int, QWidget*> tips[] = {{2370, MonthText},      {2371, DayOfMonthText}, {2372, DayOfWeekText},
                                              {2373, HourOfDayText},  {2374, MinuteOfDayText}, {2367, PINCodeText},
                                              {2365, rsDestinationAddressText}};
-    for (const auto& [id, control] : tips)
-        m_captions.append({id, [control](const QString& t) { control->setToolTip(t); }});
+    for (const auto& tip : tips) {
+        QWidget* control = tip.second;
+        m_captions.append({tip.first, [control](const QString& t) { control->setToolTip(t); }});
+    }
     ApplyCaptions();
     connect(&r.F.Strings.Notifier, &LanguageNotifier::LanguageChanged, this,
             &MessageReportingForm::ml_RuntimeSupport_LanguageChanged);
