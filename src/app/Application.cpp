@@ -15,6 +15,7 @@
 #include "messages/MessageHandlers.h"
 #include "reporting/DNIDForm.h"
 #include "reporting/DnidProgramSetup.h"
+#include "reporting/InHarbourSignal.h"
 #include "reporting/PUReportingActions.h"
 #include "reporting/ReportingHandlers.h"
 
@@ -48,6 +49,7 @@ Application::Application(const QString& programFolder)
     Os.Clipboard = &Clipboard;
     Os.Instance = &InstanceLock;
     Os.ScreenSaver = &ScreenSaver;
+    Os.ParallelPort = &ParallelPort;
     RegisterMessageHandlers(Messages);
     RegisterConfigHandlers(Config);
     RegisterEgcHandlers(Egc);
@@ -96,6 +98,9 @@ int Application::Run() {
         m_mainForm->Dialogs.OpenLmAlertSettings = [this] { OpenLmAlertSettings(Distress); };
         m_mainForm->Dialogs.DNIDPUProgramForm.PrepareNewProgram = [this] { PrepareNewProgram(Reporting); };
         m_mainForm->Dialogs.ShowRemotePasswordForm = [this] { ShowRemotePasswordForm(Remote); };
+        m_mainForm->InHarbourSignal.Press = [this] { PressInHarbourButton(Reporting); };
+        m_mainForm->InHarbourSignal.Release = [this] { ReleaseInHarbourButton(Reporting); };
+        m_mainForm->InHarbourSignal.Free = [this] { FreeInHarbourButton(Reporting); };
         MessageBoxes.SetDefaultOwner(m_mainForm.get());
         m_mainForm->Form_Load(QCoreApplication::arguments());
         if (!m_mainForm->ProgramEnded()) m_mainForm->show();

@@ -9,6 +9,7 @@
 #include "messages/Messages.h"
 #include "platform/LinuxOsFacts.h"
 #include "platform/Platform.h"
+#include "platform/PpdevParallelPort.h"
 #include "platform/ProcessSoundPlayer.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtDiskSpace.h"
@@ -54,6 +55,8 @@ public:
     // One running copy per user.
     QtInstanceLock InstanceLock;
     DBusScreenSaver ScreenSaver;
+    // The in-harbour signal's parallel port.
+    PpdevParallelPort ParallelPort;
     Platform Os;
     tidepost::Foundation Foundation;
     // The links to the transceiver; a serial port number names its device in the settings store.

@@ -49,20 +49,14 @@ bool ValidateField(const QString& text, const GeneratorFieldCheck& check) {
     return value && *value >= 0 && *value <= check.maximum;
 }
 
-QString FieldCheckMessage(const Foundation& f, const GeneratorFieldCheck& check) {
-    return MlText(f, check.messageId, check.message) + "0" + MlText(f, check.joinId, check.join) +
-           QString::number(check.maximum);
-}
-
 std::optional<PositionRefusal> ValidatePosition(const Foundation& f, const DistressGeneratorValues& v) {
     for (int i = 0; i < int(kChecks.size()); ++i)
         if (!ValidateField(BoxText(v, i), kChecks[i]))
             return PositionRefusal{kChecks[i].box, FieldCheckMessage(f, kChecks[i]), true};
 
-    auto totalMessage = [&f](int id, const char* english, const QString& deg, const QString& min, const QString& hund,
-                             const QString& side, int rangeId, const char* range) {
-        return MlText(f, id, english) + deg + QString::fromUtf8("\u00b0 ") + min + "." + hund + "' " + side + "\r\n" +
-               MlText(f, rangeId, range);
+    const auto totalMessage = [&f](int id, const char* english, const QString& deg, const QString& min,
+                                   const QString& hund, const QString& side, int rangeId, const char* range) {
+        return CoordinateMessage(f, id, english, deg, min, hund, side, rangeId, range);
     };
     const bool northSouth = v.NordSyd == QLatin1String("N") || v.NordSyd == QLatin1String("S");
     if (!northSouth || Total(v.LatDeg, v.LatMin, v.LatHund) > 90)
@@ -78,7 +72,5 @@ std::optional<PositionRefusal> ValidatePosition(const Foundation& f, const Distr
                                false};
     return std::nullopt;
 }
-
-QString ValidationTitle(const Foundation& f) { return MlText(f, 2612, "Validation error"); }
 
 }  // namespace tidepost

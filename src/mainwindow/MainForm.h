@@ -129,6 +129,26 @@ public:
     // The view button "Forms": opens the form opened last ("[LastForm]") when its item is shown.
     void FormsButton_Click();
 
+    // ---- The in-harbour signal (MainFormInHarbour.cpp) ----
+    // The button "Harbour" and hot-list entry 1914: the press while "[InHarbourButton]" is
+    // exactly "1", counted in the hot list.
+    void InHarbourButton_Click();
+    // The press (also F11, under the same guard): the output goes up and the press is reported,
+    // then InHarbourButtonTimer runs 5000 ms from now, a press during a pulse starting it again.
+    void PressInHarbourButton();
+    // The timer's end: it fires once and lowers the output.
+    void InHarbourButtonTimer_Timer();
+    void ReleaseInHarbourButton();
+    QTimer* InHarbourButtonTimer() const { return m_inHarbourButtonTimer; }
+    // The output and its reports, filled by the reporting area: Press raises it and reports the
+    // press, Release lowers it, Free lowers a running pulse and lets the output go (the exit).
+    // Empty: nothing is written.
+    struct {
+        std::function<void()> Press;
+        std::function<void()> Release;
+        std::function<void()> Free;
+    } InHarbourSignal;
+
     // ---- Layout and views (MainFormLayout.cpp) ----
     // The view of the work area: 0 editor, 1 inbox, 2 sent items, 3 EGC, 4 info log, 5 form.
     // Set it first, then call MainFormSetUp.
@@ -476,6 +496,9 @@ private:
     int CountUnsentMessages(const QString& newStatus);
     void ShutDownProgram();
     void EndProgram();
+    // The button, F11, hot-list entry 1914 and the pulse timer on their handlers.
+    void SetUpInHarbourButton();
+    QTimer* m_inHarbourButtonTimer = nullptr;
 
     Foundation& m_foundation;
     Link& m_link;

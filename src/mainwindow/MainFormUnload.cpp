@@ -170,6 +170,9 @@ void MainForm::Form_Unload() {
 void MainForm::ShutDownProgram() {
     for (QTimer* timer : {m_winsockTimer, m_timer1, m_timer2, m_timer60S, m_closeDownTimer, m_messageTimer})
         timer->stop();
+    // A pulse still running ends with the program: the line is lowered, not left high.
+    m_inHarbourButtonTimer->stop();
+    if (InHarbourSignal.Free) InHarbourSignal.Free();
     // Every other window goes; the language dialog stores the language choice as it unloads.
     Unload(m_busy->Wait);
     Unload(m_busy->Working);

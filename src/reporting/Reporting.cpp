@@ -13,7 +13,10 @@ Reporting::Reporting(Foundation& foundation, Link& link)
     : F(foundation), L(link), PUReportingForms([this] { return new PUReportingForm(*this); }),
       ProgramStatusForms([this] { return new ProgramStatusForm(*this); }),
       DNIDForms([this] { return new DNIDForm(*this); }),
-      DNIDPUProgramForms([this] { return new DNIDPUProgramForm(*this); }) {}
+      DNIDPUProgramForms([this] { return new DNIDPUProgramForm(*this); }),
+      MessageReportingForms([this] { return new MessageReportingForm(*this); }),
+      NoMsgRepForms([this] { return new NoMsgRepForm(*this); }),
+      PositionForms([this] { return new PositionForm(*this); }) {}
 
 cDnid& DnidStore(Reporting& r) {
     if (!r.Dnid) r.Dnid = std::make_unique<cDnid>(r.F, r.L);

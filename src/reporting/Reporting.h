@@ -5,8 +5,11 @@
 #include "foundation/FormHolder.h"
 #include "reporting/DNIDForm.h"
 #include "reporting/DNIDPUProgramForm.h"
+#include "reporting/MessageReportingForm.h"
+#include "reporting/PositionForm.h"
 #include "reporting/PUReportingForm.h"
 #include "reporting/ProgramStatusForm.h"
+#include "reporting/cInHarbourButton.h"
 
 class QWidget;
 
@@ -40,6 +43,14 @@ struct Reporting {
     // The DNID list dialog and the set-up of a new reporting program, each created on first use.
     FormHolder<DNIDForm> DNIDForms;
     FormHolder<DNIDPUProgramForm> DNIDPUProgramForms;
+
+    // Message reporting and its notice for a transceiver without it, each created on first use.
+    FormHolder<MessageReportingForm> MessageReportingForms;
+    FormHolder<NoMsgRepForm> NoMsgRepForms;
+    // The position dialog, created when a position reply finds it asked for.
+    FormHolder<PositionForm> PositionForms;
+    // The in-harbour signal's output, made at the first press and let go when the program ends.
+    std::unique_ptr<cInHarbourButton> InHarbourButton;
 };
 
 // The DNID store, made when first asked for.

@@ -7,6 +7,7 @@
 #include "support/FakeFileDialogs.h"
 #include "support/FakeInstanceLock.h"
 #include "support/FakeOsFacts.h"
+#include "support/FakeParallelPort.h"
 #include "support/FakePrinter.h"
 #include "support/FakeSerialControl.h"
 #include "support/FakeSettingsStore.h"
@@ -44,6 +45,7 @@ struct TestPlatform {
     FakeClipboard Clipboard;
     FakeInstanceLock Instance;
     FakeScreenSaver ScreenSaver;
+    FakeParallelPort ParallelPort;
     Platform Os;
 
 private:

@@ -5,6 +5,7 @@
 #include "sim/SimEgcCommands.h"
 #include "sim/SimEgcSetupCommands.h"
 #include "sim/SimInboxCommands.h"
+#include "sim/SimMessageReportingCommands.h"
 #include "sim/SimPromptCommands.h"
 #include "sim/SimReportingCommands.h"
 #include "sim/SimUploadCommands.h"
@@ -61,6 +62,7 @@ const QList<SimCommand>& SimCommandTable() {
         t += SimActionCommands();
         t += SimReportingCommands();
         t += SimDnidCommands();
+        t += SimMessageReportingCommands();
         return t;
     }();
     return table;

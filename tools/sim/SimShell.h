@@ -10,6 +10,7 @@
 #include "sim/ShellLineReader.h"
 #include "sim/SimDnids.h"
 #include "sim/SimEgcStore.h"
+#include "sim/SimMessageReporting.h"
 #include "sim/SimMessageStore.h"
 #include "sim/SimReportingPrograms.h"
 #include "sim/SimTransceiver.h"
@@ -89,6 +90,8 @@ public:
     SimReportingPrograms ReportingPrograms;
     // The DNID list ("st -d") and the entries of the next program set up ("pg -o").
     SimDnidStore DnidStore;
+    // Message reporting ("rs").
+    SimMessageReporting MessageReporting;
     // Commands of this shell only, tried before the common table.
     QList<SimCommand> ExtraCommands;
     // Every command line read, in order, mute or not; and every byte, uploads included.

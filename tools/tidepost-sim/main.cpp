@@ -48,6 +48,8 @@
 //   pg-unsupported on|off   the "pg" commands answer ERROR 120 (see sim/SimReportingCommands.h)
 //   dnid <provider>|<status>|<les>|<dnid>|<member>|<sub>|<channel>|<random>   a DNID of the list;
 //   dnids clear             removes them (see sim/SimDnidCommands.h)
+//   rs <option> <value>     a message reporting setting ("rs -m 1-12", "rs -f 1");
+//   rs-unsupported on|off   every "rs" answers INFO 999 (see sim/SimMessageReportingCommands.h)
 // --trace prints every line each shell reads.
 //   quit
 #include <QCommandLineParser>
@@ -62,6 +64,7 @@
 
 #include "sim/SimBabble.h"
 #include "sim/SimDnidCommands.h"
+#include "sim/SimMessageReportingCommands.h"
 #include "sim/SimReportingCommands.h"
 #include "sim/SimDistressCommands.h"
 #include "sim/SimShell.h"
@@ -207,6 +210,8 @@ void Control(SimShell& shell, SimBabble& babble, SimTcuServer* tcu, OutputPacer*
     } else if (QString problem; ReportingControl(shell, word, rest, problem)) {
         if (!problem.isEmpty()) Print(problem);
     } else if (QString problem; DnidControl(shell, word, rest, problem)) {
+        if (!problem.isEmpty()) Print(problem);
+    } else if (QString problem; MessageReportingControl(shell, word, rest, problem)) {
         if (!problem.isEmpty()) Print(problem);
     } else if (word == "tcu-end-bridge" && tcu) {
         tcu->Tcu.EndBridge();
