@@ -3,6 +3,7 @@
 // adapters over temporary folders, and the far side (a simulated transceiver on a
 // pseudo-terminal, or an SLP responder) in a thread of its own.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QHostAddress>
@@ -21,6 +22,7 @@
 #include "foundation/Foundation.h"
 #include "foundation/IniFile.h"
 #include "link/Link.h"
+#include "messages/Messages.h"
 #include "mainwindow/MainForm.h"
 #include "platform/IMessageBoxes.h"
 #include "platform/LinuxOsFacts.h"
@@ -94,6 +96,13 @@ private:
 
 enum class Far { TransceiverAnswering, TransceiverSilent, NoUnitOnTheNetwork };
 
+// What a benchmark may add to the program: the message area behind the main window's folder
+// views (as the application has it), and files written into the data folder before the start.
+struct ProgramOptions {
+    bool WithMessages = false;
+    std::function<void(const QString& dataFolder)> PrepareData;
+};
+
 // The program as main() builds it, with its settings store, data folder and program folder in
 // temporary folders, and the far side in its thread.
 struct Program {
@@ -113,11 +122,15 @@ struct Program {
     QtSocketControl socket;
     QtSlpDiscovery discovery{programDir.path()};
     Link link{f};
+    Messages messages{f, link};
     Pty pty;
     std::unique_ptr<PeerThread> peer;
     std::unique_ptr<MainForm> form;
 
-    explicit Program(Far far) {
+    // Milliseconds from the main window's creation until it was loaded and shown.
+    double LoadMs = 0;
+
+    explicit Program(Far far, const ProgramOptions& options = {}) {
         os.Settings = &store;
         os.Boxes = &boxes;
         os.Clock = &clock;
@@ -181,10 +194,15 @@ struct Program {
         if (ini.open(QIODevice::WriteOnly)) ini.write(os.Codec.Encode(IniFileText(settings)));
         ini.close();
 
-        form = std::make_unique<MainForm>(f, link);
+        if (options.PrepareData) options.PrepareData(dataDir.path());
+
+        QElapsedTimer started;
+        started.start();
+        form = std::make_unique<MainForm>(f, link, options.WithMessages ? &messages : nullptr);
         boxes.SetDefaultOwner(form.get());
         form->Form_Load({"tidepost"});
         form->show();
+        LoadMs = double(started.nsecsElapsed()) / 1e6;
     }
 
     ~Program() {

@@ -3,7 +3,9 @@
 // loading the info-log list from a full log of 500 entries.
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -17,6 +19,7 @@
 #include "link/cInfoLog.h"
 #include "mainwindow/InfoLogView.h"
 #include "messages/Messages.h"
+#include "messages/SentItemsGrid.h"
 #include "platform/QtSettingsStore.h"
 
 using namespace tidepost;
@@ -99,7 +102,12 @@ void InboxViewLoad(benchmark::State& state) {
     }
     Folders folders;
     double ms = 0;
-    for (auto _ : state) ms += Ms([&] { folders.views->InboxButton_Click(); });
+    // Until the rows are in: a long index comes from a worker.
+    for (auto _ : state)
+        ms += Ms([&] {
+            folders.views->InboxButton_Click();
+            while (folders.views->InboxLoadPending()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        });
     if (folders.inbox.Rows() != kLines + 1) state.SkipWithError("not every line was loaded");
     state.counters["LoadMs"] = ms / double(state.iterations());
     state.counters["FractionOfBudget"] = ms / double(state.iterations()) / kBudgetMs;
@@ -113,7 +121,12 @@ void SentItemsViewLoad(benchmark::State& state) {
     }
     Folders folders;
     double ms = 0;
-    for (auto _ : state) ms += Ms([&] { folders.views->OutboxButton_Click(); });
+    // Until the rows are in: a long log comes from a worker.
+    for (auto _ : state)
+        ms += Ms([&] {
+            folders.views->OutboxButton_Click();
+            while (GetSentItemsLoad(*folders.m).Pending()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        });
     if (folders.sent.Rows() != kLines + 1) state.SkipWithError("not every line was loaded");
     state.counters["LoadMs"] = ms / double(state.iterations());
     state.counters["FractionOfBudget"] = ms / double(state.iterations()) / kBudgetMs;
@@ -128,6 +141,7 @@ void InboxMarkUnreadRewrite(benchmark::State& state) {
     }
     Folders folders;
     folders.views->InboxButton_Click();
+    while (folders.views->InboxLoadPending()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     double ms = 0;
     int i = 0;
     for (auto _ : state) {

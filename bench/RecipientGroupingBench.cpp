@@ -55,6 +55,8 @@ void GroupAndConvert200NamesIn30000(benchmark::State& state) {
     state.counters["Groups"] = groups;
     state.counters["ReadBookMs"] = readBookMs;
     state.counters["RatioToReadBook"] = readBookMs > 0 ? ms / readBookMs : 0;
+    // On the GUI thread the whole run is one hold-up of the event loop: goal 50 ms.
+    state.counters["FractionOfGoal50Ms"] = ms / 50.0;
     if (groups <= 0) state.SkipWithError("the names were not grouped");
 }
 BENCHMARK(GroupAndConvert200NamesIn30000)->Unit(benchmark::kMillisecond);

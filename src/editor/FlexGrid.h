@@ -55,7 +55,7 @@ public:
     int SelBottom() const { return std::max(m_row, m_rowSel); }
 
     // Replaces all data rows at once (header and columns stay).
-    void SetAllRows(std::vector<FlexRow> rows);
+    void SetAllRows(std::vector<FlexRow> rows) override;
     // Inserts a data row at grid row `row` (1 = top) or removes one; the header row stays.
     void AddItem(int row, FlexRow item);
     void RemoveItem(int row);

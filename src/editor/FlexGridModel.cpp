@@ -10,52 +10,9 @@ namespace tidepost {
 
 namespace {
 
-// Stored files are named by the date "yymmdd" and a counter.
-constexpr qsizetype kDateDigits = 6;
-
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
 QColor ColorOf(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 }  // namespace
-
-int CompareGridTexts(const QString& a, const QString& b, Qt::CaseSensitivity cs) {
-    qsizetype i = 0, j = 0;
-    const qsizetype na = a.size(), nb = b.size();
-    while (i < na && j < nb) {
-        if (IsDigit(a[i]) && IsDigit(b[j])) {
-            qsizetype ea = i, eb = j;
-            while (ea < na && IsDigit(a[ea])) ++ea;
-            while (eb < nb && IsDigit(b[eb])) ++eb;
-            qsizetype sa = i, sb = j;
-            while (sa < ea - 1 && a[sa] == u'0') ++sa;
-            while (sb < eb - 1 && b[sb] == u'0') ++sb;
-            if (ea - i > kDateDigits && eb - j > kDateDigits) {
-                // A stored file's name: its date first, then its counter by value.
-                const int date = QStringView(a).sliced(i, kDateDigits).compare(QStringView(b).sliced(j, kDateDigits));
-                if (date != 0) return date < 0 ? -1 : 1;
-                sa = i + kDateDigits;
-                sb = j + kDateDigits;
-                while (sa < ea - 1 && a[sa] == u'0') ++sa;
-                while (sb < eb - 1 && b[sb] == u'0') ++sb;
-            }
-            if (ea - sa != eb - sb) return ea - sa < eb - sb ? -1 : 1;
-            const int c = QStringView(a).sliced(sa, ea - sa).compare(QStringView(b).sliced(sb, eb - sb));
-            if (c != 0) return c < 0 ? -1 : 1;
-            i = ea;
-            j = eb;
-            continue;
-        }
-        const QChar ca = cs == Qt::CaseInsensitive ? a[i].toCaseFolded() : a[i];
-        const QChar cb = cs == Qt::CaseInsensitive ? b[j].toCaseFolded() : b[j];
-        if (ca != cb) return ca < cb ? -1 : 1;
-        ++i;
-        ++j;
-    }
-    if (i < na || j < nb) return i < na ? 1 : -1;
-    const int c = a.compare(b, cs);
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
-}
 
 int FlexGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : DataRows();
@@ -166,17 +123,6 @@ void FlexGridModel::SetHeaderText(int col, const QString& text) {
     if (col < 0 || col >= m_cols) return;
     m_header[col] = text;
     emit headerDataChanged(Qt::Horizontal, col, col);
-}
-
-void SortFlexRows(std::vector<FlexRow>& rows, int first, int last, bool descending, bool ignoreCase) {
-    const Qt::CaseSensitivity cs = ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
-    std::stable_sort(rows.begin(), rows.end(), [&](const FlexRow& a, const FlexRow& b) {
-        for (int col = first; col <= last; ++col) {
-            const int c = CompareGridTexts(a.Cells.value(col), b.Cells.value(col), cs);
-            if (c != 0) return descending ? c > 0 : c < 0;
-        }
-        return false;
-    });
 }
 
 void FlexGridModel::SortRows(int first, int last, bool descending, bool ignoreCase, int firstRow, int lastRow) {

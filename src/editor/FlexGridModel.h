@@ -5,15 +5,9 @@
 #include <QStringList>
 #include <vector>
 
-namespace tidepost {
+#include "foundation/FlexRow.h"
 
-// One data row of a folder grid: its cell texts and the text colour (0x00BBGGRR) and weight that
-// apply to the whole row, so that they move with the row when the rows are reordered.
-struct FlexRow {
-    QStringList Cells;
-    int ForeColor = 0;
-    bool Bold = false;
-};
+namespace tidepost {
 
 // The rows of a flex grid below its fixed header row: model row i is grid row i + 1. The header
 // row's texts are the horizontal header. No object per cell, so tens of thousands of rows stay cheap.
@@ -54,14 +48,5 @@ private:
     QStringList m_header;
     int m_cols = 0;
 };
-
-// Orders rows by the columns first..last as FlexGridModel::SortRows does; usable on any thread.
-void SortFlexRows(std::vector<FlexRow>& rows, int first, int last, bool descending, bool ignoreCase);
-
-// Text order of two cells in which runs of digits compare by their value, so that a counter 100
-// comes after 99; a run of more than six digits is a stored file's name (the date "yymmdd", then
-// the counter), compared date first. Equal values fall back to plain text order. Names and dates
-// written with a fixed width keep their plain text order.
-int CompareGridTexts(const QString& a, const QString& b, Qt::CaseSensitivity cs);
 
 }  // namespace tidepost

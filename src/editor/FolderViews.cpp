@@ -29,6 +29,7 @@ void Run(const std::function<void()>& f) {
 FolderViews::~FolderViews() {
     // The worker posts to m_context; it must be done before m_context goes.
     if (m_egcLoader.joinable()) m_egcLoader.join();
+    if (m_inboxLoader.joinable()) m_inboxLoader.join();
     for (FlexGrid* grid : {InboxMSGrid.data(), OutboxMSGrid.data(), EGCMSGrid.data()}) {
         if (!grid) continue;
         grid->SelChange = {};
@@ -39,6 +40,8 @@ FolderViews::~FolderViews() {
         grid->LostFocus = {};
     }
     if (OutboxMSGrid && M.OutboxMSGrid == static_cast<IFlexGrid*>(OutboxMSGrid.data())) M.OutboxMSGrid = nullptr;
+    // A sent-items load still on its worker would finish this view when its rows come.
+    if (M.SentItemsLoading) M.SentItemsLoading->Drop();
 }
 
 FlexGrid* FolderViews::Grid(FolderGridKind kind) const {
@@ -81,6 +84,12 @@ void FolderViews::Attach(FolderGridKind kind, FlexGrid* grid) {
 void FolderViews::InboxMSGrid_AddRow(const QStringList& cells, int foreColor) {
     FlexGrid* grid = InboxMSGrid;
     if (!grid) return;
+    // The row would be lost when the rows of a load still on its worker are swapped in; the
+    // message is in the index already, so the view is loaded again instead.
+    if (m_inboxLoadPending) {
+        InboxButton_Click();
+        return;
+    }
     grid->AddItem(grid->Rows(), {cells, foreColor, true});
     grid->SetRow(grid->Rows() - 1);
     grid->SetCol(0);

@@ -114,8 +114,12 @@ public:
     void InboxMenu_Click();
     void InboxButtonClick();
 
-    // The inbox view (view 1): rebuilt from the inbox index every time it opens, newest first.
+    // The inbox view (view 1): rebuilt from the inbox index every time it opens, newest first. A
+    // long index is read into rows on a worker thread, as the EGC view's is; until the rows are
+    // in InboxLoadPending is true and the grid shows its header only.
     void InboxButton_Click();
+    bool InboxLoadPending() const { return m_inboxLoadPending; }
+    int InboxBackgroundLoadLines = 5000;
     // "Sort by Column": by the whole row as text, ascending and descending in turn.
     void InSortColumn_Click();
     // Deletes the selected messages (files and index lines) after asking, bottom row first.
@@ -165,11 +169,18 @@ private:
     bool OpenSelected(FolderGridKind kind);
     void StepSelection(FolderGridKind kind, int step);
     void InboxLoadFailed(int number, const QString& description);
+    // The sent-items view once its rows are in: by date, newest first, the top row current.
+    void ShowSentItemsByDate();
+    void LoadInboxView(bool mayUseWorker);
+    void FinishInboxLoad(int generation, std::vector<FlexRow> rows);
     void SortByColumn(FolderGridKind kind, quint8& order);
 
     // The EGC load on the worker thread: its results come back through m_context, and only the
     // latest load's rows are taken.
     std::thread m_egcLoader;
+    std::thread m_inboxLoader;
+    int m_inboxGeneration = 0;
+    bool m_inboxLoadPending = false;
     int m_egcGeneration = 0;
     bool m_egcLoadPending = false;
     QObject m_context;

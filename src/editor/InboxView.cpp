@@ -11,6 +11,7 @@
 #include "foundation/CSession.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/FileErrorBox.h"
+#include "foundation/IndexLines.h"
 #include "foundation/Foundation.h"
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/MlText.h"
@@ -82,6 +83,20 @@ QStringList SelectedNamesBottomUp(const FlexGrid& grid) {
     return names;
 }
 
+// The grid rows of an index, newest first: the date texts have one fixed form, so plain text
+// order is time order. Usable on any thread.
+std::vector<FlexRow> RowsOfInboxIndex(const QString& text) {
+    std::vector<FlexRow> rows;
+    const QStringList lines = SplitFileLines(text);
+    rows.reserve(static_cast<size_t>(lines.size()));
+    for (const QString& line : lines)
+        if (std::optional<FlexRow> row = InboxRowFromIndexLine(line)) rows.push_back(std::move(*row));
+    std::stable_sort(rows.begin(), rows.end(), [](const FlexRow& a, const FlexRow& b) {
+        return a.Cells[kDateColumn].compare(b.Cells[kDateColumn], Qt::CaseInsensitive) > 0;
+    });
+    return rows;
+}
+
 }  // namespace
 
 qint32 FolderViews::InboxGridIndex(qint16 row, qint16 col) const {
@@ -107,9 +122,14 @@ void FolderViews::InboxLoadFailed(int number, const QString& description) {
     ShowFileErrorBox(F, box);
 }
 
-void FolderViews::InboxButton_Click() {
+void FolderViews::InboxButton_Click() { LoadInboxView(true); }
+
+void FolderViews::LoadInboxView(bool mayUseWorker) {
     FlexGrid* grid = InboxMSGrid;
     if (!grid) return;
+    // This load replaces any still on its worker, also when it fails.
+    const int generation = ++m_inboxGeneration;
+    m_inboxLoadPending = false;
     grid->SetRows(1);
     grid->SetCols(kInboxColumns);
 
@@ -128,15 +148,25 @@ void FolderViews::InboxButton_Click() {
     SetGridHeaders(F, *grid, kInboxHeaders, kInboxColumns);
 
     grid->SetRedraw(false);
-    std::vector<FlexRow> rows;
-    const QStringList lines = SplitFileLines(F.Os.Codec.Decode(bytes));
-    rows.reserve(static_cast<size_t>(lines.size()));
-    for (const QString& line : lines)
-        if (std::optional<FlexRow> row = InboxRowFromIndexLine(line)) rows.push_back(std::move(*row));
-    // Newest first: the date texts have one fixed form, so plain text order is time order.
-    std::stable_sort(rows.begin(), rows.end(), [](const FlexRow& a, const FlexRow& b) {
-        return a.Cells[kDateColumn].compare(b.Cells[kDateColumn], Qt::CaseInsensitive) > 0;
+    const QString text = F.Os.Codec.Decode(bytes);
+    if (m_inboxLoader.joinable()) m_inboxLoader.join();
+    if (!mayUseWorker || text.count(u'\n') <= InboxBackgroundLoadLines) {
+        FinishInboxLoad(generation, RowsOfInboxIndex(text));
+        return;
+    }
+    m_inboxLoadPending = true;
+    m_inboxLoader = std::thread([this, text, generation] {
+        auto rows = std::make_shared<std::vector<FlexRow>>(RowsOfInboxIndex(text));
+        QMetaObject::invokeMethod(
+            &m_context, [this, generation, rows] { FinishInboxLoad(generation, std::move(*rows)); },
+            Qt::QueuedConnection);
     });
+}
+
+void FolderViews::FinishInboxLoad(int generation, std::vector<FlexRow> rows) {
+    FlexGrid* grid = InboxMSGrid;
+    if (generation != m_inboxGeneration || !grid) return;
+    m_inboxLoadPending = false;
     grid->SetAllRows(std::move(rows));
     RestoreInboxGridWidths();
     grid->SetRedraw(true);
@@ -167,7 +197,8 @@ void FolderViews::OutboxButton_Click() {
     ShowFolderView(kSentViewMode);
     SetGridHeaders(F, *grid, kSentHeaders, kSentColumns);
     try {
-        LoadSentItemsGrid(M);
+        // A long log comes in from a worker; the view is finished once its rows are in.
+        GetSentItemsLoad(M).Start([this] { ShowSentItemsByDate(); });
     } catch (const RuntimeError& e) {
         QString text = FormatErrorText(F, 2714, QStringLiteral("(MainForm.OutboxButton_Click) Error '%0': %1."),
                                        e.Number, e.Description) +
@@ -180,8 +211,12 @@ void FolderViews::OutboxButton_Click() {
         box.text = text;
         box.title = ErrorTitle(F, e.Number);
         ShowFileErrorBox(F, box);
-        return;
     }
+}
+
+void FolderViews::ShowSentItemsByDate() {
+    FlexGrid* grid = OutboxMSGrid;
+    if (!grid) return;
     grid->SetRow(0);
     grid->SetCol(kDateColumn);
     grid->SetSort(kFlexSortStringNoCaseDescending);
@@ -275,16 +310,25 @@ void FolderViews::MarkInboxMessageUnread() {
     QByteArray bytes;
     FileError err = ReadFileBytes(index, bytes);
     if (!err) {
-        QByteArray out;
-        out.reserve(bytes.size() + 16);
-        for (const QByteArray& raw : SplitKeepingEnds(bytes)) {
-            const QByteArray end = LineEndOf(raw);
-            const QString line = F.Os.Codec.Decode(raw.left(raw.size() - end.size()));
-            std::optional<QString> marked;
-            if (line.endsWith(file, Qt::CaseInsensitive)) marked = InboxLineMarkedUnread(line);
-            out += marked ? F.Os.Codec.Encode(*marked) + end : raw;
+        const IndexLines lines(std::move(bytes));
+        // A name of ASCII characters can only end lines whose last bytes are those letters in
+        // either case, so the other lines are not decoded at all.
+        const QByteArray name = F.Os.Codec.Encode(file);
+        bool ascii = F.Os.Codec.Decode(name) == file;
+        for (const char c : name) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+        std::vector<IndexLines::Edit> edits;
+        for (int i = 0; i < lines.Count(); ++i) {
+            const QByteArrayView text = lines.Text(i);
+            if (ascii && !EndsWithAsciiNoCase(text, name)) continue;
+            const QString line = F.Os.Codec.Decode(text.toByteArray());
+            if (!line.endsWith(file, Qt::CaseInsensitive)) continue;
+            if (const std::optional<QString> marked = InboxLineMarkedUnread(line)) {
+                QByteArray encoded = F.Os.Codec.Encode(*marked);
+                if (encoded != text) edits.push_back({i, std::move(encoded)});
+            }
         }
-        if (out != bytes) err = WriteFileAtomic(index, out, ResolvePath(AddBackslash(F.gInboxDir) + "In.bak"));
+        if (!edits.empty())
+            err = WriteFileAtomic(index, lines.Edited(edits), ResolvePath(AddBackslash(F.gInboxDir) + "In.bak"));
     }
     if (err) {
         // The index stays as it was; the operator learns why the mark did not hold.
@@ -299,7 +343,8 @@ void FolderViews::MarkInboxMessageUnread() {
         InBox_SetAllColumnsSelected();
         return;
     }
-    InboxButton_Click();
+    // At once: the row of the file is chosen in the reloaded view.
+    LoadInboxView(false);
     const int shown = grid->FindRow(0, file);
     grid->SetRow(shown >= 1 ? shown : std::min(row, grid->Rows() - 1));
     InBox_SetAllColumnsSelected();

@@ -2,6 +2,7 @@
 
 #include "foundation/DataFileText.h"
 #include "foundation/Foundation.h"
+#include "foundation/IndexLines.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileLookup.h"
 
@@ -38,19 +39,22 @@ FileError MarkMessageRead(Foundation& f, const QString& folder, const QString& f
     if (type == StoredMessageType::Sent) return {};
 
     const int readField = type == StoredMessageType::Received ? 10 : 11;
-    QByteArray out;
-    out.reserve(bytes.size() + 16);
-    for (const QByteArray& raw : SplitKeepingEnds(bytes)) {
-        const QByteArray end = LineEndOf(raw);
-        const QString line = f.Os.Codec.Decode(raw.left(raw.size() - end.size()));
+    // Only a line whose last field is the file's name can change: the others are not decoded.
+    const QByteArray name = f.Os.Codec.Encode(fileName);
+    const IndexLines lines(std::move(bytes));
+    std::vector<IndexLines::Edit> edits;
+    for (int i = 0; i < lines.Count(); ++i) {
+        const QByteArrayView text = lines.Text(i);
+        if (LastField(text, ':') != name) continue;
+        const QString line = f.Os.Codec.Decode(text.toByteArray());
         const QString marked = MarkLine(line, fileName, readField);
-        out += marked == line ? raw : f.Os.Codec.Encode(marked) + end;
+        if (marked != line) edits.push_back({i, f.Os.Codec.Encode(marked)});
     }
-    if (out == bytes) return {};
+    if (edits.empty()) return {};
 
     // A failure, a full disk too, leaves the index as it was and no .bak behind.
     const QString backup = FindFileNoCase(NormalizeSeparators(folder), ext + ".bak");
-    return WriteFileAtomic(index, out, backup);
+    return WriteFileAtomic(index, lines.Edited(edits), backup);
 }
 
 }  // namespace tidepost

@@ -1,5 +1,8 @@
 #pragma once
 #include <QString>
+#include <vector>
+
+#include "foundation/FlexRow.h"
 
 namespace tidepost {
 
@@ -34,6 +37,23 @@ public:
     virtual void SetRedraw(bool redraw) = 0;
     // Orders the rows below the fixed ones by the current column (kFlexSort...).
     virtual void SetSort(int order) = 0;
+    // Replaces the rows below the fixed one by `rows` in one step, each cell left-aligned in its
+    // row's colour and weight. A grid that cannot take them at once gets them cell by cell.
+    virtual void SetAllRows(std::vector<FlexRow> rows) {
+        SetRows(1);
+        for (size_t i = 0; i < rows.size(); ++i) {
+            const int row = static_cast<int>(i) + 1;
+            SetRows(row + 1);
+            SetRow(row);
+            for (int col = 0; col < Cols(); ++col) {
+                SetCol(col);
+                SetCellAlignment(kFlexAlignLeftCenter);
+                SetCellForeColor(rows[i].ForeColor);
+                SetCellFontBold(rows[i].Bold);
+                SetText(rows[i].Cells.value(col));
+            }
+        }
+    }
 };
 
 }  // namespace tidepost

@@ -5,6 +5,7 @@
 #include "foundation/DataFileText.h"
 #include "foundation/ErrorHandling.h"
 #include "foundation/Foundation.h"
+#include "foundation/IndexLines.h"
 #include "foundation/MessageBoxQueue.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileLookup.h"
@@ -14,9 +15,8 @@ namespace tidepost {
 namespace {
 // The field of an index line that names the stored file. The free-text fields of a line (a
 // subject, a routing) may hold the same text, so only this field may decide.
-QString FileNameField(const QString& line, bool sentItems) {
-    if (sentItems) return line.section(';', 0, 0);
-    return line.section(':', -1, -1);
+QByteArrayView FileNameField(QByteArrayView line, bool sentItems) {
+    return sentItems ? FirstField(line, ';') : LastField(line, ':');
 }
 
 void ReportIndexFailure(Foundation& f, const FileError& err, const QString& index) {
@@ -37,17 +37,16 @@ bool cMsgLog::DeleteFromMsgLog(const QString& strFileRef, const QString& strDir,
     }
 
     const bool sentItems = strLog.compare("out", Qt::CaseInsensitive) == 0;
-    qsizetype start = 0;
-    for (const QByteArray& line : SplitKeepingEnds(content)) {
-        const QByteArray text = line.left(line.size() - LineEndOf(line).size());
-        if (FileNameField(m_f.Os.Codec.Decode(text), sentItems) == strFileRef) {
-            QByteArray rest = content;
-            rest.remove(start, line.size());
-            const QString staging = QFileInfo(index).path() + "/" + strLog + ".tmp";
-            if (const FileError err = WriteFileAtomic(index, rest, staging)) ReportIndexFailure(m_f, err, index);
-            return false;
-        }
-        start += line.size();
+    // Each byte is one character: the name's bytes are compared, no line is decoded.
+    const QByteArray name = m_f.Os.Codec.Encode(strFileRef);
+    if (m_f.Os.Codec.Decode(name) != strFileRef) return false;
+    const IndexLines lines(std::move(content));
+    for (int i = 0; i < lines.Count(); ++i) {
+        if (FileNameField(lines.Text(i), sentItems) != name) continue;
+        const QString staging = QFileInfo(index).path() + "/" + strLog + ".tmp";
+        if (const FileError err = WriteFileAtomic(index, lines.Edited({{i, std::nullopt}}), staging))
+            ReportIndexFailure(m_f, err, index);
+        return false;
     }
     return false;
 }

@@ -86,6 +86,7 @@ void LoadAddressBookLines(Messages& m, const QStringList& lines) {
     QList<AddressEntry>& table = m.AddressBookEntries;
     table = {AddressEntry{}};
     table.reserve(lines.size());
+    m.AddressNames.Changed();
     m.AddressBookRefusedLines.clear();
     bool first = true;  // the first entry takes the place of the initial free slot
     for (const QString& raw : lines) {

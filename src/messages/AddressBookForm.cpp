@@ -187,8 +187,11 @@ void AddressBookForm::ml_RuntimeSupport_LanguageChanged(int LanguageID, const QS
 }
 
 void AddressBookForm::AddEntryName(const QString& name, int index) {
-    auto* item = new QListWidgetItem(name, List1);
+    // The entry's index is set before the item joins the list: a change of an item in the list
+    // makes the list look for the item's row.
+    auto* item = new QListWidgetItem(name);
     item->setData(AddressEntryRole, index);
+    List1->addItem(item);
 }
 
 int AddressBookForm::EntryIndexOfRow(int row) const {

@@ -6,8 +6,7 @@ namespace tidepost {
 
 int FindAddressEntry(Messages& m, const QString& name, bool addIfMissing) {
     QList<AddressEntry>& table = m.AddressBookEntries;
-    for (qsizetype i = 0; i < table.size(); ++i)
-        if (table.at(i).Name.compare(name, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+    if (const int found = m.AddressNames.Find(table, name); found >= 0) return found;
     if (!addIfMissing) return -1;
     table.append(AddressEntry{});
     return static_cast<int>(table.size() - 1);
@@ -19,6 +18,7 @@ void RemoveAddressEntryAt(Messages& m, int index) {
     QList<AddressEntry>& table = m.AddressBookEntries;
     if (index < 0 || index >= table.size()) return;
     table.removeAt(index);
+    m.AddressNames.Changed();
     if (table.isEmpty()) table.append(AddressEntry{});
 }
 

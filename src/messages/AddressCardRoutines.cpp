@@ -153,6 +153,7 @@ int SaveCardToBook(Messages& m, bool isNew) {
     e.Type = static_cast<std::int16_t>(type);
     e.Format = static_cast<std::int16_t>(format);
     e.MemberOrPrefix = CardMemberOrPrefix(card, type);
+    m.AddressNames.Changed();
     return i;
 }
 

@@ -8,10 +8,12 @@
 
 #include "messages/AddressBookWindows.h"
 #include "messages/AddressEntry.h"
+#include "messages/AddressNameIndex.h"
 #include "messages/AddressSearch.h"
 #include "messages/CInbox.h"
 #include "messages/InboxEntries.h"
 #include "messages/SendingFormHolder.h"
+#include "messages/SentItemsGrid.h"
 #include "messages/cOutBox.h"
 
 namespace tidepost {
@@ -49,6 +51,8 @@ struct Messages {
 
     // The address book in memory (AddressBookFile.h): never empty; an empty name is a free slot.
     QList<AddressEntry> AddressBookEntries{AddressEntry{}};
+    // Where each name first stands in AddressBookEntries (AddressBookTable.h looks names up in it).
+    AddressNameIndex AddressNames;
     // Lines of address.dat whose name holds ";": no table entry (nobody could send to them), but
     // a rewrite of the file keeps them as they were.
     QStringList AddressBookRefusedLines;
@@ -85,6 +89,8 @@ struct Messages {
     // The inbox pages of the local forms server, created on first use (GetInbox); the program's
     // shutdown releases it.
     std::unique_ptr<CInbox> InboxInstance;
+    // The sent-items view's load of a long log, created on first use (GetSentItemsLoad).
+    std::unique_ptr<SentItemsLoad> SentItemsLoading;
 };
 
 }  // namespace tidepost

@@ -1,6 +1,7 @@
 #include "messages/SentItemsGrid.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <utility>
 
 #include "foundation/DataFileText.h"
@@ -21,6 +22,7 @@ namespace tidepost {
 namespace {
 
 constexpr int kColumns = 10;
+constexpr int kDateColumn = 5;
 constexpr int kRed = 255;
 constexpr int kBlack = 0;
 
@@ -34,6 +36,7 @@ constexpr StatusText kStatusTexts[] = {
     {"Failed", 3006},    {"PC Cleared", 3007}, {"MES Cleared", 3008}, {"<None>", 3009},
 };
 
+// Looked up on the GUI thread, then usable on any.
 class StatusTranslation {
 public:
     explicit StatusTranslation(const Foundation& f) {
@@ -71,7 +74,7 @@ void ShowSentItemsWarning(Messages& m) {
     }
 }
 
-void FillRow(IFlexGrid& grid, int row, const QString& line, const StatusTranslation& translate) {
+FlexRow SentItemsRow(QStringView line, const StatusTranslation& translate) {
     const OutboxFields fields = SplitOutboxLine(line);
     const auto field = [&fields](int i) { return i < fields.size() ? fields[i].toString() : QString(); };
 
@@ -79,27 +82,26 @@ void FillRow(IFlexGrid& grid, int row, const QString& line, const StatusTranslat
     QStringList aliases;
     for (const QString& alias : {to, RemoveColons(field(18)), RemoveColons(field(19))})
         if (!alias.isEmpty()) aliases.append(alias);
-    const QString cells[kColumns] = {
-        RemoveColons(field(0)),          aliases.join(u','),         RemoveColons(field(1)), RemoveSpaces(field(2)),
-        field(3),                        field(4) + " " + field(5), field(5),               RemoveSpaces(field(6)),
-        RemoveSpaces(field(7)),          translate(field(8)),
-    };
-    const int colour = to == kSearchAndRescue ? kRed : kBlack;
-
-    grid.SetCols(kColumns);
-    grid.SetRows(row + 1);
-    grid.SetRow(row);
-    for (int col = 0; col < kColumns; ++col) {
-        grid.SetCol(col);
-        grid.SetCellAlignment(kFlexAlignLeftCenter);
-        grid.SetCellForeColor(colour);
-        grid.SetText(cells[col]);
-    }
+    return FlexRow{{RemoveColons(field(0)), aliases.join(u','), RemoveColons(field(1)), RemoveSpaces(field(2)), field(3),
+                    field(4) + " " + field(5), field(5), RemoveSpaces(field(6)), RemoveSpaces(field(7)),
+                    translate(field(8))},
+                   to == kSearchAndRescue ? kRed : kBlack,
+                   false};
 }
 
-}  // namespace
+// One row per line that is not empty, in the log's order.
+std::vector<FlexRow> SentItemsRows(const QString& text, const StatusTranslation& translate) {
+    const QStringList lines = SplitFileLines(text);
+    std::vector<FlexRow> rows;
+    rows.reserve(static_cast<size_t>(lines.size()));
+    for (const QString& line : lines)
+        if (!line.isEmpty()) rows.push_back(SentItemsRow(line, translate));
+    return rows;
+}
 
-void LoadSentItemsGrid(Messages& m) {
+// The log's bytes; false when there is nothing to show (no grid, or the folder is unusable and
+// the operator has been told). A missing log is created empty first.
+bool ReadSentItemsLog(Messages& m, QByteArray& bytes) {
     Foundation& f = m.F;
     const QString path = ResolvePath(AddBackslash(f.gOutboxDir) + "OUT.IDX");
     bool created = false;
@@ -108,37 +110,104 @@ void LoadSentItemsGrid(Messages& m) {
         // An empty folder setting would put the log in the file system's root.
         if (f.gOutboxDir.isEmpty() || AppendToFile(path, {})) {
             ShowSentItemsWarning(m);
-            return;
+            return false;
         }
     }
-    IFlexGrid* grid = m.OutboxMSGrid;
-    if (grid == nullptr) return;
-
-    QByteArray bytes;
+    if (m.OutboxMSGrid == nullptr) return false;
     if (const FileError err = ReadFileBytes(path, bytes)) {
         if (created) {
             ShowSentItemsWarning(m);
-            return;
+            return false;
         }
         throw RuntimeError(err.number, QStringLiteral("LoadSentItemsGrid"), err.description);
     }
-    const QStringList lines = SplitFileLines(f.Os.Codec.Decode(bytes));
-    const StatusTranslation translate(f);
+    return true;
+}
 
-    grid->SetRedraw(false);
-    int filled = 0;
-    for (const QString& line : lines) {
-        if (line.isEmpty()) continue;
-        FillRow(*grid, filled + 1, line, translate);
-        ++filled;
+// Puts the rows into the grid (an empty log leaves the grid as it is) and draws it.
+void FillGrid(Messages& m, IFlexGrid& grid, std::vector<FlexRow> rows) {
+    grid.SetRedraw(false);
+    if (!rows.empty()) {
+        grid.SetCols(kColumns);
+        grid.SetAllRows(std::move(rows));
     }
     if (m.Window) m.Window->RestoreSentItemsGridWidths();
-    grid->SetRedraw(true);
+    grid.SetRedraw(true);
+}
+
+}  // namespace
+
+void LoadSentItemsGrid(Messages& m) {
+    if (m.SentItemsLoading) m.SentItemsLoading->Drop();
+    QByteArray bytes;
+    if (!ReadSentItemsLog(m, bytes)) return;
+    IFlexGrid* grid = m.OutboxMSGrid;
+    FillGrid(m, *grid, SentItemsRows(m.F.Os.Codec.Decode(bytes), StatusTranslation(m.F)));
 
     grid->SetRow(grid->Rows() - 1);
     grid->SetCol(0);
     grid->SetSort(kFlexSortStringNoCaseDescending);
     if (m.Window) m.Window->OutBox_SetAllColumnsSelected();
+}
+
+SentItemsLoad::~SentItemsLoad() {
+    if (m_worker.joinable()) m_worker.join();
+}
+
+void SentItemsLoad::Drop() {
+    ++m_generation;
+    m_pending = false;
+}
+
+void SentItemsLoad::Start(const std::function<void()>& done) {
+    const auto finished = [&done] {
+        if (done) done();
+    };
+    // This load replaces any still on the worker, also when it fails.
+    Drop();
+    QByteArray bytes;
+    if (!ReadSentItemsLog(m_m, bytes)) {
+        finished();
+        return;
+    }
+    const qsizetype lines = std::max(bytes.count('\n'), bytes.count('\r'));
+    if (lines <= BackgroundLines) {
+        LoadSentItemsGrid(m_m);
+        finished();
+        return;
+    }
+
+    const int generation = m_generation;
+    m_pending = true;
+    // The worker decodes with a copy of the code page of now.
+    const AnsiCodec codec = m_m.F.Os.Codec;
+    const StatusTranslation translate(m_m.F);
+    if (m_worker.joinable()) m_worker.join();
+    m_worker = std::thread([this, bytes, codec, translate, generation, done] {
+        auto rows = std::make_shared<std::vector<FlexRow>>(SentItemsRows(codec.Decode(bytes), translate));
+        // The view's order: by file name, then by date, each newest first.
+        SortFlexRows(*rows, 0, 0, true, true);
+        SortFlexRows(*rows, kDateColumn, kDateColumn, true, true);
+        QMetaObject::invokeMethod(
+            &m_context, [this, generation, done, rows] { Finish(generation, done, std::move(*rows)); },
+            Qt::QueuedConnection);
+    });
+}
+
+void SentItemsLoad::Finish(int generation, const std::function<void()>& done, std::vector<FlexRow> rows) {
+    IFlexGrid* grid = m_m.OutboxMSGrid;
+    if (generation != m_generation || !grid) return;
+    m_pending = false;
+    FillGrid(m_m, *grid, std::move(rows));
+    grid->SetRow(grid->Rows() - 1);
+    grid->SetCol(0);
+    if (m_m.Window) m_m.Window->OutBox_SetAllColumnsSelected();
+    if (done) done();
+}
+
+SentItemsLoad& GetSentItemsLoad(Messages& m) {
+    if (!m.SentItemsLoading) m.SentItemsLoading = std::make_unique<SentItemsLoad>(m);
+    return *m.SentItemsLoading;
 }
 
 }  // namespace tidepost

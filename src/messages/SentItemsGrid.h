@@ -1,4 +1,11 @@
 #pragma once
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "foundation/FlexRow.h"
 
 namespace tidepost {
 
@@ -10,6 +17,44 @@ struct Messages;
 // sorted by file name, newest first. A missing log is created empty first; when even that fails,
 // the sent-items folder cannot be used: a warning box says so (queued while a timer tick runs)
 // and the grid keeps only its caption row. Without a grid nothing is read. An existing log that cannot be read throws RuntimeError.
+// A load still running on the worker of SentItemsLoad is dropped: this one is newer.
 void LoadSentItemsGrid(Messages& m);
+
+// The sent-items view's load of a long log: the lines are cut into rows and put in the view's
+// order (by file name, then by date, newest first) on a worker thread, and the rows are swapped
+// into the grid at once when they are ready, so the window stays responsive. A log of up to
+// BackgroundLines lines loads at once through LoadSentItemsGrid. Only the latest load's rows are
+// taken.
+class SentItemsLoad {
+public:
+    explicit SentItemsLoad(Messages& m) : m_m(m) {}
+    // Waits for a running worker: its rows would come back to a view that is gone.
+    ~SentItemsLoad();
+    SentItemsLoad(const SentItemsLoad&) = delete;
+    SentItemsLoad& operator=(const SentItemsLoad&) = delete;
+
+    // Loads the grid as LoadSentItemsGrid does; `done` runs once the rows are in (at once for a
+    // short log, from the event loop for a long one; never for a load a newer one replaced).
+    // Throws RuntimeError as LoadSentItemsGrid does.
+    void Start(const std::function<void()>& done);
+    // True from the start of a load on the worker until its rows are in or a newer load came.
+    bool Pending() const { return m_pending; }
+    // A newer load takes the grid: the running one's rows are dropped.
+    void Drop();
+
+    int BackgroundLines = 5000;
+
+private:
+    void Finish(int generation, const std::function<void()>& done, std::vector<FlexRow> rows);
+
+    Messages& m_m;
+    std::thread m_worker;
+    int m_generation = 0;
+    bool m_pending = false;
+    QObject m_context;
+};
+
+// The message area's one SentItemsLoad, created on first use.
+SentItemsLoad& GetSentItemsLoad(Messages& m);
 
 }  // namespace tidepost

@@ -123,6 +123,8 @@ int cOutBox::Rewrite(Routine routine, const LineMatch& match, const QString& new
         ShowUpdateError(routine, err.number, err.description, path);
         return count;
     }
+    // A hidden view is built afresh when it is next shown; only one on screen is rebuilt now.
+    if (m_m.Window && m_m.Window->MessageLogShown() != kSentItemsView) return count;
     try {
         LoadSentItemsGrid(m_m);
     } catch (const RuntimeError& e) {

@@ -84,3 +84,37 @@ TEST(AddressCodesTest, WordsAndCodesConvertBothWays) {
 }
 
 }  // namespace
+
+namespace {
+
+// The look-ups go through an index of the names; it follows the table however the table changes.
+TEST_F(AddressBookTableTest, LookUpsFollowTheTableAsItChanges) {
+    m.AddressBookEntries = {Named("Agent"), Named("Office")};
+    EXPECT_EQ(FindAddressEntry(m, "office", false), 1);
+
+    // Another list of the same size.
+    m.AddressBookEntries = {Named("Office"), Named("Agent")};
+    EXPECT_EQ(FindAddressEntry(m, "office", false), 0);
+
+    // Renamed in place, as the address card saves an entry.
+    m.AddressBookEntries[0].Name = "Harbour";
+    m.AddressNames.Changed();
+    EXPECT_EQ(FindAddressEntry(m, "office", false), -1);
+    EXPECT_EQ(FindAddressEntry(m, "HARBOUR", false), 0);
+
+    // Renamed in place without a word: a name the index does not know is still found.
+    m.AddressBookEntries[1].Name = "Pilot";
+    EXPECT_EQ(FindAddressEntry(m, "pilot", false), 1);
+    EXPECT_EQ(FindAddressEntry(m, "agent", false), -1) << "nor is a name that has gone";
+
+    // Grown and shrunk.
+    m.AddressBookEntries.append(Named("Harbour"));
+    m.AddressBookEntries.append(Named("Tug"));
+    EXPECT_EQ(FindAddressEntry(m, "tug", false), 3);
+    EXPECT_EQ(FindAddressEntry(m, "harbour", false), 0) << "the first of equal names";
+    RemoveAddressEntryAt(m, 0);
+    EXPECT_EQ(FindAddressEntry(m, "harbour", false), 1);
+    EXPECT_EQ(FindAddressEntry(m, "tug", false), 2);
+}
+
+}  // namespace

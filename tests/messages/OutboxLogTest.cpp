@@ -32,6 +32,7 @@ struct UpdateCase {
 QByteArray With(QByteArray line, const QByteArray& from, const QByteArray& to) { return line.replace(from, to); }
 
 TEST_F(OutboxLog, UpdatesChangeTheMatchingLinesAndRewriteTheLog) {
+    views.Shown = 2;  // the sent-items view is on screen: a rewrite rebuilds it
     const UpdateCase cases[] = {
         {"CountingCallRewritesUnchangedWithoutEmptyLines", kInitiated1 + "\r\n\r\n" + kInitiated2 + "\r\n",
          [](cOutBox& o) { return o.UpdateOutBox("", "<None>", "Initiated", "<None>", "Initiated", true); }, 2,
@@ -85,6 +86,12 @@ TEST_F(OutboxLog, UpdatesChangeTheMatchingLinesAndRewriteTheLog) {
         // The grid is reloaded only after a rewrite.
         EXPECT_EQ(grid.Rows() > 1, c.count > 0);
     }
+    // Behind another view the grid is left alone: it is built afresh when the view opens.
+    views.Shown = 1;
+    Write("OUT.IDX", Lines({kSending}));
+    grid.SetRows(1);
+    EXPECT_EQ(OutBox().UpdateOutBoxFile("12070303.out", "", "Delivered", false), 1);
+    EXPECT_EQ(grid.Rows(), 1);
     EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
 }
 

@@ -68,6 +68,7 @@ TEST_F(OutboxRecovery, AtStartUpAnOpenLinkIsClosed) {
 }
 
 TEST_F(OutboxRecovery, AfterARestartUnfinishedSubmissionsAreMesCleared) {
+    views.Shown = 2;  // the sent-items view is on screen
     const QByteArray queued = SubmissionLine("12070307.out", "102", "<None>", "Initiated");
     Write("OUT.IDX", Lines({kUnreferenced1, kSending, kAlert, kConfReq, kDelivered, queued, kSendingNoRef}));
     link.Dialogue.CommandQueue = "tr 12070307.out -b 12\r\nls 12070307.out\r\ntx 12070307.out -c 102 -t 0 -l 0\n";
@@ -80,7 +81,7 @@ TEST_F(OutboxRecovery, AfterARestartUnfinishedSubmissionsAreMesCleared) {
                      Cleared(kSendingNoRef, "Sending", "MES Cleared")}))
         << "distress alerts and submissions still queued stay as they were";
     EXPECT_EQ(Entries(), QStringList{"OUT.IDX"});
-    EXPECT_EQ(grid.Rows(), 8) << "the grid is reloaded";
+    EXPECT_EQ(grid.Rows(), 8) << "the view on screen is reloaded";
 
     // A repeated restart finds nothing left to clear and leaves the log alone.
     const QByteArray after = Read("OUT.IDX");

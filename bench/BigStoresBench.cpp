@@ -1,0 +1,279 @@
+// What the operator meets with the stores of a ship that has kept years of traffic (30,000 lines
+// in in.idx, OUT.IDX and egc.idx, 30,000 address-book entries), each figure against its goal:
+//   - opening the sent-items view, the inbox view and the address-book dialog, and Return on an
+//     unread inbox message: the longest time a 10 ms heartbeat of the event loop waited
+//     (LongestStallMs, goal 50 ms), and OpenMs until the rows were in;
+//   - the program's start with the four stores, one submission left unfinished in OUT.IDX: the
+//     main window's load (StartMs, goal 500 ms) against the same start with empty stores in the
+//     same run (RatioToEmptyStores);
+//   - resident memory with the four stores loaded and every view opened once (ResidentMiB, goal
+//     80 MiB for the whole program), with the growth over empty stores measured in the same run.
+// The program-level ones build the real main window; run them alone
+// (--benchmark_filter=BigStores.*Program) so that earlier benchmarks do not count in the memory.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "AddressBook30000.h"
+#include "BenchApplication.h"
+#include "BenchProgram.h"
+#include "BigStores.h"
+#include "StallMeter.h"
+#include "editor/FlexGrid.h"
+#include "editor/FolderViews.h"
+#include "editor/MessageIndexMark.h"
+#include "foundation/Foundation.h"
+#include "link/Link.h"
+#include "messages/AddressBookForm.h"
+#include "messages/AddressBookWindows.h"
+#include "messages/Messages.h"
+#include "platform/QtSettingsStore.h"
+
+using namespace tidepost;
+using namespace tidepost::bench;
+
+namespace {
+
+constexpr double kStallGoalMs = 50.0;
+constexpr double kStartGoalMs = 500.0;
+constexpr double kMemoryGoalMiB = 80.0;
+
+struct StallFigures {
+    double LongestMs = 0;
+    double OpenMs = 0;
+    bool Done = false;
+};
+
+// Runs `act` from the event loop with a 10 ms heartbeat beating, until `done` and one more beat.
+StallFigures MeasureStall(const std::function<void()>& act, const std::function<bool()>& done) {
+    StallFigures figures;
+    StallMeter meter(10);
+    QEventLoop loop;
+    QElapsedTimer clock;
+    bool acted = false;
+    int beatsAfter = 0;
+    meter.OnBeat = [&] {
+        if (!acted || !done()) return;
+        if (beatsAfter++ == 0) figures.OpenMs = double(clock.nsecsElapsed()) / 1e6;
+        if (beatsAfter > 1) {
+            figures.Done = true;
+            loop.quit();
+        }
+    };
+    meter.Start();
+    QTimer::singleShot(30, [&] {
+        clock.start();
+        act();
+        acted = true;
+    });
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    loop.exec();
+    meter.OnBeat = {};
+    figures.LongestMs = meter.LongestMs();
+    return figures;
+}
+
+void ReportStall(benchmark::State& state, const StallFigures& worst, double openMs) {
+    state.counters["LongestStallMs"] = worst.LongestMs;
+    state.counters["StallFractionOfGoal50Ms"] = worst.LongestMs / kStallGoalMs;
+    state.counters["OpenMs"] = openMs;
+    if (!worst.Done) state.SkipWithError("the view did not come in");
+}
+
+// The folder views over the inbox and the sent items, their grids shown.
+struct ShownFolders {
+    QTemporaryDir data;
+    QtSettingsStore settings{data.path() + "/config"};
+    Platform os;
+    std::unique_ptr<Foundation> f;
+    std::unique_ptr<Link> link;
+    std::unique_ptr<Messages> m;
+    std::unique_ptr<FolderViews> views;
+    FlexGrid inbox, sent;
+
+    ShownFolders() {
+        os.Settings = &settings;
+        f = std::make_unique<Foundation>(os);
+        f->gConfiguration.DataPath = data.path();
+        f->gInboxDir = data.path() + "/inbox";
+        f->gOutboxDir = data.path() + "/sent items/";
+        QDir().mkpath(f->gInboxDir);
+        QDir().mkpath(f->gOutboxDir);
+        link = std::make_unique<Link>(*f);
+        m = std::make_unique<Messages>(*f, *link);
+        views = std::make_unique<FolderViews>(*f, *m);
+        views->Attach(FolderGridKind::Inbox, &inbox);
+        views->Attach(FolderGridKind::SentItems, &sent);
+        WriteInbox();
+        WriteBytes(f->gOutboxDir + "OUT.IDX", OutboxLogText(false));
+        for (FlexGrid* grid : {&inbox, &sent}) {
+            grid->resize(900, 600);
+            grid->show();
+        }
+    }
+    void WriteInbox() const { WriteBytes(f->gInboxDir + "/in.idx", InboxIndexText()); }
+};
+
+void SentItemsViewOpen_StallGoal50ms(benchmark::State& state) {
+    if (!CanBuildWindows()) return state.SkipWithError("needs a QApplication");
+    ShownFolders folders;
+    StallFigures worst;
+    worst.Done = true;
+    double openMs = 0;
+    for (auto _ : state) {
+        folders.sent.SetRows(1);
+        const StallFigures f = MeasureStall([&] { folders.views->OutboxButton_Click(); },
+                                            [&] { return folders.sent.Rows() == kStoreLines + 1; });
+        worst.LongestMs = std::max(worst.LongestMs, f.LongestMs);
+        worst.Done = worst.Done && f.Done;
+        openMs += f.OpenMs;
+    }
+    ReportStall(state, worst, openMs / double(state.iterations()));
+}
+BENCHMARK(SentItemsViewOpen_StallGoal50ms)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+void InboxViewOpen_StallGoal50ms(benchmark::State& state) {
+    if (!CanBuildWindows()) return state.SkipWithError("needs a QApplication");
+    ShownFolders folders;
+    StallFigures worst;
+    worst.Done = true;
+    double openMs = 0;
+    for (auto _ : state) {
+        folders.inbox.SetRows(1);
+        const StallFigures f = MeasureStall([&] { folders.views->InboxButton_Click(); },
+                                            [&] { return folders.inbox.Rows() == kStoreLines + 1; });
+        worst.LongestMs = std::max(worst.LongestMs, f.LongestMs);
+        worst.Done = worst.Done && f.Done;
+        openMs += f.OpenMs;
+    }
+    ReportStall(state, worst, openMs / double(state.iterations()));
+}
+BENCHMARK(InboxViewOpen_StallGoal50ms)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// Return on an unread message of the inbox view: the viewer marks it read in in.idx (the viewer's
+// own reading of the message file is left out) and the row loses its bold.
+void InboxReturnOnUnread_StallGoal50ms(benchmark::State& state) {
+    if (!CanBuildWindows()) return state.SkipWithError("needs a QApplication");
+    ShownFolders folders;
+    Foundation& f = *folders.f;
+    folders.views->Seams.LoadText = [&f](const QString& folder, const QString& file, bool, bool, int) {
+        return bool(MarkMessageRead(f, folder, file, StoredMessageType::Received));
+    };
+    folders.views->InboxButton_Click();
+    while (folders.views->InboxLoadPending()) RunFor(10);
+    StallFigures worst;
+    worst.Done = true;
+    double openMs = 0;
+    int i = 0;
+    for (auto _ : state) {
+        // Every third message is unread; one from the middle of the index each time.
+        const QString name = InboxFileName((kStoreLines / 2 / 3 + i++) * 3);
+        folders.inbox.SetRow(folders.inbox.FindRow(0, name));
+        if (!folders.inbox.RowBold(folders.inbox.Row())) return state.SkipWithError("the message was not unread");
+        const StallFigures fig = MeasureStall([&] { folders.views->OpenSelectedInboxMessage(); },
+                                              [&] { return !folders.inbox.RowBold(folders.inbox.Row()); });
+        worst.LongestMs = std::max(worst.LongestMs, fig.LongestMs);
+        worst.Done = worst.Done && fig.Done;
+        openMs += fig.OpenMs;
+    }
+    ReportStall(state, worst, openMs / double(state.iterations()));
+}
+BENCHMARK(InboxReturnOnUnread_StallGoal50ms)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+void AddressBookDialogOpen_StallGoal50ms(benchmark::State& state) {
+    if (!CanBuildWindows()) return state.SkipWithError("needs a QApplication");
+    AddressBook30000 book;
+    StallFigures worst;
+    worst.Done = true;
+    double openMs = 0;
+    for (auto _ : state) {
+        const StallFigures f = MeasureStall([&] { ShowAddressBookDialog(book.m, QStringLiteral("TO")); }, [&] {
+            const AddressBookForm* dialog = book.m.AddressBookForms.AddressBookForm.loaded();
+            return dialog && dialog->isVisible() && dialog->List1->count() == AddressBook30000::kEntries;
+        });
+        book.m.AddressBookForms.AddressBookForm.unload();
+        worst.LongestMs = std::max(worst.LongestMs, f.LongestMs);
+        worst.Done = worst.Done && f.Done;
+        openMs += f.OpenMs;
+    }
+    ReportStall(state, worst, openMs / double(state.iterations()));
+}
+BENCHMARK(AddressBookDialogOpen_StallGoal50ms)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// Opens the inbox, sent-items and EGC views and the address-book dialog of the running program.
+void OpenEveryView(Program& p) {
+    FolderViews* views = p.form->Folders();
+    if (!views) return;
+    views->InboxButton_Click();
+    views->OutboxButton_Click();
+    views->EGCButton_Click();
+    QElapsedTimer waited;
+    waited.start();
+    while ((views->EgcLoadPending() || views->InboxLoadPending()) && waited.elapsed() < 10000) RunFor(10);
+    p.form->ShowAddressBookDialog(QStringLiteral("TO"));
+    RunFor(200);
+    p.messages.AddressBookForms.AddressBookForm.unload();
+}
+
+struct ProgramFigures {
+    double StartMs = 0;
+    double StartedMiB = 0;
+    double AllViewsMiB = 0;
+};
+
+ProgramFigures RunProgram(bool withStores) {
+    ProgramOptions options;
+    options.WithMessages = true;
+    if (withStores) options.PrepareData = [](const QString& data) { WriteFourStores(data, true); };
+    ProgramFigures figures;
+    Program p(Far::TransceiverAnswering, options);
+    figures.StartMs = p.LoadMs;
+    RunFor(1000);
+    figures.StartedMiB = ResidentMiB();
+    OpenEveryView(p);
+    figures.AllViewsMiB = ResidentMiB();
+    return figures;
+}
+
+void BigStoresStartUpProgram_Goal500ms(benchmark::State& state) {
+    Application();
+    if (!CanBuildWindows()) return state.SkipWithError("needs a QApplication; run this one alone");
+    double empty = 0, stores = 0;
+    for (auto _ : state) {
+        empty += RunProgram(false).StartMs;
+        stores += RunProgram(true).StartMs;
+    }
+    const double n = double(state.iterations());
+    state.counters["StartMs"] = stores / n;
+    state.counters["EmptyStoresStartMs"] = empty / n;
+    state.counters["RatioToEmptyStores"] = empty > 0 ? stores / empty : 0;
+    state.counters["FractionOfGoal500Ms"] = stores / n / kStartGoalMs;
+}
+BENCHMARK(BigStoresStartUpProgram_Goal500ms)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// Empty stores first: what the process holds afterwards is the base the stores add to.
+void BigStoresMemoryProgram_Goal80MiB(benchmark::State& state) {
+    Application();
+    if (!CanBuildWindows()) return state.SkipWithError("needs a QApplication; run this one alone");
+    ProgramFigures empty, stores;
+    for (auto _ : state) {
+        empty = RunProgram(false);
+        stores = RunProgram(true);
+    }
+    state.counters["EmptyStoresAllViewsMiB"] = empty.AllViewsMiB;
+    state.counters["StartedMiB"] = stores.StartedMiB;
+    state.counters["AllViewsMiB"] = stores.AllViewsMiB;
+    state.counters["StoresAddMiB"] = stores.AllViewsMiB - empty.AllViewsMiB;
+    state.counters["FractionOfGoal80MiB"] = stores.AllViewsMiB / kMemoryGoalMiB;
+}
+BENCHMARK(BigStoresMemoryProgram_Goal80MiB)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+}  // namespace
