@@ -46,6 +46,7 @@ Application::Application(const QString& programFolder)
     Os.Clipboard = &Clipboard;
     Os.Instance = &InstanceLock;
     Os.ScreenSaver = &ScreenSaver;
+    Os.ClockSetter = &ClockSetter;
     RegisterMessageHandlers(Messages);
     RegisterConfigHandlers(Config);
     RegisterEgcHandlers(Egc);

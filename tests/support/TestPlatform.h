@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 #include "support/FakeClipboard.h"
+#include "support/FakeClockSetter.h"
 #include "support/FakeDiskSpace.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeInstanceLock.h"
@@ -44,6 +45,7 @@ struct TestPlatform {
     FakeClipboard Clipboard;
     FakeInstanceLock Instance;
     FakeScreenSaver ScreenSaver;
+    FakeClockSetter ClockSetter;
     Platform Os;
 
 private:

@@ -85,6 +85,8 @@ const QList<Setter>& Setters() {
         {"latest-distress-test", [](SimTransceiver& t, const QString& v) { return Text(t.LatestDistressTest, v); }},
         {"les", [](SimTransceiver& t, const QString& v) { return Text(t.LesIds, v.trimmed()); }},
         {"les-end", [](SimTransceiver& t, const QString& v) { return Flag(t.LesListEnded, v); }},
+        {"ti-error", [](SimTransceiver& t, const QString& v) { return Flag(t.TimeCommandRefused, v); }},
+        {"ti-nodate", [](SimTransceiver& t, const QString& v) { return Flag(t.TimeWithoutDate, v); }},
         {"utc",
          [](SimTransceiver& t, const QString& v) {
              if (v.trimmed().toLower() == "pc") {
