@@ -9,6 +9,7 @@
 #include "foundation/IniFile.h"
 #include "link/Link.h"
 #include "mainwindow/MainForm.h"
+#include "messages/Messages.h"
 #include "mainwindow/MainFormEditor.h"
 #include "mainwindow/MainFormSendCommand.h"
 #include "mainwindow/SetupMenuCommands.h"
@@ -262,7 +263,8 @@ TEST(SetupMenuSlots, FirstStartQuestionAndTransmitCheckGoToTheirDialogs) {
     test::TestPlatform platform;
     Foundation f{platform.Os};
     Link link{f};
-    MainForm form{f, link};
+    Messages messages{f, link};
+    MainForm form{f, link, &messages};
     QStringList events;
     form.ShowSetTimeForm();  // nothing behind it yet
     form.Dialogs.ShowSetTimeForm = [&events] { events << "SetTimeForm"; };
