@@ -70,6 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Distress d{w.f, link, m};
     RegisterDistressHandlers(d);
     link.Requests.LatestDistressRequested = true;
+    // A PC clock request waits, so a time reply also reaches the clock (the fake one).
+    link.Requests.SetPcClockRequested = true;
     r.DnidReplyTarget = (data[1] & 0x40) ? 1 : 0;
     test::FakeLinkWindow window;
     link.Windows.Window = &window;

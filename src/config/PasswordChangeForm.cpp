@@ -36,14 +36,22 @@ const PasswordChangeDesign kTransmitDesign{
     "New Transmit Password:", 2519, "Confirm Transmit Password:", 2784, "New Transmit Password Registered OK!", 2785,
     "Transmit Password Failure!", true};
 
-QLineEdit* PasswordField(QWidget* owner, const char* name) {
+}  // namespace
+
+QLineEdit* NewPasswordField(QWidget* owner, const char* name) {
     auto* field = new QLineEdit(owner);
     field->setObjectName(name);
     field->setEchoMode(QLineEdit::Password);
+    // Each typed character shows as "*", whatever the style would draw.
+    field->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     return field;
 }
 
-}  // namespace
+void KeepTitleVisible(QWidget& window) {
+    // The frame's buttons and icon take about this much of the title bar.
+    constexpr int kTitleBarExtra = 140;
+    window.setMinimumWidth(window.fontMetrics().horizontalAdvance(window.windowTitle()) + kTitleBarExtra);
+}
 
 bool IsDiscardedPasswordKey(int key, const QString& keyText) {
     (void)key;
@@ -58,9 +66,9 @@ PasswordChangeForm::PasswordChangeForm(Config& c, const PasswordChangeDesign& de
     auto* oldLabel = new QLabel(design.oldLabel, this);
     auto* newLabel = new QLabel(design.newLabel, this);
     auto* confirmLabel = new QLabel(design.confirmLabel, this);
-    OldPassword = PasswordField(this, design.oldName);
-    NewPassword = PasswordField(this, design.newName);
-    ConfirmPassword = PasswordField(this, design.confirmName);
+    OldPassword = NewPasswordField(this, design.oldName);
+    NewPassword = NewPasswordField(this, design.newName);
+    ConfirmPassword = NewPasswordField(this, design.confirmName);
     if (design.transmit) {
         NewPassword->setMaxLength(kTransmitPasswordLength);
         ConfirmPassword->setMaxLength(kTransmitPasswordLength);
@@ -85,12 +93,16 @@ PasswordChangeForm::PasswordChangeForm(Config& c, const PasswordChangeDesign& de
     }
     grid->addLayout(buttons.Row, 3, 0, 1, 2);
     grid->setColumnMinimumWidth(1, Twips(2400));
+    KeepTitleVisible(*this);
     setTabOrder(OldPassword, NewPassword);
     setTabOrder(NewPassword, ConfirmPassword);
     setTabOrder(ConfirmPassword, OKButton);
     setTabOrder(OKButton, CancelButton);
 
-    AddCaption(design.titleId, [this](const QString& t) { setWindowTitle(t); });
+    AddCaption(design.titleId, [this](const QString& t) {
+        setWindowTitle(t);
+        KeepTitleVisible(*this);
+    });
     const int labelIds[] = {design.oldLabelId, design.newLabelId, design.confirmLabelId};
     for (int row = 0; row < 3; ++row) {
         QLabel* label = rows[row].first;

@@ -81,6 +81,11 @@ protected:
     void Unload() override;
 };
 
+// A password field: every character shown as "*".
+QLineEdit* NewPasswordField(QWidget* owner, const char* name);
+// A small dialog at least as wide as its title needs, so the title is not cut short.
+void KeepTitleVisible(QWidget& window);
+
 // Whether a key typed into a transmit password field is a control character (codes 1 to 15) that
 // the field discards: Backspace, Tab and Enter keep their roles.
 bool IsDiscardedPasswordKey(int key, const QString& keyText);

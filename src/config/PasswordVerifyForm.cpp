@@ -40,9 +40,7 @@ PasswordVerifyForm::PasswordVerifyForm(Config& c, const PasswordVerifyDesign& de
     setWindowTitle("Password verification");
     PasswordLabel = new QLabel(design.label, this);
     PasswordLabel->setObjectName("PasswordLabel");
-    Password = new QLineEdit(this);
-    Password->setObjectName("Password");
-    Password->setEchoMode(QLineEdit::Password);
+    Password = NewPasswordField(this, "Password");
     Password->setAccessibleName(PasswordLabel->text());
     PasswordLabel->setBuddy(Password);
     if (design.transmit) {
@@ -60,7 +58,10 @@ PasswordVerifyForm::PasswordVerifyForm(Config& c, const PasswordVerifyDesign& de
     setTabOrder(Password, OKButton);
     setTabOrder(OKButton, CancelButton);
 
-    AddCaption(1911, [this](const QString& t) { setWindowTitle(t); });
+    AddCaption(1911, [this](const QString& t) {
+        setWindowTitle(t);
+        KeepTitleVisible(*this);
+    });
     AddCaption(design.labelId, [this](const QString& t) {
         PasswordLabel->setText(t);
         Password->setAccessibleName(t);
@@ -69,6 +70,7 @@ PasswordVerifyForm::PasswordVerifyForm(Config& c, const PasswordVerifyDesign& de
     AddCaption(9, [this](const QString& t) { CancelButton->setText(t); });
     FinishLoad();
     Password->setMinimumWidth(Twips(3000));
+    KeepTitleVisible(*this);
     adjustSize();
     CentreOverMainWindow(*this, m_f.Windows.MainForm ? m_f.Windows.MainForm->Form() : nullptr);
 }

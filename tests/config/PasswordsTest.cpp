@@ -1,6 +1,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include "ConfigFixture.h"
@@ -135,6 +136,7 @@ TEST_F(Passwords, PasswordFieldsHideTheTextAndNameNoPassword) {
     for (QLineEdit* field : {change.OldPassword, change.NewPassword, change.ConfirmPassword, verify.Password}) {
         field->setText("secret");
         EXPECT_EQ(field->echoMode(), QLineEdit::Password);
+        EXPECT_EQ(field->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, field), '*');
         EXPECT_FALSE(field->accessibleName().isEmpty());
         EXPECT_FALSE(field->accessibleName().contains("secret"));
     }
