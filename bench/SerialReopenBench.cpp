@@ -37,8 +37,9 @@ public:
     QString Get(const QString& app, const QString& section, const QString& key, const QString& def) override {
         return m_values.value(app + "/" + section + "/" + key, def);
     }
-    void Save(const QString& app, const QString& section, const QString& key, const QString& value) override {
+    bool Save(const QString& app, const QString& section, const QString& key, const QString& value) override {
         m_values[app + "/" + section + "/" + key] = value;
+        return true;
     }
     QList<QPair<QString, QString>> GetSection(const QString&, const QString&) override { return {}; }
     void DeleteKey(const QString& app, const QString& section, const QString& key) override {

@@ -74,6 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     d.ShowDistressGeneratorOnReply = (data[1] & 0x20) != 0;
     d.ShowLmAlertSettingsOnReply = (data[1] & 0x20) != 0;
     link.Requests.LatestDistressRequested = true;
+    // A PC clock request waits, so a time reply also reaches the clock (the fake one).
+    link.Requests.SetPcClockRequested = true;
     r.DnidReplyTarget = (data[1] & 0x40) ? 1 : 0;
     test::FakeLinkWindow window;
     link.Windows.Window = &window;

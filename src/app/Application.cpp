@@ -50,6 +50,7 @@ Application::Application(const QString& programFolder)
     Os.Instance = &InstanceLock;
     Os.ScreenSaver = &ScreenSaver;
     Os.ParallelPort = &ParallelPort;
+    Os.ClockSetter = &ClockSetter;
     RegisterMessageHandlers(Messages);
     RegisterConfigHandlers(Config);
     RegisterEgcHandlers(Egc);

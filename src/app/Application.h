@@ -7,6 +7,7 @@
 #include "foundation/Foundation.h"
 #include "link/Link.h"
 #include "messages/Messages.h"
+#include "platform/LinuxClockSetter.h"
 #include "platform/LinuxOsFacts.h"
 #include "platform/Platform.h"
 #include "platform/PpdevParallelPort.h"
@@ -57,6 +58,8 @@ public:
     DBusScreenSaver ScreenSaver;
     // The in-harbour signal's parallel port.
     PpdevParallelPort ParallelPort;
+    // Sets the machine's clock from the transceiver's (needs the right to set the system time).
+    LinuxClockSetter ClockSetter;
     Platform Os;
     tidepost::Foundation Foundation;
     // The links to the transceiver; a serial port number names its device in the settings store.

@@ -9,7 +9,9 @@
 #include "config/Routing.h"
 #include "config/RoutingForm.h"
 #include "config/SettingsForm.h"
+#include "config/SetupDialogs.h"
 #include "config/StatusDialogs.h"
+#include "config/PcClock.h"
 #include "link/Link.h"
 
 namespace tidepost {
@@ -26,7 +28,8 @@ Config::Config(Foundation& foundation, Link& link, Messages& messages)
       EMailServicesForm([this] { return new tidepost::EMailServicesForm(*this); }),
       SettingsForm([this] { return new tidepost::SettingsForm(*this); }),
       RoutingForm([this] { return new tidepost::RoutingForm(*this); }),
-      Status(std::make_unique<StatusDialogs>(*this)) {}
+      Status(std::make_unique<StatusDialogs>(*this)),
+      Setup(std::make_unique<SetupDialogs>(*this)) {}
 
 Config::~Config() = default;
 
@@ -35,6 +38,7 @@ void RegisterConfigHandlers(Config& c) {
     c.L.Dispatch.HandlePrinterRoutingReply = [&c](const QString& reply) { HandlePrinterRoutingReply(c, reply); };
     c.L.Dispatch.HandleRoutingMenuReply = [&c](const QString& reply) { HandleRoutingMenuReply(c, reply); };
     RegisterStatusWindows(c);
+    c.L.Dispatch.SetPcClockFromTransceiver = [&c](const QString& reply) { SetPcClockFromTransceiver(c, reply); };
 }
 
 }  // namespace tidepost

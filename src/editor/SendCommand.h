@@ -19,7 +19,7 @@ struct SendCommandLinks {
     // "Please wait until the Modem has found a valid Ocean Region!", shown without waiting.
     std::function<void()> ShowOceanRegionNotFound;
     // The transmit-password check: empties its box and shows it without waiting; it opens the
-    // send dialogue itself once the right password is given. Unset: it cannot be checked.
+    // send dialogue itself once the right password is given. Unset: nothing opens.
     std::function<void()> ShowVerifyTransmitPassword;
     std::function<void()> ShowSendingForm;
     std::function<void(int id, int parentId)> HotListAdd;
@@ -32,8 +32,7 @@ struct SendCommandLinks {
 };
 
 // Why the Send command did not open the send dialogue (or the password check).
-enum class SendRefusal { None, NoOceanRegion, DistressInProgress, LinkTestInProgress, NoDefaultLesOrProvider,
-                         PasswordCannotBeChecked };
+enum class SendRefusal { None, NoOceanRegion, DistressInProgress, LinkTestInProgress, NoDefaultLesOrProvider };
 
 // The settings-file key of the default LES of an ocean region 0-3.
 QString DefaultLesKey(int ocean);

@@ -21,13 +21,13 @@ QString GetAppSetting(Foundation& f, const QString& app, const QString& section,
     return f.Os.Settings->Get(app, section, key, defaultValue);
 }
 
-void SaveAppSetting(Foundation& f, const QString& app, const QString& section, const QString& key,
+bool SaveAppSetting(Foundation& f, const QString& app, const QString& section, const QString& key,
                     const QString& value) {
     if (IsAppSettingRedirected(f)) {
-        SetIniValue(f, RedirectedKey(section, key), value, true);
-        return;
+        SetIniValue(f, RedirectedKey(section, key), value, false);
+        return WriteIniFile(f);
     }
-    f.Os.Settings->Save(app, section, key, value);
+    return f.Os.Settings->Save(app, section, key, value);
 }
 
 }  // namespace tidepost

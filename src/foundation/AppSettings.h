@@ -15,7 +15,8 @@ bool IsAppSettingRedirected(const Foundation& f);
 QString GetAppSetting(Foundation& f, const QString& app, const QString& section, const QString& key,
                       const QString& defaultValue);
 // Stores a per-user setting; redirected, it sets the settings-file key and writes the file at once.
-void SaveAppSetting(Foundation& f, const QString& app, const QString& section, const QString& key,
+// False when it could not be stored.
+bool SaveAppSetting(Foundation& f, const QString& app, const QString& section, const QString& key,
                     const QString& value);
 
 }  // namespace tidepost

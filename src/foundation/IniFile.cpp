@@ -158,9 +158,14 @@ void ReadIniFile(Foundation& f) {
     if (!complete) ReportIniFileError(f, "ReadIniFile", kErrInputPastEndOfFile, "Input past end of file", path);
 }
 
-void WriteIniFile(Foundation& f) {
-    if (!f.gIniEntries.Loaded) return;
-    cFile(f).Save(GetIniFilePath(f), IniFileText(f.gIniEntries.Items), true);
+bool WriteIniFile(Foundation& f) {
+    if (!f.gIniEntries.Loaded) return false;
+    return cFile(f).Save(GetIniFilePath(f), IniFileText(f.gIniEntries.Items), true);
+}
+
+FileError WriteIniFileChecked(Foundation& f) {
+    if (!f.gIniEntries.Loaded) return {kErrPathFileAccess, QStringLiteral("Path/File access error")};
+    return WriteFileAtomic(GetIniFilePath(f), f.Os.Codec.Encode(IniFileText(f.gIniEntries.Items)));
 }
 
 QString GetIniValue(Foundation& f, const QString& key) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "foundation/Definitions.h"
+#include "platform/FileError.h"
 
 namespace tidepost {
 
@@ -29,8 +30,12 @@ QString GetIniFilePath(const Foundation& f);
 // first when it is missing. A failure shows the file error box (queued inside a timer tick), only
 // the first settings-file failure of the run; what was read before stays loaded.
 void ReadIniFile(Foundation& f);
-// Replaces the settings file by gIniEntries; nothing when the list was never loaded.
-void WriteIniFile(Foundation& f);
+// Replaces the settings file by gIniEntries; nothing when the list was never loaded. False when the
+// file was not written: never loaded, or the write failed (which queues its file error box).
+bool WriteIniFile(Foundation& f);
+// The same, with the failure given to the caller to tell (no box is queued); a list never loaded
+// is a path/file access error.
+FileError WriteIniFileChecked(Foundation& f);
 // The value of the first entry whose key equals `key` exactly; "" when there is none or the file
 // could not be loaded. Loads the file when no load has been tried yet.
 QString GetIniValue(Foundation& f, const QString& key);

@@ -91,15 +91,15 @@ void HandlePositionReply(Link& link, const QString& reply) {
     }
 }
 
-void HandleSystemTimeReply(Link& link, const QString& reply) {
-    if (reply.size() <= 20) return;
-    const qsizetype echoEnd = reply.indexOf(link.Dialogue.EchoTerminator);
-    if (echoEnd < 0) return;
+std::optional<QDateTime> ReadSystemTimeReply(const QString& reply, const QString& echoTerminator) {
+    if (reply.size() <= 20 || echoTerminator.isEmpty()) return std::nullopt;
+    const qsizetype echoEnd = reply.indexOf(echoTerminator);
+    if (echoEnd < 0) return std::nullopt;
     const qsizetype dash = reply.indexOf(QLatin1Char('-'), echoEnd);
-    if (dash < 8) return;  // the date's first "-" lies beyond the echo line
+    if (dash < 8) return std::nullopt;  // the date's first "-" lies beyond the echo line
 
     const QDate date = TwoDigitYearDate(reply.mid(dash - 2, 8), 70);
-    if (!date.isValid()) return;
+    if (!date.isValid()) return std::nullopt;
     QDateTime time(date, QTime(0, 0), Qt::UTC);
 
     // The time follows the date on its line: hh:mm:ss around the first ":" after the date's "-".
@@ -112,7 +112,13 @@ void HandleSystemTimeReply(Link& link, const QString& reply) {
             time = time.addSecs(60 * clock->minute());
         }
     }
-    link.F.gSession.SetSystemTime(time);
+    return time;
+}
+
+void HandleSystemTimeReply(Link& link, const QString& reply) {
+    const std::optional<QDateTime> time = ReadSystemTimeReply(reply, link.Dialogue.EchoTerminator);
+    if (!time) return;
+    link.F.gSession.SetSystemTime(*time);
     link.F.gSession.SetSystemTimeSet(true);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
+#include <optional>
 
 namespace tidepost {
 
@@ -13,8 +15,12 @@ struct Link;
 // without a marked position, or with a position the session refuses, changes nothing.
 void HandlePositionReply(Link& link, const QString& reply);
 
-// "ti -u": the transceiver's UTC date ("yy-mm-dd", 1970-2069) and, when readable, its hour and
-// minute into SystemTime; SystemTimeSet once a valid date was read.
+// The UTC time a "ti -u" reply holds: its date ("yy-mm-dd", 1970-2069) and, when readable, its hour
+// and minute (seconds 0); none for a reply without a valid date. `echoTerminator` ends the echo.
+std::optional<QDateTime> ReadSystemTimeReply(const QString& reply, const QString& echoTerminator);
+
+// "ti -u": the time of ReadSystemTimeReply into SystemTime, and SystemTimeSet; a reply without a
+// valid date changes nothing.
 void HandleSystemTimeReply(Link& link, const QString& reply);
 
 // "ti u": UtcTimeText ("14. March 2025 10:22", 1980-2079) and the line "UTC Time: " + that text

@@ -1,7 +1,6 @@
 #include "foundation/AppSettings.h"
 #include "foundation/Foundation.h"
 #include "mainwindow/MainForm.h"
-#include "platform/IMessageBoxes.h"
 
 namespace tidepost {
 
@@ -11,18 +10,9 @@ void MainForm::ConfigPasswordGuard(qint32 code, const std::function<void()>& act
         if (action) action();
         return;
     }
+    // A stored password is never passed: without its dialog the command stays closed.
     auto& dialog = Dialogs.VerifyConfigPasswordForm;
-    if (!dialog.Show) {
-        // A stored password that cannot be asked for must not be passed: the command stays closed,
-        // and the operator is told why nothing opened.
-        MessageBoxRequest request;
-        request.text = "This command is protected by the configuration password, which cannot be checked in this "
-                       "version. It stays closed.";
-        request.title = f.gProductName;
-        request.icon = MsgIcon::Information;
-        if (f.Os.Boxes) f.Os.Boxes->Show(request, this);
-        return;
-    }
+    if (!dialog.Show) return;
     if (dialog.SetConfigPasswordPurpose) dialog.SetConfigPasswordPurpose(code);
     if (dialog.ClearPassword) dialog.ClearPassword();
     dialog.Show();

@@ -286,8 +286,9 @@ bool MainForm::IsASISFormVisible() const {
     return m_shell->Disclaimer.isLoaded() && m_shell->Disclaimer.loaded()->isVisible();
 }
 
-// Without a PC clock window there is nothing to show.
-void MainForm::ShowSetTimeForm() {}
+void MainForm::ShowSetTimeForm() {
+    if (Dialogs.ShowSetTimeForm) Dialogs.ShowSetTimeForm();
+}
 
 void MainForm::SetMobileStatusFieldCaption(const QString& caption) { m_mobileStatusField->setText(caption); }
 

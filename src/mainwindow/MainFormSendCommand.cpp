@@ -23,6 +23,10 @@ MainFormSendCommand::MainFormSendCommand(MainForm& form, MessageEditor& editor) 
     };
     Links.GetMobileStatus = [&form] { return form.GetMobileStatus(); };
     Links.ShowOceanRegionNotFound = [&form] { form.Busy().OceanRegionNotFound.get().show(); };
+    // Looked up at each use: the configuration area fills the slot after this window is built.
+    Links.ShowVerifyTransmitPassword = [&form] {
+        if (form.Dialogs.ShowVerifyTransmitPasswordForm) form.Dialogs.ShowVerifyTransmitPasswordForm();
+    };
     Links.ShowSendingForm = [m] {
         if (m) ShowSendingForm(*m);
     };

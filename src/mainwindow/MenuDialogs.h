@@ -34,6 +34,11 @@ struct MenuDialogs {
     Action ShowSystemInfoForm;
     Action ShowSetLocalTimeForm;
     Action ShowDefaultISPForm;
+    // The first-start question of the PC clock, while it is unanswered (every event-timer tick).
+    Action ShowSetTimeForm;
+    // The transmit password check before sending: empties its box and shows it; its OK opens the
+    // send dialogue once the right password is given.
+    Action ShowVerifyTransmitPasswordForm;
 
     // The signature dialog: its box `SignatureText` gets the stored signature before it shows.
     struct {

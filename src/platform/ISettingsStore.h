@@ -11,7 +11,8 @@ public:
     virtual ~ISettingsStore() = default;
     virtual QString Get(const QString& app, const QString& section, const QString& key,
                         const QString& defaultValue) = 0;
-    virtual void Save(const QString& app, const QString& section, const QString& key,
+    // False when the value could not be stored (the store's file not writable, a full disk).
+    virtual bool Save(const QString& app, const QString& section, const QString& key,
                       const QString& value) = 0;
     // Every key of a section with its value, in the store's order.
     virtual QList<QPair<QString, QString>> GetSection(const QString& app, const QString& section) = 0;

@@ -21,6 +21,7 @@ class IClipboard;
 class IInstanceLock;
 class IScreenSaver;
 class IParallelPort;
+class IClockSetter;
 
 // What the operating system gives the program. The adapters are owned by whoever builds the
 // application (main() with the real ones, a test fixture with fakes); everything else reads them here.
@@ -41,6 +42,7 @@ struct Platform {
     IInstanceLock* Instance = nullptr;  // one running copy per user; none: every copy may run
     IScreenSaver* ScreenSaver = nullptr;  // the desktop's screen saver
     IParallelPort* ParallelPort = nullptr;  // the in-harbour signal's data lines
+    IClockSetter* ClockSetter = nullptr;  // the machine's wall clock; none: it is never set
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder
     // The installation folders of the predecessor product and of this product, between which the

@@ -43,13 +43,14 @@ QString QtSettingsStore::Get(const QString& app, const QString& section, const Q
     return v.isValid() ? v.toString() : defaultValue;
 }
 
-void QtSettingsStore::Save(const QString& app, const QString& section, const QString& key,
+bool QtSettingsStore::Save(const QString& app, const QString& section, const QString& key,
                            const QString& value) {
     QDir().mkpath(m_root);
     MakePrivate(FileOf(app));
     QSettings s(FileOf(app), QSettings::IniFormat);
     s.setValue(KeyPath(section, key), value);
     s.sync();
+    return s.status() == QSettings::NoError;
 }
 
 QList<QPair<QString, QString>> QtSettingsStore::GetSection(const QString& app, const QString& section) {

@@ -11,7 +11,7 @@ public:
     explicit QtSettingsStore(QString configRoot = {});
     QString Get(const QString& app, const QString& section, const QString& key,
                 const QString& defaultValue) override;
-    void Save(const QString& app, const QString& section, const QString& key, const QString& value) override;
+    bool Save(const QString& app, const QString& section, const QString& key, const QString& value) override;
     QList<QPair<QString, QString>> GetSection(const QString& app, const QString& section) override;
     void DeleteKey(const QString& app, const QString& section, const QString& key) override;
     void DeleteApplication(const QString& app) override;

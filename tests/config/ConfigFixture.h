@@ -14,6 +14,7 @@
 #include "config/Routing.h"
 #include "config/RoutingForm.h"
 #include "config/SettingsForm.h"
+#include "config/SetupDialogs.h"
 #include "config/StatusDialogs.h"
 #include "config/IConfigMainWindow.h"
 #include "foundation/Foundation.h"
@@ -33,6 +34,8 @@ public:
     void BCcFieldVisible(bool value) override { Calls << QString("Bcc %1").arg(value); }
     void MainFormSetUp() override { Calls << "MainFormSetUp"; }
     void ResetHotList() override { Calls << "ResetHotList"; }
+    void RunConfigPasswordAction(qint32 code) override { Calls << QString("action %1").arg(code); }
+    void UpdateMnuInsertVesselName() override { Calls << "UpdateMnuInsertVesselName"; }
     QStringList Calls;
 };
 
@@ -66,6 +69,7 @@ struct ConfigFixture : ::testing::Test {
         c.SettingsForm.unload();
         c.RoutingForm.unload();
         c.Status->UnloadAll();
+        c.Setup->UnloadAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 

@@ -82,3 +82,22 @@ TEST_F(AppSettingsTest, VersionIsReadOnlyByTheStartUpChecks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AppSettingsTest, ASaveThatStoresNothingSaysSo) {
+    RunOn({6, 1, 0});
+    EXPECT_TRUE(SaveAppSetting(f, "Tidepost", "Settings", "VesselName", "A"));
+    platform.Settings.FailSaves = true;
+    EXPECT_FALSE(SaveAppSetting(f, "Tidepost", "Settings", "VesselName", "B"));
+
+    // Redirected: the settings file's write decides; a file that could not be read is never
+    // written over.
+    RunOn({5, 1, 64});
+    EXPECT_TRUE(SaveAppSetting(f, "Tidepost", "Settings", "VesselName", "C"));
+    f.gIniEntries.Loaded = false;
+    EXPECT_FALSE(SaveAppSetting(f, "Tidepost", "Settings", "VesselName", "D"));
+    EXPECT_TRUE(platform.ReadDataFile("Tidepost.ini").contains("[Settings_VesselName]\r\nC\r\n"));
+}
+
+}  // namespace

@@ -9,6 +9,9 @@
 #include "foundation/IniFile.h"
 #include "link/Link.h"
 #include "mainwindow/MainForm.h"
+#include "messages/Messages.h"
+#include "mainwindow/MainFormEditor.h"
+#include "mainwindow/MainFormSendCommand.h"
 #include "mainwindow/SetupMenuCommands.h"
 #include "support/TestPlatform.h"
 
@@ -155,13 +158,14 @@ TEST_F(SetupMenu, EnidListWithoutTheLinkSaysSo) {
     EXPECT_EQ(events, QStringList{"count 2030"});
 }
 
-TEST_F(SetupMenu, PasswordWithoutItsDialogKeepsTheCommandClosedAndSaysWhy) {
+TEST_F(SetupMenu, PasswordWithoutItsDialogKeepsTheCommandClosed) {
     form.Dialogs.VerifyConfigPasswordForm = {};
     SetPassword("secret");
     form.ConfigEGCMenu_Click();
-    EXPECT_EQ(events, QStringList{"count 2028"});
-    ASSERT_EQ(platform.Boxes.Shown.size(), 1);
-    EXPECT_TRUE(platform.Boxes.Shown.first().text.contains("configuration password"));
+    form.TerminalModeMenu_Click();
+    EXPECT_EQ(events, (QStringList{"count 2028", "count 2010"}));
+    EXPECT_FALSE(link.Dialogue.TerminalModeRequested);
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
 }
 
 TEST_F(SetupMenu, PlainCommandsShowTheirDialogAndCount) {
@@ -254,3 +258,20 @@ TEST_F(LesDialogs, DefaultLesShowsTheStoredStationByNameWhenItsFileHoldsIt) {
 }
 
 }  // namespace
+
+TEST(SetupMenuSlots, FirstStartQuestionAndTransmitCheckGoToTheirDialogs) {
+    test::TestPlatform platform;
+    Foundation f{platform.Os};
+    Link link{f};
+    Messages messages{f, link};
+    MainForm form{f, link, &messages};
+    QStringList events;
+    form.ShowSetTimeForm();  // nothing behind it yet
+    form.Dialogs.ShowSetTimeForm = [&events] { events << "SetTimeForm"; };
+    form.Dialogs.ShowVerifyTransmitPasswordForm = [&events] { events << "VerifyTransmitPasswordForm"; };
+    form.ShowSetTimeForm();
+    ASSERT_NE(form.EditorGlue(), nullptr);
+    ASSERT_NE(form.EditorGlue()->SendCommand(), nullptr);
+    form.EditorGlue()->SendCommand()->Links.ShowVerifyTransmitPassword();
+    EXPECT_EQ(events, (QStringList{"SetTimeForm", "VerifyTransmitPasswordForm"}));
+}

@@ -48,13 +48,21 @@ TEST_F(TerminalModeMenu, ViewMenuItemNeedsTheTransceiverAndHandsTheDialogueToThe
     EXPECT_EQ(link.Windows.TerminalModeForm, nullptr);
 }
 
-TEST_F(TerminalModeMenu, StaysClosedWhileAConfigurationPasswordIsStored) {
+TEST_F(TerminalModeMenu, OpensOnlyAfterTheConfigurationPassword) {
     SaveAppSetting(f, f.gProductName, "Config", "Config Password", "x1y2");
+    qint32 purpose = -1;
+    int asked = 0;
+    form.Dialogs.VerifyConfigPasswordForm.SetConfigPasswordPurpose = [&purpose](qint32 code) { purpose = code; };
+    form.Dialogs.VerifyConfigPasswordForm.Show = [&asked] { ++asked; };
     Item()->trigger();
     EXPECT_FALSE(link.Dialogue.TerminalModeRequested);
     EXPECT_FALSE(form.TerminalMode().isLoaded());
-    ASSERT_EQ(platform.Boxes.Shown.size(), 1);
-    EXPECT_TRUE(platform.Boxes.Shown.first().text.contains("configuration password"));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(purpose, 3);
+    EXPECT_TRUE(platform.Boxes.Shown.isEmpty());
+    // The right password runs the command's action.
+    form.RunConfigPasswordAction(purpose);
+    EXPECT_TRUE(link.Dialogue.TerminalModeRequested);
 }
 
 }  // namespace

@@ -59,3 +59,15 @@ TEST(QtSettingsStore, FileIsPrivateFromItsCreation) {
     EXPECT_EQ(store.Get("tidepost", "MultiLang", "LangId", ""), "1049");
     EXPECT_EQ(store.Get("Tidepost", "Config", "TCU Port", ""), "2323");
 }
+
+TEST(QtSettingsStore, SaveSaysWhenNothingCouldBeStored) {
+    QTemporaryDir dir;
+    QtSettingsStore good(dir.path());
+    EXPECT_TRUE(good.Save("Tidepost", "Settings", "VesselName", "MV Example"));
+    // The store's folder would lie below a file: nothing can be written there, even as root.
+    QFile blocker(dir.path() + "/blocker");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QtSettingsStore bad(dir.path() + "/blocker/Tidepost");
+    EXPECT_FALSE(bad.Save("Tidepost", "Settings", "VesselName", "MV Example"));
+}

@@ -145,3 +145,20 @@ TEST_F(StatusShell, LesListingFramesEachStationAndEndsItWithAnEmptyLine) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StatusShell, ClockRefusedOrWithoutADate) {
+    ASSERT_TRUE(SetTransceiverValue(shell.Transceiver, "ti-nodate", "yes"));
+    const QString dateless = Body("ti -u");
+    EXPECT_FALSE(dateless.contains('-'));
+    EXPECT_FALSE(dateless.isEmpty());
+    ASSERT_TRUE(SetTransceiverValue(shell.Transceiver, "ti-error", "yes"));
+    EXPECT_EQ(Body("ti -u"), "ERROR 120: Command not available\r\n");
+    ASSERT_TRUE(SetTransceiverValue(shell.Transceiver, "ti-error", "no"));
+    ASSERT_TRUE(SetTransceiverValue(shell.Transceiver, "ti-nodate", "no"));
+    EXPECT_EQ(Body("ti -u"), "25-03-14 10:22:33 UTC\r\n");
+    EXPECT_FALSE(SetTransceiverValue(shell.Transceiver, "ti-error", "maybe"));
+}
+
+}  // namespace

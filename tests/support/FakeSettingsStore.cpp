@@ -20,14 +20,16 @@ QString FakeSettingsStore::Get(const QString& app, const QString& section, const
     return i < 0 ? defaultValue : m_entries[i].value;
 }
 
-void FakeSettingsStore::Save(const QString& app, const QString& section, const QString& key,
+bool FakeSettingsStore::Save(const QString& app, const QString& section, const QString& key,
                              const QString& value) {
     ++SaveCount;
+    if (FailSaves) return false;
     const int i = IndexOf(app, section, key);
     if (i < 0)
         m_entries.append({app, section, key, value});
     else
         m_entries[i].value = value;
+    return true;
 }
 
 QList<QPair<QString, QString>> FakeSettingsStore::GetSection(const QString& app, const QString& section) {

@@ -10,13 +10,15 @@ class FakeSettingsStore : public ISettingsStore {
 public:
     QString Get(const QString& app, const QString& section, const QString& key,
                 const QString& defaultValue) override;
-    void Save(const QString& app, const QString& section, const QString& key, const QString& value) override;
+    bool Save(const QString& app, const QString& section, const QString& key, const QString& value) override;
     QList<QPair<QString, QString>> GetSection(const QString& app, const QString& section) override;
     void DeleteKey(const QString& app, const QString& section, const QString& key) override;
     void DeleteApplication(const QString& app) override;
 
     bool Has(const QString& app, const QString& section, const QString& key) const;
     int SaveCount = 0;
+    // While set, every Save stores nothing and fails.
+    bool FailSaves = false;
 
 private:
     struct Entry { QString app, section, key, value; };

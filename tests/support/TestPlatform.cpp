@@ -23,6 +23,7 @@ TestPlatform::TestPlatform() {
     Os.Instance = &Instance;
     Os.ScreenSaver = &ScreenSaver;
     Os.ParallelPort = &ParallelPort;
+    Os.ClockSetter = &ClockSetter;
     Os.ProgramFolder = m_program.path();
 }
 

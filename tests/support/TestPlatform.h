@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 #include "support/FakeClipboard.h"
+#include "support/FakeClockSetter.h"
 #include "support/FakeDiskSpace.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeInstanceLock.h"
@@ -46,6 +47,7 @@ struct TestPlatform {
     FakeInstanceLock Instance;
     FakeScreenSaver ScreenSaver;
     FakeParallelPort ParallelPort;
+    FakeClockSetter ClockSetter;
     Platform Os;
 
 private:

@@ -53,6 +53,8 @@ QString GpsTest(SimShell& shell, const QString&) {
 }
 
 QString UtcDateTime(SimShell& shell, const QString&) {
+    if (shell.Transceiver.TimeCommandRefused) return "ERROR 120: Command not available" + shell.LineEnd;
+    if (shell.Transceiver.TimeWithoutDate) return "UTC time not available" + shell.LineEnd;
     return shell.Transceiver.UtcNow().toString("yy-MM-dd hh:mm:ss") + " UTC" + shell.LineEnd;
 }
 

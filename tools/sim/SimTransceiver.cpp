@@ -86,6 +86,8 @@ const QList<Setter>& Setters() {
         {"les", [](SimTransceiver& t, const QString& v) { return Text(t.LesIds, v.trimmed()); }},
         {"les-end", [](SimTransceiver& t, const QString& v) { return Flag(t.LesListEnded, v); }},
         {"generator", [](SimTransceiver& t, const QString& v) { return Flag(t.Generator.Present, v); }},
+        {"ti-error", [](SimTransceiver& t, const QString& v) { return Flag(t.TimeCommandRefused, v); }},
+        {"ti-nodate", [](SimTransceiver& t, const QString& v) { return Flag(t.TimeWithoutDate, v); }},
         {"utc",
          [](SimTransceiver& t, const QString& v) {
              if (v.trimmed().toLower() == "pc") {

@@ -62,6 +62,10 @@ struct SimTransceiver {
     QString RoutingOmit = "none";
     // The transceiver's UTC clock; the PC's while unset.
     std::optional<QDateTime> Utc;
+    // "ti -u" refused as a command not available here, or answered with a line without a date
+    // (no time known yet).
+    bool TimeCommandRefused = false;
+    bool TimeWithoutDate = false;
 
     // The EGC receiver's settings and ENID list.
     SimEgcReceiver EgcReceiver;
@@ -73,8 +77,9 @@ struct SimTransceiver {
 
 // Sets one value by its name ("model", "mobile-type", "solas", "version", "cpu", "510ab",
 // "sync", "tdm", "logged-in", "protocol", "channel", "serial", "mobile-no", "ocean", "signal",
-// "position", "course", "speed", "position-valid", "gps", "link-test", "utc", "latest-distress",
-// "latest-distress-test", "les", "les-end", "generator" (yes/no), "route<class>" with a mask 0 to 7, "ro-omit" with a
+// "position", "course", "speed", "position-valid", "gps", "link-test", "utc", "ti-error", "ti-nodate",
+// "latest-distress", "latest-distress-test", "les", "les-end", "generator" (yes/no), "route<class>" with a
+// mask 0 to 7, "ro-omit" with a
 // class, "header" or "none"). Yes/no values
 // take "yes"/"no"; "utc" takes "yyyy-MM-dd hh:mm:ss" or "pc". False, changing nothing, for an
 // unknown name or a value that does not fit.
