@@ -21,6 +21,7 @@
 #include "platform/QtSlpDiscovery.h"
 #include "platform/QtSocketControl.h"
 #include "platform/QtTrayIcon.h"
+#include "platform/QtWebBrowser.h"
 #include "platform/DBusScreenSaver.h"
 #include "platform/SystemClock.h"
 #include "platform/TermSignals.h"
@@ -54,6 +55,7 @@ public:
     // One running copy per user.
     QtInstanceLock InstanceLock;
     DBusScreenSaver ScreenSaver;
+    QtWebBrowser WebBrowser;
     Platform Os;
     tidepost::Foundation Foundation;
     // The links to the transceiver; a serial port number names its device in the settings store.

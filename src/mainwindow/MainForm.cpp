@@ -110,6 +110,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     m_shell = std::make_unique<ShellWindows>(m_foundation, this);
     m_editorGlue = std::make_unique<MainFormEditor>(*this);
     ConnectMenuCommands();
+    ConnectElectronicForms();
     // The status strip's clicks run the window's own commands.
     StatusCommands.mobileNoMenu_Click = [this] { mobileNoMenu_Click(); };
     StatusCommands.TransceiverStatusMenu_Click = [this] { TransceiverStatusMenu_Click(); };

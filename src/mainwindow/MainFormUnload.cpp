@@ -12,6 +12,7 @@
 #include "link/LinkLoss.h"
 #include "mainwindow/BusyWindows.h"
 #include "mainwindow/MainForm.h"
+#include "remote/FormsServer.h"
 #include "mainwindow/MainWindowPlacement.h"
 #include "mainwindow/RunningMarker.h"
 #include "mainwindow/ShellWindows.h"
@@ -170,6 +171,8 @@ void MainForm::Form_Unload() {
 void MainForm::ShutDownProgram() {
     for (QTimer* timer : {m_winsockTimer, m_timer1, m_timer2, m_timer60S, m_closeDownTimer, m_messageTimer})
         timer->stop();
+    // The forms server stops; its handler and the inbox pages go with it.
+    if (Forms) Forms->ShutDown();
     // Every other window goes; the language dialog stores the language choice as it unloads.
     Unload(m_busy->Wait);
     Unload(m_busy->Working);

@@ -20,6 +20,7 @@ class IFileDialogs;
 class IClipboard;
 class IInstanceLock;
 class IScreenSaver;
+class IWebBrowser;
 
 // What the operating system gives the program. The adapters are owned by whoever builds the
 // application (main() with the real ones, a test fixture with fakes); everything else reads them here.
@@ -39,6 +40,7 @@ struct Platform {
     IClipboard* Clipboard = nullptr;    // plain text only
     IInstanceLock* Instance = nullptr;  // one running copy per user; none: every copy may run
     IScreenSaver* ScreenSaver = nullptr;  // the desktop's screen saver
+    IWebBrowser* Browser = nullptr;       // the user's web browser; none: no page is opened
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder
     // The installation folders of the predecessor product and of this product, between which the

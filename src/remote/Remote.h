@@ -1,5 +1,7 @@
 #pragma once
 
+#include "remote/FormsServer.h"
+
 namespace tidepost {
 
 struct Foundation;
@@ -16,6 +18,9 @@ struct Remote {
     Foundation& F;
     Link& L;
     Messages& M;
+
+    // The local forms server and its request handler.
+    FormsServer Forms{F, M};
 };
 
 }  // namespace tidepost

@@ -22,6 +22,7 @@ TestPlatform::TestPlatform() {
     Os.Clipboard = &Clipboard;
     Os.Instance = &Instance;
     Os.ScreenSaver = &ScreenSaver;
+    Os.Browser = &Browser;
     Os.ProgramFolder = m_program.path();
 }
 

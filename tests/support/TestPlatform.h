@@ -16,6 +16,7 @@
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTrayIcon.h"
 #include "support/FakeScreenSaver.h"
+#include "support/FakeWebBrowser.h"
 #include "support/ScriptedMessageBoxes.h"
 
 namespace tidepost::test {
@@ -44,6 +45,7 @@ struct TestPlatform {
     FakeClipboard Clipboard;
     FakeInstanceLock Instance;
     FakeScreenSaver ScreenSaver;
+    FakeWebBrowser Browser;
     Platform Os;
 
 private:
