@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -33,7 +34,7 @@
 #include "platform/SystemClock.h"
 #include "remote/FormsServer.h"
 #include "remote/HttpServerProcessing.h"
-#include "support/TestPlatform.h"
+#include "platform/QtSettingsStore.h"
 
 using namespace tidepost;
 
@@ -120,8 +121,24 @@ double NginxRate(const QString& folder, const QByteArray& file) {
     return rate;
 }
 
+// A data folder and a settings store of its own.
+struct BenchPlatform {
+    QTemporaryDir data;
+    QTemporaryDir config;
+    QtSettingsStore settings{config.path()};
+    Platform Os;
+    BenchPlatform() { Os.Settings = &settings; }
+    QString DataFolder() const { return data.path(); }
+    void WriteDataFile(const QString& name, const QByteArray& bytes) const {
+        const QString path = data.path() + "/" + name;
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+    }
+};
+
 struct ServerSetup {
-    test::TestPlatform platform;
+    BenchPlatform platform;
     SystemClock clock;
     Foundation f{platform.Os};
     Link link{f};

@@ -305,7 +305,9 @@ LoopbackHttpServer::Response FormsServer::Answer(const QByteArray& request) {
     const QByteArray site = head.Header("sec-fetch-site").toLower();
     if (site == "cross-site" || site == "same-site") return Forbidden();
     if (!SameKey(CookieValue(head.Header("cookie"), kCookieName), m_key)) return Forbidden();
-    if (QString::fromLatin1(path).contains(QLatin1String("/TXMESSAGE"), Qt::CaseInsensitive) && !head.Has("origin")) {
+    // The path as the handler will read it, so no odd request line slips a send past this check.
+    const QString handlerPath = cHttpServerProcessing::GetRequestPath(m_f.Os.Codec.Decode(request));
+    if (handlerPath.contains(QLatin1String("/TXMESSAGE"), Qt::CaseInsensitive) && !head.Has("origin")) {
         // A send needs to show where it comes from: its own page.
         const QByteArray referer = head.Header("referer").toLower();
         bool own = false;

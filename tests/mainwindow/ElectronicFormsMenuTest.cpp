@@ -28,6 +28,8 @@ struct ElectronicForms : StartUp {
         // Never the privileged default port in a test.
         SaveAppSetting(f, f.gProductName, "ElectronicForms", "LocalPort", "0");
     }
+    // The window goes before the server it points to.
+    ~ElectronicForms() override { form.reset(); }
     void Start() {
         WriteSettings({{"[AS IS Accepted?]", "YES"}, {"[HOST Interface]", "COM"}});
         f.FoundationLoaded = false;
@@ -35,6 +37,7 @@ struct ElectronicForms : StartUp {
         form->Forms = &server;
         form->LeaveEventLoop = [] {};
         form->Form_Load({"tidepost"});
+        form->show();
     }
     void WriteForm(const QString& name, const QByteArray& text) { platform.WriteDataFile("html/" + name, text); }
     QAction* Item(int i) { return Find<QAction>(QStringLiteral("mnuForm(%1)").arg(i).toUtf8().constData()); }
@@ -169,7 +172,7 @@ TEST_F(ElectronicForms, TheFormViewPutsBackTheHeaderTheDistressEditorSaved) {
     EXPECT_TRUE(editor->SavedToText.isEmpty());
     EXPECT_TRUE(editor->SavedSubjectText.isEmpty());
     EXPECT_EQ(f.gSession.MessagePriority(), 0);
-    EXPECT_FALSE(Find<QLineEdit>("ToFieldText")->isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>("SubjectFieldText")->isEnabled());
     EXPECT_EQ(form->MessageLogShown, 5);
 }
 

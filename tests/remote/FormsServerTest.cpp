@@ -2,6 +2,7 @@
 #include <QFileInfo>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "RemoteFixture.h"
 #include "foundation/AppSettings.h"
@@ -87,6 +88,7 @@ TEST_F(FormsServerTest, OnlyTheUsersOwnBrowserIsAnswered) {
          Request("/TXMESSAGE", "Host: " + host + "\r\nReferer: http://evil.example/\r\n" + cookie, txBody, "POST"), 403},
         {"a send whose referer only starts like ours",
          Request("/TXMESSAGE", "Host: " + host + "\r\nReferer: " + origin + ".evil.example/\r\n" + cookie, txBody, "POST"), 403},
+        {"a send behind an odd request line", "GETX\r\nZ /TXMESSAGE\r\nHost: " + host + "\r\n" + cookie + "\r\n" + txBody, 403},
         {"a send from a foreign origin",
          Request("/TXMESSAGE", "Host: " + host + "\r\nOrigin: http://evil.example\r\n" + cookie, txBody, "POST"), 403},
     };
@@ -141,8 +143,9 @@ TEST_F(FormsServerTest, ItListensOnLoopbackOnlyAndTheRedirectFileIsTheUsersAlone
     EXPECT_EQ(server.Key().size(), 32);
     const QString file = runtime.path() + "/Tidepost-forms.html";
     ASSERT_EQ(server.RedirectFile(), file);
-    EXPECT_EQ(QFileInfo(file).permissions() & 0x0FFF,
-              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
     QFile redirect(file);
     ASSERT_TRUE(redirect.open(QIODevice::ReadOnly));
     EXPECT_TRUE(redirect.readAll().contains(origin + FormsServer::kKeyPath + server.Key()));
