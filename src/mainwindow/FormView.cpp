@@ -15,7 +15,7 @@ FormView::FormView(const MlStrings& strings, QWidget* parent)
     : QFrame(parent),
       m_strings(strings),
       m_title(new QLabel(this)),
-      m_addressLabel(new QLabel(QStringLiteral("&Address:"), this)),
+      m_addressLabel(new QLabel(QStringLiteral("Address:"), this)),
       m_address(new QLineEdit(this)),
       m_open(new QPushButton(QStringLiteral("&Open in web browser"), this)),
       m_noBrowser(new QLabel(QStringLiteral("No web browser was started. Open the address above in a web browser."), this)) {
