@@ -51,6 +51,7 @@ Application::Application(const QString& programFolder)
     Os.ScreenSaver = &ScreenSaver;
     Os.ParallelPort = &ParallelPort;
     Os.ClockSetter = &ClockSetter;
+    Os.Browser = &WebBrowser;
     RegisterMessageHandlers(Messages);
     RegisterConfigHandlers(Config);
     RegisterEgcHandlers(Egc);
@@ -88,6 +89,7 @@ int Application::Run() {
         if (m_endBeforeMainForm) return;
         m_mainForm = std::make_unique<MainForm>(Foundation, Link, &Messages);
         m_mainForm->LeaveEventLoop = [] { QCoreApplication::exit(0); };
+        m_mainForm->Forms = &Remote.Forms;
         ConnectEditorWindows(*m_mainForm, Link, *m_editorWindows);
         m_configMainWindow = ConnectConfigDialogs(*m_mainForm, Config);
         Egc.EgcView = m_mainForm->Folders();

@@ -23,6 +23,7 @@
 #include "platform/QtSlpDiscovery.h"
 #include "platform/QtSocketControl.h"
 #include "platform/QtTrayIcon.h"
+#include "platform/QtWebBrowser.h"
 #include "platform/DBusScreenSaver.h"
 #include "platform/SystemClock.h"
 #include "platform/TermSignals.h"
@@ -60,6 +61,7 @@ public:
     PpdevParallelPort ParallelPort;
     // Sets the machine's clock from the transceiver's (needs the right to set the system time).
     LinuxClockSetter ClockSetter;
+    QtWebBrowser WebBrowser;
     Platform Os;
     tidepost::Foundation Foundation;
     // The links to the transceiver; a serial port number names its device in the settings store.

@@ -102,6 +102,15 @@ void MessageEditor::EnableEditorGUI(bool bEnable) {
 void MessageEditor::ChangeViewEditor() {
     CSession& s = m_m.F.gSession;
     s.SetMessagePriority(0);
+    RestoreSavedHeaderTexts();
+    m_host.SetMessageLogShown(0);
+    m_host.MainFormSetUp();
+    EnableEditorGUI(HeaderFieldsEditable());
+    m_host.ApplyIspCcBccAvailability();
+    m_host.Form_Resize();
+}
+
+void MessageEditor::RestoreSavedHeaderTexts() {
     if (c.ToFieldText && c.ToFieldText->text() == kDistressToField) {
         SetAddressFieldText(To, SavedToText);
         SetAddressFieldText(Cc, SavedCcText);
@@ -113,11 +122,6 @@ void MessageEditor::ChangeViewEditor() {
     SavedCcText.clear();
     SavedBccText.clear();
     SavedSubjectText.clear();
-    m_host.SetMessageLogShown(0);
-    m_host.MainFormSetUp();
-    EnableEditorGUI(HeaderFieldsEditable());
-    m_host.ApplyIspCcBccAvailability();
-    m_host.Form_Resize();
 }
 
 void MessageEditor::ChangeToEditor() {

@@ -45,6 +45,9 @@ public:
 
     // --- the view ---
     void ChangeViewEditor();
+    // Leaving the distress editor: while the To field shows its recipient, the saved header
+    // texts go back into their fields; the saved texts are cleared in any case.
+    void RestoreSavedHeaderTexts();
     void EditorButton_Click();
     // True in the editor view with routine priority: the header may be changed.
     bool HeaderFieldsEditable() const;

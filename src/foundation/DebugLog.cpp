@@ -33,6 +33,8 @@ DebugLog::DebugLog(const Foundation& f, QWidget* parent)
     layout->addWidget(m_textWindow);
     layout->addLayout(buttons);
     resize(600, 400);
+    m_textWindow->setMaximumBlockCount(kMaxLines);
+    m_textWindow->setReadOnly(true);
 
     connect(m_clearButton, &QPushButton::clicked, this, &DebugLog::ClearButton_Click);
     connect(m_command1, &QPushButton::clicked, this, &DebugLog::Command1_Click);
@@ -40,22 +42,40 @@ DebugLog::DebugLog(const Foundation& f, QWidget* parent)
 
 void DebugLog::AddLine(const QString& TextLine) {
     const QString line = LogTimeStamp(m_f.Os.Clock->Now()) + TextLine;
-    MoveCaretToEnd();
-    m_textWindow->insertPlainText(line + "\n");
-    MoveCaretToEnd();
+    m_lines.push_back(line);
+    while (m_lines.size() > static_cast<size_t>(kMaxLines)) m_lines.pop_front();
+    if (isVisible()) {
+        MoveCaretToEnd();
+        m_textWindow->insertPlainText(line + "\n");
+        MoveCaretToEnd();
+    }
 
-    const QString path = DataFilePath(m_f, "DebugLog.txt");
-    if (!path.isEmpty() && QFileInfo(path).isFile()) (void)AppendLogLine(m_f, "DebugLog.txt", line);
+    const qint64 now = m_f.Os.Clock->MonotonicMs();
+    if (!m_fileChecked || now - m_fileCheckedAt >= 1000 || now < m_fileCheckedAt) {
+        const QString path = DataFilePath(m_f, "DebugLog.txt");
+        m_fileExists = !path.isEmpty() && QFileInfo(path).isFile();
+        m_fileCheckedAt = now;
+        m_fileChecked = true;
+    }
+    if (m_fileExists) (void)AppendLogLine(m_f, "DebugLog.txt", line);
 }
 
-QString DebugLog::Text() const { return m_textWindow->toPlainText(); }
+QString DebugLog::Text() const {
+    QString text;
+    for (const QString& line : m_lines) text += line + "\n";
+    return text;
+}
 
 void DebugLog::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    m_textWindow->setPlainText(Text());
     MoveCaretToEnd();
 }
 
-void DebugLog::ClearButton_Click() { m_textWindow->clear(); }
+void DebugLog::ClearButton_Click() {
+    m_lines.clear();
+    m_textWindow->clear();
+}
 
 void DebugLog::Command1_Click() { hide(); }
 

@@ -113,6 +113,7 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     m_editorGlue = std::make_unique<MainFormEditor>(*this);
     ConnectMenuCommands();
     SetUpInHarbourButton();
+    ConnectElectronicForms();
     // The status strip's clicks run the window's own commands.
     StatusCommands.mobileNoMenu_Click = [this] { mobileNoMenu_Click(); };
     StatusCommands.TransceiverStatusMenu_Click = [this] { TransceiverStatusMenu_Click(); };

@@ -44,6 +44,8 @@ class cMainForm;
 class FolderViews;
 class InfoLogView;
 class IMessagesWindow;
+class FormsServer;
+class FormView;
 struct BusyWindows;
 struct MainFormControls;
 struct ShellWindows;
@@ -148,6 +150,16 @@ public:
         std::function<void()> Release;
         std::function<void()> Free;
     } InHarbourSignal;
+    // ---- Electronic forms (MainFormElectronicForms.cpp) ----
+    // The local forms server the forms open from; set by the application (none: no server).
+    FormsServer* Forms = nullptr;
+    // Lists the forms of the forms folder in the Forms menu; the number listed.
+    qint16 UpdateElectronicFormsMenu();
+    // Shows the form of item Index: the form view, the server, the browser.
+    void mnuForm_Click(int Index);
+    // Switches the work area to the electronic-form view.
+    void PrepareBrowserView();
+    FormView* FormsView() const;
 
     // ---- Layout and views (MainFormLayout.cpp) ----
     // The view of the work area: 0 editor, 1 inbox, 2 sent items, 3 EGC, 4 info log, 5 form.
@@ -489,6 +501,10 @@ private:
     // Shows the disclaimer modal while it has not been accepted.
     void ShowDisclaimer();
     void SetUpFormsMenu();
+    void ConnectElectronicForms();
+    // Opens the form view's form in the browser; false when no browser started.
+    bool OpenFormInBrowser(const QString& fileName);
+    QString m_shownFormFile;
     // Lets the hot list go (writing it) once per run.
     void ReleaseHotList();
     // Asks a Yes/No question owned by the main window; true for every answer but No.

@@ -13,6 +13,7 @@
 #include "foundation/Captions.h"
 #include "foundation/Foundation.h"
 #include "foundation/TextTabKeys.h"
+#include "mainwindow/FormView.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/ProductPictures.h"
 
@@ -268,7 +269,8 @@ void MainForm::BuildWorkArea(QWidget* area) {
     c.OutboxMSGrid = MakeViewPlaceholder(area, "OutboxMSGrid", "Sent items");
     c.EGCMSGrid = MakeViewPlaceholder(area, "EGCMSGrid", "EGC");
     c.MessageGrid = MakeViewPlaceholder(area, "MessageGrid", "Info log");
-    c.oWebBrowser = MakeViewPlaceholder(area, "oWebBrowser", "Electronic form");
+    c.oWebBrowser = new FormView(strings, area);
+    c.oWebBrowser->hide();
 
     c.LogFrame = new QGroupBox("Views:", area);
     c.LogFrame->setObjectName("LogFrame");

@@ -15,6 +15,7 @@
 #include "mainwindow/MainFormEditor.h"
 #include "mainwindow/LegacyGridWidths.h"
 #include "mainwindow/MainForm.h"
+#include "remote/FormsServer.h"
 #include "mainwindow/MainWindowPlacement.h"
 #include "mainwindow/RunningMarker.h"
 #include "mainwindow/ShellWindows.h"
@@ -140,6 +141,7 @@ void MainForm::SetUpFormsMenu() {
     FormsFolderExists = CheckDirExists(f, folder);
     m_mnuForms->menuAction()->setEnabled(FormsFolderExists);
     m_mnuForms->menuAction()->setVisible(FormsFolderExists);
+    if (UpdateElectronicFormsMenu() > 0 && Forms) Forms->StartFormsServer();
 }
 
 }  // namespace tidepost

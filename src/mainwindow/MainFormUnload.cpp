@@ -12,6 +12,7 @@
 #include "link/LinkLoss.h"
 #include "mainwindow/BusyWindows.h"
 #include "mainwindow/MainForm.h"
+#include "remote/FormsServer.h"
 #include "mainwindow/MainWindowPlacement.h"
 #include "mainwindow/RunningMarker.h"
 #include "mainwindow/ShellWindows.h"
@@ -173,6 +174,8 @@ void MainForm::ShutDownProgram() {
     // A pulse still running ends with the program: the line is lowered, not left high.
     m_inHarbourButtonTimer->stop();
     if (InHarbourSignal.Free) InHarbourSignal.Free();
+    // The forms server stops; its handler and the inbox pages go with it.
+    if (Forms) Forms->ShutDown();
     // Every other window goes; the language dialog stores the language choice as it unloads.
     Unload(m_busy->Wait);
     Unload(m_busy->Working);

@@ -166,7 +166,7 @@ QList<MainMenuEntry> BuildTree() {
     t.Item("mnuAbortTransmission", "OptionsMenu", 2946, "Clear protocol");
 
     t.Menu("mnuForms", bar, 2059, "Fo&rms");
-    for (int i = 0; i < 54; ++i) {
+    for (int i = 0; i < 64; ++i) {
         const QByteArray name = QStringLiteral("mnuForm(%1)").arg(i).toUtf8();
         MainMenuEntry& form = t.Item(name.constData(), "mnuForms", 2060, "Empty");
         if (i == 0) form.enabled = false;

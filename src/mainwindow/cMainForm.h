@@ -7,11 +7,11 @@ class QMenu;
 
 namespace tidepost {
 
-// The Forms menu as the hot list sees it: the items mnuForm(0) to mnuForm(53) under mnuForms,
+// The Forms menu as the hot list sees it: the items mnuForm(0) to mnuForm(63) under mnuForms,
 // each visible item one electronic form, its text the title and its data the file name.
 class cMainForm {
 public:
-    static constexpr int kFormItems = 54;
+    static constexpr int kFormItems = 64;
     // Creates the items that are missing, hidden (a hidden position holds no form).
     explicit cMainForm(QMenu& mnuForms);
 

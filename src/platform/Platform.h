@@ -22,6 +22,7 @@ class IInstanceLock;
 class IScreenSaver;
 class IParallelPort;
 class IClockSetter;
+class IWebBrowser;
 
 // What the operating system gives the program. The adapters are owned by whoever builds the
 // application (main() with the real ones, a test fixture with fakes); everything else reads them here.
@@ -43,6 +44,7 @@ struct Platform {
     IScreenSaver* ScreenSaver = nullptr;  // the desktop's screen saver
     IParallelPort* ParallelPort = nullptr;  // the in-harbour signal's data lines
     IClockSetter* ClockSetter = nullptr;  // the machine's wall clock; none: it is never set
+    IWebBrowser* Browser = nullptr;       // the user's web browser; none: no page is opened
     AnsiCodec Codec;          // the system's ANSI code page
     QString ProgramFolder;    // the executable's folder
     // The installation folders of the predecessor product and of this product, between which the

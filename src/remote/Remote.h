@@ -1,5 +1,6 @@
 #pragma once
 #include "foundation/FormHolder.h"
+#include "remote/FormsServer.h"
 #include "remote/RemotePasswordForm.h"
 
 namespace tidepost {
@@ -21,6 +22,8 @@ struct Remote {
 
     // The remote password dialog, created on first use.
     FormHolder<RemotePasswordForm> RemotePasswordForms{[this] { return new RemotePasswordForm(*this); }};
+    // The local forms server and its request handler.
+    FormsServer Forms{F, M};
 };
 
 // Gives the message area the decoder and the processor of remote-configuration packets, so that

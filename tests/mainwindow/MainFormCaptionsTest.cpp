@@ -86,16 +86,16 @@ TEST_F(Captions, TheTableCoversEveryAssignmentAndItsSharedIds) {
     const QList<CaptionAssignment>& table = MainFormCaptionsTable();
     QMap<int, int> uses;
     for (const CaptionAssignment& row : table) ++uses[row.stringId];
-    EXPECT_EQ(table.size(), 231);
+    EXPECT_EQ(table.size(), 241);
     EXPECT_EQ(uses.size(), 162);
     const struct {
         int id, count;
-    } shared[] = {{1940, 3}, {1969, 3}, {1982, 4}, {2049, 2}, {2050, 2}, {2051, 2}, {2052, 2}, {2060, 54}, {1924, 2}};
+    } shared[] = {{1940, 3}, {1969, 3}, {1982, 4}, {2049, 2}, {2050, 2}, {2051, 2}, {2052, 2}, {2060, 64}, {1924, 2}};
     for (const auto& s : shared) EXPECT_EQ(uses.value(s.id), s.count) << s.id;
 
     SwitchTo(1049);
     const QString empty = f.Strings.GetString(2060, 1049);
-    for (int i = 0; i < 54; ++i)
+    for (int i = 0; i < 64; ++i)
         EXPECT_EQ(form.findChild<QAction*>(QString("mnuForm(%1)").arg(i))->text(), empty) << i;
     for (const char* name : {"LoginEastMenu", "PreferredEastMenu"})
         EXPECT_EQ(form.findChild<QAction*>(name)->text(), f.Strings.GetString(2049, 1049)) << name;

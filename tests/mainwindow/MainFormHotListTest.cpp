@@ -97,8 +97,8 @@ TEST_F(MainFormHotList, FormsMenuLookupOverItsItems) {
     ASSERT_NE(forms, nullptr);
     cMainForm lookup(*forms);
     ASSERT_NE(lookup.mnuForm(0), nullptr);
-    ASSERT_NE(lookup.mnuForm(53), nullptr);
-    EXPECT_EQ(lookup.mnuForm(54), nullptr);
+    ASSERT_NE(lookup.mnuForm(63), nullptr);
+    EXPECT_EQ(lookup.mnuForm(64), nullptr);
     EXPECT_FALSE(lookup.mnuForm(0)->isEnabled()) << "the placeholder of a Forms menu without forms";
     EXPECT_FALSE(lookup.mnuForm(1)->isVisible());
     lookup.mnuForm(4)->setText("Weather");
@@ -228,7 +228,7 @@ TEST_F(MainFormPopup, FormsButtonOpensTheLastFormWhenItIsShown) {
     struct Case {
         QString stored;
         QList<int> opened;
-    } cases[] = {{"", {0}}, {"2", {2}}, {"2 ", {2}}, {"3", {}}, {"-1", {}}, {"54", {}}, {"70000", {}}, {"x", {0}}};
+    } cases[] = {{"", {0}}, {"2", {2}}, {"2 ", {2}}, {"3", {}}, {"-1", {}}, {"64", {}}, {"70000", {}}, {"x", {0}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored.toStdString());
         opened.clear();

@@ -222,19 +222,25 @@ TEST_F(Start, FormsMenuIsOfferedOnlyWithItsFolder) {
     struct Case {
         const char* folder;       // created in the data folder, or none
         const char* setting;      // "ElectronicForms"/"Dir", or none
-        bool offered;
-    } cases[] = {{nullptr, nullptr, false}, {"html", nullptr, true}, {"html", "forms", false}, {"forms", "forms", true}};
+        bool withForm;            // the folder holds a form
+        bool exists, offered;
+    } cases[] = {{nullptr, nullptr, false, false, false}, {"html", nullptr, true, true, true},
+                 {"html", nullptr, false, true, false},   {"html", "forms", true, false, false},
+                 {"forms", "forms", true, true, true}};
+    // The server listens on a port the system chooses, never the privileged default.
+    platform.Settings.Save("Tidepost", "ElectronicForms", "LocalPort", "0");
     for (const Case& c : cases) {
         QDir(platform.DataFolder() + "/html").removeRecursively();
         QDir(platform.DataFolder() + "/forms").removeRecursively();
         if (c.folder) QDir().mkpath(platform.DataFolder() + "/" + c.folder);
+        if (c.folder && c.withForm) platform.WriteDataFile(QString(c.folder) + "/a.htm", "<title>A</title>");
         platform.Settings.DeleteKey("Tidepost", "ElectronicForms", "Dir");
         if (c.setting) platform.Settings.Save("Tidepost", "ElectronicForms", "Dir", c.setting);
         LoadAccepted({});
         QAction* forms = Find<QMenu>("mnuForms")->menuAction();
-        EXPECT_EQ(form->FormsFolderExists, c.offered) << c.folder << " " << c.setting;
-        EXPECT_EQ(forms->isVisible(), c.offered);
-        EXPECT_EQ(forms->isEnabled(), c.offered);
+        EXPECT_EQ(form->FormsFolderExists, c.exists) << c.folder << " " << c.setting;
+        EXPECT_EQ(forms->isVisible(), c.offered) << c.folder << " " << c.setting << " " << c.withForm;
+        EXPECT_EQ(forms->isEnabled(), c.offered) << c.folder << " " << c.setting << " " << c.withForm;
     }
 }
 

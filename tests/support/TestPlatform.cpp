@@ -24,6 +24,7 @@ TestPlatform::TestPlatform() {
     Os.ScreenSaver = &ScreenSaver;
     Os.ParallelPort = &ParallelPort;
     Os.ClockSetter = &ClockSetter;
+    Os.Browser = &Browser;
     Os.ProgramFolder = m_program.path();
 }
 

@@ -18,6 +18,7 @@
 #include "support/FakeSoundPlayer.h"
 #include "support/FakeTrayIcon.h"
 #include "support/FakeScreenSaver.h"
+#include "support/FakeWebBrowser.h"
 #include "support/ScriptedMessageBoxes.h"
 
 namespace tidepost::test {
@@ -48,6 +49,7 @@ struct TestPlatform {
     FakeScreenSaver ScreenSaver;
     FakeParallelPort ParallelPort;
     FakeClockSetter ClockSetter;
+    FakeWebBrowser Browser;
     Platform Os;
 
 private:
