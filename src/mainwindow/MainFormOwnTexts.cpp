@@ -54,7 +54,7 @@ constexpr BarLabel kBarLabels[] = {{"AntenneBar", "Label15"}, {"GPSBar", "Label1
 // The distress editor's caption has the fewest letters to choose from: it chooses first of the views.
 constexpr const char* kKeyedButtons[] = {"ToButton",    "CCButton",     "BccButton", "SendButton",
                                          "DistressEditorButton", "EditorButton", "InboxButton",
-                                         "OutboxButton", "EGCButton", "FormsButton"};
+                                         "OutboxButton", "EGCButton", "FormsButton", "OpenInBrowserButton"};
 
 template <class T>
 T* Named(QWidget& form, const char* name) {

@@ -1,6 +1,5 @@
 #include "remote/HttpServerProcessing.h"
 
-#include <QLocale>
 #include <exception>
 
 #include "foundation/AppSettings.h"
@@ -12,6 +11,7 @@
 #include "messages/CTransmission.h"
 #include "messages/Messages.h"
 #include "messages/SendResult.h"
+#include "remote/SendResultText.h"
 #include "messages/cOutBox.h"
 
 namespace tidepost {
@@ -27,19 +27,6 @@ bool SameName(const QString& name, const char* what) {
 }
 
 }  // namespace
-
-QString SendResultText(const Foundation& f, int code) {
-    if (code < 1000 || code > 1002) return QString();
-    int language = 1033;
-    switch (QLocale::system().language()) {
-        case QLocale::French: language = 1036; break;
-        case QLocale::Russian: language = 1049; break;
-        default: break;
-    }
-    QString text = f.Strings.GetString(code, language);
-    if (text.isEmpty()) text = f.Strings.GetString(code, 1033);
-    return text;
-}
 
 cHttpServerProcessing::cHttpServerProcessing(Foundation& f, Messages& m)
     : m_f(f), m_m(m), m_log(std::make_unique<cLog>(f)) {

@@ -73,8 +73,5 @@ private:
     std::unique_ptr<ILog> m_log;
 };
 
-// The send result texts 1000 to 1002 in the system's language when the string table has it, else
-// in English; "" for other codes.
-QString SendResultText(const Foundation& f, int code);
 
 }  // namespace tidepost

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -18,6 +17,7 @@
 #include "messages/SendResult.h"
 #include "messages/cAddressBook.h"
 #include "platform/AtomicFile.h"
+#include "remote/SendResultText.h"
 
 namespace tidepost {
 
@@ -90,14 +90,6 @@ FileError ReadFileTail(const QString& path, qsizetype count, QByteArray& bytes) 
     return {};
 }
 
-int SystemLanguageId() {
-    switch (QLocale::system().language()) {
-    case QLocale::Russian: return 1049;
-    case QLocale::French: return 1036;
-    default: return 1033;
-    }
-}
-
 }  // namespace
 
 bool RemoteParamToInt16(const QString& text, qint16& value) {
@@ -111,13 +103,6 @@ bool RemoteParamToInt16(const QString& text, qint16& value) {
     if (!(rounded >= -32768.0 && rounded <= 32767.0)) return false;
     value = static_cast<qint16>(rounded);
     return true;
-}
-
-QString SendResultText(const Foundation& f, int code) {
-    if (code < SendResult::Submitted || code > SendResult::NoDefaultLes) return {};
-    const StringTable& table = f.Strings.Table();
-    const QString text = table.GetString(code, SystemLanguageId());
-    return text.isEmpty() ? table.GetString(code, 1033) : text;
 }
 
 cRemoteConfigProcess::cRemoteConfigProcess(Messages& messages) : m_messages(messages), m_f(messages.F) {}

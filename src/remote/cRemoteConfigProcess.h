@@ -63,8 +63,4 @@ private:
 // without a leading number. False when it does not fit 16 bits.
 bool RemoteParamToInt16(const QString& text, qint16& value);
 
-// The text of a send result code (1000 to 1002) from the string table, in the language of the
-// system's locale when the table has it, else in English; "" for any other code.
-QString SendResultText(const Foundation& f, int code);
-
 }  // namespace tidepost
