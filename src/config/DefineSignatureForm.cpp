@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "config/Config.h"
-#include "config/OkCancelButtons.h"
+#include "foundation/OkCancelButtons.h"
 #include "config/SetupDialogs.h"
 #include "foundation/Definitions.h"
 #include "foundation/ErrorHandling.h"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "config/Config.h"
-#include "config/OkCancelButtons.h"
+#include "foundation/OkCancelButtons.h"
 #include "config/SetupDialogs.h"
 #include "config/StoredPassword.h"
 #include "foundation/Foundation.h"

@@ -11,7 +11,7 @@
 
 #include "config/Config.h"
 #include "config/IConfigMainWindow.h"
-#include "config/OkCancelButtons.h"
+#include "foundation/OkCancelButtons.h"
 #include "config/PasswordChangeForm.h"
 #include "config/SetupDialogs.h"
 #include "config/StoredPassword.h"

@@ -121,7 +121,7 @@ RoutingForm::RoutingForm(Config& c) : CaptionedWindow(c.F, "RoutingForm", kFixed
     layout->addLayout(buttons);
 
     QWidget* previous = nullptr;
-    auto chain = [&previous, this](QWidget* w) {
+    auto chain = [&previous](QWidget* w) {
         if (previous) setTabOrder(previous, w);
         previous = w;
     };

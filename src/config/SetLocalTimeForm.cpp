@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "config/Config.h"
-#include "config/OkCancelButtons.h"
+#include "foundation/OkCancelButtons.h"
 #include "config/PcClock.h"
 #include "config/SetupDialogs.h"
 #include "foundation/Foundation.h"

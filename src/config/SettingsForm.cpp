@@ -207,7 +207,7 @@ SettingsForm::SettingsForm(Config& c) : CaptionedWindow(c.F, "SettingsForm", kFi
     layout->addLayout(buttons);
 
     QWidget* previous = TabStrip1;
-    auto chain = [&previous, this](QWidget* w) {
+    auto chain = [&previous](QWidget* w) {
         setTabOrder(previous, w);
         previous = w;
     };

@@ -9,7 +9,7 @@
 
 #include "config/Config.h"
 #include "config/IConfigMainWindow.h"
-#include "config/OkCancelButtons.h"
+#include "foundation/OkCancelButtons.h"
 #include "config/SetupDialogs.h"
 #include "foundation/AppSettings.h"
 #include "foundation/Definitions.h"

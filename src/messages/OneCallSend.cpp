@@ -18,7 +18,6 @@ namespace tidepost {
 namespace {
 
 constexpr quint8 kDnid = 6;
-constexpr qint16 kSubmitted = 32;
 
 QString DefaultIsp(Foundation& f) { return GetIniValue(f, QStringLiteral("[Default ISP]")); }
 

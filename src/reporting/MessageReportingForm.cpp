@@ -16,6 +16,7 @@
 #include "foundation/DataFileText.h"
 #include "foundation/Foundation.h"
 #include "foundation/MlText.h"
+#include "foundation/OkCancelButtons.h"
 #include "foundation/UsefullFileRoutines.h"
 #include "foundation/WindowPlacement.h"
 #include "link/CommandQueue.h"
@@ -105,13 +106,10 @@ MessageReportingForm::MessageReportingForm(Reporting& r) : QDialog(nullptr, kFix
     m_addressLabel->setBuddy(rsDestinationAddressText);
     rsDestinationAddressText->setAccessibleName(m_addressLabel->text());
 
-    OKButton = new QPushButton("OK", this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton("Cancel", this);
-    CancelButton->setObjectName("CancelButton");
-    connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
-    connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
+    const OkCancelButtons okCancel =
+        AddOkCancelButtons(*this, [this] { OKButton_Click(); }, [this] { CancelButton_Click(); }, true);
+    OKButton = okCancel.OKButton;
+    CancelButton = okCancel.CancelButton;
 
     auto* checks = new QHBoxLayout;
     checks->addWidget(NoPrintCopyCheck);
@@ -123,17 +121,13 @@ MessageReportingForm::MessageReportingForm(Reporting& r) : QDialog(nullptr, kFix
     fields->addWidget(m_addressLabel, 1, 0);
     fields->addWidget(rsDestinationAddressText, 1, 1);
     fields->setColumnStretch(1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(rsFunctionCheck);
     layout->addWidget(ScheduleFrame);
     layout->addLayout(checks);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addLayout(okCancel.Row);
 
     QWidget* order[] = {rsFunctionCheck,  MonthText,        DayOfMonthText,    DayOfWeekText,
                         HourOfDayText,    MinuteOfDayText,  NoPrintCopyCheck,  ConfirmationCheck,

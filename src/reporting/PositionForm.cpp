@@ -13,6 +13,7 @@
 
 #include "foundation/Foundation.h"
 #include "foundation/MlText.h"
+#include "foundation/OkCancelButtons.h"
 #include "foundation/WindowPlacement.h"
 #include "link/CommandQueue.h"
 #include "link/Link.h"
@@ -115,21 +116,14 @@ PositionForm::PositionForm(Reporting& r) : QDialog(nullptr, kFixedDialog), m_f(r
     grid->addWidget(StatusText, 5, 1, 1, 7);
     grid->setColumnStretch(8, 1);
 
-    OKButton = new QPushButton("OK", this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton("Cancel", this);
-    CancelButton->setObjectName("CancelButton");
-    connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
-    connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    const OkCancelButtons okCancel =
+        AddOkCancelButtons(*this, [this] { OKButton_Click(); }, [this] { CancelButton_Click(); }, true);
+    OKButton = okCancel.OKButton;
+    CancelButton = okCancel.CancelButton;
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(okCancel.Row);
 
     QWidget* order[] = {LatDegText, LatMinText, LatHundText, NSHem,      LonDegText, LonMinText,
                         LonHundText, EWHem,     CourseText,  SpeedText,  OKButton,   CancelButton};

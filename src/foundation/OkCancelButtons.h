@@ -9,7 +9,7 @@ class QWidget;
 
 namespace tidepost {
 
-// The OK and Cancel buttons of a small configuration dialog, in a row at its lower right: a click
+// The OK and Cancel buttons of a small dialog, in a row at its lower right: a click
 // runs their handler, Esc is Cancel, and Enter in each of `enterFields` is OK (a window that is
 // not a QDialog has no default button of its own). With `okIsDefault` OK is drawn as the default.
 struct OkCancelButtons {

@@ -1,4 +1,4 @@
-#include "config/OkCancelButtons.h"
+#include "foundation/OkCancelButtons.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
