@@ -179,7 +179,7 @@ void PUReportingForm::BuildFrame(int i) {
 void PUReportingForm::BuildButtons() {
     Reporting& r = m_r;
     QWidget* previous = nullptr;
-    auto chain = [&previous, this](QWidget* next) {
+    auto chain = [&previous](QWidget* next) {
         if (previous) setTabOrder(previous, next);
         previous = next;
     };
