@@ -24,6 +24,7 @@
 
 #include "AddressBook30000.h"
 #include "BenchApplication.h"
+#include "FolderViewsWorld.h"
 #include "BenchProgram.h"
 #include "BigStores.h"
 #include "StallMeter.h"
@@ -89,29 +90,8 @@ void ReportStall(benchmark::State& state, const StallFigures& worst, double open
 }
 
 // The folder views over the inbox and the sent items, their grids shown.
-struct ShownFolders {
-    QTemporaryDir data;
-    QtSettingsStore settings{data.path() + "/config"};
-    Platform os;
-    std::unique_ptr<Foundation> f;
-    std::unique_ptr<Link> link;
-    std::unique_ptr<Messages> m;
-    std::unique_ptr<FolderViews> views;
-    FlexGrid inbox, sent;
-
+struct ShownFolders : bench::FolderViewsWorld {
     ShownFolders() {
-        os.Settings = &settings;
-        f = std::make_unique<Foundation>(os);
-        f->gConfiguration.DataPath = data.path();
-        f->gInboxDir = data.path() + "/inbox";
-        f->gOutboxDir = data.path() + "/sent items/";
-        QDir().mkpath(f->gInboxDir);
-        QDir().mkpath(f->gOutboxDir);
-        link = std::make_unique<Link>(*f);
-        m = std::make_unique<Messages>(*f, *link);
-        views = std::make_unique<FolderViews>(*f, *m);
-        views->Attach(FolderGridKind::Inbox, &inbox);
-        views->Attach(FolderGridKind::SentItems, &sent);
         WriteInbox();
         WriteBytes(f->gOutboxDir + "OUT.IDX", OutboxLogText(false));
         for (FlexGrid* grid : {&inbox, &sent}) {

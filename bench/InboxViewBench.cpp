@@ -12,6 +12,7 @@
 #include <chrono>
 
 #include "BenchApplication.h"
+#include "FolderViewsWorld.h"
 #include "editor/FlexGrid.h"
 #include "editor/FolderViews.h"
 #include "foundation/Foundation.h"
@@ -57,29 +58,8 @@ QByteArray OutboxText() {
     return text;
 }
 
-struct Folders {
-    QTemporaryDir data;
-    QtSettingsStore settings{data.path() + "/config"};
-    Platform os;
-    std::unique_ptr<Foundation> f;
-    std::unique_ptr<Link> link;
-    std::unique_ptr<Messages> m;
-    std::unique_ptr<FolderViews> views;
-    FlexGrid inbox, sent;
-
+struct Folders : bench::FolderViewsWorld {
     Folders() {
-        os.Settings = &settings;
-        f = std::make_unique<Foundation>(os);
-        f->gConfiguration.DataPath = data.path();
-        f->gInboxDir = data.path() + "/inbox";
-        f->gOutboxDir = data.path() + "/sent/";
-        QDir().mkpath(f->gInboxDir);
-        QDir().mkpath(f->gOutboxDir);
-        link = std::make_unique<Link>(*f);
-        m = std::make_unique<Messages>(*f, *link);
-        views = std::make_unique<FolderViews>(*f, *m);
-        views->Attach(FolderGridKind::Inbox, &inbox);
-        views->Attach(FolderGridKind::SentItems, &sent);
         Write(f->gInboxDir + "/in.idx", InboxText());
         Write(f->gOutboxDir + "OUT.IDX", OutboxText());
     }
