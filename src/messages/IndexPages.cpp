@@ -90,23 +90,17 @@ QList<int> PageRowOrder(const IndexPageTable& table, int nameColumn, int items, 
     return order;
 }
 
-PageWriter::PageWriter(qsizetype expected) { m_page.resize(std::max<qsizetype>(expected, 16)); }
+PageWriter::PageWriter(qsizetype expected) { Grow(std::max<qsizetype>(expected, 16)); }
 
-char16_t* PageWriter::Room(qsizetype n) {
-    if (m_used + n > m_page.size()) m_page.resize(std::max(m_used + n, m_page.size() * 2));
-    return reinterpret_cast<char16_t*>(m_page.data()) + m_used;
-}
-
-void PageWriter::Markup(QLatin1String markup) {
-    char16_t* to = Room(markup.size());
-    for (const char c : markup) *to++ = static_cast<unsigned char>(c);
-    Advance(to);
+void PageWriter::Grow(qsizetype n) {
+    m_page.resize(std::max(m_used + n, m_page.size() * 2));
+    m_begin = reinterpret_cast<char16_t*>(m_page.data());
 }
 
 void PageWriter::Markup(QStringView markup) {
     char16_t* to = Room(markup.size());
     std::copy(markup.utf16(), markup.utf16() + markup.size(), to);
-    Advance(to + markup.size());
+    m_used += markup.size();
 }
 
 void PageWriter::Text(QStringView text) {
@@ -130,11 +124,11 @@ void PageWriter::Text(QStringView text) {
             continue;
         }
         // The rest of the field still needs its room after the entity.
-        Advance(to);
+        m_used = to - m_begin;
         to = Room(6 + size - i - 1);
         while (*entity) *to++ = static_cast<char16_t>(*entity++);
     }
-    Advance(to);
+    m_used = to - m_begin;
 }
 
 void PageWriter::LinkId(const AnsiCodec& codec, QStringView name) {
@@ -159,12 +153,13 @@ void PageWriter::LinkId(const AnsiCodec& codec, QStringView name) {
             *to++ = static_cast<char16_t>(kHex[b & 0xF]);
         }
     }
-    Advance(to);
+    m_used = to - m_begin;
 }
 
 QString PageWriter::Take() {
     m_page.truncate(m_used);
     m_used = 0;
+    m_begin = nullptr;
     return std::exchange(m_page, QString());
 }
 

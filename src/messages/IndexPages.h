@@ -48,7 +48,11 @@ QList<int> PageRowOrder(const IndexPageTable& table, int nameColumn, int items, 
 class PageWriter {
 public:
     explicit PageWriter(qsizetype expected);
-    void Markup(QLatin1String markup);
+    void Markup(QLatin1String markup) {
+        char16_t* to = Room(markup.size());
+        for (const char c : markup) *to++ = static_cast<unsigned char>(c);
+        m_used = to - m_begin;
+    }
     void Markup(QStringView markup);
     // A field as text, escaped as QString::toHtmlEscaped does: & < > and " as entities.
     void Text(QStringView text);
@@ -61,9 +65,13 @@ public:
 
 private:
     // Room for `n` more characters: where they go.
-    char16_t* Room(qsizetype n);
-    void Advance(const char16_t* to) { m_used = to - reinterpret_cast<const char16_t*>(m_page.constData()); }
-    QString m_page;
+    char16_t* Room(qsizetype n) {
+        if (m_used + n > m_page.size()) Grow(n);
+        return m_begin + m_used;
+    }
+    void Grow(qsizetype n);
+    QString m_page;            // its size is the room there is
+    char16_t* m_begin = nullptr;  // m_page's characters
     qsizetype m_used = 0;
 };
 

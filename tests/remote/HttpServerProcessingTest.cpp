@@ -261,6 +261,7 @@ TEST_F(Requests, BothTableTagsOnOnePage) {
          in2 + "|" + out + "|" + unread},
         {"an inbox tag as a sent-items argument", "<%=REQUESTOUTBOX <%=REQUESTINBOX 2%>", QString()},
         {"an empty table joins a tag", "<%=REQUEST<%=REQUESTOUTBOX 0%>INBOX 1%>", in1},
+        {"a tag joined in its own round stays", "<%=REQUEST<%=REQUESTOUTBOX 0%>OUTBOX 1%>", "<%=REQUESTOUTBOX 1%>"},
         {"a table among an inbox tag's arguments", "<%=REQUESTINBOX 1 <%=REQUESTOUTBOX%> 1%>", in1},
         {"no end after the table", "<%=REQUESTINBOX 2 <%=REQUESTOUTBOX%>", "<%=REQUESTINBOX 2 " + out},
         {"ends around a table", "%><%=REQUESTOUTBOX%>%>", "%>" + out + "%>"},
