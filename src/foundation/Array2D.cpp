@@ -113,28 +113,40 @@ void SortRowsByText(QList<QStringView>& keys, QList<int>& rows, bool ascending) 
 
     // Where no two keys are equal there is one sorted order, whichever sort reaches it; the
     // exchanges matter only for the order of equal keys.
-    std::vector<std::pair<QStringView, int>> sorted;
-    sorted.reserve(static_cast<size_t>(keys.size()));
-    for (qsizetype i = 0; i < keys.size(); ++i) sorted.emplace_back(keys[i], rows[i]);
+    const auto n = static_cast<size_t>(keys.size());
+    std::vector<std::pair<QStringView, int>> sorted;  // key and its place
+    sorted.reserve(n);
+    for (qsizetype i = 0; i < keys.size(); ++i) sorted.emplace_back(keys[i], static_cast<int>(i));
     std::sort(sorted.begin(), sorted.end(), [&](const auto& a, const auto& b) { return outOfOrder(b.first, a.first); });
     const bool distinct = std::adjacent_find(sorted.cbegin(), sorted.cend(), [](const auto& a, const auto& b) {
                               return a.first == b.first;
                           }) == sorted.cend();
     if (distinct) {
-        for (qsizetype i = 0; i < keys.size(); ++i) {
-            keys[i] = sorted[static_cast<size_t>(i)].first;
-            rows[i] = sorted[static_cast<size_t>(i)].second;
+        const QList<int> before = rows;
+        for (size_t i = 0; i < n; ++i) {
+            keys[qsizetype(i)] = sorted[i].first;
+            rows[qsizetype(i)] = before[sorted[i].second];
         }
         return;
     }
 
+    // The exchanges compare each key's rank among the distinct keys instead of its text: the same
+    // order, without reading the texts again and again.
+    std::vector<int> rank(n);
+    int distinctKeys = 0;
+    for (size_t j = 0; j < n; ++j) {
+        if (j > 0 && sorted[j].first != sorted[j - 1].first) ++distinctKeys;
+        rank[static_cast<size_t>(sorted[j].second)] = ascending ? distinctKeys : -distinctKeys;
+    }
     QStringView* k = keys.data();
     int* r = rows.data();
+    int* order = rank.data();
     DiminishingGapSort(
-        static_cast<int>(keys.size()), ascending, [k](int a, int b) { return Order(k[a].compare(k[b]), 0); },
-        [k, r](int a, int b) {
+        static_cast<int>(n), ascending, [order](int a, int b) { return Order(order[a], order[b]); },
+        [k, r, order](int a, int b) {
             std::swap(k[a], k[b]);
             std::swap(r[a], r[b]);
+            std::swap(order[a], order[b]);
         });
 }
 

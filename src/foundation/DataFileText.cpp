@@ -27,6 +27,14 @@ QStringList SplitFileLines(const QString& text) {
     return lines;
 }
 
+QList<QStringView> FileLineViews(QStringView text) {
+    QList<QStringView> lines;
+    ForEachLine(text.utf16(), text.size(), [&](qsizetype start, qsizetype end, qsizetype) {
+        lines.append(text.sliced(start, end - start));
+    });
+    return lines;
+}
+
 QList<QByteArray> SplitKeepingEnds(const QByteArray& bytes) {
     QList<QByteArray> lines;
     ForEachLine(bytes.constData(), bytes.size(),

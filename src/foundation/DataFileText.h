@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include "platform/AtomicFile.h"  // ReadFileBytes, for the readers of data files
 
@@ -13,6 +14,8 @@ namespace tidepost {
 
 // The lines of a data file's text, without their line ends ("" gives no lines).
 QStringList SplitFileLines(const QString& text);
+// The same lines as views of `text`, for a reader that keeps the whole text anyway.
+QList<QStringView> FileLineViews(QStringView text);
 
 // The lines of a file with their own line ends, so that a rewrite keeps every other line byte for
 // byte and a file written with CR alone (or LF alone) stays so.

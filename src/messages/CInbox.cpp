@@ -2,10 +2,12 @@
 
 #include <array>
 
+#include "foundation/DataFileText.h"
 #include "foundation/Foundation.h"
 #include "messages/InboxIndex.h"
 #include "messages/IndexPages.h"
 #include "messages/Messages.h"
+#include "platform/AnsiCodec.h"
 
 namespace tidepost {
 
@@ -54,29 +56,23 @@ const QString kRowEvents =
 bool CInbox::ReadIndex(IndexPageTable& table, bool bUnreadOnly) {
     table.Columns = kPieces;
     Foundation& f = m_m.F;
-    if (!ReadIndexLines(f, f.gInboxDir, QString::fromLatin1(kInboxIndexName), QStringLiteral("CInbox.ReadIndex"),
-                        table.Lines))
+    if (!ReadIndexText(f, f.gInboxDir, QString::fromLatin1(kInboxIndexName), QStringLiteral("CInbox.ReadIndex"),
+                       table.Text))
         return false;
-    table.Cells.reserve(table.Lines.size() * kPieces);
+    const QList<QStringView> lines = FileLineViews(table.Text);
+    table.Cells.resize(lines.size() * kPieces);
+    QStringView* cells = table.Cells.data();
     std::array<QStringView, kPieces> pieces;
-    for (const QString& line : std::as_const(table.Lines)) {
+    for (const QStringView line : lines) {
         // The first eleven pieces; those after them are not shown.
-        const QStringView text(line);
-        int count = 0;
-        for (qsizetype start = 0; count < kPieces;) {
-            const qsizetype colon = text.indexOf(u':', start);
-            pieces[count++] = colon < 0 ? text.sliced(start) : text.sliced(start, colon - start);
-            if (colon < 0) break;
-            start = colon + 1;
-        }
+        const int count = CutFields(line, u':', pieces.data(), kPieces);
         // A line too short to hold a read flag holds no "No" either.
         if (bUnreadOnly && (count <= kReadFlagPiece || pieces[kReadFlagPiece] != u"No")) continue;
-        if (count < kPieces) {
-            table.AddEmptyRow();
-            continue;
-        }
-        for (const QStringView piece : pieces) table.Cells.append(piece);
+        if (count == kPieces) std::copy(pieces.cbegin(), pieces.cend(), cells);
+        else std::fill_n(cells, kPieces, QStringView());
+        cells += kPieces;
     }
+    table.Cells.resize(cells - table.Cells.data());
     return true;
 }
 
@@ -87,33 +83,42 @@ QString CInbox::LoadIndexHTML(int Items, int SortBy, bool SortOrderAscending, bo
 }
 
 QString CInbox::BuildIndexTable(const IndexPageTable& table, const QList<int>& order) {
-    QString html = kTableStart;
-    html.reserve(html.size() + order.size() * 320 + 8);
+    // Room for the rows as they are when no field needs escaping: the markup of a row, its cells
+    // and the file name a second time in the link.
+    constexpr qsizetype kRowMarkup = 220;
+    qsizetype expected = kTableStart.size() + 8;
+    for (const int row : order) {
+        expected += kRowMarkup + table.Cell(kFileNamePiece, row).size();
+        for (int piece = 0; piece < kPieces; ++piece) expected += table.Cell(piece, row).size();
+    }
+    PageWriter page(expected);
+    page.Markup(kTableStart);
+    const AnsiCodec& codec = m_m.F.Os.Codec;
     for (qsizetype i = 0; i < order.size(); ++i) {
         const int row = order[i];
         const auto cell = [&](int piece) {
-            html += QLatin1String("<td>");
-            AppendHtml(html, table.Cell(piece, row));
-            html += QLatin1String("</td>");
+            page.Markup(QLatin1String("<td>"));
+            page.Text(table.Cell(piece, row));
+            page.Markup(QLatin1String("</td>"));
         };
-        html += i % 2 == 0 ? QLatin1String("<tr bgcolor=#EEEEEE") : QLatin1String("<tr ");
-        html += kRowEvents;
-        html += QLatin1String("<td><a href=REQUESTRXMSG?ID=");
-        AppendLinkId(html, m_m.F, table.Cell(kFileNamePiece, row));
-        html += u'>';
-        AppendHtml(html, table.Cell(kFileNamePiece, row));
-        html += QLatin1String("</a></td>");
+        page.Markup(i % 2 == 0 ? QLatin1String("<tr bgcolor=#EEEEEE") : QLatin1String("<tr "));
+        page.Markup(kRowEvents);
+        page.Markup(QLatin1String("<td><a href=REQUESTRXMSG?ID="));
+        page.LinkId(codec, table.Cell(kFileNamePiece, row));
+        page.Markup(QLatin1String(">"));
+        page.Text(table.Cell(kFileNamePiece, row));
+        page.Markup(QLatin1String("</a></td>"));
         for (int piece : {0, 1, 3}) cell(piece);
-        html += QLatin1String("<td>");
-        AppendHtml(html, table.Cell(4, row));
-        html += u':';
-        AppendHtml(html, table.Cell(5, row));
-        html += QLatin1String("</td>");
+        page.Markup(QLatin1String("<td>"));
+        page.Text(table.Cell(4, row));
+        page.Markup(QLatin1String(":"));
+        page.Text(table.Cell(5, row));
+        page.Markup(QLatin1String("</td>"));
         for (int piece : {6, 7, 8}) cell(piece);
-        html += QLatin1String("</tr>\r\n");
+        page.Markup(QLatin1String("</tr>\r\n"));
     }
-    html += QLatin1String("</table>");
-    return html;
+    page.Markup(QLatin1String("</table>"));
+    return page.Take();
 }
 
 bool CInbox::GetInBoxMessage(QString& strFileName, QString& strMessage) {

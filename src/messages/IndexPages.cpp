@@ -1,6 +1,7 @@
 #include "messages/IndexPages.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "foundation/Array2D.h"
 #include "foundation/DataFileText.h"
@@ -15,6 +16,7 @@
 #include "foundation/UsefullRoutines.h"
 #include "link/UploadChecks.h"
 #include "messages/MessageFileNames.h"
+#include "platform/AnsiCodec.h"
 
 namespace tidepost {
 
@@ -41,20 +43,35 @@ private:
 
 }  // namespace
 
-bool ReadIndexLines(Foundation& f, const QString& folder, const QString& name, const QString& routine,
-                    QStringList& lines) {
-    lines.clear();
+bool ReadIndexText(Foundation& f, const QString& folder, const QString& name, const QString& routine, QString& text) {
+    text.clear();
     if (folder.isEmpty()) return false;
     const AnsweringRequest answering(f);
     const QString path = AddBackslash(folder) + name;
     QByteArray bytes;
     if (const FileError err = ReadOrCreateIndex(f, path, bytes)) {
-        const QString text = ComposeErrorText(routine, err.number, err.description);
-        QueueMessageBox(f, WithFileErrorText(f, text, err.number, path), ErrorTitle(err.number));
+        const QString message = ComposeErrorText(routine, err.number, err.description);
+        QueueMessageBox(f, WithFileErrorText(f, message, err.number, path), ErrorTitle(err.number));
         return false;
     }
-    lines = SplitFileLines(f.Os.Codec.Decode(bytes));
+    text = f.Os.Codec.Decode(bytes);
     return true;
+}
+
+int CutFields(QStringView line, char16_t separator, QStringView* fields, int count) {
+    if (count < 1) return 0;
+    const char16_t* chars = line.utf16();
+    const qsizetype size = line.size();
+    int found = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (chars[i] != separator) continue;
+        fields[found++] = line.sliced(start, i - start);
+        if (found == count) return found;
+        start = i + 1;
+    }
+    fields[found++] = line.sliced(start);
+    return found;
 }
 
 QList<int> PageRowOrder(const IndexPageTable& table, int nameColumn, int items, int sortColumn, bool ascending) {
@@ -73,31 +90,77 @@ QList<int> PageRowOrder(const IndexPageTable& table, int nameColumn, int items, 
     return order;
 }
 
-void AppendHtml(QString& html, QStringView text) {
-    const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c == u'&' || c == u'<' || c == u'>' || c == u'"';
-    });
-    if (plain) html += text;
-    else html += text.toString().toHtmlEscaped();
+PageWriter::PageWriter(qsizetype expected) { Grow(std::max<qsizetype>(expected, 16)); }
+
+void PageWriter::Grow(qsizetype n) {
+    m_page.resize(std::max(m_used + n, m_page.size() * 2));
+    m_begin = reinterpret_cast<char16_t*>(m_page.data());
 }
 
-void AppendLinkId(QString& html, const Foundation& f, QStringView name) {
+void PageWriter::Markup(QStringView markup) {
+    char16_t* to = Room(markup.size());
+    std::copy(markup.utf16(), markup.utf16() + markup.size(), to);
+    m_used += markup.size();
+}
+
+void PageWriter::Text(QStringView text) {
+    const char16_t* from = text.utf16();
+    const qsizetype size = text.size();
+    char16_t* to = Room(size);
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = from[i];
+        const char* entity = nullptr;
+        if (c <= u'>') {
+            switch (c) {
+            case u'&': entity = "&amp;"; break;
+            case u'<': entity = "&lt;"; break;
+            case u'>': entity = "&gt;"; break;
+            case u'"': entity = "&quot;"; break;
+            default: break;
+            }
+        }
+        if (!entity) {
+            *to++ = c;
+            continue;
+        }
+        // The rest of the field still needs its room after the entity.
+        m_used = to - m_begin;
+        to = Room(6 + size - i - 1);
+        while (*entity) *to++ = static_cast<char16_t>(*entity++);
+    }
+    m_used = to - m_begin;
+}
+
+void PageWriter::LinkId(const AnsiCodec& codec, QStringView name) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    const auto isLinkCharacter = [](QChar c) { return c.unicode() < 0x80 && IsLinkCharacter(char(c.unicode())); };
-    if (std::all_of(name.cbegin(), name.cend(), isLinkCharacter)) {
-        html += name;
+    const auto isLinkCharacter = [](char16_t c) { return c < 0x80 && IsLinkCharacter(static_cast<char>(c)); };
+    const char16_t* from = name.utf16();
+    const qsizetype size = name.size();
+    if (std::all_of(from, from + size, isLinkCharacter)) {
+        Markup(name);
         return;
     }
-    for (const char c : f.Os.Codec.Encode(name.toString())) {
+    char16_t* to = Room(3 * size);
+    for (qsizetype i = 0; i < size; ++i) {
+        const int byte = codec.ByteOf(QChar(from[i]));
+        const char c = static_cast<char>(byte < 0 ? '?' : byte);
         if (IsLinkCharacter(c)) {
-            html += QLatin1Char(c);
+            *to++ = static_cast<unsigned char>(c);
         } else {
-            const auto byte = static_cast<unsigned char>(c);
-            html += u'%';
-            html += QLatin1Char(kHex[byte >> 4]);
-            html += QLatin1Char(kHex[byte & 0xF]);
+            const auto b = static_cast<unsigned char>(c);
+            *to++ = u'%';
+            *to++ = static_cast<char16_t>(kHex[b >> 4]);
+            *to++ = static_cast<char16_t>(kHex[b & 0xF]);
         }
     }
+    m_used = to - m_begin;
+}
+
+QString PageWriter::Take() {
+    m_page.truncate(m_used);
+    m_used = 0;
+    m_begin = nullptr;
+    return std::exchange(m_page, QString());
 }
 
 void GetStoredMessage(Foundation& f, const QString& folder, QString& strFileName, QString& strMessage) {

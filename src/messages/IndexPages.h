@@ -4,20 +4,20 @@
 #include <QStringList>
 #include <QStringView>
 
-
 namespace tidepost {
 
 struct Foundation;
+class AnsiCodec;
 
 // What the inbox and sent-items pages of the local forms server share: reading a store's index
 // into a table, choosing and ordering the rows a page lists, the links of the rows, and one
 // stored message as HTML, confined to its store's folder.
 
-// An index as a page reads it: one row per line, `Columns` fields each, viewing the lines' text.
-// A line too short to fill a row gives a row of empty fields.
+// An index as a page reads it: one row per line, `Columns` fields each (only those the page
+// shows), viewing the index's text. A line too short to fill a row gives a row of empty fields.
 struct IndexPageTable {
     int Columns = 0;
-    QStringList Lines;
+    QString Text;
     QList<QStringView> Cells;  // row by row
 
     int Rows() const { return Columns > 0 ? static_cast<int>(Cells.size() / Columns) : 0; }
@@ -26,13 +26,16 @@ struct IndexPageTable {
     void AddEmptyRow() { Cells.resize(Cells.size() + Columns); }
 };
 
-// The lines of the index `name` in `folder`, decoded as ANSI text; CR LF, LF and CR each end a
-// line. A missing index is created empty first. False with no lines when the folder setting is
-// empty (the index would land in the file system's root) or the index cannot be created or read;
-// a failure is queued for the operator as "(<routine>) Error …", never shown at once, since the
+// The text of the index `name` in `folder`, decoded as ANSI text (FileLineViews cuts its lines).
+// A missing index is created empty first. False with no text when the folder setting is empty
+// (the index would land in the file system's root) or the index cannot be created or read; a
+// failure is queued for the operator as "(<routine>) Error …", never shown at once, since the
 // pages are made while the forms server answers a request.
-bool ReadIndexLines(Foundation& f, const QString& folder, const QString& name, const QString& routine,
-                    QStringList& lines);
+bool ReadIndexText(Foundation& f, const QString& folder, const QString& name, const QString& routine, QString& text);
+
+// Cuts the first `count` fields of `line` at `separator` into `fields`: the last of them ends at
+// the next separator or the line's end. The number of fields the line holds, up to `count`.
+int CutFields(QStringView line, char16_t separator, QStringView* fields, int count);
 
 // The rows a page lists, in the order it lists them: all rows by the field `nameColumn` (the
 // stored file name) descending, so the newest come first; the first `items` of them (none when
@@ -40,13 +43,37 @@ bool ReadIndexLines(Foundation& f, const QString& folder, const QString& name, c
 // end in the order SortArray2D gives them (SortRowsByText), without copying a field.
 QList<int> PageRowOrder(const IndexPageTable& table, int nameColumn, int items, int sortColumn, bool ascending);
 
-// Appends a field to a page as text (QString::toHtmlEscaped).
-void AppendHtml(QString& html, QStringView text);
+// A page written into one buffer that grows as needed: markup as it is, fields as text, file
+// names as link IDs. `expected` characters are set aside at once.
+class PageWriter {
+public:
+    explicit PageWriter(qsizetype expected);
+    void Markup(QLatin1String markup) {
+        char16_t* to = Room(markup.size());
+        for (const char c : markup) *to++ = static_cast<unsigned char>(c);
+        m_used = to - m_begin;
+    }
+    void Markup(QStringView markup);
+    // A field as text, escaped as QString::toHtmlEscaped does: & < > and " as entities.
+    void Text(QStringView text);
+    // A file name as the ID of a page link: its ANSI bytes, those outside A-Z, a-z, 0-9, ".", "_"
+    // and "-" written "%" and two hexadecimal digits, so no name can end the link or add to it;
+    // the store's own names stay as they are.
+    void LinkId(const AnsiCodec& codec, QStringView name);
+    // The page written so far; the writer is empty afterwards.
+    QString Take();
 
-// Appends a file name as the ID of a page link: its ANSI bytes, those outside A-Z, a-z, 0-9, ".", "_" and
-// "-" written "%" and two hexadecimal digits, so no name can end the link or add to it; the
-// store's own names stay as they are.
-void AppendLinkId(QString& html, const Foundation& f, QStringView name);
+private:
+    // Room for `n` more characters: where they go.
+    char16_t* Room(qsizetype n) {
+        if (m_used + n > m_page.size()) Grow(n);
+        return m_begin + m_used;
+    }
+    void Grow(qsizetype n);
+    QString m_page;            // its size is the room there is
+    char16_t* m_begin = nullptr;  // m_page's characters
+    qsizetype m_used = 0;
+};
 
 // One stored message of `folder` as HTML: `strFileName` comes in as the requested name and goes
 // out as the folder's path joined with it; `strMessage` receives the text, escaped, with its line

@@ -1,18 +1,27 @@
+#include <array>
+
+#include "foundation/DataFileText.h"
 #include "foundation/Foundation.h"
 #include "messages/IndexPages.h"
 #include "messages/Messages.h"
 #include "messages/cOutBox.h"
+#include "platform/AnsiCodec.h"
 
 namespace tidepost {
 
 namespace {
 
 constexpr int kFields = 21;
-constexpr int kFileNameField = 0;
+// A page shows the fields 0 to 8 and 17 (To); the table holds these ten, To last.
+constexpr int kColumns = 10;
+constexpr int kToField = 17;
+constexpr int kToColumn = 9;
+constexpr int kFileNameColumn = 0;
 
-int SortField(int sortBy) {
+// The column a page is sorted by.
+int SortColumn(int sortBy) {
     switch (sortBy) {
-    case 1: return 17;
+    case 1: return kToColumn;
     case 2: return 1;
     case 3: return 2;
     case 4: return 3;
@@ -20,7 +29,7 @@ int SortField(int sortBy) {
     case 6: return 6;
     case 7: return 7;
     case 8: return 8;
-    default: return kFileNameField;
+    default: return kFileNameColumn;
     }
 }
 
@@ -38,18 +47,21 @@ const QString kTableStart = QStringLiteral(
 }  // namespace
 
 bool cOutBox::ReadIndex(IndexPageTable& table) {
-    table.Columns = kFields;
-    if (!ReadIndexLines(m_m.F, m_m.F.gOutboxDir, QStringLiteral("OUT.IDX"), QStringLiteral("cOutBox.ReadIndex"),
-                        table.Lines))
+    table.Columns = kColumns;
+    if (!ReadIndexText(m_m.F, m_m.F.gOutboxDir, QStringLiteral("OUT.IDX"), QStringLiteral("cOutBox.ReadIndex"),
+                       table.Text))
         return false;
-    table.Cells.reserve(table.Lines.size() * kFields);
-    for (const QString& line : std::as_const(table.Lines)) {
-        const OutboxFields fields = SplitOutboxLine(line);
-        if (fields.size() < kFields) {
-            table.AddEmptyRow();
-            continue;
+    const QList<QStringView> lines = FileLineViews(table.Text);
+    table.Cells.resize(lines.size() * kColumns);
+    QStringView* cells = table.Cells.data();
+    std::array<QStringView, kFields> fields;
+    for (const QStringView line : lines) {
+        // A line of fewer than 21 fields stays a row of empty fields.
+        if (CutFields(line, u';', fields.data(), kFields) == kFields) {
+            std::copy(fields.cbegin(), fields.cbegin() + kToColumn, cells);
+            cells[kToColumn] = fields[kToField];
         }
-        for (int i = 0; i < kFields; ++i) table.Cells.append(fields[i]);
+        cells += kColumns;
     }
     return true;
 }
@@ -57,36 +69,45 @@ bool cOutBox::ReadIndex(IndexPageTable& table) {
 QString cOutBox::LoadIndexHTML(int Items, int SortBy, bool SortOrderAscending) {
     IndexPageTable index;
     ReadIndex(index);
-    return BuildIndexTable(index, PageRowOrder(index, kFileNameField, Items, SortField(SortBy), SortOrderAscending));
+    return BuildIndexTable(index, PageRowOrder(index, kFileNameColumn, Items, SortColumn(SortBy), SortOrderAscending));
 }
 
 QString cOutBox::BuildIndexTable(const IndexPageTable& table, const QList<int>& order) {
-    QString html = kTableStart;
-    html.reserve(html.size() + order.size() * 256 + 8);
+    // Room for the rows as they are when no field needs escaping: the markup of a row, its cells
+    // and the file name a second time in the link.
+    constexpr qsizetype kRowMarkup = 140;
+    qsizetype expected = kTableStart.size() + 8;
+    for (const int row : order) {
+        expected += kRowMarkup + table.Cell(kFileNameColumn, row).size();
+        for (int column = 0; column < kColumns; ++column) expected += table.Cell(column, row).size();
+    }
+    PageWriter page(expected);
+    page.Markup(kTableStart);
+    const AnsiCodec& codec = m_m.F.Os.Codec;
     for (qsizetype i = 0; i < order.size(); ++i) {
         const int row = order[i];
-        const auto cell = [&](int field) {
-            html += QLatin1String("<td>");
-            AppendHtml(html, table.Cell(field, row));
-            html += QLatin1String("</td>");
+        const auto cell = [&](int column) {
+            page.Markup(QLatin1String("<td>"));
+            page.Text(table.Cell(column, row));
+            page.Markup(QLatin1String("</td>"));
         };
-        html += i % 2 == 0 ? QLatin1String("<tr bgcolor=#EEEEEE>") : QLatin1String("<tr >");
-        html += QLatin1String("<td><a href=REQUESTTXMSG?ID=");
-        AppendLinkId(html, m_m.F, table.Cell(kFileNameField, row));
-        html += u'>';
-        AppendHtml(html, table.Cell(kFileNameField, row));
-        html += QLatin1String("</a></td>");
-        for (int field : {17, 1, 2, 3}) cell(field);
-        html += QLatin1String("<td>");
-        AppendHtml(html, table.Cell(4, row));
-        html += u' ';
-        AppendHtml(html, table.Cell(5, row));
-        html += QLatin1String("</td>");
-        for (int field : {6, 7, 8}) cell(field);
-        html += QLatin1String("</tr>\r\n");
+        page.Markup(i % 2 == 0 ? QLatin1String("<tr bgcolor=#EEEEEE>") : QLatin1String("<tr >"));
+        page.Markup(QLatin1String("<td><a href=REQUESTTXMSG?ID="));
+        page.LinkId(codec, table.Cell(kFileNameColumn, row));
+        page.Markup(QLatin1String(">"));
+        page.Text(table.Cell(kFileNameColumn, row));
+        page.Markup(QLatin1String("</a></td>"));
+        for (int column : {kToColumn, 1, 2, 3}) cell(column);
+        page.Markup(QLatin1String("<td>"));
+        page.Text(table.Cell(4, row));
+        page.Markup(QLatin1String(" "));
+        page.Text(table.Cell(5, row));
+        page.Markup(QLatin1String("</td>"));
+        for (int column : {6, 7, 8}) cell(column);
+        page.Markup(QLatin1String("</tr>\r\n"));
     }
-    html += QLatin1String("</table>");
-    return html;
+    page.Markup(QLatin1String("</table>"));
+    return page.Take();
 }
 
 void cOutBox::GetOutBoxMessage(QString& strFileName, QString& strMessage) {

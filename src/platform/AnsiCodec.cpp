@@ -48,7 +48,14 @@ QByteArray AnsiCodec::Encode(const QString& text) const {
     QByteArray out(text.size(), Qt::Uninitialized);
     char* to = out.data();
     const QChar* from = text.constData();
+    // Whole pages pass through here: ASCII the code page keeps as it is skips the look-up.
+    const QChar* table = IsValid() ? m_table.constData() : nullptr;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = from[i].unicode();
+        if (table && c < 128 && table[c] == QChar(c)) {
+            to[i] = static_cast<char>(c);
+            continue;
+        }
         const int b = ByteOf(from[i]);
         to[i] = static_cast<char>(b < 0 ? '?' : b);
     }

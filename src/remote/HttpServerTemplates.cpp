@@ -44,22 +44,72 @@ int TagArgument(const QStringList& args, int index, int fallback) {
     return static_cast<int>(std::clamp<qint64>(LeadingNumber(args[index]), -32768, 32767));
 }
 
-// Replaces every table tag `name` … "%>" by the table `make` gives for its arguments. A tag
-// without a "%>" after it stays as text.
+// Where a table lies in a page, [Begin, End).
+struct TableSpan {
+    qsizetype Begin = 0;
+    qsizetype End = 0;
+};
+
+// The first `text` in `page` from `from` on, not looking inside `tables` (in page order). A table
+// is field text escaped between markup of its own, so it holds neither "<%" nor "%>", starts with
+// "<" and ends with "</table>": no tag or tag end lies inside one or across its edge, and the
+// search need not read the largest part of a page of tables.
+qsizetype FindOutsideTables(QStringView page, QLatin1String text, qsizetype from, const QList<TableSpan>& tables,
+                            Qt::CaseSensitivity cs) {
+    for (const TableSpan& table : tables) {
+        if (table.End <= from) continue;
+        if (table.Begin > from) {
+            const qsizetype at = page.sliced(from, table.Begin - from).indexOf(text, 0, cs);
+            if (at >= 0) return from + at;
+        }
+        from = table.End;
+    }
+    if (from >= page.size()) return -1;
+    const qsizetype at = page.sliced(from).indexOf(text, 0, cs);
+    return at < 0 ? -1 : from + at;
+}
+
+// Replaces every table tag `name` … "%>" by the table `make` gives for its arguments, searching
+// outside the tables `tables` already put in. A tag without a "%>" after it stays as text. The page
+// is put together once, after all its tables are made. The places of the new tables.
 template <typename Make>
-void ReplaceTableTag(QString& page, QLatin1String name, Make&& make) {
+QList<TableSpan> ReplaceTableTag(QString& page, QLatin1String name, const QList<TableSpan>& tables, Make&& make) {
+    struct Piece {
+        QStringView before;  // of the page as it was
+        QString table;
+    };
+    QList<Piece> pieces;
     qsizetype from = 0;
     for (;;) {
-        const qsizetype at = page.indexOf(name, from, Qt::CaseInsensitive);
-        if (at < 0) return;
-        const qsizetype close = page.indexOf(QLatin1String("%>"), at + name.size());
-        if (close < 0) return;
+        const qsizetype at = FindOutsideTables(page, name, from, tables, Qt::CaseInsensitive);
+        if (at < 0) break;
+        const qsizetype close = FindOutsideTables(page, QLatin1String("%>"), at + name.size(), tables, Qt::CaseSensitive);
+        if (close < 0) break;
         const QString inside = page.mid(at + name.size(), close - at - name.size()).simplified();
         const QStringList args = inside.isEmpty() ? QStringList() : inside.split(u' ');
-        const QString table = make(args);
-        page.replace(at, close + 2 - at, table);
-        from = at + table.size();
+        pieces.append({QStringView(page).sliced(from, at - from), make(args)});
+        from = close + 2;
     }
+    QList<TableSpan> made;
+    if (pieces.isEmpty()) return made;
+    const QStringView rest = QStringView(page).sliced(from);
+    qsizetype size = rest.size();
+    for (const Piece& piece : std::as_const(pieces)) size += piece.before.size() + piece.table.size();
+    QString filled;
+    if (pieces.size() == 1 && pieces.first().before.isEmpty() && rest.isEmpty()) {
+        filled = std::move(pieces.first().table);  // a page of one tag: the table itself
+        if (!filled.isEmpty()) made.append({0, filled.size()});
+    } else {
+        filled.reserve(size);
+        for (const Piece& piece : std::as_const(pieces)) {
+            filled += piece.before;
+            if (!piece.table.isEmpty()) made.append({filled.size(), filled.size() + piece.table.size()});
+            filled += piece.table;
+        }
+        filled += rest;
+    }
+    page = std::move(filled);
+    return made;
 }
 
 bool HasControlCharacter(const QString& text) {
@@ -130,12 +180,12 @@ QString cHttpServerProcessing::ReplaceTemplateTags(QString page) {
                GetAppSetting(m_f, m_f.gProductName, "Settings", "VesselName", QString()));
     ReplaceTag(page, QLatin1String("<%=REQUESTSERVERIP%>"), ServerIP);
     ReplaceTag(page, QLatin1String("<%=REQUESTSERVERPORT%>"), ServerPort);
-    ReplaceTableTag(page, QLatin1String("<%=REQUESTOUTBOX"), [this](const QStringList& args) {
+    const QList<TableSpan> sentItems = ReplaceTableTag(page, QLatin1String("<%=REQUESTOUTBOX"), {}, [this](const QStringList& args) {
         const int items = TagArgument(args, 0, 1024);
         if (items < 1) return QString();
         return GetOutBox(m_m).LoadIndexHTML(items, TagArgument(args, 1, 0), TagArgument(args, 2, 0) != 0);
     });
-    ReplaceTableTag(page, QLatin1String("<%=REQUESTINBOX"), [this](const QStringList& args) {
+    ReplaceTableTag(page, QLatin1String("<%=REQUESTINBOX"), sentItems, [this](const QStringList& args) {
         const int items = TagArgument(args, 0, 1024);
         if (items < 1) return QString();
         return GetInbox(m_m).LoadIndexHTML(items, TagArgument(args, 2, 0), TagArgument(args, 3, 0) != 0,

@@ -67,7 +67,11 @@ TEST(SplitFileLines, EachLineEndEndsOneLine) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(SplitFileLines(QString::fromLatin1(c.text)), c.lines);
+        const QString text = QString::fromLatin1(c.text);
+        EXPECT_EQ(SplitFileLines(text), c.lines);
+        QStringList views;
+        for (const QStringView line : FileLineViews(text)) views.append(line.toString());
+        EXPECT_EQ(views, c.lines);
     }
 }
 

@@ -97,6 +97,54 @@ TEST_F(SentItemsPages, ALineOfFewerThan21FieldsIsARowOfEmptyCells) {
     }
 }
 
+// A line of 21 fields with the given ones set: the rest as the send road leaves them.
+QByteArray FieldsLine(const QList<std::pair<int, QByteArray>>& set) {
+    QList<QByteArray> fields{"12070301.out", "x@y.org", "102", "E-Mail 7 Bit", "12-07-03", "09:05", " 12", "OUT.1",
+                             "Delivered", "0", "0", "0", "0", "03", "07", "09", "05", "Al", "", "", "S"};
+    for (const auto& [field, text] : set) fields[field] = text;
+    return fields.join(';');
+}
+
+TEST_F(SentItemsPages, CellsAreTheirFieldsAsText) {
+    const QStringList plain{"12070301.out", "12070301.out", "Al", "x@y.org", "102", "E-Mail 7 Bit", "12-07-03 09:05",
+                            " 12", "OUT.1", "Delivered"};
+    const auto with = [&](const QList<std::pair<int, QString>>& cells) {
+        QStringList c = plain;
+        for (const auto& [cell, text] : cells) c[cell] = text;
+        return c;
+    };
+    const struct {
+        const char* what;
+        QByteArray index;
+        QList<QStringList> rows;
+    } cases[] = {
+        {"markup characters", FieldsLine({{0, "a\"b&c.out"}, {1, "<x@y>"}, {17, "\"Al\" & 'Bo'"}, {8, ">"}}) + "\r\n",
+         {with({{0, "a%22b%26c.out"}, {1, "a&quot;b&amp;c.out"}, {2, "&quot;Al&quot; &amp; 'Bo'"}, {3, "&lt;x@y&gt;"},
+                {9, "&gt;"}})}},
+        {"entities stay text", FieldsLine({{1, "&amp &lt"}}) + "\r\n", {with({{3, "&amp;amp &amp;lt"}})}},
+        {"letters beyond ASCII", FieldsLine({{0, "\xE9t\xE9 \x80.out"}, {1, "Jos\xE9"}}) + "\r\n",
+         {with({{0, "%E9t%E9%20%80.out"}, {1, QString::fromUtf8("été €.out")}, {3, QString::fromUtf8("José")}})}},
+        {"fields after the 21st", FieldsLine({}) + ";more;<b>\r\n", {plain}},
+        {"20 fields", FieldsLine({}).left(FieldsLine({}).lastIndexOf(';')) + "\r\n",
+         {{"", "", "", "", "", "", " ", "", "", ""}}},
+        {"CR, LF and CR LF ends, the last line without one",
+         FieldsLine({{0, "1.out"}}) + "\r" + FieldsLine({{0, "2.out"}}) + "\n" + FieldsLine({{0, "3.out"}}) + "\r\n" +
+             FieldsLine({{0, "4.out"}}),
+         {with({{0, "4.out"}, {1, "4.out"}}), with({{0, "3.out"}, {1, "3.out"}}), with({{0, "2.out"}, {1, "2.out"}}),
+          with({{0, "1.out"}, {1, "1.out"}})}},
+        {"an empty line between", FieldsLine({}) + "\r\n\r\n" + FieldsLine({{0, "2.out"}}) + "\r\n",
+         {with({{0, "2.out"}, {1, "2.out"}}), plain, {"", "", "", "", "", "", " ", "", "", ""}}},
+        {"only line ends", "\r\n\n", {{"", "", "", "", "", "", " ", "", "", ""}, {"", "", "", "", "", "", " ", "", "", ""}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Write("OUT.IDX", c.index);
+        QString rows;
+        for (qsizetype i = 0; i < c.rows.size(); ++i) rows += Row(int(i), c.rows[i]);
+        EXPECT_EQ(Table().toStdString(), (kStart + rows + kEnd).toStdString());
+    }
+}
+
 TEST_F(SentItemsPages, ADistressAlertLineLinksToItsFile) {
     Write("OUT.IDX", test::Lines({test::DistressLine("Conf.Ok")}));
     Write("-", "Distress Alert");

@@ -236,6 +236,40 @@ TEST_F(Requests, TableTags) {
     EXPECT_EQ(rows(http.ReplaceTemplateTags("<%=requestoutbox%>")), 1);
 }
 
+// Sent-items tags are filled first, then inbox tags over the page as it has become: a table
+// never holds a tag or its end, while an empty table lets the text around it join.
+TEST_F(Requests, BothTableTagsOnOnePage) {
+    QByteArray in;
+    for (int i = 1; i <= 3; ++i)
+        in += "IN.00" + QByteArray::number(i) + ":102:0:0:12-07-03 12:00:200:1000:Mem:" + (i % 2 ? "Yes" : "No") +
+              ":2601010" + QByteArray::number(i) + ".in\r\n";
+    platform.WriteDataFile("Inbox/in.idx", in);
+    platform.WriteDataFile("sent items/OUT.IDX",
+                           "26011501.out;a@b;102;E-Mail 7 Bit;12-07-03;09:05; 12;OUT.1;Delivered;0;0;0;0;03;07;09;05;A;;;S\r\n");
+    const QString out = GetOutBox(m).LoadIndexHTML(1024, 0, false);
+    const QString in1 = GetInbox(m).LoadIndexHTML(1, 0, false, false);
+    const QString in2 = GetInbox(m).LoadIndexHTML(2, 0, false, false);
+    const QString unread = GetInbox(m).LoadIndexHTML(1024, 0, false, true);
+    ASSERT_NE(in1, in2);
+    ASSERT_NE(unread, GetInbox(m).LoadIndexHTML(1024, 0, false, false));
+    struct Case {
+        const char* what;
+        QString page, filled;
+    } cases[] = {
+        {"one of each", "<%=REQUESTOUTBOX%><%=REQUESTINBOX 2%>", out + in2},
+        {"inbox tags around a sent-items tag", "<%=REQUESTINBOX 2%>|<%=requestoutbox%>|<%=RequestInbox 9 1%>",
+         in2 + "|" + out + "|" + unread},
+        {"an inbox tag as a sent-items argument", "<%=REQUESTOUTBOX <%=REQUESTINBOX 2%>", QString()},
+        {"an empty table joins a tag", "<%=REQUEST<%=REQUESTOUTBOX 0%>INBOX 1%>", in1},
+        {"a tag joined in its own round stays", "<%=REQUEST<%=REQUESTOUTBOX 0%>OUTBOX 1%>", "<%=REQUESTOUTBOX 1%>"},
+        {"a table among an inbox tag's arguments", "<%=REQUESTINBOX 1 <%=REQUESTOUTBOX%> 1%>", in1},
+        {"no end after the table", "<%=REQUESTINBOX 2 <%=REQUESTOUTBOX%>", "<%=REQUESTINBOX 2 " + out},
+        {"ends around a table", "%><%=REQUESTOUTBOX%>%>", "%>" + out + "%>"},
+        {"text between", "a <%=REQUESTINBOX 1%> b <%=REQUESTOUTBOX 5%> c", "a " + in1 + " b " + out + " c"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(http.ReplaceTemplateTags(c.page), c.filled) << c.what;
+}
+
 TEST_F(Requests, ServedFilesGetTheirTagsFilled) {
     f.gSession.SetMobileNumber(492012345);
     Form("index.htm", "<p><%=REQUESTMOBILENO%></p>");
