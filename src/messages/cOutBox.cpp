@@ -27,6 +27,7 @@ constexpr int kMinLookupFields = 8;
 constexpr int kRefField = 7;
 constexpr int kStatusField = 8;
 constexpr int kSentItemsView = 2;
+constexpr char kCrLfBytes[] = "\r\n";
 
 QString StatusOfAlert(int status) {
     switch (status) {
@@ -86,47 +87,56 @@ int cOutBox::Rewrite(Routine routine, const LineMatch& match, const QString& new
     Foundation& f = m_m.F;
     const QString folder = AddBackslash(f.gOutboxDir);
     const QString path = ResolvePath(folder + "OUT.IDX");
-    QByteArray bytes;
-    if (const FileError err = ReadFileBytes(path, bytes)) {
+    const IndexLines* log = nullptr;
+    if (const FileError err = m_log.Current(path, log)) {
         ShowUpdateError(routine, err.number, err.description, path);
         return 0;
     }
 
-    const QStringList lines = SplitFileLines(f.Os.Codec.Decode(bytes));
-    QString text;
-    text.reserve(bytes.size() + 256);
+    // The log is written back with every line ended by CR LF, so only the changed lines are cut
+    // into fields; the others are copied as bytes (one character per byte either way).
+    const AnsiCodec& codec = f.Os.Codec;
+    QByteArray text;
+    text.reserve(log->Bytes().size() + log->Count() + 256);
+    std::vector<SentItemsLineChange> changes;
     int count = 0;
-    for (const QString& line : lines) {
-        if (line.isEmpty() && routine == Routine::UpdateOutBox) continue;
-        if (count == 0 || updateAll) {
+    for (int i = 0; i < log->Count(); ++i) {
+        const QByteArrayView bytes = log->Text(i);
+        if (bytes.isEmpty() && routine == Routine::UpdateOutBox) continue;
+        if ((count == 0 || updateAll) && bytes.count(';') >= kMinUpdateFields - 1) {
+            const QString line = codec.Decode(QByteArray::fromRawData(bytes.data(), bytes.size()));
             const OutboxFields fields = SplitOutboxLine(line);
-            if (fields.size() >= kMinUpdateFields && match(fields)) {
-                for (qsizetype i = 0; i < fields.size(); ++i) {
-                    if (i > 0) text += u';';
-                    if (i == kRefField && !newRef.isEmpty()) text += newRef;
-                    else if (i == kStatusField) text += newStatus;
-                    else text += fields[i];
+            if (match(fields)) {
+                QString changed;
+                changed.reserve(line.size() + newRef.size() + newStatus.size());
+                for (qsizetype k = 0; k < fields.size(); ++k) {
+                    if (k > 0) changed += u';';
+                    if (k == kRefField && !newRef.isEmpty()) changed += newRef;
+                    else if (k == kStatusField) changed += newStatus;
+                    else changed += fields[k];
                 }
-                text += kCrLf;
+                text += codec.Encode(changed);
+                text += kCrLfBytes;
+                changes.push_back({line, changed});
                 ++count;
                 continue;
             }
         }
-        text += line;
-        text += kCrLf;
+        text += bytes;
+        text += kCrLfBytes;
     }
     if (count == 0) return 0;
 
     // The new log is complete and flushed in OUT.BAK before it takes OUT.IDX's place, so a failure
     // at any step leaves the old log whole.
-    if (const FileError err = WriteFileAtomic(path, f.Os.Codec.Encode(text), ResolvePath(folder + "OUT.BAK"))) {
+    if (const FileError err = WriteFileAtomic(path, text, ResolvePath(folder + "OUT.BAK"))) {
+        m_log.Forget();
         ShowUpdateError(routine, err.number, err.description, path);
         return count;
     }
-    // A hidden view is built afresh when it is next shown; only one on screen is rebuilt now.
-    if (m_m.Window && m_m.Window->MessageLogShown() != kSentItemsView) return count;
+    m_log.Replaced(path, std::move(text));
     try {
-        LoadSentItemsGrid(m_m);
+        ShowChangedSentItems(m_m, changes);
     } catch (const RuntimeError& e) {
         ShowUpdateError(routine, e.Number, e.Description, path);
     }
@@ -185,7 +195,11 @@ bool cOutBox::AppendDistressLine(const QString& les, const QString& status) {
     const QString line = "-;MRCC;" + les + ";Distress Alert;" + now.toString(QStringLiteral("yy-MM-dd")) + ";" +
                          now.toString(QStringLiteral("hh:mm")) + ";-;-;" + status + ";" + QString("0;").repeated(8) +
                          kSearchAndRescue + ";;;" + kSearchAndRescue;
-    return AppendIndexLine(f, AddBackslash(folder) + "Out.idx", line);
+    return AppendLogLine(AddBackslash(folder) + "Out.idx", line);
+}
+
+bool cOutBox::AppendLogLine(const QString& path, const QString& line) {
+    return !m_log.AppendLine(ResolvePath(path), m_m.F.Os.Codec.Encode(line));
 }
 
 int cOutBox::GetIndexValue(int RefIndex, const QString& RefNo, int field, QString& strData) {
