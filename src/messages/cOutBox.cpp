@@ -38,6 +38,29 @@ QString StatusOfAlert(int status) {
     }
 }
 
+// Field `n` of a line's bytes cut at ";"; null when the line has fewer fields.
+QByteArrayView FieldOf(QByteArrayView line, int n) {
+    qsizetype start = 0;
+    for (int i = 0; i < n; ++i) {
+        const qsizetype semicolon = line.indexOf(';', start);
+        if (semicolon < 0) return {};
+        start = semicolon + 1;
+    }
+    const qsizetype end = line.indexOf(';', start);
+    return line.sliced(start, (end < 0 ? line.size() : end) - start);
+}
+
+// A quick test on a line's bytes that field `n` is `text`, so that only such lines are decoded
+// and cut up. A text the code page cannot write as it is lets every line through.
+cOutBox::BytesMayMatch FieldIs(const AnsiCodec& codec, int n, const QString& text) {
+    QByteArray bytes = codec.Encode(text);
+    if (codec.Decode(bytes) != text) return {};
+    return [n, bytes = std::move(bytes)](QByteArrayView line) {
+        const QByteArrayView field = FieldOf(line, n);
+        return !field.isNull() && field == bytes;
+    };
+}
+
 }  // namespace
 
 OutboxFields SplitOutboxLine(QStringView line) {
@@ -68,13 +91,15 @@ int cOutBox::UpdateOutBox(const QString& strLesNo, const QString& strRefNo, cons
         if (!anyLes && LeadingNumber(x[2]) != les) return false;
         return strStatus.isEmpty() || x[kStatusField] == strStatus;
     };
-    return Rewrite(Routine::UpdateOutBox, match, strNewRefNo, strNewStatus, bUpdateAll);
+    return Rewrite(Routine::UpdateOutBox, match, strNewRefNo, strNewStatus, bUpdateAll,
+                   FieldIs(m_m.F.Os.Codec, kRefField, strRefNo));
 }
 
 int cOutBox::UpdateOutBoxFile(const QString& strFileName, const QString& strNewRefNo, const QString& strNewStatus,
                               bool bUpdateAll) {
     const LineMatch match = [&](const OutboxFields& x) { return x[0] == strFileName; };
-    return Rewrite(Routine::UpdateOutBoxFile, match, strNewRefNo, strNewStatus, bUpdateAll);
+    return Rewrite(Routine::UpdateOutBoxFile, match, strNewRefNo, strNewStatus, bUpdateAll,
+                   FieldIs(m_m.F.Os.Codec, 0, strFileName));
 }
 
 int cOutBox::UpdateOutBoxWhere(const LineMatch& match, const QString& strNewRefNo, const QString& strNewStatus,
@@ -83,7 +108,7 @@ int cOutBox::UpdateOutBoxWhere(const LineMatch& match, const QString& strNewRefN
 }
 
 int cOutBox::Rewrite(Routine routine, const LineMatch& match, const QString& newRef, const QString& newStatus,
-                     bool updateAll) {
+                     bool updateAll, const BytesMayMatch& mayMatch) {
     Foundation& f = m_m.F;
     const QString folder = AddBackslash(f.gOutboxDir);
     const QString path = ResolvePath(folder + "OUT.IDX");
@@ -103,7 +128,7 @@ int cOutBox::Rewrite(Routine routine, const LineMatch& match, const QString& new
     for (int i = 0; i < log->Count(); ++i) {
         const QByteArrayView bytes = log->Text(i);
         if (bytes.isEmpty() && routine == Routine::UpdateOutBox) continue;
-        if ((count == 0 || updateAll) && bytes.count(';') >= kMinUpdateFields - 1) {
+        if ((count == 0 || updateAll) && (!mayMatch || mayMatch(bytes)) && bytes.count(';') >= kMinUpdateFields - 1) {
             const QString line = codec.Decode(QByteArray::fromRawData(bytes.data(), bytes.size()));
             const OutboxFields fields = SplitOutboxLine(line);
             if (match(fields)) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArrayView>
 #include <QList>
 #include <QMetaObject>
 #include <QString>
@@ -43,6 +44,8 @@ public:
                          bool bUpdateAll);
     // UpdateOutBox with the caller's own rule for which lines (of at least 10 fields) match.
     using LineMatch = std::function<bool(const OutboxFields& fields)>;
+    // A quick test on a line's bytes: false only for a line that cannot match.
+    using BytesMayMatch = std::function<bool(QByteArrayView line)>;
     int UpdateOutBoxWhere(const LineMatch& match, const QString& strNewRefNo, const QString& strNewStatus,
                           bool bUpdateAll);
 
@@ -86,8 +89,9 @@ private:
     // The rows of the table in `order`.
     QString BuildIndexTable(const IndexPageTable& table, const QList<int>& order);
     enum class Routine { UpdateOutBox, UpdateOutBoxFile };
+    // `mayMatch`, when given, passes over lines by their bytes before they are decoded for `match`.
     int Rewrite(Routine routine, const LineMatch& match, const QString& newRef, const QString& newStatus,
-                bool updateAll);
+                bool updateAll, const BytesMayMatch& mayMatch = {});
     void ShowUpdateError(Routine routine, int number, const QString& description, const QString& path);
     bool AppendDistressLine(const QString& les, const QString& status);
 
