@@ -1,7 +1,8 @@
 // What the operator meets with the stores of a ship that has kept years of traffic (30,000 lines
 // in in.idx, OUT.IDX and egc.idx, 30,000 address-book entries), each figure against its goal:
-//   - opening the sent-items view, the inbox view and the address-book dialog, and Return on an
-//     unread inbox message: the longest time a 10 ms heartbeat of the event loop waited
+//   - opening the sent-items view, the inbox view and the address-book dialog, Return on an
+//     unread inbox message, and a delivery status changing one line of OUT.IDX while the
+//     sent-items view is shown: the longest time a 10 ms heartbeat of the event loop waited
 //     (LongestStallMs, goal 50 ms), and OpenMs until the rows were in;
 //   - the program's start with the four stores, one submission left unfinished in OUT.IDX: the
 //     main window's load (StartMs, goal 500 ms) against the same start with empty stores in the
@@ -35,7 +36,10 @@
 #include "link/Link.h"
 #include "messages/AddressBookForm.h"
 #include "messages/AddressBookWindows.h"
+#include "messages/IMessagesWindow.h"
+#include "messages/SentItemsGrid.h"
 #include "messages/Messages.h"
+#include "messages/cOutBox.h"
 #include "platform/QtSettingsStore.h"
 
 using namespace tidepost;
@@ -162,6 +166,73 @@ void InboxReturnOnUnread_StallGoal50ms(benchmark::State& state) {
     ReportStall(state, worst, openMs / double(state.iterations()));
 }
 BENCHMARK(InboxReturnOnUnread_StallGoal50ms)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// The main window as the message area sees it, with the sent-items view on screen.
+class SentItemsShownWindow : public IMessagesWindow {
+public:
+    explicit SentItemsShownWindow(FolderViews& views) : m_views(views) {}
+    int MessageLogShown() const override { return 2; }
+    void InboxMSGrid_AddRow(const QStringList&, int) override {}
+    void InBox_SetAllColumnsSelected() override {}
+    void ChangeViewEditor() override {}
+    void OutboxButton_Click() override { m_views.OutboxButton_Click(); }
+    void OutBox_SetAllColumnsSelected() override { m_views.OutBox_SetAllColumnsSelected(); }
+    void RestoreSentItemsGridWidths() override { m_views.RestoreSentItemsGridWidths(); }
+    void UpdateElectronicFormsMenu() override {}
+    bool ChangeSentItemsRows(const std::vector<SentItemsRowChange>& changes) override {
+        return m_views.ChangeSentItemsRows(changes);
+    }
+    bool AddSentItemsRow(const FlexRow& row) override { return m_views.AddSentItemsRow(row); }
+
+private:
+    FolderViews& m_views;
+};
+
+// A delivery status for one submission in the middle of a 30,000-line OUT.IDX while the sent-items
+// view shows it: the log is rewritten and the view shows the new status. For comparison in the same
+// run, FullReloadStallMs: the same change where the view is loaded again from the log.
+void SentItemsStatusRewriteShown_StallGoal50ms(benchmark::State& state) {
+    if (!CanBuildWindows()) return state.SkipWithError("needs a QApplication");
+    ShownFolders folders;
+    SentItemsShownWindow window(*folders.views);
+    folders.m->Window = &window;
+    folders.views->OutboxButton_Click();
+    while (GetSentItemsLoad(*folders.m).Pending()) RunFor(10);
+    // What the opening left to the event loop (drawing the rows) is the opening's, not the change's.
+    RunFor(300);
+    cOutBox& outBox = GetOutBox(*folders.m);
+    int i = 0;
+    // One change, measured; true when the view shows it.
+    const auto change = [&] {
+        const int line = kStoreLines / 2 + i++;
+        const QString status = i % 2 ? QStringLiteral("Failed") : QStringLiteral("Delivered");
+        const QString file = QString("26%1.out").arg(line, 8, 10, QLatin1Char('0'));
+        int changed = 0;
+        const StallFigures fig = MeasureStall(
+            [&] { changed = outBox.UpdateOutBox("112", QString::number(line), "", "", status, false); },
+            [&] {
+                const int row = folders.sent.FindRow(0, file);
+                return row > 0 && folders.sent.TextMatrix(row, 9) == status;
+            });
+        return changed == 1 ? fig : StallFigures{};
+    };
+    StallFigures worst;
+    worst.Done = true;
+    double openMs = 0;
+    for (auto _ : state) {
+        const StallFigures fig = change();
+        worst.LongestMs = std::max(worst.LongestMs, fig.LongestMs);
+        worst.Done = worst.Done && fig.Done;
+        openMs += fig.OpenMs;
+    }
+    // The view loaded again for the change instead (no main window to change the row in place).
+    folders.m->Window = nullptr;
+    const StallFigures reload = change();
+    ReportStall(state, worst, openMs / double(state.iterations()));
+    state.counters["FullReloadStallMs"] = reload.LongestMs;
+    state.counters["RatioToFullReload"] = reload.LongestMs > 0 ? worst.LongestMs / reload.LongestMs : 0;
+}
+BENCHMARK(SentItemsStatusRewriteShown_StallGoal50ms)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 void AddressBookDialogOpen_StallGoal50ms(benchmark::State& state) {
     if (!CanBuildWindows()) return state.SkipWithError("needs a QApplication");

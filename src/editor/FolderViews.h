@@ -12,6 +12,7 @@
 
 #include "editor/FolderGridFamily.h"
 #include "egc/IEgcView.h"
+#include "messages/IMessagesWindow.h"
 #include "platform/FileError.h"
 
 namespace tidepost {
@@ -131,6 +132,14 @@ public:
     void MarkInboxMessageUnread();
     // The sent-items view (view 2), rebuilt from the sent-items index.
     void OutboxButton_Click();
+    // Changed log lines in the sent-items grid (IMessagesWindow): each row that shows a change's
+    // Before takes its After in place, so the order and the selection stay. Rows of a load still
+    // on its worker would come in without the change: the load starts again instead, as it does
+    // for rows that cannot be found. False without a grid.
+    bool ChangeSentItemsRows(const std::vector<SentItemsRowChange>& changes);
+    // A new log line's row on top of the sent-items grid (the newest first), the selection kept on
+    // the rows it was on.
+    bool AddSentItemsRow(const FlexRow& row);
     void SentItemsSortColumn_Click();
     void SentItemsDeleteMessage_Click();
     int DeleteSelectedSentItems(bool bAsk);
@@ -171,6 +180,8 @@ private:
     void InboxLoadFailed(int number, const QString& description);
     // The sent-items view once its rows are in: by date, newest first, the top row current.
     void ShowSentItemsByDate();
+    // The sent-items view loaded again from the log (on the worker when it is long).
+    void ReloadSentItemsRows();
     void LoadInboxView(bool mayUseWorker);
     void FinishInboxLoad(int generation, std::vector<FlexRow> rows);
     void SortByColumn(FolderGridKind kind, quint8& order);

@@ -219,7 +219,8 @@ void FolderViews::ShowSentItemsByDate() {
     if (!grid) return;
     grid->SetRow(0);
     grid->SetCol(kDateColumn);
-    grid->SetSort(kFlexSortStringNoCaseDescending);
+    // Rows from the worker come in this order already; sorting them again would only hold the window.
+    if (!GetSentItemsLoad(M).RowsInViewOrder()) grid->SetSort(kFlexSortStringNoCaseDescending);
     if (grid->Rows() > 1) grid->SetRow(1);
     grid->SetCol(0);
     OutBox_SetAllColumnsSelected();

@@ -1,6 +1,9 @@
+#include <QMultiHash>
+
 #include "editor/FlexGrid.h"
 #include "editor/FolderViews.h"
 #include "foundation/Foundation.h"
+#include "messages/SentItemsGrid.h"
 
 namespace tidepost {
 
@@ -56,6 +59,69 @@ void FolderViews::GetPrevOutboxMessage() {
         grid->SetRow(grid->Row() - 1);
         OutBox_SetAllColumnsSelected();
     }
+}
+
+namespace {
+bool RowShows(const FlexGrid& grid, int row, const QStringList& cells) {
+    for (int col = 0; col < cells.size(); ++col)
+        if (grid.TextMatrix(row, col) != cells[col]) return false;
+    return true;
+}
+}  // namespace
+
+void FolderViews::ReloadSentItemsRows() { GetSentItemsLoad(M).Start([this] { ShowSentItemsByDate(); }); }
+
+bool FolderViews::ChangeSentItemsRows(const std::vector<SentItemsRowChange>& changes) {
+    FlexGrid* grid = OutboxMSGrid;
+    if (!grid) return false;
+    if (GetSentItemsLoad(M).Pending()) {
+        GetSentItemsLoad(M).Restart();
+        return true;
+    }
+    QMultiHash<QString, size_t> byName;
+    for (size_t i = 0; i < changes.size(); ++i) byName.insert(changes[i].Before.value(0), i);
+    std::vector<bool> done(changes.size(), false);
+    size_t left = changes.size();
+    // One pass over the rows whatever the number of changes; only rows of a changed file's name
+    // are compared cell by cell.
+    for (int row = 1; row < grid->Rows() && left > 0; ++row) {
+        const auto [from, to] = byName.equal_range(grid->TextMatrix(row, 0));
+        for (auto it = from; it != to; ++it) {
+            const SentItemsRowChange& change = changes[*it];
+            if (done[*it] || !RowShows(*grid, row, change.Before)) continue;
+            for (int col = 0; col < change.After.size(); ++col)
+                if (change.After[col] != change.Before.value(col)) grid->SetTextMatrix(row, col, change.After[col]);
+            done[*it] = true;
+            --left;
+            break;
+        }
+    }
+    // A row that is not there (the grid went its own way): the view is built again from the log.
+    if (left > 0) ReloadSentItemsRows();
+    return true;
+}
+
+bool FolderViews::AddSentItemsRow(const FlexRow& item) {
+    FlexGrid* grid = OutboxMSGrid;
+    if (!grid) return false;
+    if (GetSentItemsLoad(M).Pending()) {
+        GetSentItemsLoad(M).Restart();
+        return true;
+    }
+    const bool empty = grid->Rows() < 2;
+    const int row = grid->Row(), rowSel = grid->RowSel(), col = grid->Col(), colSel = grid->ColSel();
+    grid->AddItem(1, item);
+    if (empty || row < 1) {
+        grid->SetRow(1);
+        grid->SetCol(0);
+        OutBox_SetAllColumnsSelected();
+    } else {
+        grid->SetRow(row + 1);
+        grid->SetCol(col);
+        grid->SetRowSel(rowSel + 1);
+        grid->SetColSel(colSel);
+    }
+    return true;
 }
 
 }  // namespace tidepost

@@ -42,6 +42,10 @@ public:
     void OutboxButton_Click() override { m_views.OutboxButton_Click(); }
     void OutBox_SetAllColumnsSelected() override { m_views.OutBox_SetAllColumnsSelected(); }
     void RestoreSentItemsGridWidths() override { m_views.RestoreSentItemsGridWidths(); }
+    bool ChangeSentItemsRows(const std::vector<SentItemsRowChange>& changes) override {
+        return m_views.ChangeSentItemsRows(changes);
+    }
+    bool AddSentItemsRow(const FlexRow& row) override { return m_views.AddSentItemsRow(row); }
     void UpdateElectronicFormsMenu() override {
         if (m_form.AreaHandlers.FormsMenuRebuild) m_form.AreaHandlers.FormsMenuRebuild();
     }

@@ -77,8 +77,8 @@ public:
     // Status += 32. False for a LES that is not digits, an extension holding anything but
     // letters, digits and ",", and while the queue admits no such command.
     bool SendMessage();
-    // Appends the submission's "Initiated" line to OUT.IDX and reloads the sent-items view,
-    // unless DeferSentItemsReload is set. Status += 64.
+    // Appends the submission's "Initiated" line to OUT.IDX and shows it in the sent-items view
+    // (ShowNewSentItem), unless DeferSentItemsReload is set. Status += 64.
     bool WriteOutLog(quint8 Index, quint8 Presentation, const QString& ToAlias, const QString& CcAlias,
                      const QString& BCcAlias);
 

@@ -1,7 +1,17 @@
 #pragma once
 #include <QStringList>
+#include <vector>
+
+#include "foundation/FlexRow.h"
 
 namespace tidepost {
+
+// One row of the sent-items grid whose log line changed: the cells it shows and the cells it
+// should show instead.
+struct SentItemsRowChange {
+    QStringList Before;
+    QStringList After;
+};
 
 // What the message area asks of the main window: which view its main area shows, and the views
 // that show stored and sent messages. The main window implements it and registers itself in
@@ -31,6 +41,19 @@ public:
     virtual void OutBox_SetAllColumnsSelected() = 0;
     // The column widths of the sent-items grid as the user last left them.
     virtual void RestoreSentItemsGridWidths() = 0;
+    // The sent-items view on screen shows changed log lines: each row that shows a Before shows
+    // its After, in place, the order and the selection kept. False when the view cannot do so;
+    // the grid is then loaded again.
+    virtual bool ChangeSentItemsRows(const std::vector<SentItemsRowChange>& changes) {
+        (void)changes;
+        return false;
+    }
+    // The sent-items view on screen shows a new log line's row among the newest. False when the
+    // view cannot do so; the grid is then loaded again.
+    virtual bool AddSentItemsRow(const FlexRow& row) {
+        (void)row;
+        return false;
+    }
 
     // Rebuilds the Forms menu from the forms folder (a remote command may have written a form).
     virtual void UpdateElectronicFormsMenu() = 0;

@@ -15,6 +15,7 @@
 #include "messages/MessageFileNames.h"
 #include "messages/Messages.h"
 #include "messages/SentItemsGrid.h"
+#include "messages/cOutBox.h"
 #include "platform/AtomicFile.h"
 #include "platform/IClock.h"
 
@@ -188,10 +189,11 @@ bool CTransmission::WriteOutLog(quint8 Index, quint8 Presentation, const QString
         // The subject stays as typed, ";" included: it is the last field.
         FlattenText(m_message.Subject),
     };
-    if (!AppendIndexLine(f, OutboxPath(f, QStringLiteral("OUT.IDX")), fields.join(u';'))) return false;
+    const QString line = fields.join(u';');
+    if (!GetOutBox(m_messages).AppendLogLine(OutboxPath(f, QStringLiteral("OUT.IDX")), line)) return false;
     if (!DeferSentItemsReload) {
         try {
-            LoadSentItemsGrid(m_messages);
+            ShowNewSentItem(m_messages, line);
         } catch (const RuntimeError&) {
             return false;
         }

@@ -9,6 +9,7 @@
 #include "foundation/FileErrorBox.h"
 #include "foundation/Foundation.h"
 #include "foundation/IFlexGrid.h"
+#include "foundation/IndexLines.h"
 #include "foundation/MlText.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/UsefullRoutines.h"
@@ -22,6 +23,7 @@ namespace tidepost {
 namespace {
 
 constexpr int kColumns = 10;
+constexpr int kSentItemsView = 2;
 constexpr int kDateColumn = 5;
 constexpr int kRed = 255;
 constexpr int kBlack = 0;
@@ -99,9 +101,10 @@ std::vector<FlexRow> SentItemsRows(const QString& text, const StatusTranslation&
     return rows;
 }
 
-// The log's bytes; false when there is nothing to show (no grid, or the folder is unusable and
-// the operator has been told). A missing log is created empty first.
-bool ReadSentItemsLog(Messages& m, QByteArray& bytes) {
+// The log's bytes and number of lines; false when there is nothing to show (no grid, or the
+// folder is unusable and the operator has been told). A missing log is created empty first. The
+// bytes come from the program's copy of the log while the file is as it was.
+bool ReadSentItemsLog(Messages& m, QByteArray& bytes, int& lines) {
     Foundation& f = m.F;
     const QString path = ResolvePath(AddBackslash(f.gOutboxDir) + "OUT.IDX");
     bool created = false;
@@ -114,13 +117,16 @@ bool ReadSentItemsLog(Messages& m, QByteArray& bytes) {
         }
     }
     if (m.OutboxMSGrid == nullptr) return false;
-    if (const FileError err = ReadFileBytes(path, bytes)) {
+    const IndexLines* log = nullptr;
+    if (const FileError err = GetOutBox(m).LogCopy().Current(path, log)) {
         if (created) {
             ShowSentItemsWarning(m);
             return false;
         }
         throw RuntimeError(err.number, QStringLiteral("LoadSentItemsGrid"), err.description);
     }
+    bytes = log->Bytes();
+    lines = log->Count();
     return true;
 }
 
@@ -140,7 +146,8 @@ void FillGrid(Messages& m, IFlexGrid& grid, std::vector<FlexRow> rows) {
 void LoadSentItemsGrid(Messages& m) {
     if (m.SentItemsLoading) m.SentItemsLoading->Drop();
     QByteArray bytes;
-    if (!ReadSentItemsLog(m, bytes)) return;
+    int lines = 0;
+    if (!ReadSentItemsLog(m, bytes, lines)) return;
     IFlexGrid* grid = m.OutboxMSGrid;
     FillGrid(m, *grid, SentItemsRows(m.F.Os.Codec.Decode(bytes), StatusTranslation(m.F)));
 
@@ -159,18 +166,25 @@ void SentItemsLoad::Drop() {
     m_pending = false;
 }
 
+void SentItemsLoad::Restart() {
+    const std::function<void()> done = m_done;
+    Start(done);
+}
+
 void SentItemsLoad::Start(const std::function<void()>& done) {
     const auto finished = [&done] {
         if (done) done();
     };
     // This load replaces any still on the worker, also when it fails.
     Drop();
+    m_done = done;
+    m_rowsInViewOrder = false;
     QByteArray bytes;
-    if (!ReadSentItemsLog(m_m, bytes)) {
+    int lines = 0;
+    if (!ReadSentItemsLog(m_m, bytes, lines)) {
         finished();
         return;
     }
-    const qsizetype lines = std::max(bytes.count('\n'), bytes.count('\r'));
     if (lines <= BackgroundLines) {
         LoadSentItemsGrid(m_m);
         finished();
@@ -199,10 +213,45 @@ void SentItemsLoad::Finish(int generation, const std::function<void()>& done, st
     if (generation != m_generation || !grid) return;
     m_pending = false;
     FillGrid(m_m, *grid, std::move(rows));
+    m_rowsInViewOrder = true;
     grid->SetRow(grid->Rows() - 1);
     grid->SetCol(0);
     if (m_m.Window) m_m.Window->OutBox_SetAllColumnsSelected();
     if (done) done();
+}
+
+FlexRow SentItemsRowOf(const Foundation& f, QStringView line) { return SentItemsRow(line, StatusTranslation(f)); }
+
+namespace {
+// Whether a change of the log is shown now (true), left for the view's next opening (false), or
+// needs the whole grid loaded again (no main window to ask).
+enum class SentItemsShown { Now, Later, Reload };
+SentItemsShown HowSentItemsShow(const Messages& m) {
+    if (m.OutboxMSGrid == nullptr) return SentItemsShown::Later;
+    if (m.Window == nullptr) return SentItemsShown::Reload;
+    return m.Window->MessageLogShown() == kSentItemsView ? SentItemsShown::Now : SentItemsShown::Later;
+}
+}  // namespace
+
+void ShowChangedSentItems(Messages& m, const std::vector<SentItemsLineChange>& changes) {
+    const SentItemsShown how = HowSentItemsShow(m);
+    if (how == SentItemsShown::Later || changes.empty()) return;
+    if (how == SentItemsShown::Now) {
+        const StatusTranslation translate(m.F);
+        std::vector<SentItemsRowChange> rows;
+        rows.reserve(changes.size());
+        for (const SentItemsLineChange& c : changes)
+            rows.push_back({SentItemsRow(c.Before, translate).Cells, SentItemsRow(c.After, translate).Cells});
+        if (m.Window->ChangeSentItemsRows(rows)) return;
+    }
+    LoadSentItemsGrid(m);
+}
+
+void ShowNewSentItem(Messages& m, const QString& line) {
+    const SentItemsShown how = HowSentItemsShow(m);
+    if (how == SentItemsShown::Later || line.isEmpty()) return;
+    if (how == SentItemsShown::Now && m.Window->AddSentItemsRow(SentItemsRowOf(m.F, line))) return;
+    LoadSentItemsGrid(m);
 }
 
 SentItemsLoad& GetSentItemsLoad(Messages& m) {

@@ -1,5 +1,7 @@
 #pragma once
 #include <QObject>
+#include <QString>
+#include <QStringView>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -9,7 +11,25 @@
 
 namespace tidepost {
 
+struct Foundation;
 struct Messages;
+
+// The grid row of one log line: ten cells (file name, aliases, destination, LES, type, date and
+// time, time, size, reference, status in the user's language), red for an alert to search and
+// rescue.
+FlexRow SentItemsRowOf(const Foundation& f, QStringView line);
+
+// A log line's text before and after a rewrite changed it.
+struct SentItemsLineChange {
+    QString Before;
+    QString After;
+};
+// Shows the changed lines of the log: a sent-items view on screen changes their rows in place; a
+// view behind another is left alone (it is built afresh when it is shown); without a main window
+// the grid is loaded again. Throws RuntimeError as LoadSentItemsGrid does.
+void ShowChangedSentItems(Messages& m, const std::vector<SentItemsLineChange>& changes);
+// Shows a line just appended to the log, alike: a view on screen takes its one row.
+void ShowNewSentItem(Messages& m, const QString& line);
 
 // Fills the registered sent-items grid from the outbox log: below the caption row one row per
 // line that is not empty, ten columns (file name, aliases, destination, LES, type, date and time,
@@ -39,8 +59,13 @@ public:
     void Start(const std::function<void()>& done);
     // True from the start of a load on the worker until its rows are in or a newer load came.
     bool Pending() const { return m_pending; }
+    // True while the rows last swapped in came from the worker, in the view's order (by file
+    // name, then by date, newest first); false from the start of the next load.
+    bool RowsInViewOrder() const { return m_rowsInViewOrder; }
     // A newer load takes the grid: the running one's rows are dropped.
     void Drop();
+    // The log changed while a load was on the worker: it starts again with the same `done`.
+    void Restart();
 
     int BackgroundLines = 5000;
 
@@ -51,6 +76,8 @@ private:
     std::thread m_worker;
     int m_generation = 0;
     bool m_pending = false;
+    std::function<void()> m_done;
+    bool m_rowsInViewOrder = false;
     QObject m_context;
 };
 

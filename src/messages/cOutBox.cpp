@@ -27,6 +27,7 @@ constexpr int kMinLookupFields = 8;
 constexpr int kRefField = 7;
 constexpr int kStatusField = 8;
 constexpr int kSentItemsView = 2;
+constexpr char kCrLfBytes[] = "\r\n";
 
 QString StatusOfAlert(int status) {
     switch (status) {
@@ -35,6 +36,29 @@ QString StatusOfAlert(int status) {
     case 3: return DeliveryStatus::Failed;
     default: return DeliveryStatus::Unknown;
     }
+}
+
+// Field `n` of a line's bytes cut at ";"; null when the line has fewer fields.
+QByteArrayView FieldOf(QByteArrayView line, int n) {
+    qsizetype start = 0;
+    for (int i = 0; i < n; ++i) {
+        const qsizetype semicolon = line.indexOf(';', start);
+        if (semicolon < 0) return {};
+        start = semicolon + 1;
+    }
+    const qsizetype end = line.indexOf(';', start);
+    return line.sliced(start, (end < 0 ? line.size() : end) - start);
+}
+
+// A quick test on a line's bytes that field `n` is `text`, so that only such lines are decoded
+// and cut up. A text the code page cannot write as it is lets every line through.
+cOutBox::BytesMayMatch FieldIs(const AnsiCodec& codec, int n, const QString& text) {
+    QByteArray bytes = codec.Encode(text);
+    if (codec.Decode(bytes) != text) return {};
+    return [n, bytes = std::move(bytes)](QByteArrayView line) {
+        const QByteArrayView field = FieldOf(line, n);
+        return !field.isNull() && field == bytes;
+    };
 }
 
 }  // namespace
@@ -67,13 +91,15 @@ int cOutBox::UpdateOutBox(const QString& strLesNo, const QString& strRefNo, cons
         if (!anyLes && LeadingNumber(x[2]) != les) return false;
         return strStatus.isEmpty() || x[kStatusField] == strStatus;
     };
-    return Rewrite(Routine::UpdateOutBox, match, strNewRefNo, strNewStatus, bUpdateAll);
+    return Rewrite(Routine::UpdateOutBox, match, strNewRefNo, strNewStatus, bUpdateAll,
+                   FieldIs(m_m.F.Os.Codec, kRefField, strRefNo));
 }
 
 int cOutBox::UpdateOutBoxFile(const QString& strFileName, const QString& strNewRefNo, const QString& strNewStatus,
                               bool bUpdateAll) {
     const LineMatch match = [&](const OutboxFields& x) { return x[0] == strFileName; };
-    return Rewrite(Routine::UpdateOutBoxFile, match, strNewRefNo, strNewStatus, bUpdateAll);
+    return Rewrite(Routine::UpdateOutBoxFile, match, strNewRefNo, strNewStatus, bUpdateAll,
+                   FieldIs(m_m.F.Os.Codec, 0, strFileName));
 }
 
 int cOutBox::UpdateOutBoxWhere(const LineMatch& match, const QString& strNewRefNo, const QString& strNewStatus,
@@ -82,51 +108,60 @@ int cOutBox::UpdateOutBoxWhere(const LineMatch& match, const QString& strNewRefN
 }
 
 int cOutBox::Rewrite(Routine routine, const LineMatch& match, const QString& newRef, const QString& newStatus,
-                     bool updateAll) {
+                     bool updateAll, const BytesMayMatch& mayMatch) {
     Foundation& f = m_m.F;
     const QString folder = AddBackslash(f.gOutboxDir);
     const QString path = ResolvePath(folder + "OUT.IDX");
-    QByteArray bytes;
-    if (const FileError err = ReadFileBytes(path, bytes)) {
+    const IndexLines* log = nullptr;
+    if (const FileError err = m_log.Current(path, log)) {
         ShowUpdateError(routine, err.number, err.description, path);
         return 0;
     }
 
-    const QStringList lines = SplitFileLines(f.Os.Codec.Decode(bytes));
-    QString text;
-    text.reserve(bytes.size() + 256);
+    // The log is written back with every line ended by CR LF, so only the changed lines are cut
+    // into fields; the others are copied as bytes (one character per byte either way).
+    const AnsiCodec& codec = f.Os.Codec;
+    QByteArray text;
+    text.reserve(log->Bytes().size() + log->Count() + 256);
+    std::vector<SentItemsLineChange> changes;
     int count = 0;
-    for (const QString& line : lines) {
-        if (line.isEmpty() && routine == Routine::UpdateOutBox) continue;
-        if (count == 0 || updateAll) {
+    for (int i = 0; i < log->Count(); ++i) {
+        const QByteArrayView bytes = log->Text(i);
+        if (bytes.isEmpty() && routine == Routine::UpdateOutBox) continue;
+        if ((count == 0 || updateAll) && (!mayMatch || mayMatch(bytes)) && bytes.count(';') >= kMinUpdateFields - 1) {
+            const QString line = codec.Decode(QByteArray::fromRawData(bytes.data(), bytes.size()));
             const OutboxFields fields = SplitOutboxLine(line);
-            if (fields.size() >= kMinUpdateFields && match(fields)) {
-                for (qsizetype i = 0; i < fields.size(); ++i) {
-                    if (i > 0) text += u';';
-                    if (i == kRefField && !newRef.isEmpty()) text += newRef;
-                    else if (i == kStatusField) text += newStatus;
-                    else text += fields[i];
+            if (match(fields)) {
+                QString changed;
+                changed.reserve(line.size() + newRef.size() + newStatus.size());
+                for (qsizetype k = 0; k < fields.size(); ++k) {
+                    if (k > 0) changed += u';';
+                    if (k == kRefField && !newRef.isEmpty()) changed += newRef;
+                    else if (k == kStatusField) changed += newStatus;
+                    else changed += fields[k];
                 }
-                text += kCrLf;
+                text += codec.Encode(changed);
+                text += kCrLfBytes;
+                changes.push_back({line, changed});
                 ++count;
                 continue;
             }
         }
-        text += line;
-        text += kCrLf;
+        text += bytes;
+        text += kCrLfBytes;
     }
     if (count == 0) return 0;
 
     // The new log is complete and flushed in OUT.BAK before it takes OUT.IDX's place, so a failure
     // at any step leaves the old log whole.
-    if (const FileError err = WriteFileAtomic(path, f.Os.Codec.Encode(text), ResolvePath(folder + "OUT.BAK"))) {
+    if (const FileError err = WriteFileAtomic(path, text, ResolvePath(folder + "OUT.BAK"))) {
+        m_log.Forget();
         ShowUpdateError(routine, err.number, err.description, path);
         return count;
     }
-    // A hidden view is built afresh when it is next shown; only one on screen is rebuilt now.
-    if (m_m.Window && m_m.Window->MessageLogShown() != kSentItemsView) return count;
+    m_log.Replaced(path, std::move(text));
     try {
-        LoadSentItemsGrid(m_m);
+        ShowChangedSentItems(m_m, changes);
     } catch (const RuntimeError& e) {
         ShowUpdateError(routine, e.Number, e.Description, path);
     }
@@ -185,7 +220,11 @@ bool cOutBox::AppendDistressLine(const QString& les, const QString& status) {
     const QString line = "-;MRCC;" + les + ";Distress Alert;" + now.toString(QStringLiteral("yy-MM-dd")) + ";" +
                          now.toString(QStringLiteral("hh:mm")) + ";-;-;" + status + ";" + QString("0;").repeated(8) +
                          kSearchAndRescue + ";;;" + kSearchAndRescue;
-    return AppendIndexLine(f, AddBackslash(folder) + "Out.idx", line);
+    return AppendLogLine(AddBackslash(folder) + "Out.idx", line);
+}
+
+bool cOutBox::AppendLogLine(const QString& path, const QString& line) {
+    return !m_log.AppendLine(ResolvePath(path), m_m.F.Os.Codec.Encode(line));
 }
 
 int cOutBox::GetIndexValue(int RefIndex, const QString& RefNo, int field, QString& strData) {

@@ -1,9 +1,12 @@
 #pragma once
+#include <QByteArrayView>
 #include <QList>
 #include <QMetaObject>
 #include <QString>
 #include <QStringView>
 #include <functional>
+
+#include "messages/OutboxLogCopy.h"
 
 namespace tidepost {
 
@@ -30,7 +33,9 @@ public:
     // fields whose reference equals strRefNo exactly, whose LES has the numeric value of strLesNo
     // (any LES when it is empty) and whose status equals strStatus (any when empty); all of them
     // or only the first. Empty lines are dropped. When a line matched, the log is rewritten (also
-    // when nothing in it changed) and the sent-items grid reloaded. Returns the number of lines
+    // when nothing in it changed) and the sent-items grid shows the change (ShowChangedSentItems).
+    // The rewrite works from the copy of the log the program holds while the file has not changed
+    // since; every line ends with CR LF afterwards. Returns the number of lines
     // matched. Failures are shown in a box at once (queued while a timer tick runs).
     int UpdateOutBox(const QString& strLesNo, const QString& strRefNo, const QString& strStatus,
                      const QString& strNewRefNo, const QString& strNewStatus, bool bUpdateAll);
@@ -39,8 +44,15 @@ public:
                          bool bUpdateAll);
     // UpdateOutBox with the caller's own rule for which lines (of at least 10 fields) match.
     using LineMatch = std::function<bool(const OutboxFields& fields)>;
+    // A quick test on a line's bytes: false only for a line that cannot match.
+    using BytesMayMatch = std::function<bool(QByteArrayView line)>;
     int UpdateOutBoxWhere(const LineMatch& match, const QString& strNewRefNo, const QString& strNewStatus,
                           bool bUpdateAll);
+
+    // Appends `line` to the outbox log at `path` as AppendIndexLine does; false when it failed.
+    bool AppendLogLine(const QString& path, const QString& line);
+    // The log as the program last read or wrote it.
+    OutboxLogCopy& LogCopy() { return m_log; }
 
     // Writes strMsg (ANSI, no line end added) as the file DiskFileName of the sent-items folder
     // ("[outbox]"), replacing an old one. A failure queues a message box and gives false.
@@ -77,13 +89,15 @@ private:
     // The rows of the table in `order`.
     QString BuildIndexTable(const IndexPageTable& table, const QList<int>& order);
     enum class Routine { UpdateOutBox, UpdateOutBoxFile };
+    // `mayMatch`, when given, passes over lines by their bytes before they are decoded for `match`.
     int Rewrite(Routine routine, const LineMatch& match, const QString& newRef, const QString& newStatus,
-                bool updateAll);
+                bool updateAll, const BytesMayMatch& mayMatch = {});
     void ShowUpdateError(Routine routine, int number, const QString& description, const QString& path);
     bool AppendDistressLine(const QString& les, const QString& status);
 
     Messages& m_m;
     QMetaObject::Connection m_languageChanged;
+    OutboxLogCopy m_log;
 };
 
 // The one cOutBox of the message area, created on first use.

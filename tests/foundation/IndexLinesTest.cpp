@@ -13,6 +13,7 @@ const QByteArray kFiles[] = {
     "a:1:No:x.txt\rb:2:Yes:y.txt\rc:3:No:z.txt\r",
     "a:1:No:x.txt\rb:2:Yes:y.txt\r\nc:3:No:z.txt",
     "a:1:No:x.txt\r\n\r\nb:2:Yes:y.txt\n\nc:3:No:z.txt\r\r",
+    "a:1:No:x.txt\n\rb:2:Yes:y.txt\r\r\nc:3:No:z.txt\n",
 };
 
 TEST(IndexLines, CutsLinesAsEveryReaderOfDataFilesDoes) {

@@ -30,6 +30,11 @@ public:
     void OutBox_SetAllColumnsSelected() override { Calls.append("OutBox_SetAllColumnsSelected"); }
     void RestoreSentItemsGridWidths() override { Calls.append("RestoreSentItemsGridWidths"); }
     void UpdateElectronicFormsMenu() override { ++FormsMenuUpdates; }
+    // The sent-items view's own row changes, when a test hands them to a real view.
+    bool ChangeSentItemsRows(const std::vector<SentItemsRowChange>& changes) override {
+        return OnChangeSentItemsRows && OnChangeSentItemsRows(changes);
+    }
+    bool AddSentItemsRow(const FlexRow& row) override { return OnAddSentItemsRow && OnAddSentItemsRow(row); }
 
     int Shown = 0;
     QList<InboxRow> InboxRows;
@@ -37,6 +42,8 @@ public:
     int FormsMenuUpdates = 0;
     QStringList Calls;
     std::function<void()> OnOutboxButton;
+    std::function<bool(const std::vector<SentItemsRowChange>&)> OnChangeSentItemsRows;
+    std::function<bool(const FlexRow&)> OnAddSentItemsRow;
 };
 
 }  // namespace tidepost::test
