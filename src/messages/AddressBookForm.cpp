@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <tuple>
 
@@ -192,6 +193,15 @@ void AddressBookForm::AddEntryName(const QString& name, int index) {
     auto* item = new QListWidgetItem(name);
     item->setData(AddressEntryRole, index);
     List1->addItem(item);
+}
+
+void AddressBookForm::AddEntryNames(const QStringList& names, const std::vector<int>& indices) {
+    const int first = List1->count();
+    List1->insertItems(first, names);
+    // The rows were just announced; setting their indices needs no change signal per row.
+    const QSignalBlocker quiet(List1->model());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        List1->item(first + static_cast<int>(i))->setData(AddressEntryRole, indices.at(static_cast<size_t>(i)));
 }
 
 int AddressBookForm::EntryIndexOfRow(int row) const {

@@ -2,6 +2,8 @@
 #include <QDialog>
 #include <QMetaObject>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -49,6 +51,9 @@ public:
 
     // Adds a row to List1 for the entry at `index` of the table.
     void AddEntryName(const QString& name, int index);
+    // Adds the rows of many entries at once (names[i] is the entry at indices[i]): one insertion
+    // for the whole book instead of one per name.
+    void AddEntryNames(const QStringList& names, const std::vector<int>& indices);
     // The table index of List1's row, checked against the table; -1 when the entry is gone.
     int EntryIndexOfRow(int row) const;
 

@@ -70,8 +70,16 @@ void ShowAddressBookDialog(Messages& m, const QString& field) {
     // without measuring each, and draws once when they are all in.
     dialog.List1->setUniformItemSizes(true);
     dialog.List1->setUpdatesEnabled(false);
+    QStringList names;
+    std::vector<int> indices;
+    names.reserve(table.size());
+    indices.reserve(static_cast<size_t>(table.size()));
     for (qsizetype i = 0; i < table.size(); ++i)
-        if (!table.at(i).Name.isEmpty()) dialog.AddEntryName(table.at(i).Name, static_cast<int>(i));
+        if (!table.at(i).Name.isEmpty()) {
+            names.append(table.at(i).Name);
+            indices.push_back(static_cast<int>(i));
+        }
+    dialog.AddEntryNames(names, indices);
     dialog.List1->setUpdatesEnabled(true);
     QListWidget* recipients[] = {dialog.List2, dialog.List3, dialog.List4};
     QPushButton* copyButtons[] = {dialog.ToButton, dialog.CCButton, dialog.BccButton};
