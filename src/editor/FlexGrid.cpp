@@ -156,7 +156,7 @@ void FlexGrid::RemoveItem(int row) {
 
 int FlexGrid::FindRow(int col, const QString& text) const {
     for (int i = 0; i < m_model.DataRows(); ++i)
-        if (m_model.Text(i, col) == text) return i + 1;
+        if (m_model.TextIs(i, col, text)) return i + 1;
     return -1;
 }
 

@@ -25,7 +25,7 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
     const FlexRow& row = RowAt(index.row());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole: return index.column() < row.Cells.size() ? row.Cells.at(index.column()) : QString();
+    case Qt::AccessibleTextRole: return row.Cell(index.column());
     case Qt::ForegroundRole: return QBrush(ColorOf(row.ForeColor));
     case Qt::FontRole:
         if (row.Bold) {
@@ -51,8 +51,11 @@ void FlexGridModel::SetCols(int cols) {
     cols = std::max(cols, 0);
     if (cols == m_cols) return;
     beginResetModel();
+    // Rows may be shorter than the columns (their missing cells are empty), so only a cut changes them.
+    if (cols < m_cols)
+        for (FlexRow& row : m_rows)
+            if (row.CellCount() > cols) row.Resize(cols);
     m_cols = cols;
-    for (FlexRow& row : m_rows) row.Cells.resize(cols);
     m_header.resize(cols);
     endResetModel();
 }
@@ -63,7 +66,6 @@ void FlexGridModel::SetDataRows(int count) {
     if (count > old) {
         beginInsertRows({}, old, count - 1);
         m_rows.resize(static_cast<size_t>(count));
-        for (int i = old; i < count; ++i) m_rows[static_cast<size_t>(i)].Cells.resize(m_cols);
         endInsertRows();
     } else if (count < old) {
         beginRemoveRows({}, count, old - 1);
@@ -75,13 +77,14 @@ void FlexGridModel::SetDataRows(int count) {
 void FlexGridModel::SetAllRows(std::vector<FlexRow> rows) {
     beginResetModel();
     m_rows = std::move(rows);
-    for (FlexRow& row : m_rows) row.Cells.resize(m_cols);
+    for (FlexRow& row : m_rows)
+        if (row.CellCount() > m_cols) row.Resize(m_cols);
     endResetModel();
 }
 
 void FlexGridModel::InsertRow(int at, FlexRow row) {
     at = std::clamp(at, 0, DataRows());
-    row.Cells.resize(m_cols);
+    if (row.CellCount() > m_cols) row.Resize(m_cols);
     beginInsertRows({}, at, at);
     m_rows.insert(m_rows.begin() + at, std::move(row));
     endInsertRows();
@@ -96,13 +99,12 @@ void FlexGridModel::RemoveRow(int at) {
 
 QString FlexGridModel::Text(int i, int col) const {
     if (i < 0 || i >= DataRows()) return {};
-    const QStringList& cells = RowAt(i).Cells;
-    return col >= 0 && col < cells.size() ? cells.at(col) : QString();
+    return RowAt(i).Cell(col);
 }
 
 void FlexGridModel::SetText(int i, int col, const QString& text) {
     if (i < 0 || i >= DataRows() || col < 0 || col >= m_cols) return;
-    m_rows[static_cast<size_t>(i)].Cells[col] = text;
+    m_rows[static_cast<size_t>(i)].SetCell(col, text);
     const QModelIndex at = index(i, col);
     emit dataChanged(at, at, {Qt::DisplayRole});
 }

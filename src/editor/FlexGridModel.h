@@ -33,6 +33,11 @@ public:
 
     const FlexRow& RowAt(int i) const { return m_rows.at(static_cast<size_t>(i)); }
     QString Text(int i, int col) const;
+    // Whether a cell holds `text` (a cell beyond the row's last is empty); no QString is made.
+    bool TextIs(int i, int col, QStringView text) const {
+        if (i < 0 || i >= DataRows()) return false;
+        return col >= 0 && col < m_cols ? RowAt(i).CellIs(col, text) : text.isEmpty();
+    }
     void SetText(int i, int col, const QString& text);
     void SetRowStyle(int first, int last, const int* colour, const bool* bold);
     QString HeaderText(int col) const { return col >= 0 && col < m_header.size() ? m_header.at(col) : QString(); }

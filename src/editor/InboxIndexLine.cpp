@@ -33,8 +33,7 @@ std::optional<FlexRow> InboxRowFromIndexLine(QStringView line) {
 
     const std::optional<int> priority = Code(f[2]);
     const std::optional<int> bits = Code(f[3]);
-    FlexRow row;
-    row.Cells = {
+    FlexRow row({
         Without(f[10], u':'),
         Without(f[0], u':'),
         Without(f[1], u' '),
@@ -44,7 +43,7 @@ std::optional<FlexRow> InboxRowFromIndexLine(QStringView line) {
         Without(f[6], u' '),
         Without(f[7], u' '),
         Without(f[8], u':'),
-    };
+    });
     // Urgency and distress in red, however the code is padded.
     row.ForeColor = priority && (*priority == 2 || *priority == 3) ? kGridRed : kGridBlack;
     row.Bold = f[9].contains(u"No", Qt::CaseInsensitive);

@@ -92,12 +92,12 @@ FlexRow SentItemsRow(QStringView line, const StatusTranslation& translate) {
 }
 
 // One row per line that is not empty, in the log's order.
-std::vector<FlexRow> SentItemsRows(const QString& text, const StatusTranslation& translate) {
-    const QStringList lines = SplitFileLines(text);
+std::vector<FlexRow> SentItemsRows(const QByteArray& bytes, const AnsiCodec& codec, const StatusTranslation& translate) {
     std::vector<FlexRow> rows;
-    rows.reserve(static_cast<size_t>(lines.size()));
-    for (const QString& line : lines)
-        if (!line.isEmpty()) rows.push_back(SentItemsRow(line, translate));
+    rows.reserve(static_cast<size_t>(bytes.count('\n') + 1));
+    ForEachFileLine(bytes, [&](QByteArrayView line) {
+        if (!line.isEmpty()) rows.push_back(SentItemsRow(codec.Decode(line), translate));
+    });
     return rows;
 }
 
@@ -149,7 +149,7 @@ void LoadSentItemsGrid(Messages& m) {
     int lines = 0;
     if (!ReadSentItemsLog(m, bytes, lines)) return;
     IFlexGrid* grid = m.OutboxMSGrid;
-    FillGrid(m, *grid, SentItemsRows(m.F.Os.Codec.Decode(bytes), StatusTranslation(m.F)));
+    FillGrid(m, *grid, SentItemsRows(bytes, m.F.Os.Codec, StatusTranslation(m.F)));
 
     grid->SetRow(grid->Rows() - 1);
     grid->SetCol(0);
@@ -198,7 +198,7 @@ void SentItemsLoad::Start(const std::function<void()>& done) {
     const StatusTranslation translate(m_m.F);
     if (m_worker.joinable()) m_worker.join();
     m_worker = std::thread([this, bytes, codec, translate, generation, done] {
-        auto rows = std::make_shared<std::vector<FlexRow>>(SentItemsRows(codec.Decode(bytes), translate));
+        auto rows = std::make_shared<std::vector<FlexRow>>(SentItemsRows(bytes, codec, translate));
         // The view's order: by file name, then by date, each newest first.
         SortFlexRows(*rows, 0, 0, true, true);
         SortFlexRows(*rows, kDateColumn, kDateColumn, true, true);
@@ -241,7 +241,7 @@ void ShowChangedSentItems(Messages& m, const std::vector<SentItemsLineChange>& c
         std::vector<SentItemsRowChange> rows;
         rows.reserve(changes.size());
         for (const SentItemsLineChange& c : changes)
-            rows.push_back({SentItemsRow(c.Before, translate).Cells, SentItemsRow(c.After, translate).Cells});
+            rows.push_back({SentItemsRow(c.Before, translate).Cells(), SentItemsRow(c.After, translate).Cells()});
         if (m.Window->ChangeSentItemsRows(rows)) return;
     }
     LoadSentItemsGrid(m);

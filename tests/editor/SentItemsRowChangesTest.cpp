@@ -99,7 +99,7 @@ TEST_F(SentItemsRowChanges, ANewSubmissionComesOnTopAndTheSelectionStaysOnItsRow
     Submit(line);
     const QList<QStringList> after = Rows();
     ASSERT_EQ(after.size(), before.size() + 1);
-    EXPECT_EQ(after.first(), SentItemsRowOf(f, QString::fromLatin1(line)).Cells);
+    EXPECT_EQ(after.first(), SentItemsRowOf(f, QString::fromLatin1(line)).Cells());
     EXPECT_EQ(after.mid(1), before);
     EXPECT_EQ(sent->Row(), 3);
     EXPECT_EQ(sent->RowSel(), 4);
