@@ -329,7 +329,7 @@ ProgramFigures FiguresOfChild(bool withStores) {
     std::vector<char*> envp;
     for (QByteArray& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);
-    QByteArray exe("/proc/self/exe"), filter("--benchmark_filter=^BigStoresMemoryProgram_Goal80MiB$");
+    QByteArray exe("/proc/self/exe"), filter("--benchmark_filter=^BigStoresMemoryProgram_Goal80MiB/");
     char* argv[] = {exe.data(), filter.data(), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
