@@ -15,6 +15,7 @@
 #include "foundation/UsefullRoutines.h"
 #include "foundation/cMsgLog.h"
 #include "messages/MessageFileNames.h"
+#include "platform/HeapTuning.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -110,6 +111,8 @@ void FolderViews::FinishEgcLoad(int generation, std::vector<FlexRow> rows) {
     if (generation != m_egcGeneration || !grid) return;
     m_egcLoadPending = false;
     grid->SetAllRows(std::move(rows));
+    // The load's temporaries and the rows replaced are gone now.
+    ReturnFreedHeapSoon();
     RestoreEgcGridWidths();
     grid->SetRedraw(true);
 

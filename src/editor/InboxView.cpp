@@ -22,6 +22,7 @@
 #include "messages/MessageFileNames.h"
 #include "messages/SentItemsGrid.h"
 #include "platform/FileLookup.h"
+#include "platform/HeapTuning.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -175,6 +176,8 @@ void FolderViews::FinishInboxLoad(int generation, std::vector<FlexRow> rows) {
     if (generation != m_inboxGeneration || !grid) return;
     m_inboxLoadPending = false;
     grid->SetAllRows(std::move(rows));
+    // The load's temporaries and the rows replaced are gone now.
+    ReturnFreedHeapSoon();
     RestoreInboxGridWidths();
     grid->SetRedraw(true);
 

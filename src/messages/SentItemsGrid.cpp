@@ -17,6 +17,7 @@
 #include "messages/Messages.h"
 #include "messages/cOutBox.h"
 #include "platform/AtomicFile.h"
+#include "platform/HeapTuning.h"
 
 namespace tidepost {
 
@@ -213,6 +214,8 @@ void SentItemsLoad::Finish(int generation, const std::function<void()>& done, st
     if (generation != m_generation || !grid) return;
     m_pending = false;
     FillGrid(m_m, *grid, std::move(rows));
+    // The load's temporaries and the rows replaced are gone now.
+    ReturnFreedHeapSoon();
     m_rowsInViewOrder = true;
     grid->SetRow(grid->Rows() - 1);
     grid->SetCol(0);

@@ -1,5 +1,9 @@
 #include "platform/HeapTuning.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+#include <atomic>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -20,6 +24,19 @@ void KeepFreedHeapSmall() {
 void ReturnFreedHeap() {
 #if defined(__GLIBC__)
     malloc_trim(0);
+#endif
+}
+
+void ReturnFreedHeapSoon() {
+#if defined(__GLIBC__)
+    static std::atomic<bool> queued{false};
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return ReturnFreedHeap();
+    if (queued.exchange(true)) return;
+    QTimer::singleShot(0, app, [] {
+        queued = false;
+        ReturnFreedHeap();
+    });
 #endif
 }
 

@@ -10,5 +10,8 @@ void KeepFreedHeapSmall();
 // Gives the free pages the heap holds now back to the system; for after a large load whose
 // temporaries are gone. Returns at once where there is no such call.
 void ReturnFreedHeap();
+// The same from the event loop once the current work (and what it leaves to delete) is done;
+// calls made before then are served by one.
+void ReturnFreedHeapSoon();
 
 }  // namespace tidepost
