@@ -101,10 +101,10 @@ void FlexGrid::SetTextMatrix(int row, int col, const QString& text) {
 }
 
 int FlexGrid::RowForeColor(int row) const {
-    return row >= 1 && row < Rows() ? m_model.RowAt(row - 1).ForeColor : 0;
+    return row >= 1 && row < Rows() ? m_model.ForeColorAt(row - 1) : 0;
 }
 
-bool FlexGrid::RowBold(int row) const { return row >= 1 && row < Rows() && m_model.RowAt(row - 1).Bold; }
+bool FlexGrid::RowBold(int row) const { return row >= 1 && row < Rows() && m_model.BoldAt(row - 1); }
 
 void FlexGrid::SetRedraw(bool redraw) {
     m_redraw = redraw;

@@ -59,15 +59,15 @@ struct CellPlace {
     bool Wide = false;
 };
 
-int PackedCount(const QByteArray& packed) {
+int PackedCount(QByteArrayView packed) {
     if (packed.isEmpty()) return 0;
-    const uchar* p = reinterpret_cast<const uchar*>(packed.constData()) + 1;
+    const uchar* p = reinterpret_cast<const uchar*>(packed.data()) + 1;
     return int(ReadNumber(p));
 }
 
-std::optional<CellPlace> PlaceOf(const QByteArray& packed, int col) {
+std::optional<CellPlace> PlaceOf(QByteArrayView packed, int col) {
     if (packed.isEmpty() || col < 0) return std::nullopt;
-    const uchar* const start = reinterpret_cast<const uchar*>(packed.constData());
+    const uchar* const start = reinterpret_cast<const uchar*>(packed.data());
     const uchar* p = start;
     CellPlace place;
     place.Wide = (*p++ & kWide) != 0;
@@ -141,15 +141,23 @@ FlexRow FlexRow::FromViews(const QStringView* cells, qsizetype count, int foreCo
     return row;
 }
 
-int FlexRow::CellCount() const { return PackedCount(m_packed); }
+FlexRow FlexRow::FromPacked(QByteArrayView packed, int foreColor, bool bold) {
+    FlexRow row;
+    row.ForeColor = foreColor;
+    row.Bold = bold;
+    row.m_packed = packed.toByteArray();
+    return row;
+}
 
-QString FlexRow::Cell(int col) const {
-    const std::optional<CellPlace> place = PlaceOf(m_packed, col);
+int PackedCellCount(QByteArrayView packed) { return PackedCount(packed); }
+
+QString PackedCell(QByteArrayView packed, int col) {
+    const std::optional<CellPlace> place = PlaceOf(packed, col);
     return place ? TextAt(*place) : QString();
 }
 
-bool FlexRow::CellIs(int col, QStringView text) const {
-    const std::optional<CellPlace> place = PlaceOf(m_packed, col);
+bool PackedCellIs(QByteArrayView packed, int col, QStringView text) {
+    const std::optional<CellPlace> place = PlaceOf(packed, col);
     if (!place) return text.isEmpty();
     if (place->Length != text.size()) return false;
     if (place->Wide) return std::memcmp(place->Text, text.utf16(), size_t(text.size()) * 2) == 0;
@@ -157,6 +165,12 @@ bool FlexRow::CellIs(int col, QStringView text) const {
         if (text[i].unicode() != place->Text[i]) return false;
     return true;
 }
+
+int FlexRow::CellCount() const { return PackedCount(m_packed); }
+
+QString FlexRow::Cell(int col) const { return PackedCell(m_packed, col); }
+
+bool FlexRow::CellIs(int col, QStringView text) const { return PackedCellIs(m_packed, col, text); }
 
 QStringList FlexRow::Cells() const {
     QStringList cells;
@@ -222,15 +236,15 @@ int CompareGridTexts(const QString& a, const QString& b, Qt::CaseSensitivity cs)
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
-void SortFlexRows(std::vector<FlexRow>& rows, int first, int last, bool descending, bool ignoreCase) {
+std::vector<size_t> FlexSortOrder(size_t count, const std::function<QString(size_t row, int col)>& cell, int first,
+                                  int last, bool descending, bool ignoreCase) {
     const Qt::CaseSensitivity cs = ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
-    const size_t n = rows.size();
     const int width = last - first + 1;
-    if (n < 2 || width <= 0) return;
+    if (count < 2 || width <= 0) return {};
     // The compared cells are unpacked once for the sort and dropped after it.
-    std::vector<QString> keys(n * size_t(width));
-    for (size_t i = 0; i < n; ++i)
-        for (int c = 0; c < width; ++c) keys[i * size_t(width) + size_t(c)] = rows[i].Cell(first + c);
+    std::vector<QString> keys(count * size_t(width));
+    for (size_t i = 0; i < count; ++i)
+        for (int c = 0; c < width; ++c) keys[i * size_t(width) + size_t(c)] = cell(i, first + c);
     const auto before = [&](size_t a, size_t b) {
         for (int c = 0; c < width; ++c) {
             const int r = CompareGridTexts(keys[a * size_t(width) + size_t(c)], keys[b * size_t(width) + size_t(c)], cs);
@@ -238,14 +252,22 @@ void SortFlexRows(std::vector<FlexRow>& rows, int first, int last, bool descendi
         }
         return false;
     };
-    std::vector<size_t> order(n);
+    std::vector<size_t> order(count);
     std::iota(order.begin(), order.end(), size_t(0));
     // Rows already in order stay as they are: one pass instead of a sort, as when a view's rows
     // were put in its order before they came to the grid.
-    if (std::is_sorted(order.begin(), order.end(), before)) return;
+    if (std::is_sorted(order.begin(), order.end(), before)) return {};
     std::stable_sort(order.begin(), order.end(), before);
+    return order;
+}
+
+void SortFlexRows(std::vector<FlexRow>& rows, int first, int last, bool descending, bool ignoreCase) {
+    const std::vector<size_t> order = FlexSortOrder(
+        rows.size(), [&rows](size_t row, int col) { return rows[row].Cell(col); }, first, last, descending,
+        ignoreCase);
+    if (order.empty()) return;
     std::vector<FlexRow> sorted;
-    sorted.reserve(n);
+    sorted.reserve(rows.size());
     for (const size_t i : order) sorted.push_back(std::move(rows[i]));
     rows.swap(sorted);
 }

@@ -1,8 +1,10 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <functional>
 #include <vector>
 
 namespace tidepost {
@@ -34,6 +36,10 @@ public:
     void Resize(int count);
     // The bytes the packed texts take, the block's own header left out.
     qsizetype PackedBytes() const { return m_packed.size(); }
+    // The packed block itself, for a keeper of many rows that stores the blocks one after another
+    // (read it with the Packed... functions below), and a row made from such a block.
+    QByteArrayView Packed() const { return m_packed; }
+    static FlexRow FromPacked(QByteArrayView packed, int foreColor = 0, bool bold = false);
 
     int ForeColor = 0;
     bool Bold = false;
@@ -45,6 +51,16 @@ public:
 private:
     QByteArray m_packed;
 };
+
+// A packed row's cells read where the block lies, as FlexRow's own CellCount, Cell and CellIs.
+int PackedCellCount(QByteArrayView packed);
+QString PackedCell(QByteArrayView packed, int col);
+bool PackedCellIs(QByteArrayView packed, int col, QStringView text);
+
+// The order SortFlexRows gives `count` rows whose cells `cell(row, col)` gives: the rows' old
+// positions in their new order, or nothing when they are in order already.
+std::vector<size_t> FlexSortOrder(size_t count, const std::function<QString(size_t row, int col)>& cell, int first,
+                                  int last, bool descending, bool ignoreCase);
 
 // Orders rows by the columns first..last, ascending or descending, letter case ignored or not, as
 // a folder grid sorts them; equal rows keep their order. Usable on any thread.

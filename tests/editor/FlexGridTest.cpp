@@ -152,6 +152,30 @@ TEST(FlexGrid, ModelCellsColoursAndWeightOverEdits) {
     EXPECT_EQ(model.Text(1, 0), "short") << "a style change leaves the texts";
 }
 
+// Changed and removed rows leave their old cells unused in the model's buffer until it is copied
+// afresh; every row reads the same before and after.
+TEST(FlexGrid, ModelKeepsEveryRowOverManyChangesAndRemovals) {
+    FlexGridModel model;
+    model.SetCols(2);
+    std::vector<FlexRow> rows;
+    for (int i = 0; i < 3000; ++i) rows.push_back({{QString("name%1").arg(i), QString(40, QChar(u'a' + i % 26))}, i, i % 2 == 1});
+    model.SetAllRows(std::move(rows));
+    for (int round = 0; round < 3; ++round)
+        for (int i = 0; i < model.DataRows(); ++i) model.SetText(i, 1, QString("round%1 row%2 ").arg(round).arg(i).repeated(3));
+    for (int i = model.DataRows() - 1; i >= 0; i -= 2) model.RemoveRow(i);
+    ASSERT_EQ(model.DataRows(), 1500);
+    for (int i = 0; i < model.DataRows(); ++i) {
+        ASSERT_EQ(model.Text(i, 0), QString("name%1").arg(2 * i));
+        ASSERT_EQ(model.Text(i, 1), QString("round2 row%1 ").arg(2 * i).repeated(3));
+        ASSERT_EQ(model.ForeColorAt(i), 2 * i);
+        ASSERT_FALSE(model.BoldAt(i));
+    }
+    model.SortRows(0, 0, true, true);
+    EXPECT_EQ(model.Text(0, 0), "name2998");
+    EXPECT_EQ(model.Text(0, 1), QString("round2 row2998 ").repeated(3)) << "the cells move with their row";
+    EXPECT_EQ(model.ForeColorAt(0), 2998);
+}
+
 TEST(FlexGrid, SortOfARowRangeLeavesTheOthers) {
     FlexGrid grid;
     Fill(grid, {"e", "d", "c", "b", "a"});
