@@ -46,7 +46,6 @@
 #include "messages/SentItemsGrid.h"
 #include "messages/Messages.h"
 #include "messages/cOutBox.h"
-#include "platform/HeapTuning.h"
 #include "platform/QtSettingsStore.h"
 
 using namespace tidepost;
@@ -353,7 +352,6 @@ ProgramFigures FiguresOfChild(bool withStores) {
 
 // The child's part: one run of the program, its figures written to the file it was given.
 void MeasureInThisProcess(benchmark::State& state, const QByteArray& asked) {
-    KeepFreedHeapSmall();  // as main() starts
     Application();
     const qsizetype colon = asked.indexOf(':');
     for (auto _ : state) {
