@@ -7,8 +7,9 @@
 //   - the program's start with the four stores, one submission left unfinished in OUT.IDX: the
 //     main window's load (StartMs, goal 500 ms) against the same start with empty stores in the
 //     same run (RatioToEmptyStores);
-//   - resident memory with the four stores loaded and every view opened once (ResidentMiB, goal
-//     80 MiB for the whole program), with the growth over empty stores measured in the same run.
+//   - resident memory with the four stores loaded and every view opened once (AllViewsMiB, goal
+//     80 MiB for the whole program), after the start alone (StartedMiB), and the same program
+//     with empty stores (EmptyStoresAllViewsMiB, StoresAddMiB), each program in a process of its own.
 // The program-level ones build the real main window; run the start-up one alone
 // (--benchmark_filter=BigStores.*Program). The memory figures each come from a fresh process.
 #include <benchmark/benchmark.h>
