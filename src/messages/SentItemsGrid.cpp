@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "foundation/DataFileText.h"
@@ -77,19 +78,36 @@ void ShowSentItemsWarning(Messages& m) {
     }
 }
 
+// The text without any `c`; a copy in `holder` only when there is one to take out.
+QStringView Without(QStringView text, QChar c, QString& holder) {
+    if (!text.contains(c)) return text;
+    holder = text.toString();
+    holder.remove(c);
+    return holder;
+}
+
 FlexRow SentItemsRow(QStringView line, const StatusTranslation& translate) {
     const OutboxFields fields = SplitOutboxLine(line);
-    const auto field = [&fields](int i) { return i < fields.size() ? fields[i].toString() : QString(); };
+    const auto field = [&fields](int i) { return i < fields.size() ? fields[i] : QStringView(); };
 
-    const QString to = RemoveColons(field(17));
-    QStringList aliases;
-    for (const QString& alias : {to, RemoveColons(field(18)), RemoveColons(field(19))})
-        if (!alias.isEmpty()) aliases.append(alias);
-    return FlexRow{{RemoveColons(field(0)), aliases.join(u','), RemoveColons(field(1)), RemoveSpaces(field(2)), field(3),
-                    field(4) + " " + field(5), field(5), RemoveSpaces(field(6)), RemoveSpaces(field(7)),
-                    translate(field(8))},
-                   to == kSearchAndRescue ? kRed : kBlack,
-                   false};
+    // The cells are packed straight from the line where they are the field as it is.
+    QString held[8];
+    const QStringView to = Without(field(17), u':', held[0]);
+    QString aliases;
+    for (const QStringView alias : {to, Without(field(18), u':', held[1]), Without(field(19), u':', held[2])}) {
+        if (alias.isEmpty()) continue;
+        if (!aliases.isEmpty()) aliases += u',';
+        aliases += alias;
+    }
+    QString when;
+    when.reserve(field(4).size() + 1 + field(5).size());
+    when.append(field(4)).append(u' ').append(field(5));
+    const QString status = translate(field(8).toString());
+    const QStringView cells[] = {
+        Without(field(0), u':', held[3]), aliases, Without(field(1), u':', held[4]), Without(field(2), u' ', held[5]),
+        field(3), when, field(5), Without(field(6), u' ', held[6]), Without(field(7), u' ', held[7]), status,
+    };
+    return FlexRow::FromViews(cells, std::size(cells), to == kSearchAndRescue ? kRed : kBlack, false);
 }
 
 // One row per line that is not empty, in the log's order.

@@ -143,3 +143,37 @@ TEST_F(SentItemsRowChanges, AChangeDuringALoadIsInTheRowsThatComeIn) {
 }
 
 }  // namespace
+
+namespace {
+
+// What one log line shows in each column: colons taken out of names, blanks out of the LES,
+// service, size and reference, the aliases joined, the status in the user's language.
+TEST_F(SentItemsRowChanges, RowOfALogLineTable) {
+    const struct Case {
+        QByteArray line;
+        QStringList cells;
+        int colour;
+    } cases[] = {
+        {SentLine("26121003.out", "12-12-01", "OUT.3", "Delivered"),
+         {"26121003.out", "Alice", "alice@example.org", "112", "E-Mail 7 Bit", "12-12-01 09:05", "09:05", "12", "OUT.3",
+          "Delivered"},
+         0},
+        {"2612:1003.out;a:b@c;1 12;E-Mail;d;t;1 2;O U T;Failed;0;0;0;0;0;0;0;0;Al:ice;B:ob;;x",
+         {"26121003.out", "Alice,Bob", "ab@c", "112", "E-Mail", "d t", "t", "12", "OUT", "Failed"}, 0},
+        {SentLine("-", "12-12-02", "-", "Conf.Ok", "SEARCH & RESCUE"),
+         {"-", "SEARCH & RESCUE", "alice@example.org", "112", "E-Mail 7 Bit", "12-12-02 09:05", "09:05", "12", "-",
+          "Conf.Ok"},
+         255},
+        {"only;two", {"only", "", "two", "", "", " ", "", "", "", ""}, 0},
+        {";;;;;;;;;;;;;;;;;;a;;", {"", "a", "", "", "", " ", "", "", "", ""}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
+        const FlexRow row = SentItemsRowOf(f, QString::fromLatin1(c.line));
+        EXPECT_EQ(row.Cells(), c.cells);
+        EXPECT_EQ(row.ForeColor, c.colour);
+        EXPECT_FALSE(row.Bold);
+    }
+}
+
+}  // namespace
