@@ -160,6 +160,7 @@ bool PackedCellIs(QByteArrayView packed, int col, QStringView text) {
     const std::optional<CellPlace> place = PlaceOf(packed, col);
     if (!place) return text.isEmpty();
     if (place->Length != text.size()) return false;
+    if (text.isEmpty()) return true;
     if (place->Wide) return std::memcmp(place->Text, text.utf16(), size_t(text.size()) * 2) == 0;
     for (qsizetype i = 0; i < text.size(); ++i)
         if (text[i].unicode() != place->Text[i]) return false;
