@@ -154,6 +154,10 @@ void FlexGrid::RemoveItem(int row) {
     SyncView();
 }
 
+bool FlexGrid::TextIs(int row, int col, QStringView text) const {
+    return row == 0 ? m_model.HeaderText(col) == text : m_model.TextIs(row - 1, col, text);
+}
+
 int FlexGrid::FindRow(int col, const QString& text) const {
     for (int i = 0; i < m_model.DataRows(); ++i)
         if (m_model.TextIs(i, col, text)) return i + 1;

@@ -148,6 +148,37 @@ namespace {
 
 // What one log line shows in each column: colons taken out of names, blanks out of the LES,
 // service, size and reference, the aliases joined, the status in the user's language.
+// Few changes are found by comparing each row's name in place, many by a hash of the names; both
+// change every row they name and load nothing again.
+TEST_F(SentItemsRowChanges, FewAndManyChangesAtOnce) {
+    QList<QByteArray> log;
+    for (int i = 0; i < 12; ++i)
+        log.append(SentLine(QByteArray("261210") + QByteArray::number(10 + i) + ".out", "12-12-01",
+                            "OUT." + QByteArray::number(i), "Sending"));
+    Write("OUT.IDX", Lines(log));
+    for (const int count : {3, 12}) {
+        SCOPED_TRACE(count);
+        views.OutboxButton_Click();
+        ASSERT_TRUE(LoadDone());
+        const QList<QStringList> before = Rows();
+        ASSERT_EQ(before.size(), 12);
+        std::vector<SentItemsRowChange> changes;
+        for (int i = 0; i < count; ++i) {
+            QStringList after = before[i];
+            after[9] = QString("Status%1").arg(i);
+            changes.push_back({before[i], after});
+        }
+        EXPECT_TRUE(views.ChangeSentItemsRows(changes));
+        EXPECT_FALSE(GetSentItemsLoad(m).Pending()) << "no row was missing";
+        const QList<QStringList> rows = Rows();
+        for (int i = 0; i < 12; ++i) {
+            QStringList expected = before[i];
+            if (i < count) expected[9] = QString("Status%1").arg(i);
+            EXPECT_EQ(rows[i], expected) << i;
+        }
+    }
+}
+
 TEST_F(SentItemsRowChanges, RowOfALogLineTable) {
     const struct Case {
         QByteArray line;
