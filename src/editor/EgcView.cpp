@@ -15,6 +15,7 @@
 #include "foundation/UsefullRoutines.h"
 #include "foundation/cMsgLog.h"
 #include "messages/MessageFileNames.h"
+#include "platform/HeapTuning.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -48,11 +49,12 @@ std::optional<FlexRow> EgcFlexRow(QStringView line) {
 }
 
 // The grid rows of an index, newest first (by disk file name, letter case ignored).
-std::vector<FlexRow> RowsOfEgcIndex(const QString& text) {
+std::vector<FlexRow> RowsOfEgcIndex(const QByteArray& bytes, const AnsiCodec& codec) {
     std::vector<FlexRow> rows;
-    rows.reserve(static_cast<size_t>(text.count(u'\n') + 1));
-    for (const QString& line : SplitFileLines(text))
-        if (std::optional<FlexRow> row = EgcFlexRow(line)) rows.push_back(std::move(*row));
+    rows.reserve(static_cast<size_t>(bytes.count('\n') + 1));
+    ForEachFileLine(bytes, [&](QByteArrayView line) {
+        if (std::optional<FlexRow> row = EgcFlexRow(codec.Decode(line))) rows.push_back(std::move(*row));
+    });
     SortFlexRows(rows, 0, 0, true, true);
     return rows;
 }
@@ -88,16 +90,16 @@ void FolderViews::EGCButton_Click() {
     SetGridHeaders(F, *grid, kHeaders, kEgcColumns);
 
     grid->SetRedraw(false);
-    const QString text = F.Os.Codec.Decode(bytes);
     const int generation = ++m_egcGeneration;
     m_egcLoadPending = true;
     if (m_egcLoader.joinable()) m_egcLoader.join();
-    if (text.count(u'\n') <= EgcBackgroundLoadLines) {
-        FinishEgcLoad(generation, RowsOfEgcIndex(text));
+    if (bytes.count('\n') <= EgcBackgroundLoadLines) {
+        FinishEgcLoad(generation, RowsOfEgcIndex(bytes, F.Os.Codec));
         return;
     }
-    m_egcLoader = std::thread([this, text, generation] {
-        auto rows = std::make_shared<std::vector<FlexRow>>(RowsOfEgcIndex(text));
+    // The worker decodes with a copy of the code page of now.
+    m_egcLoader = std::thread([this, bytes, codec = F.Os.Codec, generation] {
+        auto rows = std::make_shared<std::vector<FlexRow>>(RowsOfEgcIndex(bytes, codec));
         QMetaObject::invokeMethod(
             &m_context, [this, generation, rows] { FinishEgcLoad(generation, std::move(*rows)); },
             Qt::QueuedConnection);
@@ -109,6 +111,8 @@ void FolderViews::FinishEgcLoad(int generation, std::vector<FlexRow> rows) {
     if (generation != m_egcGeneration || !grid) return;
     m_egcLoadPending = false;
     grid->SetAllRows(std::move(rows));
+    // The load's temporaries and the rows replaced are gone now.
+    ReturnFreedHeapSoon();
     RestoreEgcGridWidths();
     grid->SetRedraw(true);
 

@@ -101,10 +101,10 @@ void FlexGrid::SetTextMatrix(int row, int col, const QString& text) {
 }
 
 int FlexGrid::RowForeColor(int row) const {
-    return row >= 1 && row < Rows() ? m_model.RowAt(row - 1).ForeColor : 0;
+    return row >= 1 && row < Rows() ? m_model.ForeColorAt(row - 1) : 0;
 }
 
-bool FlexGrid::RowBold(int row) const { return row >= 1 && row < Rows() && m_model.RowAt(row - 1).Bold; }
+bool FlexGrid::RowBold(int row) const { return row >= 1 && row < Rows() && m_model.BoldAt(row - 1); }
 
 void FlexGrid::SetRedraw(bool redraw) {
     m_redraw = redraw;
@@ -154,9 +154,13 @@ void FlexGrid::RemoveItem(int row) {
     SyncView();
 }
 
+bool FlexGrid::TextIs(int row, int col, QStringView text) const {
+    return row == 0 ? m_model.HeaderText(col) == text : m_model.TextIs(row - 1, col, text);
+}
+
 int FlexGrid::FindRow(int col, const QString& text) const {
     for (int i = 0; i < m_model.DataRows(); ++i)
-        if (m_model.Text(i, col) == text) return i + 1;
+        if (m_model.TextIs(i, col, text)) return i + 1;
     return -1;
 }
 

@@ -61,6 +61,8 @@ public:
     void RemoveItem(int row);
     // The data row that shows `text` in `col`, or -1.
     int FindRow(int col, const QString& text) const;
+    // Whether a cell shows exactly `text` (the header row included), without copying the cell.
+    bool TextIs(int row, int col, QStringView text) const;
 
     // Widths in twips (1/1440 inch); 0 hides the column.
     int ColWidth(int col) const;

@@ -10,7 +10,9 @@
 namespace tidepost {
 
 // The rows of a flex grid below its fixed header row: model row i is grid row i + 1. The header
-// row's texts are the horizontal header. No object per cell, so tens of thousands of rows stay cheap.
+// row's texts are the horizontal header. No object per cell or row: the rows' packed cells lie
+// one after another in one buffer, so tens of thousands of rows take little more than their text
+// and leave no scattered blocks behind when they go.
 class FlexGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -31,8 +33,16 @@ public:
     void InsertRow(int at, FlexRow row);
     void RemoveRow(int at);
 
-    const FlexRow& RowAt(int i) const { return m_rows.at(static_cast<size_t>(i)); }
+    // A copy of a data row.
+    FlexRow RowAt(int i) const;
+    int ForeColorAt(int i) const { return m_rows.at(static_cast<size_t>(i)).ForeColor; }
+    bool BoldAt(int i) const { return m_rows.at(static_cast<size_t>(i)).Bold; }
     QString Text(int i, int col) const;
+    // Whether a cell holds `text` (a cell beyond the row's last is empty); no QString is made.
+    bool TextIs(int i, int col, QStringView text) const {
+        if (i < 0 || i >= DataRows()) return false;
+        return col >= 0 && col < m_cols ? PackedCellIs(PackedOf(i), col, text) : text.isEmpty();
+    }
     void SetText(int i, int col, const QString& text);
     void SetRowStyle(int first, int last, const int* colour, const bool* bold);
     QString HeaderText(int col) const { return col >= 0 && col < m_header.size() ? m_header.at(col) : QString(); }
@@ -44,7 +54,28 @@ public:
     void SortRows(int first, int last, bool descending, bool ignoreCase, int firstRow = 0, int lastRow = -1);
 
 private:
-    std::vector<FlexRow> m_rows;
+    // Where a row's packed cells lie in m_texts, and its style.
+    struct RowPlace {
+        quint32 Offset = 0;
+        quint32 Size = 0;
+        int ForeColor = 0;
+        bool Bold = false;
+    };
+    QByteArrayView PackedOf(int i) const {
+        const RowPlace& place = m_rows[static_cast<size_t>(i)];
+        return QByteArrayView(m_texts.constData() + place.Offset, place.Size);
+    }
+    // Puts a row's new cells at the end of m_texts; its old ones become unused.
+    void Place(RowPlace& place, QByteArrayView packed);
+    void Unuse(const RowPlace& place) { m_unused += place.Size; }
+    // Copies the rows' cells into a buffer of their own size once most of m_texts is unused.
+    void CompactIfWasteful();
+    // A row cut to the columns.
+    FlexRow Fitted(FlexRow row) const;
+
+    std::vector<RowPlace> m_rows;
+    QByteArray m_texts;
+    qsizetype m_unused = 0;
     QStringList m_header;
     int m_cols = 0;
 };

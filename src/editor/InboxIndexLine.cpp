@@ -1,6 +1,7 @@
 #include "editor/InboxIndexLine.h"
 
 #include <QList>
+#include <iterator>
 
 #include "editor/FolderGridFamily.h"
 #include "messages/EgcCodes.h"
@@ -11,10 +12,12 @@ namespace {
 
 constexpr int kIndexFields = 11;
 
-QString Without(QStringView text, QChar c) {
-    QString s = text.toString();
-    s.remove(c);
-    return s;
+// The text without blanks; a copy in `holder` only when there are blanks to take out.
+QStringView WithoutBlanks(QStringView text, QString& holder) {
+    if (!text.contains(u' ')) return text;
+    holder = text.toString();
+    holder.remove(u' ');
+    return holder;
 }
 
 std::optional<int> Code(QStringView field) {
@@ -33,22 +36,22 @@ std::optional<FlexRow> InboxRowFromIndexLine(QStringView line) {
 
     const std::optional<int> priority = Code(f[2]);
     const std::optional<int> bits = Code(f[3]);
-    FlexRow row;
-    row.Cells = {
-        Without(f[10], u':'),
-        Without(f[0], u':'),
-        Without(f[1], u' '),
-        priority ? ConvertEGCPriorityNo(*priority) : QStringLiteral("Unknown"),
-        bits ? ConvertEGCLanguage(*bits) : QStringLiteral("Unknown"),
-        f[4].toString() + u':' + f[5].toString(),
-        Without(f[6], u' '),
-        Without(f[7], u' '),
-        Without(f[8], u':'),
+    // The fields are split at ":", so none holds one; the cells are packed straight from the line
+    // where they are the field as it is.
+    QString service, size, reference;
+    const QString priorityText = priority ? ConvertEGCPriorityNo(*priority) : QStringLiteral("Unknown");
+    const QString bitsText = bits ? ConvertEGCLanguage(*bits) : QStringLiteral("Unknown");
+    QString when;
+    when.reserve(f[4].size() + 1 + f[5].size());
+    when.append(f[4]).append(u':').append(f[5]);
+    const QStringView cells[] = {
+        f[10], f[0], WithoutBlanks(f[1], service), priorityText, bitsText, when, WithoutBlanks(f[6], size),
+        WithoutBlanks(f[7], reference), f[8],
     };
     // Urgency and distress in red, however the code is padded.
-    row.ForeColor = priority && (*priority == 2 || *priority == 3) ? kGridRed : kGridBlack;
-    row.Bold = f[9].contains(u"No", Qt::CaseInsensitive);
-    return row;
+    return FlexRow::FromViews(cells, std::size(cells),
+                              priority && (*priority == 2 || *priority == 3) ? kGridRed : kGridBlack,
+                              f[9].contains(u"No", Qt::CaseInsensitive));
 }
 
 std::optional<QString> InboxLineMarkedUnread(QStringView line) {

@@ -22,6 +22,7 @@
 #include "messages/MessageFileNames.h"
 #include "messages/SentItemsGrid.h"
 #include "platform/FileLookup.h"
+#include "platform/HeapTuning.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -85,15 +86,22 @@ QStringList SelectedNamesBottomUp(const FlexGrid& grid) {
 
 // The grid rows of an index, newest first: the date texts have one fixed form, so plain text
 // order is time order. Usable on any thread.
-std::vector<FlexRow> RowsOfInboxIndex(const QString& text) {
-    std::vector<FlexRow> rows;
-    const QStringList lines = SplitFileLines(text);
-    rows.reserve(static_cast<size_t>(lines.size()));
-    for (const QString& line : lines)
-        if (std::optional<FlexRow> row = InboxRowFromIndexLine(line)) rows.push_back(std::move(*row));
-    std::stable_sort(rows.begin(), rows.end(), [](const FlexRow& a, const FlexRow& b) {
-        return a.Cells[kDateColumn].compare(b.Cells[kDateColumn], Qt::CaseInsensitive) > 0;
+std::vector<FlexRow> RowsOfInboxIndex(const QByteArray& bytes, const AnsiCodec& codec) {
+    // Each row with its date text, unpacked for the sort only.
+    std::vector<std::pair<QString, FlexRow>> dated;
+    dated.reserve(static_cast<size_t>(bytes.count('\n') + 1));
+    ForEachFileLine(bytes, [&](QByteArrayView line) {
+        if (std::optional<FlexRow> row = InboxRowFromIndexLine(codec.Decode(line))) {
+            QString date = row->Cell(kDateColumn);
+            dated.emplace_back(std::move(date), std::move(*row));
+        }
     });
+    std::stable_sort(dated.begin(), dated.end(), [](const auto& a, const auto& b) {
+        return a.first.compare(b.first, Qt::CaseInsensitive) > 0;
+    });
+    std::vector<FlexRow> rows;
+    rows.reserve(dated.size());
+    for (auto& [date, row] : dated) rows.push_back(std::move(row));
     return rows;
 }
 
@@ -148,15 +156,15 @@ void FolderViews::LoadInboxView(bool mayUseWorker) {
     SetGridHeaders(F, *grid, kInboxHeaders, kInboxColumns);
 
     grid->SetRedraw(false);
-    const QString text = F.Os.Codec.Decode(bytes);
     if (m_inboxLoader.joinable()) m_inboxLoader.join();
-    if (!mayUseWorker || text.count(u'\n') <= InboxBackgroundLoadLines) {
-        FinishInboxLoad(generation, RowsOfInboxIndex(text));
+    if (!mayUseWorker || bytes.count('\n') <= InboxBackgroundLoadLines) {
+        FinishInboxLoad(generation, RowsOfInboxIndex(bytes, F.Os.Codec));
         return;
     }
     m_inboxLoadPending = true;
-    m_inboxLoader = std::thread([this, text, generation] {
-        auto rows = std::make_shared<std::vector<FlexRow>>(RowsOfInboxIndex(text));
+    // The worker decodes with a copy of the code page of now.
+    m_inboxLoader = std::thread([this, bytes, codec = F.Os.Codec, generation] {
+        auto rows = std::make_shared<std::vector<FlexRow>>(RowsOfInboxIndex(bytes, codec));
         QMetaObject::invokeMethod(
             &m_context, [this, generation, rows] { FinishInboxLoad(generation, std::move(*rows)); },
             Qt::QueuedConnection);
@@ -168,6 +176,8 @@ void FolderViews::FinishInboxLoad(int generation, std::vector<FlexRow> rows) {
     if (generation != m_inboxGeneration || !grid) return;
     m_inboxLoadPending = false;
     grid->SetAllRows(std::move(rows));
+    // The load's temporaries and the rows replaced are gone now.
+    ReturnFreedHeapSoon();
     RestoreInboxGridWidths();
     grid->SetRedraw(true);
 

@@ -64,9 +64,13 @@ void FolderViews::GetPrevOutboxMessage() {
 namespace {
 bool RowShows(const FlexGrid& grid, int row, const QStringList& cells) {
     for (int col = 0; col < cells.size(); ++col)
-        if (grid.TextMatrix(row, col) != cells[col]) return false;
+        if (!grid.TextIs(row, col, cells[col])) return false;
     return true;
 }
+
+// Up to this many changes each row's file name is compared with each change's in place; more
+// changes are found by a hash of the names, which copies every row's name once.
+constexpr size_t kChangesComparedInPlace = 8;
 }  // namespace
 
 void FolderViews::ReloadSentItemsRows() { GetSentItemsLoad(M).Start([this] { ShowSentItemsByDate(); }); }
@@ -78,23 +82,33 @@ bool FolderViews::ChangeSentItemsRows(const std::vector<SentItemsRowChange>& cha
         GetSentItemsLoad(M).Restart();
         return true;
     }
-    QMultiHash<QString, size_t> byName;
-    for (size_t i = 0; i < changes.size(); ++i) byName.insert(changes[i].Before.value(0), i);
     std::vector<bool> done(changes.size(), false);
     size_t left = changes.size();
+    // Makes change i in `row` when the row shows what the change had before and it is not done yet.
+    const auto take = [&](int row, size_t i) {
+        const SentItemsRowChange& change = changes[i];
+        if (done[i] || !RowShows(*grid, row, change.Before)) return false;
+        for (int col = 0; col < change.After.size(); ++col)
+            if (change.After[col] != change.Before.value(col)) grid->SetTextMatrix(row, col, change.After[col]);
+        done[i] = true;
+        --left;
+        return true;
+    };
+    const bool inPlace = changes.size() <= kChangesComparedInPlace;
+    QMultiHash<QString, size_t> byName;
+    if (!inPlace)
+        for (size_t i = 0; i < changes.size(); ++i) byName.insert(changes[i].Before.value(0), i);
     // One pass over the rows whatever the number of changes; only rows of a changed file's name
-    // are compared cell by cell.
+    // are compared cell by cell. Of two changes of one name the later one is tried first, both ways.
     for (int row = 1; row < grid->Rows() && left > 0; ++row) {
-        const auto [from, to] = byName.equal_range(grid->TextMatrix(row, 0));
-        for (auto it = from; it != to; ++it) {
-            const SentItemsRowChange& change = changes[*it];
-            if (done[*it] || !RowShows(*grid, row, change.Before)) continue;
-            for (int col = 0; col < change.After.size(); ++col)
-                if (change.After[col] != change.Before.value(col)) grid->SetTextMatrix(row, col, change.After[col]);
-            done[*it] = true;
-            --left;
-            break;
+        if (inPlace) {
+            for (size_t i = changes.size(); i-- > 0;)
+                if (grid->TextIs(row, 0, changes[i].Before.value(0)) && take(row, i)) break;
+            continue;
         }
+        const auto [from, to] = byName.equal_range(grid->TextMatrix(row, 0));
+        for (auto it = from; it != to; ++it)
+            if (take(row, *it)) break;
     }
     // A row that is not there (the grid went its own way): the view is built again from the log.
     if (left > 0) ReloadSentItemsRows();

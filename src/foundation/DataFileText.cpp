@@ -27,6 +27,11 @@ QStringList SplitFileLines(const QString& text) {
     return lines;
 }
 
+void ForEachFileLine(QByteArrayView bytes, const std::function<void(QByteArrayView line)>& take) {
+    ForEachLine(bytes.data(), bytes.size(),
+                [&](qsizetype start, qsizetype end, qsizetype) { take(bytes.sliced(start, end - start)); });
+}
+
 QList<QStringView> FileLineViews(QStringView text) {
     QList<QStringView> lines;
     ForEachLine(text.utf16(), text.size(), [&](qsizetype start, qsizetype end, qsizetype) {

@@ -1,9 +1,11 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <functional>
 
 #include "platform/AtomicFile.h"  // ReadFileBytes, for the readers of data files
 
@@ -14,6 +16,9 @@ namespace tidepost {
 
 // The lines of a data file's text, without their line ends ("" gives no lines).
 QStringList SplitFileLines(const QString& text);
+// The same lines of a file's bytes, each passed to `take` as a view of `bytes`: a reader that
+// decodes line by line holds no copy of the whole file.
+void ForEachFileLine(QByteArrayView bytes, const std::function<void(QByteArrayView line)>& take);
 // The same lines as views of `text`, for a reader that keeps the whole text anyway.
 QList<QStringView> FileLineViews(QStringView text);
 

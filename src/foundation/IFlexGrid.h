@@ -50,7 +50,7 @@ public:
                 SetCellAlignment(kFlexAlignLeftCenter);
                 SetCellForeColor(rows[i].ForeColor);
                 SetCellFontBold(rows[i].Bold);
-                SetText(rows[i].Cells.value(col));
+                SetText(rows[i].Cell(col));
             }
         }
     }

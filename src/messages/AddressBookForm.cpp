@@ -24,6 +24,7 @@
 #include "messages/IMessageEditor.h"
 #include "messages/IMessagesWindow.h"
 #include "messages/Messages.h"
+#include "platform/HeapTuning.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -154,7 +155,11 @@ AddressBookForm::AddressBookForm(Messages& m, QWidget* parent) : QDialog(parent)
     CentreOverMainWindow(*this, main ? main->Form() : nullptr);
 }
 
-AddressBookForm::~AddressBookForm() { disconnect(ml_RuntimeSupport); }
+AddressBookForm::~AddressBookForm() {
+    disconnect(ml_RuntimeSupport);
+    // A row for every entry of the book goes with the dialog.
+    ReturnFreedHeapSoon();
+}
 
 void AddressBookForm::ApplyCaptions() {
     const MlStrings& s = m_m.F.Strings;

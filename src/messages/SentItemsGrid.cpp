@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "foundation/DataFileText.h"
@@ -17,6 +18,7 @@
 #include "messages/Messages.h"
 #include "messages/cOutBox.h"
 #include "platform/AtomicFile.h"
+#include "platform/HeapTuning.h"
 
 namespace tidepost {
 
@@ -76,28 +78,45 @@ void ShowSentItemsWarning(Messages& m) {
     }
 }
 
+// The text without any `c`; a copy in `holder` only when there is one to take out.
+QStringView Without(QStringView text, QChar c, QString& holder) {
+    if (!text.contains(c)) return text;
+    holder = text.toString();
+    holder.remove(c);
+    return holder;
+}
+
 FlexRow SentItemsRow(QStringView line, const StatusTranslation& translate) {
     const OutboxFields fields = SplitOutboxLine(line);
-    const auto field = [&fields](int i) { return i < fields.size() ? fields[i].toString() : QString(); };
+    const auto field = [&fields](int i) { return i < fields.size() ? fields[i] : QStringView(); };
 
-    const QString to = RemoveColons(field(17));
-    QStringList aliases;
-    for (const QString& alias : {to, RemoveColons(field(18)), RemoveColons(field(19))})
-        if (!alias.isEmpty()) aliases.append(alias);
-    return FlexRow{{RemoveColons(field(0)), aliases.join(u','), RemoveColons(field(1)), RemoveSpaces(field(2)), field(3),
-                    field(4) + " " + field(5), field(5), RemoveSpaces(field(6)), RemoveSpaces(field(7)),
-                    translate(field(8))},
-                   to == kSearchAndRescue ? kRed : kBlack,
-                   false};
+    // The cells are packed straight from the line where they are the field as it is.
+    QString held[8];
+    const QStringView to = Without(field(17), u':', held[0]);
+    QString aliases;
+    for (const QStringView alias : {to, Without(field(18), u':', held[1]), Without(field(19), u':', held[2])}) {
+        if (alias.isEmpty()) continue;
+        if (!aliases.isEmpty()) aliases += u',';
+        aliases += alias;
+    }
+    QString when;
+    when.reserve(field(4).size() + 1 + field(5).size());
+    when.append(field(4)).append(u' ').append(field(5));
+    const QString status = translate(field(8).toString());
+    const QStringView cells[] = {
+        Without(field(0), u':', held[3]), aliases, Without(field(1), u':', held[4]), Without(field(2), u' ', held[5]),
+        field(3), when, field(5), Without(field(6), u' ', held[6]), Without(field(7), u' ', held[7]), status,
+    };
+    return FlexRow::FromViews(cells, std::size(cells), to == kSearchAndRescue ? kRed : kBlack, false);
 }
 
 // One row per line that is not empty, in the log's order.
-std::vector<FlexRow> SentItemsRows(const QString& text, const StatusTranslation& translate) {
-    const QStringList lines = SplitFileLines(text);
+std::vector<FlexRow> SentItemsRows(const QByteArray& bytes, const AnsiCodec& codec, const StatusTranslation& translate) {
     std::vector<FlexRow> rows;
-    rows.reserve(static_cast<size_t>(lines.size()));
-    for (const QString& line : lines)
-        if (!line.isEmpty()) rows.push_back(SentItemsRow(line, translate));
+    rows.reserve(static_cast<size_t>(bytes.count('\n') + 1));
+    ForEachFileLine(bytes, [&](QByteArrayView line) {
+        if (!line.isEmpty()) rows.push_back(SentItemsRow(codec.Decode(line), translate));
+    });
     return rows;
 }
 
@@ -149,7 +168,7 @@ void LoadSentItemsGrid(Messages& m) {
     int lines = 0;
     if (!ReadSentItemsLog(m, bytes, lines)) return;
     IFlexGrid* grid = m.OutboxMSGrid;
-    FillGrid(m, *grid, SentItemsRows(m.F.Os.Codec.Decode(bytes), StatusTranslation(m.F)));
+    FillGrid(m, *grid, SentItemsRows(bytes, m.F.Os.Codec, StatusTranslation(m.F)));
 
     grid->SetRow(grid->Rows() - 1);
     grid->SetCol(0);
@@ -198,7 +217,7 @@ void SentItemsLoad::Start(const std::function<void()>& done) {
     const StatusTranslation translate(m_m.F);
     if (m_worker.joinable()) m_worker.join();
     m_worker = std::thread([this, bytes, codec, translate, generation, done] {
-        auto rows = std::make_shared<std::vector<FlexRow>>(SentItemsRows(codec.Decode(bytes), translate));
+        auto rows = std::make_shared<std::vector<FlexRow>>(SentItemsRows(bytes, codec, translate));
         // The view's order: by file name, then by date, each newest first.
         SortFlexRows(*rows, 0, 0, true, true);
         SortFlexRows(*rows, kDateColumn, kDateColumn, true, true);
@@ -213,6 +232,8 @@ void SentItemsLoad::Finish(int generation, const std::function<void()>& done, st
     if (generation != m_generation || !grid) return;
     m_pending = false;
     FillGrid(m_m, *grid, std::move(rows));
+    // The load's temporaries and the rows replaced are gone now.
+    ReturnFreedHeapSoon();
     m_rowsInViewOrder = true;
     grid->SetRow(grid->Rows() - 1);
     grid->SetCol(0);
@@ -241,7 +262,7 @@ void ShowChangedSentItems(Messages& m, const std::vector<SentItemsLineChange>& c
         std::vector<SentItemsRowChange> rows;
         rows.reserve(changes.size());
         for (const SentItemsLineChange& c : changes)
-            rows.push_back({SentItemsRow(c.Before, translate).Cells, SentItemsRow(c.After, translate).Cells});
+            rows.push_back({SentItemsRow(c.Before, translate).Cells(), SentItemsRow(c.After, translate).Cells()});
         if (m.Window->ChangeSentItemsRows(rows)) return;
     }
     LoadSentItemsGrid(m);

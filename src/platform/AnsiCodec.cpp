@@ -31,7 +31,7 @@ int AnsiCodec::ByteOf(QChar c) const {
     return i < 0 ? -1 : static_cast<int>(i);
 }
 
-QString AnsiCodec::Decode(const QByteArray& bytes) const {
+QString AnsiCodec::Decode(QByteArrayView bytes) const {
     // Whole data files pass through here: index the table directly.
     QString out(bytes.size(), Qt::Uninitialized);
     QChar* to = out.data();

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace tidepost {
@@ -13,7 +14,7 @@ public:
     const QString& CodePage() const { return m_codePage; }
     bool IsValid() const;  // the code page is known to this system
 
-    QString Decode(const QByteArray& bytes) const;
+    QString Decode(QByteArrayView bytes) const;
     // Characters the code page lacks become '?', one byte each.
     QByteArray Encode(const QString& text) const;
 

@@ -3,7 +3,12 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <QBrush>
+#include <QFont>
+#include <functional>
+
 #include "editor/FlexGrid.h"
+#include "editor/FlexGridModel.h"
 #include "foundation/GeneralRoutines.h"
 
 using namespace tidepost;
@@ -91,6 +96,95 @@ TEST(FlexGrid, CompareGridTextsTable) {
         const int got = CompareGridTexts(c.a, c.b, Qt::CaseInsensitive);
         EXPECT_EQ(got < 0 ? -1 : (got > 0 ? 1 : 0), c.expected);
     }
+}
+
+// The model over packed rows: what each edit leaves in the cells, colours and weights.
+TEST(FlexGrid, ModelCellsColoursAndWeightOverEdits) {
+    FlexGridModel model;
+    model.SetCols(4);
+    model.SetAllRows({{{"a", QString::fromUtf8("Ωb"), "", "d"}, 0x0000FF, true},
+                      {{"short"}, 0, false},
+                      {{"1", "2", "3", "4", "beyond the columns"}, 0x00FF00, false}});
+    const auto shown = [&](int row, int col) { return model.data(model.index(row, col), Qt::DisplayRole).toString(); };
+    struct Step {
+        const char* what;
+        std::function<void()> edit;
+        int row, col;
+        QString text;
+    };
+    const Step steps[] = {
+        {"a wide cell", [] {}, 0, 1, QString::fromUtf8("Ωb")},
+        {"a row shorter than the columns", [] {}, 1, 3, ""},
+        {"a row longer than the columns is cut", [] {}, 2, 3, "4"},
+        {"set inside a row", [&] { model.SetText(0, 2, "c"); }, 0, 2, "c"},
+        {"set beyond a short row's cells", [&] { model.SetText(1, 3, QString::fromUtf8("é")); }, 1, 3,
+         QString::fromUtf8("é")},
+        {"the cells between stay empty", [] {}, 1, 2, ""},
+        {"an insert", [&] { model.InsertRow(1, {{"new", "n"}, 0x123456, true}); }, 1, 0, "new"},
+        {"the rows below move down", [] {}, 2, 0, "short"},
+        {"a remove", [&] { model.RemoveRow(0); }, 0, 0, "new"},
+        {"fewer columns cut the cells", [&] { model.SetCols(1); }, 1, 0, "short"},
+        {"more columns again show them empty", [&] { model.SetCols(4); }, 1, 3, ""},
+        {"grown rows are empty", [&] { model.SetDataRows(5); }, 4, 2, ""},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.edit();
+        EXPECT_EQ(model.Text(step.row, step.col), step.text);
+        EXPECT_EQ(shown(step.row, step.col), step.text);
+        EXPECT_TRUE(model.TextIs(step.row, step.col, step.text));
+    }
+    EXPECT_EQ(model.DataRows(), 5);
+    EXPECT_EQ(model.RowAt(0).ForeColor, 0x123456);
+    EXPECT_TRUE(model.data(model.index(0, 1), Qt::FontRole).value<QFont>().bold());
+    EXPECT_EQ(model.data(model.index(2, 0), Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 255, 0));
+    EXPECT_FALSE(model.data(model.index(2, 0), Qt::FontRole).isValid());
+    EXPECT_EQ(model.Text(7, 0), QString()) << "no row there";
+    EXPECT_TRUE(model.TextIs(0, 9, u"")) << "beyond the columns is empty";
+    EXPECT_FALSE(model.TextIs(9, 0, u""));
+
+    model.SetRowStyle(1, 2, nullptr, nullptr);
+    const int red = 255;
+    const bool bold = true;
+    model.SetRowStyle(1, 1, &red, &bold);
+    EXPECT_EQ(model.RowAt(1).ForeColor, 255);
+    EXPECT_TRUE(model.RowAt(1).Bold);
+    EXPECT_EQ(model.Text(1, 0), "short") << "a style change leaves the texts";
+}
+
+// Changed and removed rows leave their old cells unused in the model's buffer until it is copied
+// afresh; every row reads the same before and after.
+TEST(FlexGrid, ModelKeepsEveryRowOverManyChangesAndRemovals) {
+    FlexGridModel model;
+    model.SetCols(2);
+    std::vector<FlexRow> rows;
+    for (int i = 0; i < 3000; ++i) rows.push_back({{QString("name%1").arg(i), QString(40, QChar(u'a' + i % 26))}, i, i % 2 == 1});
+    model.SetAllRows(std::move(rows));
+    for (int round = 0; round < 3; ++round)
+        for (int i = 0; i < model.DataRows(); ++i) model.SetText(i, 1, QString("round%1 row%2 ").arg(round).arg(i).repeated(3));
+    for (int i = model.DataRows() - 1; i >= 0; i -= 2) model.RemoveRow(i);
+    ASSERT_EQ(model.DataRows(), 1500);
+    for (int i = 0; i < model.DataRows(); ++i) {
+        ASSERT_EQ(model.Text(i, 0), QString("name%1").arg(2 * i));
+        ASSERT_EQ(model.Text(i, 1), QString("round2 row%1 ").arg(2 * i).repeated(3));
+        ASSERT_EQ(model.ForeColorAt(i), 2 * i);
+        ASSERT_FALSE(model.BoldAt(i));
+    }
+    model.SortRows(0, 0, true, true);
+    EXPECT_EQ(model.Text(0, 0), "name2998");
+    EXPECT_EQ(model.Text(0, 1), QString("round2 row2998 ").repeated(3)) << "the cells move with their row";
+    EXPECT_EQ(model.ForeColorAt(0), 2998);
+}
+
+TEST(FlexGrid, SortOfARowRangeLeavesTheOthers) {
+    FlexGrid grid;
+    Fill(grid, {"e", "d", "c", "b", "a"});
+    grid.SetCol(0);
+    grid.SetRow(2);
+    grid.SetRowSel(4);
+    grid.SetSort(kFlexSortStringNoCaseAscending);
+    EXPECT_EQ(FirstColumn(grid), (QStringList{"e", "b", "c", "d", "a"}));
+    EXPECT_EQ(grid.TextMatrix(2, 1), "b-b") << "the whole row moves";
 }
 
 TEST(FlexGrid, InsertAndRemoveRowsKeepTheHeader) {

@@ -17,9 +17,9 @@ void FillKeys(FlexGrid& grid, FolderGridKind kind, const QStringList& keys) {
     std::vector<FlexRow> rows;
     int n = 0;
     for (const QString& key : keys) {
-        FlexRow row;
-        row.Cells = QStringList(FamilyOf(kind).Columns, QString("r%1").arg(++n));
-        row.Cells[FamilyOf(kind).KeyColumn] = key;
+        QStringList cells(FamilyOf(kind).Columns, QString("r%1").arg(++n));
+        cells[FamilyOf(kind).KeyColumn] = key;
+        FlexRow row(cells);
         rows.push_back(row);
     }
     grid.SetAllRows(std::move(rows));

@@ -72,6 +72,9 @@ TEST(SplitFileLines, EachLineEndEndsOneLine) {
         QStringList views;
         for (const QStringView line : FileLineViews(text)) views.append(line.toString());
         EXPECT_EQ(views, c.lines);
+        QStringList fromBytes;
+        ForEachFileLine(QByteArrayView(c.text), [&](QByteArrayView line) { fromBytes.append(QString::fromLatin1(line)); });
+        EXPECT_EQ(fromBytes, c.lines) << "the same lines read straight from the bytes";
     }
 }
 
