@@ -1,4 +1,5 @@
 #include "link/LinkLoss.h"
+#include "link/CommandQueue.h"
 
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/cErrorLog.h"
@@ -135,6 +136,7 @@ void CloseDownTimer_Timer(Link& link) {
 void EnterTerminalMode(Link& link) {
     link.Dialogue.TerminalModeRequested = true;
     if (link.Windows.TerminalModeForm) link.Windows.TerminalModeForm->MoveCaretToEnd();
+    DialogueWorkArrived(link);
     if (link.Windows.Window) link.Windows.Window->SetTimer2Enabled(false);
 }
 

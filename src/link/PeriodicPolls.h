@@ -23,4 +23,8 @@ void Timer_60S_Timer(Link& link);
 // question about the PC clock while it is unanswered.
 void EventTimer_Timer(Link& link);
 
+// EventTimer has work: another transceiver has answered and is not yet taken in, or the question
+// about the PC clock waits for its answer. The dialogue wakes the timer whenever it has work.
+bool EventTimerHasWork(Link& link);
+
 }  // namespace tidepost

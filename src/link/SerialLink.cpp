@@ -1,4 +1,5 @@
 #include "link/SerialLink.h"
+#include "link/CommandQueue.h"
 
 #include <QFile>
 #include <cmath>
@@ -93,6 +94,7 @@ void MSComm1_OnComm(Link& link) {
     if (serial == nullptr || serial->CommEvent() != ISerialControl::EvReceive) return;
     link.Dialogue.DialogueState = 1;
     serial->SetRThreshold(0);
+    DialogueWorkArrived(link);
 }
 
 bool CheckCommEvent(Link& link) {

@@ -1,4 +1,5 @@
 #include "link/TerminalDisplay.h"
+#include "link/CommandQueue.h"
 
 #include "foundation/UsefullRoutines.h"
 #include "link/ITerminalWindow.h"
@@ -21,6 +22,7 @@ void EndPassThrough(Link& link, int state) {
     t.ShowWholeReply = state == 2;
     link.Dialogue.DialogueState = state;
     SetReceiveThreshold(link, 1);
+    DialogueWorkArrived(link);
 }
 
 // The keys typed since the last step, on the serial port when it is open, else on the socket.

@@ -1,4 +1,5 @@
 #include "link/UploadStreaming.h"
+#include "link/CommandQueue.h"
 
 #include "foundation/UsefullCodePages.h"
 #include "foundation/UsefullFileRoutines.h"
@@ -118,6 +119,7 @@ bool IsUploadEcho(const Link& link, const QString& reply) {
 
 void BeginStreaming(Link& link) {
     link.Dialogue.DialogueState = 3;
+    DialogueWorkArrived(link);
     LinkTransfer& t = link.Transfer;
     t.Prepared = false;
     t.Raw = false;

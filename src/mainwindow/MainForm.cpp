@@ -11,6 +11,7 @@
 #include <QLayout>
 #include <QProgressBar>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -19,6 +20,7 @@
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/TimerTick.h"
 #include "foundation/cErrorQueue.h"
+#include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/DownloadWatchdogs.h"
 #include "link/Link.h"
@@ -30,6 +32,7 @@
 #include "mainwindow/MainFormControls.h"
 #include "mainwindow/MainFormEditor.h"
 #include "mainwindow/ShellWindows.h"
+#include "mainwindow/UserInputWatch.h"
 #include "mainwindow/MainFormOwnTexts.h"
 #include "mainwindow/cMainForm.h"
 #include "messages/AddressBookWindows.h"
@@ -91,10 +94,17 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     connect(m_egcTimer, &QTimer::timeout, this, &MainForm::EGCTimer_Timer);
     connect(m_messageTimer, &QTimer::timeout, this, &MainForm::MessageTimer_Timer);
     connect(m_mboxTimer, &QTimer::timeout, this, &MainForm::MBoxTimer_Timer);
-    connect(m_guiTimer, &QTimer::timeout, this, &MainForm::GUITimer_Timer);
-    connect(m_progressTimer, &QTimer::timeout, this, &MainForm::ProgressTimer_Timer);
+    connect(m_guiTimer, &QTimer::timeout, this, &MainForm::StatusStripTick);
+    connect(m_progressTimer, &QTimer::timeout, this, [this] {
+        ProgressTimer_Timer();
+        // The bar moves while the busy window is shown; the debug display's beat while it is on.
+        if (!IsPleaseWaitVisible() && m_link.Dialogue.DebugMode == 0) Rest(m_progressTimer);
+    });
     connect(m_screensaverTimer, &QTimer::timeout, this, &MainForm::ScreensaverTimer_Timer);
-    connect(m_distressTestTimer, &QTimer::timeout, this, &MainForm::DistressButtonsTestWindowTimer_Timer);
+    connect(m_distressTestTimer, &QTimer::timeout, this, [this] {
+        DistressButtonsTestWindowTimer_Timer();
+        if (!bShowDistressButtonsTestWindow) Rest(m_distressTestTimer);
+    });
     SetUpHotListPopup();
     m_splashTimer = MakeTimer("SplashTimer", 1000);
     m_splashTimer->setSingleShot(true);
@@ -105,8 +115,12 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     BuildMenus();
     BuildControls();
     WatchClipboard();
-    // Asks for the test window are honoured from the window's creation on.
-    m_distressTestTimer->start();
+    // Asks for the test window are honoured from the window's creation on: its timer rests until
+    // one comes (ShowDistressButtonsTestWindow wakes it).
+    m_resting.insert(m_distressTestTimer);
+    // A queued text starts the timer that shows it.
+    ErrorQueue(m_foundation).OnPushed = [this] { Wake(m_mboxTimer); };
+    new UserInputWatch(this, [this] { WakeStatusStrip(); });
     CreateFolderGrids();
     m_busy = std::make_unique<BusyWindows>(m_foundation, m_link, this);
     m_shell = std::make_unique<ShellWindows>(m_foundation, this);
@@ -135,6 +149,8 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
 
 MainForm::~MainForm() {
     m_distressTestTimer->stop();
+    m_resting.clear();
+    ErrorQueue(m_foundation).OnPushed = nullptr;
     // A window that goes without an exit (no Form_QueryUnload) leaves the file as it was.
     if (m_hotList) m_hotList->FilePath(QString());
     m_hotList.reset();
@@ -164,14 +180,75 @@ void MainForm::RunTick(const QTimer* timer, void (*tick)(Link&)) {
     RunTimerTick(m_foundation, m_ticking[timer], [&] { tick(m_link); });
 }
 
+// Timer1 rests through the engine: the tick switches it on again at its end, which lets it run
+// only while the dialogue has work.
 void MainForm::Timer1_Timer() { RunTick(m_timer1, tidepost::Timer1_Timer); }
-void MainForm::Timer2_Timer() { RunTick(m_timer2, tidepost::Timer2_Timer); }
-void MainForm::Timer_60S_Timer() { RunTick(m_timer60S, tidepost::Timer_60S_Timer); }
-void MainForm::EventTimer_Timer() { RunTick(m_eventTimer, tidepost::EventTimer_Timer); }
-void MainForm::Winsock_timer_Timer() { RunTick(m_winsockTimer, tidepost::Winsock_timer_Timer); }
-void MainForm::CloseDownTimer_Timer() { RunTick(m_closeDownTimer, tidepost::CloseDownTimer_Timer); }
-void MainForm::EGCTimer_Timer() { RunTick(m_egcTimer, tidepost::EGCTimer_Timer); }
-void MainForm::MessageTimer_Timer() { RunTick(m_messageTimer, tidepost::MessageTimer_Timer); }
+void MainForm::Timer2_Timer() {
+    RunTick(m_timer2, tidepost::Timer2_Timer);
+    WakeStatusStrip();
+}
+void MainForm::Timer_60S_Timer() {
+    RunTick(m_timer60S, tidepost::Timer_60S_Timer);
+    WakeStatusStrip();
+}
+void MainForm::EventTimer_Timer() {
+    RunTick(m_eventTimer, tidepost::EventTimer_Timer);
+    if (!DialogueHasWork(m_link) && !EventTimerHasWork(m_link)) Rest(m_eventTimer);
+}
+void MainForm::Winsock_timer_Timer() {
+    RunTick(m_winsockTimer, tidepost::Winsock_timer_Timer);
+    if (!DialogueHasWork(m_link) && !WinsockTimerHasWork(m_link)) Rest(m_winsockTimer);
+}
+void MainForm::CloseDownTimer_Timer() {
+    RunTick(m_closeDownTimer, tidepost::CloseDownTimer_Timer);
+    WakeStatusStrip();
+}
+void MainForm::EGCTimer_Timer() {
+    RunTick(m_egcTimer, tidepost::EGCTimer_Timer);
+    WakeStatusStrip();
+}
+void MainForm::MessageTimer_Timer() {
+    RunTick(m_messageTimer, tidepost::MessageTimer_Timer);
+    WakeStatusStrip();
+}
+
+void MainForm::Rest(QTimer* timer) {
+    // A timer its own tick switched off stays off: resting is only for a timer that is on.
+    if (!timer->isActive()) return;
+    timer->stop();
+    m_resting.insert(timer);
+}
+
+void MainForm::Wake(QTimer* timer) {
+    if (m_ended || timer->isActive() || m_resting.erase(timer) == 0) return;
+    timer->start();
+}
+
+void MainForm::WakeStatusStrip() {
+    m_statusStripWoken = true;
+    if (isVisible()) Wake(m_guiTimer);
+}
+
+void MainForm::StatusStripTick() {
+    const bool woken = m_statusStripWoken;
+    m_statusStripWoken = false;
+    GUITimer_Timer();
+    // One more tick after the last wake-up paints what that wake-up's work left; then the strip
+    // shows what there is, until something wakes it again.
+    if (!isVisible() || (!woken && !DialogueHasWork(m_link))) Rest(m_guiTimer);
+}
+
+void MainForm::DialogueWorkArrived() {
+    Wake(m_timer1);
+    Wake(m_eventTimer);
+    Wake(m_winsockTimer);
+    WakeStatusStrip();
+}
+
+void MainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    WakeStatusStrip();
+}
 
 void MainForm::MBoxTimer_Timer() {
     // Off while a box is open, so the next text waits until this one has been closed.
@@ -197,7 +274,12 @@ void MainForm::MBoxTimer_Timer() {
         }
         m_screensaverTimer->stop();
     }
-    if (wasActive && !m_ended) m_mboxTimer->start();
+    // Texts still waiting keep it ticking (also while a modal window holds them back); with the
+    // queue empty it rests until the next text is queued.
+    if (wasActive && !m_ended) {
+        if (queue.Count() >= 1) m_mboxTimer->start();
+        else m_resting.insert(m_mboxTimer);
+    }
 }
 
 void MainForm::ShowAddressBookDialog(const QString& field) {
@@ -220,12 +302,20 @@ int MainForm::DisplayColorBits() const {
 }
 
 void MainForm::Switch(QTimer* timer, bool on) {
+    m_resting.erase(timer);
     // An ended program starts nothing again, whatever a tick that was under way does last.
     Enable(timer, on && !m_ended);
 }
 
 void MainForm::SetEventTimerEnabled(bool enabled) { Switch(m_eventTimer, enabled); }
-void MainForm::SetTimer1Enabled(bool enabled) { Switch(m_timer1, enabled); }
+void MainForm::SetTimer1Enabled(bool enabled) {
+    Switch(m_timer1, enabled);
+    if (!enabled) return;
+    // The engine switches Timer1 on at the end of every tick: with work left the timers that
+    // serve the dialogue run on, whoever brought the work; without, Timer1 rests.
+    if (DialogueHasWork(m_link)) DialogueWorkArrived();
+    else Rest(m_timer1);
+}
 void MainForm::SetTimer2Enabled(bool enabled) { Switch(m_timer2, enabled); }
 void MainForm::SetCloseDownTimerEnabled(bool enabled) { Switch(m_closeDownTimer, enabled); }
 void MainForm::SetEGCTimerEnabled(bool enabled) { Switch(m_egcTimer, enabled); }
@@ -278,7 +368,10 @@ void MainForm::AddMessageGridInfoEntry(const QDateTime& oDate, quint8 InfoType, 
     if (m_infoLog) m_infoLog->AddMessageGridInfoEntry(oDate, InfoType, InfoNumber, InfoMessage);
 }
 
-void MainForm::ShowDistressButtonsTestWindow() { bShowDistressButtonsTestWindow = true; }
+void MainForm::ShowDistressButtonsTestWindow() {
+    bShowDistressButtonsTestWindow = true;
+    Wake(m_distressTestTimer);
+}
 
 QString MainForm::Label11Caption() const { return m_label11->text(); }
 void MainForm::SetLabel11Caption(const QString& caption) { m_label11->setText(caption); }
@@ -312,6 +405,7 @@ void MainForm::ShowPleaseWait(const QString& caption) {
     PleaseWait& window = GetPleaseWait();
     window.SetCaption(caption);
     window.show();
+    Wake(m_progressTimer);
 }
 
 void MainForm::HidePleaseWait() {
