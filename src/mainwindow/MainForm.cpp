@@ -191,13 +191,18 @@ void MainForm::Timer_60S_Timer() {
     RunTick(m_timer60S, tidepost::Timer_60S_Timer);
     WakeStatusStrip();
 }
+// EventTimer and Winsock_timer follow the dialogue's progress: one tick after each step that
+// changed something, more while a change is not taken in or the LAN link is being set up. A
+// command that merely waits for its reply leaves them resting.
 void MainForm::EventTimer_Timer() {
+    const bool woken = TakeWakeUp(m_eventTimer);
     RunTick(m_eventTimer, tidepost::EventTimer_Timer);
-    if (!DialogueHasWork(m_link) && !EventTimerHasWork(m_link)) Rest(m_eventTimer);
+    if (!woken && !EventTimerHasWork(m_link)) Rest(m_eventTimer);
 }
 void MainForm::Winsock_timer_Timer() {
+    const bool woken = TakeWakeUp(m_winsockTimer);
     RunTick(m_winsockTimer, tidepost::Winsock_timer_Timer);
-    if (!DialogueHasWork(m_link) && !WinsockTimerHasWork(m_link)) Rest(m_winsockTimer);
+    if (!woken && !WinsockTimerHasWork(m_link)) Rest(m_winsockTimer);
 }
 void MainForm::CloseDownTimer_Timer() {
     RunTick(m_closeDownTimer, tidepost::CloseDownTimer_Timer);
@@ -220,29 +225,35 @@ void MainForm::Rest(QTimer* timer) {
 }
 
 void MainForm::Wake(QTimer* timer) {
+    m_wokenUp.insert(timer);
     if (m_ended || timer->isActive() || m_resting.erase(timer) == 0) return;
     timer->start();
 }
 
+bool MainForm::TakeWakeUp(const QTimer* timer) { return m_wokenUp.erase(timer) > 0; }
+
 void MainForm::WakeStatusStrip() {
-    m_statusStripWoken = true;
     if (isVisible()) Wake(m_guiTimer);
+    else m_wokenUp.insert(m_guiTimer);
 }
 
 void MainForm::StatusStripTick() {
-    const bool woken = m_statusStripWoken;
-    m_statusStripWoken = false;
+    const bool woken = TakeWakeUp(m_guiTimer);
     GUITimer_Timer();
-    // One more tick after the last wake-up paints what that wake-up's work left; then the strip
-    // shows what there is, until something wakes it again.
-    if (!isVisible() || (!woken && !DialogueHasWork(m_link))) Rest(m_guiTimer);
+    // The tick after the last wake-up paints what that wake-up's work left; then the strip shows
+    // what there is, until something wakes it again.
+    if (!isVisible() || !woken) Rest(m_guiTimer);
+}
+
+void MainForm::WakeDialogueFollowers() {
+    Wake(m_eventTimer);
+    Wake(m_winsockTimer);
+    WakeStatusStrip();
 }
 
 void MainForm::DialogueWorkArrived() {
     Wake(m_timer1);
-    Wake(m_eventTimer);
-    Wake(m_winsockTimer);
-    WakeStatusStrip();
+    WakeDialogueFollowers();
 }
 
 void MainForm::showEvent(QShowEvent* event) {
@@ -311,10 +322,18 @@ void MainForm::SetEventTimerEnabled(bool enabled) { Switch(m_eventTimer, enabled
 void MainForm::SetTimer1Enabled(bool enabled) {
     Switch(m_timer1, enabled);
     if (!enabled) return;
-    // The engine switches Timer1 on at the end of every tick: with work left the timers that
-    // serve the dialogue run on, whoever brought the work; without, Timer1 rests.
-    if (DialogueHasWork(m_link)) DialogueWorkArrived();
-    else Rest(m_timer1);
+    // The engine switches Timer1 on at the end of every tick: a step that changed the dialogue
+    // (a line sent, text received, a reply dispatched, the transceiver found or lost) wakes the
+    // timers that follow it; a tick that only waited for the reply does not. Without work left
+    // Timer1 rests.
+    const LinkDialogue& d = m_link.Dialogue;
+    const DialogueMark mark{d.DialogueState, d.ReplyBuffer.size(), d.CommandQueue.size(),
+                            m_foundation.gSession.MesConnected()};
+    if (mark != m_dialogueMark) {
+        m_dialogueMark = mark;
+        WakeDialogueFollowers();
+    }
+    if (!DialogueHasWork(m_link)) Rest(m_timer1);
 }
 void MainForm::SetTimer2Enabled(bool enabled) { Switch(m_timer2, enabled); }
 void MainForm::SetCloseDownTimerEnabled(bool enabled) { Switch(m_closeDownTimer, enabled); }

@@ -112,13 +112,14 @@ TEST_F(RestingTimers, TheEventTimerWaitsOnForTheClockQuestionAndAChangedTranscei
     ASSERT_TRUE(EventTimerHasWork(link));
     Fire("EventTimer");
     EXPECT_FALSE(EventTimerHasWork(link)) << "taken in";
+    Fire("EventTimer");
     EXPECT_FALSE(Active("EventTimer"));
 
     // The first-run question about the PC clock keeps it asking until it is answered.
     QueueCommand(link, "st -l", false, false);
     link.Dialogue.CommandQueue.clear();
     SetIniValue(f, "[SETPCTIME]", "", false);
-    Fire("EventTimer");
+    for (int i = 0; i < 3; ++i) Fire("EventTimer");
     EXPECT_TRUE(Active("EventTimer")) << "the clock question is unanswered";
     SetIniValue(f, "[SETPCTIME]", "Yes", false);
     Fire("EventTimer");
@@ -191,11 +192,24 @@ TEST_F(RestingTimers, TheStatusStripTicksWhileShownAndSomethingMayHaveChanged) {
     Fire("GUITimer");
     EXPECT_EQ(form.findChild<QProgressBar*>("PCConnBar")->property("FillColor").toInt(), 65280);
     Fire("GUITimer");
-    EXPECT_TRUE(Active("GUITimer")) << "the dialogue still has work";
-    link.Dialogue.CommandQueue.clear();
+    EXPECT_FALSE(Active("GUITimer")) << "nothing changed since";
+
+    // Each step of the dialogue wakes it; ticks that only wait for the reply do not.
+    platform.Serial.Open();
+    Fire("Timer1");
+    ASSERT_EQ(link.Dialogue.DialogueState, 1) << "the line went out";
+    EXPECT_TRUE(Active("GUITimer"));
     Fire("GUITimer");
+    Fire("Timer1");
     Fire("GUITimer");
-    EXPECT_FALSE(Active("GUITimer"));
+    EXPECT_FALSE(Active("GUITimer")) << "a tick that only waited";
+    platform.Clock.AdvanceMs(qint64(link.Dialogue.CommandTimeOut) * 1000 + 100);
+    Fire("Timer1");
+    EXPECT_TRUE(Active("GUITimer")) << "the time-out lost the transceiver";
+    Fire("GUITimer");
+    EXPECT_EQ(form.findChild<QProgressBar*>("PCConnBar")->property("FillColor").toInt(), 255);
+    Fire("GUITimer");
+    ASSERT_FALSE(Active("GUITimer"));
 
     // A key the user types may change what the strip shows (a selection, the Edit menu).
     QKeyEvent key(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
@@ -204,6 +218,7 @@ TEST_F(RestingTimers, TheStatusStripTicksWhileShownAndSomethingMayHaveChanged) {
 
     // Hidden, it rests and nothing wakes it; shown again, it runs.
     form.hide();
+    Fire("GUITimer");
     Fire("GUITimer");
     EXPECT_FALSE(Active("GUITimer"));
     QueueCommand(link, "st -i", false, false);
