@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
 #include <functional>
@@ -276,6 +277,35 @@ TEST_F(RestingTimers, ASwitchedOffTimerIsNotStartedByWork) {
     form.SetWinsockTimerEnabled(false);
     QueueCommand(link, "st -l", false, false);
     for (const char* name : {"Timer1", "EventTimer", "Winsock_timer", "GUITimer"}) EXPECT_FALSE(Active(name)) << name;
+}
+
+// Counts the paint events a widget gets.
+struct PaintCounter : QObject {
+    int Paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++Paints;
+        return false;
+    }
+};
+
+// The activity label changes with every step of the dialogue; the window behind it is not
+// repainted for that.
+TEST_F(RestingTimers, AnActivityChangeRepaintsOnlyItsLabel) {
+    form.show();
+    QCoreApplication::processEvents();
+    auto* label = form.findChild<QLabel*>("Label1");
+    ASSERT_NE(label, nullptr);
+    PaintCounter window, area, own;
+    form.installEventFilter(&window);
+    label->parentWidget()->installEventFilter(&area);
+    label->installEventFilter(&own);
+    for (const char* activity : {"Receiving", "Processing", "Idle"}) {
+        form.SetLabel1Caption(activity);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(own.Paints, 3);
+    EXPECT_EQ(area.Paints, 0);
+    EXPECT_EQ(window.Paints, 0);
 }
 
 }  // namespace
