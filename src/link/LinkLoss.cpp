@@ -1,8 +1,8 @@
 #include "link/LinkLoss.h"
-#include "link/CommandQueue.h"
 
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/cErrorLog.h"
+#include "link/CommandQueue.h"
 #include "link/IDistressModeWindow.h"
 #include "link/ILinkWindow.h"
 #include "link/ITerminalWindow.h"

@@ -1,5 +1,4 @@
 #include "link/SerialLink.h"
-#include "link/CommandQueue.h"
 
 #include <QFile>
 #include <cmath>
@@ -8,7 +7,9 @@
 #include "foundation/IniFile.h"
 #include "foundation/LogFiles.h"
 #include "link/AppendToLogFile.h"
+#include "link/CommandQueue.h"
 #include "link/Link.h"
+#include "link/LinkIo.h"
 #include "link/LinkLoss.h"
 #include "link/PeriodicPolls.h"
 #include "platform/ISerialControl.h"
@@ -93,7 +94,7 @@ void MSComm1_OnComm(Link& link) {
     ISerialControl* serial = link.F.Os.Serial;
     if (serial == nullptr || serial->CommEvent() != ISerialControl::EvReceive) return;
     link.Dialogue.DialogueState = 1;
-    serial->SetRThreshold(0);
+    SetReceiveThreshold(link, 0);
     DialogueWorkArrived(link);
 }
 

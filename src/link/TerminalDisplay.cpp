@@ -1,7 +1,7 @@
 #include "link/TerminalDisplay.h"
-#include "link/CommandQueue.h"
 
 #include "foundation/UsefullRoutines.h"
+#include "link/CommandQueue.h"
 #include "link/ITerminalWindow.h"
 #include "link/Link.h"
 #include "link/LinkIo.h"

@@ -1,5 +1,4 @@
 #include "link/TerminalModeForm.h"
-#include "link/CommandQueue.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -12,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "foundation/Captions.h"
+#include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/ILinkWindow.h"
 #include "link/Link.h"

@@ -1,10 +1,10 @@
 #include "link/UploadStreaming.h"
-#include "link/CommandQueue.h"
 
 #include "foundation/UsefullCodePages.h"
 #include "foundation/UsefullFileRoutines.h"
 #include "foundation/UsefullRoutines.h"
 #include "foundation/cErrorLog.h"
+#include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/ILinkWindow.h"
 #include "link/Link.h"

@@ -3,6 +3,9 @@
 #include "messages/IMessagesWindow.h"
 #include "messages/Messages.h"
 
+#include <algorithm>
+#include <climits>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,6 +39,7 @@
 #include "mainwindow/MainFormOwnTexts.h"
 #include "mainwindow/cMainForm.h"
 #include "messages/AddressBookWindows.h"
+#include "platform/IClock.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -85,6 +89,10 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     m_progressTimer = MakeTimer("ProgressTimer", 100);
     m_screensaverTimer = MakeTimer("ScreensaverTimer", 2000);
     m_distressTestTimer = MakeTimer("DistressButtonsTestWindowTimer", 100);
+    // Ends a quiet wait for a reply at its time-out (see SetTimer1Enabled).
+    m_replyTimeOutTimer = MakeTimer("ReplyTimeOutTimer", 0);
+    m_replyTimeOutTimer->setSingleShot(true);
+    connect(m_replyTimeOutTimer, &QTimer::timeout, this, &MainForm::Timer1_Timer);
     connect(m_timer1, &QTimer::timeout, this, &MainForm::Timer1_Timer);
     connect(m_timer2, &QTimer::timeout, this, &MainForm::Timer2_Timer);
     connect(m_timer60S, &QTimer::timeout, this, &MainForm::Timer_60S_Timer);
@@ -228,6 +236,7 @@ void MainForm::Wake(QTimer* timer) {
     m_wokenUp.insert(timer);
     if (m_ended || timer->isActive() || m_resting.erase(timer) == 0) return;
     timer->start();
+    if (timer == m_timer1) m_replyTimeOutTimer->stop();
 }
 
 bool MainForm::TakeWakeUp(const QTimer* timer) { return m_wokenUp.erase(timer) > 0; }
@@ -314,6 +323,7 @@ int MainForm::DisplayColorBits() const {
 
 void MainForm::Switch(QTimer* timer, bool on) {
     m_resting.erase(timer);
+    if (timer == m_timer1) m_replyTimeOutTimer->stop();
     // An ended program starts nothing again, whatever a tick that was under way does last.
     Enable(timer, on && !m_ended);
 }
@@ -333,7 +343,17 @@ void MainForm::SetTimer1Enabled(bool enabled) {
         m_dialogueMark = mark;
         WakeDialogueFollowers();
     }
-    if (!DialogueHasWork(m_link)) Rest(m_timer1);
+    if (!DialogueHasWork(m_link)) {
+        Rest(m_timer1);
+        return;
+    }
+    // A quiet wait for a reply rests until the reply's first text announces itself (which wakes
+    // Timer1) or its time-out falls due, when one tick runs as Timer1's would.
+    const qint64 deadline = QuietReplyDeadline(m_link);
+    if (deadline < 0 || !m_timer1->isActive() || m_foundation.Os.Clock == nullptr) return;
+    Rest(m_timer1);
+    const qint64 now = m_foundation.Os.Clock->MonotonicMs();
+    m_replyTimeOutTimer->start(int(std::clamp<qint64>(deadline - now + 1, 0, INT_MAX)));
 }
 void MainForm::SetTimer2Enabled(bool enabled) { Switch(m_timer2, enabled); }
 void MainForm::SetCloseDownTimerEnabled(bool enabled) { Switch(m_closeDownTimer, enabled); }

@@ -548,6 +548,7 @@ private:
     QTimer* m_progressTimer;
     QTimer* m_screensaverTimer;
     QTimer* m_distressTestTimer;
+    QTimer* m_replyTimeOutTimer;
     // One-shot: hides the splash a second after the start-up has returned.
     QTimer* m_splashTimer;
     // Per timer: its tick is running (a map, so a flag stays put while other timers are added).

@@ -83,23 +83,79 @@ INSTANTIATE_TEST_SUITE_P(
         return name.toStdString();
     });
 
-TEST_F(RestingTimers, Timer1RunsWhileACommandAwaitsItsReplyAndRestsOnceItIsDone) {
+// A command awaiting its reply on the serial port: the port's receive event announces the
+// reply, so Timer1 rests on the reply's time-out instead of polling an empty port.
+TEST_F(RestingTimers, AQuietWaitForAReplyRestsOnItsTimeOut) {
+    AttachSerialLink(link);
     platform.Serial.Open();
     form.EnableTimers(true);
     QueueCommand(link, "ver", false, false);
     Fire("Timer1");
     ASSERT_EQ(link.Dialogue.DialogueState, 1) << "the command went out";
-    EXPECT_TRUE(Active("Timer1")) << "the reply is awaited";
-    // The transceiver stays silent: the reply's time-out still ends the wait.
-    platform.Clock.AdvanceMs(qint64(link.Dialogue.CommandTimeOut) * 1000 + 100);
-    Fire("Timer1");
-    EXPECT_EQ(link.Dialogue.DialogueState, 2);
+    EXPECT_FALSE(Active("Timer1"));
+    ASSERT_TRUE(Active("ReplyTimeOutTimer"));
+    EXPECT_EQ(Timer("ReplyTimeOutTimer")->interval(), link.Dialogue.CommandTimeOut * 1000 + 1);
+
+    // The transceiver stays silent: the time-out ends the wait as Timer1's tick would.
+    platform.Clock.AdvanceMs(qint64(link.Dialogue.CommandTimeOut) * 1000 + 1);
+    Fire("ReplyTimeOutTimer");
+    EXPECT_EQ(link.Dialogue.DialogueState, 2) << "the link is lost and the cut reply dispatched next";
+    EXPECT_FALSE(f.gSession.MesConnected());
     EXPECT_TRUE(Active("Timer1"));
     Fire("Timer1");  // the cut reply is dispatched
     Fire("Timer1");  // idle, nothing queued
     EXPECT_FALSE(Active("Timer1"));
+    EXPECT_FALSE(Active("ReplyTimeOutTimer"));
     EXPECT_EQ(Timer("Timer1")->interval(), 60);
 }
+
+TEST_F(RestingTimers, TheReplysFirstTextWakesTimer1AndEndsTheQuietWait) {
+    AttachSerialLink(link);
+    platform.Serial.Open();
+    form.EnableTimers(true);
+    QueueCommand(link, "ver", false, false);
+    Fire("Timer1");
+    ASSERT_FALSE(Active("Timer1"));
+    platform.Serial.PushIncoming("ver\r\nVersion 1\r\ncan0:/$ ");
+    EXPECT_TRUE(Active("Timer1"));
+    EXPECT_FALSE(Active("ReplyTimeOutTimer"));
+    Fire("Timer1");
+    EXPECT_TRUE(Active("Timer1")) << "text received: the end of the reply is polled for";
+    Fire("Timer1");
+    Fire("Timer1");
+    EXPECT_EQ(link.Dialogue.DialogueState, 0);
+    EXPECT_TRUE(f.gSession.MesConnected());
+}
+
+// Where the reply's text comes unannounced, Timer1 keeps polling through the wait.
+struct PolledWait {
+    const char* name;
+    std::function<void(RestingTimers&)> set;
+};
+
+class PolledWaits : public RestingTimers, public ::testing::WithParamInterface<PolledWait> {};
+
+TEST_P(PolledWaits, KeepTimer1Ticking) {
+    AttachSerialLink(link);
+    platform.Serial.Open();
+    form.EnableTimers(true);
+    GetParam().set(*this);
+    QueueCommand(link, "ver", false, false);
+    Fire("Timer1");
+    ASSERT_EQ(link.Dialogue.DialogueState, 1);
+    EXPECT_TRUE(Active("Timer1"));
+    EXPECT_FALSE(Active("ReplyTimeOutTimer"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, PolledWaits,
+    ::testing::Values(PolledWait{"SocketCarriesTheDialogue",
+                                 [](RestingTimers& t) {
+                                     t.platform.Socket.CompleteConnect();
+                                     t.f.gSession.LanConnected = true;
+                                 }},
+                      PolledWait{"DebugDisplay", [](RestingTimers& t) { t.link.Dialogue.DebugMode = -1; }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RestingTimers, TheEventTimerWaitsOnForTheClockQuestionAndAChangedTransceiver) {
     RunIdle({"EventTimer"});
