@@ -199,18 +199,16 @@ void MainForm::Timer_60S_Timer() {
     RunTick(m_timer60S, tidepost::Timer_60S_Timer);
     WakeStatusStrip();
 }
-// EventTimer and Winsock_timer follow the dialogue's progress: one tick after each step that
-// changed something, more while a change is not taken in or the LAN link is being set up. A
-// command that merely waits for its reply leaves them resting.
+// EventTimer and Winsock_timer follow the dialogue: one tick after each reply it has dealt with
+// or a change of the transceiver's answering, more while a change is not taken in or the LAN
+// link is being set up. Wake-ups that come before the tick are served by that one tick.
 void MainForm::EventTimer_Timer() {
-    const bool woken = TakeWakeUp(m_eventTimer);
     RunTick(m_eventTimer, tidepost::EventTimer_Timer);
-    if (!woken && !EventTimerHasWork(m_link)) Rest(m_eventTimer);
+    if (!EventTimerHasWork(m_link)) Rest(m_eventTimer);
 }
 void MainForm::Winsock_timer_Timer() {
-    const bool woken = TakeWakeUp(m_winsockTimer);
     RunTick(m_winsockTimer, tidepost::Winsock_timer_Timer);
-    if (!woken && !WinsockTimerHasWork(m_link)) Rest(m_winsockTimer);
+    if (!WinsockTimerHasWork(m_link)) Rest(m_winsockTimer);
 }
 void MainForm::CloseDownTimer_Timer() {
     RunTick(m_closeDownTimer, tidepost::CloseDownTimer_Timer);
@@ -233,25 +231,20 @@ void MainForm::Rest(QTimer* timer) {
 }
 
 void MainForm::Wake(QTimer* timer) {
-    m_wokenUp.insert(timer);
     if (m_ended || timer->isActive() || m_resting.erase(timer) == 0) return;
     timer->start();
     if (timer == m_timer1) m_replyTimeOutTimer->stop();
 }
 
-bool MainForm::TakeWakeUp(const QTimer* timer) { return m_wokenUp.erase(timer) > 0; }
-
+// A hidden window's strip waits for the window to be shown, which wakes it.
 void MainForm::WakeStatusStrip() {
     if (isVisible()) Wake(m_guiTimer);
-    else m_wokenUp.insert(m_guiTimer);
 }
 
 void MainForm::StatusStripTick() {
-    const bool woken = TakeWakeUp(m_guiTimer);
     GUITimer_Timer();
-    // The tick after the last wake-up paints what that wake-up's work left; then the strip shows
-    // what there is, until something wakes it again.
-    if (!isVisible() || !woken) Rest(m_guiTimer);
+    // The strip now shows what there is; the wake-ups that came since the last tick are served.
+    Rest(m_guiTimer);
 }
 
 void MainForm::WakeDialogueFollowers() {
@@ -332,17 +325,14 @@ void MainForm::SetEventTimerEnabled(bool enabled) { Switch(m_eventTimer, enabled
 void MainForm::SetTimer1Enabled(bool enabled) {
     Switch(m_timer1, enabled);
     if (!enabled) return;
-    // The engine switches Timer1 on at the end of every tick: a step that changed the dialogue
-    // (a line sent, text received, a reply dispatched, the transceiver found or lost) wakes the
-    // timers that follow it; a tick that only waited for the reply does not. Without work left
-    // Timer1 rests.
-    const LinkDialogue& d = m_link.Dialogue;
-    const DialogueMark mark{d.DialogueState, d.ReplyBuffer.size(), d.CommandQueue.size(),
-                            m_foundation.gSession.MesConnected()};
-    if (mark != m_dialogueMark) {
-        m_dialogueMark = mark;
+    // The engine switches Timer1 on at the end of every tick. What the followers show and react
+    // to changes when a reply has been dealt with (the dialogue back at idle) and when the
+    // transceiver starts or stops answering: those steps wake them, the others do not. Without
+    // work left Timer1 rests.
+    const DialogueMark mark{m_link.Dialogue.DialogueState == 0, m_foundation.gSession.MesConnected()};
+    if ((mark.Idle && !m_dialogueMark.Idle) || mark.Answering != m_dialogueMark.Answering)
         WakeDialogueFollowers();
-    }
+    m_dialogueMark = mark;
     if (!DialogueHasWork(m_link)) {
         Rest(m_timer1);
         return;

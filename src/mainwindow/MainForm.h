@@ -504,12 +504,10 @@ private:
     // timer again (at once, in the call that brought its work). Switch ends a rest either way.
     void Rest(QTimer* timer);
     void Wake(QTimer* timer);
-    // Whether `timer` was woken since its last tick; clears the mark.
-    bool TakeWakeUp(const QTimer* timer);
     // The dialogue changed: EventTimer, Winsock_timer and the status strip look at it.
     void WakeDialogueFollowers();
-    // Something the status strip shows may have changed: GUITimer runs while the window is shown,
-    // until a tick finds that nothing woke it since the tick before and the dialogue is idle.
+    // Something the status strip shows may have changed: GUITimer ticks once, if the window is
+    // shown, and rests again.
     void WakeStatusStrip();
     void StatusStripTick();
     void StartUpSequence(const QStringList& arguments);
@@ -553,16 +551,12 @@ private:
     QTimer* m_splashTimer;
     // Per timer: its tick is running (a map, so a flag stays put while other timers are added).
     std::map<const QTimer*, bool> m_ticking;
-    // The timers that are on but rest until work arrives, and those woken since their last tick.
+    // The timers that are on but rest until work arrives.
     std::set<const QTimer*> m_resting;
-    std::set<const QTimer*> m_wokenUp;
     // What the dialogue looked like after Timer1's last tick.
     struct DialogueMark {
-        qint32 State = 0;
-        qsizetype ReplySize = 0;
-        qsizetype QueueSize = 0;
+        bool Idle = true;
         bool Answering = false;
-        bool operator==(const DialogueMark&) const = default;
     };
     DialogueMark m_dialogueMark;
 
