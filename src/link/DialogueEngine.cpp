@@ -235,7 +235,9 @@ qint64 QuietReplyDeadline(const Link& link) {
     const LinkDialogue& d = link.Dialogue;
     if (d.DialogueState != 1 || !d.ReplyBuffer.isEmpty() || d.TransferLineSent || d.DebugMode != 0) return -1;
     if (TerminalVisible(link) || ConnectedSocket(link) != nullptr) return -1;
-    if (OpenSerial(link) != nullptr && d.ReceiveThreshold < 1) return -1;
+    // The receive event announces the reply only when it is armed and someone listens.
+    if (const ISerialControl* serial = OpenSerial(link); serial && (d.ReceiveThreshold < 1 || !serial->OnComm))
+        return -1;
     return d.LastActivityTime + qint64(d.CommandTimeOut) * 1000;
 }
 

@@ -154,7 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
                                      t.platform.Socket.CompleteConnect();
                                      t.f.gSession.LanConnected = true;
                                  }},
-                      PolledWait{"DebugDisplay", [](RestingTimers& t) { t.link.Dialogue.DebugMode = -1; }}),
+                      PolledWait{"DebugDisplay", [](RestingTimers& t) { t.link.Dialogue.DebugMode = -1; }},
+                      PolledWait{"NobodyListensToThePort", [](RestingTimers& t) { t.platform.Serial.OnComm = nullptr; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RestingTimers, TheEventTimerWaitsOnForTheClockQuestionAndAChangedTransceiver) {
