@@ -23,7 +23,7 @@ public:
     virtual void SetMessageTimerEnabled(bool enabled) = 0;
     virtual void SetWinsockTimerEnabled(bool enabled) = 0;
     // The dialogue has work (DialogueHasWork): the timers that serve it start now if they rest.
-    // Timer1, EventTimer and Winsock_timer rest while nothing is to be done; switching one on
+    // Timer1, EventTimer and Winsock_timer rest while they have nothing to do; switching one on
     // with Set...Enabled(true) lets it run, but it ticks only while it has work.
     virtual void DialogueWorkArrived() = 0;
 

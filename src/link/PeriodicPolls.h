@@ -24,7 +24,8 @@ void Timer_60S_Timer(Link& link);
 void EventTimer_Timer(Link& link);
 
 // EventTimer has work: another transceiver has answered and is not yet taken in, or the question
-// about the PC clock waits for its answer. The dialogue wakes the timer whenever it has work.
+// about the PC clock waits for its answer. New work for the dialogue, a reply dealt with and a
+// change of the transceiver's answering wake the timer.
 bool EventTimerHasWork(Link& link);
 
 }  // namespace tidepost
