@@ -1,5 +1,6 @@
 #include "link/CommandQueue.h"
 
+#include "link/ILinkWindow.h"
 #include "link/Link.h"
 #include "foundation/Definitions.h"
 
@@ -55,6 +56,7 @@ bool QueueCommand(Link& link, const QString& cmd, bool allowDuplicate, bool atFr
         added = true;
     }
     if (cmd == QLatin1String("st -w")) AnnounceStatusUpdate(link);
+    if (added) DialogueWorkArrived(link);
     return added;
 }
 
@@ -62,6 +64,7 @@ void PutAnswerAtHead(Link& link, const QString& line) {
     // The edit does not wait for the busy flag: the transceiver's question must be answered
     // before any other line goes out.
     link.Dialogue.CommandQueue.prepend(line + QLatin1Char('\n'));
+    DialogueWorkArrived(link);
 }
 
 bool IsCommandAllowed(const Link& link, const QString& cmd) {
@@ -110,6 +113,16 @@ int WithdrawCommands(Link& link, const std::function<bool(const QString& line)>&
         link.Dialogue.CommandQueue = kept;
     }
     return taken;
+}
+
+bool DialogueHasWork(const Link& link) {
+    const LinkDialogue& d = link.Dialogue;
+    return !d.CommandQueue.isEmpty() || d.DialogueState != 0 || d.TerminalModeRequested || d.DebugMode != 0 ||
+           TerminalVisible(link);
+}
+
+void DialogueWorkArrived(Link& link) {
+    if (link.Windows.Window) link.Windows.Window->DialogueWorkArrived();
 }
 
 }  // namespace tidepost

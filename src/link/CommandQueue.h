@@ -32,4 +32,14 @@ QString TakeFirstCommandLine(Link& link);
 // of the queue, keeping the others in order; returns how many were taken.
 int WithdrawCommands(Link& link, const std::function<bool(const QString& line)>& withdraw);
 
+// The dialogue has work for Timer1: a line is queued, a reply is being received, completed or
+// streamed, terminal mode was asked for or its window is shown, or the debug display runs.
+// Without any of these Timer1 rests until DialogueWorkArrived starts it again (and while a reply
+// is awaited quietly, see QuietReplyDeadline).
+bool DialogueHasWork(const Link& link);
+
+// Tells the main window that the dialogue has work now (a line was queued by any writer, reply
+// bytes arrived), so that Timer1 starts in the same call rather than on a later tick.
+void DialogueWorkArrived(Link& link);
+
 }  // namespace tidepost

@@ -231,6 +231,16 @@ void StartDialogue(Link& link) {
 
 void StampActivity(Link& link) { link.Dialogue.LastActivityTime = Now(link); }
 
+qint64 QuietReplyDeadline(const Link& link) {
+    const LinkDialogue& d = link.Dialogue;
+    if (d.DialogueState != 1 || !d.ReplyBuffer.isEmpty() || d.TransferLineSent || d.DebugMode != 0) return -1;
+    if (TerminalVisible(link) || ConnectedSocket(link) != nullptr) return -1;
+    // The receive event announces the reply only when it is armed and someone listens.
+    if (const ISerialControl* serial = OpenSerial(link); serial && (d.ReceiveThreshold < 1 || !serial->OnComm))
+        return -1;
+    return d.LastActivityTime + qint64(d.CommandTimeOut) * 1000;
+}
+
 void Timer1_Timer(Link& link) {
     constexpr const char* kProcedure = "MainForm.Timer1_Timer";
     // The timer is off while its tick runs, so a tick that lets window events run never

@@ -27,4 +27,11 @@ void StampActivity(Link& link);
 // upload step, when one is registered.
 void Timer1_Timer(Link& link);
 
+// A command has gone out and no text of its reply has come yet, and the first text can only come
+// by a way that announces it (the serial port's receive event, which starts the dialogue's
+// timers; no socket carries the dialogue): polling would find nothing until the reply's time-out.
+// Returns the monotonic milliseconds at which that time-out falls due, or -1 while the dialogue
+// must be polled (text received, an upload's echo wait, the terminal shown, the debug display).
+qint64 QuietReplyDeadline(const Link& link);
+
 }  // namespace tidepost

@@ -22,6 +22,10 @@ public:
     virtual void SetEGCTimerEnabled(bool enabled) = 0;
     virtual void SetMessageTimerEnabled(bool enabled) = 0;
     virtual void SetWinsockTimerEnabled(bool enabled) = 0;
+    // The dialogue has work (DialogueHasWork): the timers that serve it start now if they rest.
+    // Timer1, EventTimer and Winsock_timer rest while they have nothing to do; switching one on
+    // with Set...Enabled(true) lets it run, but it ticks only while it has work.
+    virtual void DialogueWorkArrived() = 0;
 
     // `Label1`: the engine's activity. `Label4`, `Label10`: the debug display.
     virtual void SetLabel1Caption(const QString& caption) = 0;

@@ -43,6 +43,7 @@ void SetStatusCaption(Link& link, const QString& caption) {
 void ShowTcuIndicator(Link& link, bool tcuReachable) {
     const bool mesConnected = link.F.gSession.MesConnected();
     SetBar(link, tcuReachable ? kGreen : kRed);
+    link.Lan.TcuIndicatorGreen = tcuReachable;
     if (mesConnected) return;
     SetStatusCaption(link,
                      tcuReachable ? MlText(link.F, 3036, "Connected to TCU") : link.F.MobileStatusTexts.value(0));
@@ -243,6 +244,16 @@ void BridgeAnsweredForDialog(Link& link) {
     link.F.gSession.LanConnected = true;
     link.Lan.LanRetryCount = 0;
     link.Lan.LanLinkState = 4;
+}
+
+bool WinsockTimerHasWork(Link& link) {
+    const LinkLan& lan = link.Lan;
+    if (lan.SlpSearches.IsWaiting()) return true;
+    if (link.Windows.LanWindow && link.Windows.LanWindow->IsCommSettingsFormVisible()) return true;
+    if (!IsLanMode(link))
+        return link.F.gSession.ConnectedToTCU_Via_Com || lan.TcuIndicatorCountdown > 0 || lan.TcuIndicatorGreen;
+    if (link.F.Os.Socket == nullptr) return false;
+    return lan.LanLinkState != 5 || !link.F.gSession.MesConnected();
 }
 
 void Winsock_timer_Timer(Link& link) {

@@ -46,4 +46,10 @@ void BridgeAnsweredForDialog(Link& link);
 //   7 read the probe.
 void Winsock_timer_Timer(Link& link);
 
+// Winsock_timer has work: a TCU search or version question waits for its answer, the settings
+// dialog is open, the serial link's TCU indicator counts down, or, on the LAN, the link is being
+// set up or probed. Supervising a LAN link whose transceiver answers is none: the loss of the
+// transceiver comes from the dialogue, which wakes the timer.
+bool WinsockTimerHasWork(Link& link);
+
 }  // namespace tidepost

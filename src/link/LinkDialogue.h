@@ -48,6 +48,8 @@ struct LinkDialogue {
     qint64 ReplyStartedAt = 0;
     qint64 ReplyDeadlineMs = 0;
     bool RunawayReplyLogged = false;
+    // The serial port's receive event as last set: 1 announces the next character, 0 is silent.
+    qint32 ReceiveThreshold = 0;
     // The debug display is on (debug menu).
     qint16 DebugMode = 0;
     // A cleaned copy of a reply shared between parsers.

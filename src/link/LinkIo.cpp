@@ -34,6 +34,7 @@ void WriteToLinks(Link& link, const QByteArray& bytes) {
 }
 
 void SetReceiveThreshold(Link& link, int threshold) {
+    link.Dialogue.ReceiveThreshold = threshold;
     if (link.F.Os.Serial) link.F.Os.Serial->SetRThreshold(threshold);
 }
 

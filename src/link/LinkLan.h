@@ -14,6 +14,8 @@ struct LinkLan {
     QString LanReceiveBuffer;
     qint16 SlpRetryTicks = 0;
     qint32 TcuIndicatorCountdown = 0;
+    // The TCU indicator was last painted green: the serial link's timer ticks until it is red.
+    bool TcuIndicatorGreen = false;
     // Discovery and version questions whose answers are on their way.
     TcuDiscovery SlpSearches;
     // A search has found no unit: until one finds a unit again, the searches that follow write

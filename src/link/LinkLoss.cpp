@@ -2,6 +2,7 @@
 
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/cErrorLog.h"
+#include "link/CommandQueue.h"
 #include "link/IDistressModeWindow.h"
 #include "link/ILinkWindow.h"
 #include "link/ITerminalWindow.h"
@@ -135,6 +136,7 @@ void CloseDownTimer_Timer(Link& link) {
 void EnterTerminalMode(Link& link) {
     link.Dialogue.TerminalModeRequested = true;
     if (link.Windows.TerminalModeForm) link.Windows.TerminalModeForm->MoveCaretToEnd();
+    DialogueWorkArrived(link);
     if (link.Windows.Window) link.Windows.Window->SetTimer2Enabled(false);
 }
 

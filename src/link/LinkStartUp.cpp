@@ -12,6 +12,7 @@
 #include "link/ILinkMenus.h"
 #include "link/ILinkWindow.h"
 #include "link/Link.h"
+#include "link/LinkIo.h"
 #include "link/LinkLoss.h"
 #include "link/PeriodicPolls.h"
 #include "link/SerialLink.h"
@@ -70,7 +71,7 @@ void StartUpLinkState(Link& link) {
     ConnectionLost(link);
 
     StartDialogue(link);
-    if (f.Os.Serial) f.Os.Serial->SetRThreshold(1);
+    SetReceiveThreshold(link, 1);
     link.Dialogue.TerminalModeRequested = false;
     link.Transceiver.UtcTimeText.clear();
 

@@ -190,6 +190,12 @@ void Timer_60S_Timer(Link& link) {
     });
 }
 
+bool EventTimerHasWork(Link& link) {
+    if (link.F.gSession.HasMobileChanged(link.Polls.SessionSnapshot)) return true;
+    const QString answer = GetIniValue(link.F, "[SETPCTIME]");
+    return answer != QLatin1String("No") && answer != QLatin1String("Yes") && link.Windows.PollWindow;
+}
+
 void EventTimer_Timer(Link& link) {
     RunGuarded(link.F, "MainForm.EventTimer_Timer", [&] {
         if (link.F.gSession.HasMobileChanged(link.Polls.SessionSnapshot)) OnTransceiverChanged(link);

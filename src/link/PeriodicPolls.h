@@ -23,4 +23,9 @@ void Timer_60S_Timer(Link& link);
 // question about the PC clock while it is unanswered.
 void EventTimer_Timer(Link& link);
 
+// EventTimer has work: another transceiver has answered and is not yet taken in, or the question
+// about the PC clock waits for its answer. New work for the dialogue, a reply dealt with and a
+// change of the transceiver's answering wake the timer.
+bool EventTimerHasWork(Link& link);
+
 }  // namespace tidepost

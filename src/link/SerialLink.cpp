@@ -7,7 +7,9 @@
 #include "foundation/IniFile.h"
 #include "foundation/LogFiles.h"
 #include "link/AppendToLogFile.h"
+#include "link/CommandQueue.h"
 #include "link/Link.h"
+#include "link/LinkIo.h"
 #include "link/LinkLoss.h"
 #include "link/PeriodicPolls.h"
 #include "platform/ISerialControl.h"
@@ -92,7 +94,8 @@ void MSComm1_OnComm(Link& link) {
     ISerialControl* serial = link.F.Os.Serial;
     if (serial == nullptr || serial->CommEvent() != ISerialControl::EvReceive) return;
     link.Dialogue.DialogueState = 1;
-    serial->SetRThreshold(0);
+    SetReceiveThreshold(link, 0);
+    DialogueWorkArrived(link);
 }
 
 bool CheckCommEvent(Link& link) {

@@ -31,6 +31,8 @@ public:
     // Starts a search unless one runs or there is no adapter; True when one was started.
     bool StartSearch(ISlpDiscovery* slp, const SlpTarget& target);
     bool IsSearching() const { return m_searching; }
+    // A search or a version question waits for its answer.
+    bool IsWaiting() const { return m_searching || m_version != nullptr; }
     // Starts asking one unit for its software version, dropping an earlier question.
     void StartVersionRead(ISlpDiscovery* slp, const QString& address, const SlpTarget& target);
 

@@ -1,6 +1,7 @@
 #include "link/TerminalDisplay.h"
 
 #include "foundation/UsefullRoutines.h"
+#include "link/CommandQueue.h"
 #include "link/ITerminalWindow.h"
 #include "link/Link.h"
 #include "link/LinkIo.h"
@@ -21,6 +22,7 @@ void EndPassThrough(Link& link, int state) {
     t.ShowWholeReply = state == 2;
     link.Dialogue.DialogueState = state;
     SetReceiveThreshold(link, 1);
+    DialogueWorkArrived(link);
 }
 
 // The keys typed since the last step, on the serial port when it is open, else on the socket.

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "foundation/Captions.h"
+#include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/ILinkWindow.h"
 #include "link/Link.h"
@@ -253,6 +254,7 @@ void TerminalModeForm::TerminalWindow_KeyPress(char16_t code) {
         if (line.trimmed().isEmpty() && !m_noPromptYet && !recognised) return;
         if (!m_passThrough) {
             d.CommandQueue += line + QLatin1String("\r\n");
+            DialogueWorkArrived(m_link);
             if (line.startsWith(QLatin1String("transfer ")) || line.startsWith(QLatin1String("tr "))) m_passThrough = true;
         }
         // The first Enter of an empty window only fetches the prompt; the window stays empty.

@@ -4,6 +4,7 @@
 #include "foundation/UsefullFileRoutines.h"
 #include "foundation/UsefullRoutines.h"
 #include "foundation/cErrorLog.h"
+#include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/ILinkWindow.h"
 #include "link/Link.h"
@@ -118,6 +119,7 @@ bool IsUploadEcho(const Link& link, const QString& reply) {
 
 void BeginStreaming(Link& link) {
     link.Dialogue.DialogueState = 3;
+    DialogueWorkArrived(link);
     LinkTransfer& t = link.Transfer;
     t.Prepared = false;
     t.Raw = false;

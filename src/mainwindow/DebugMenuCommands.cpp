@@ -51,6 +51,11 @@ void MainForm::SetDebugMode(bool on) {
     if (QAction* item = MenuItem("OffMenu")) item->setChecked(!on);
     for (const char* name : {"Label4", "Label5", "Label6", "Label7", "Label10", "Label11", "Label12", "Label14"})
         if (auto* label = findChild<QLabel*>(name)) label->setVisible(on);
+    // The debug display's tickers run on Timer1 and ProgressTimer.
+    if (on) {
+        Wake(m_progressTimer);
+        DialogueWorkArrived();
+    }
 }
 
 void MainForm::OnMenu_Click() {

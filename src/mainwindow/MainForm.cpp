@@ -3,6 +3,9 @@
 #include "messages/IMessagesWindow.h"
 #include "messages/Messages.h"
 
+#include <algorithm>
+#include <climits>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,6 +14,7 @@
 #include <QLayout>
 #include <QProgressBar>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -19,6 +23,7 @@
 #include "foundation/MessageBoxQueue.h"
 #include "foundation/TimerTick.h"
 #include "foundation/cErrorQueue.h"
+#include "link/CommandQueue.h"
 #include "link/DialogueEngine.h"
 #include "link/DownloadWatchdogs.h"
 #include "link/Link.h"
@@ -30,9 +35,11 @@
 #include "mainwindow/MainFormControls.h"
 #include "mainwindow/MainFormEditor.h"
 #include "mainwindow/ShellWindows.h"
+#include "mainwindow/UserInputWatch.h"
 #include "mainwindow/MainFormOwnTexts.h"
 #include "mainwindow/cMainForm.h"
 #include "messages/AddressBookWindows.h"
+#include "platform/IClock.h"
 #include "platform/IMessageBoxes.h"
 
 namespace tidepost {
@@ -82,6 +89,10 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     m_progressTimer = MakeTimer("ProgressTimer", 100);
     m_screensaverTimer = MakeTimer("ScreensaverTimer", 2000);
     m_distressTestTimer = MakeTimer("DistressButtonsTestWindowTimer", 100);
+    // Ends a quiet wait for a reply at its time-out (see SetTimer1Enabled).
+    m_replyTimeOutTimer = MakeTimer("ReplyTimeOutTimer", 0);
+    m_replyTimeOutTimer->setSingleShot(true);
+    connect(m_replyTimeOutTimer, &QTimer::timeout, this, &MainForm::Timer1_Timer);
     connect(m_timer1, &QTimer::timeout, this, &MainForm::Timer1_Timer);
     connect(m_timer2, &QTimer::timeout, this, &MainForm::Timer2_Timer);
     connect(m_timer60S, &QTimer::timeout, this, &MainForm::Timer_60S_Timer);
@@ -91,10 +102,17 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     connect(m_egcTimer, &QTimer::timeout, this, &MainForm::EGCTimer_Timer);
     connect(m_messageTimer, &QTimer::timeout, this, &MainForm::MessageTimer_Timer);
     connect(m_mboxTimer, &QTimer::timeout, this, &MainForm::MBoxTimer_Timer);
-    connect(m_guiTimer, &QTimer::timeout, this, &MainForm::GUITimer_Timer);
-    connect(m_progressTimer, &QTimer::timeout, this, &MainForm::ProgressTimer_Timer);
+    connect(m_guiTimer, &QTimer::timeout, this, &MainForm::StatusStripTick);
+    connect(m_progressTimer, &QTimer::timeout, this, [this] {
+        ProgressTimer_Timer();
+        // The bar moves while the busy window is shown; the debug display's beat while it is on.
+        if (!IsPleaseWaitVisible() && m_link.Dialogue.DebugMode == 0) Rest(m_progressTimer);
+    });
     connect(m_screensaverTimer, &QTimer::timeout, this, &MainForm::ScreensaverTimer_Timer);
-    connect(m_distressTestTimer, &QTimer::timeout, this, &MainForm::DistressButtonsTestWindowTimer_Timer);
+    connect(m_distressTestTimer, &QTimer::timeout, this, [this] {
+        DistressButtonsTestWindowTimer_Timer();
+        if (!bShowDistressButtonsTestWindow) Rest(m_distressTestTimer);
+    });
     SetUpHotListPopup();
     m_splashTimer = MakeTimer("SplashTimer", 1000);
     m_splashTimer->setSingleShot(true);
@@ -105,8 +123,12 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
     BuildMenus();
     BuildControls();
     WatchClipboard();
-    // Asks for the test window are honoured from the window's creation on.
-    m_distressTestTimer->start();
+    // Asks for the test window are honoured from the window's creation on: its timer rests until
+    // one comes (ShowDistressButtonsTestWindow wakes it).
+    m_resting.insert(m_distressTestTimer);
+    // A queued text starts the timer that shows it.
+    ErrorQueue(m_foundation).OnPushed = [this] { Wake(m_mboxTimer); };
+    new UserInputWatch(this, [this] { WakeStatusStrip(); });
     CreateFolderGrids();
     m_busy = std::make_unique<BusyWindows>(m_foundation, m_link, this);
     m_shell = std::make_unique<ShellWindows>(m_foundation, this);
@@ -135,6 +157,8 @@ MainForm::MainForm(Foundation& foundation, Link& link, Messages* messages, QWidg
 
 MainForm::~MainForm() {
     m_distressTestTimer->stop();
+    m_resting.clear();
+    ErrorQueue(m_foundation).OnPushed = nullptr;
     // A window that goes without an exit (no Form_QueryUnload) leaves the file as it was.
     if (m_hotList) m_hotList->FilePath(QString());
     m_hotList.reset();
@@ -164,14 +188,80 @@ void MainForm::RunTick(const QTimer* timer, void (*tick)(Link&)) {
     RunTimerTick(m_foundation, m_ticking[timer], [&] { tick(m_link); });
 }
 
+// Timer1 rests through the engine: the tick switches it on again at its end, which lets it run
+// only while the dialogue has work.
 void MainForm::Timer1_Timer() { RunTick(m_timer1, tidepost::Timer1_Timer); }
-void MainForm::Timer2_Timer() { RunTick(m_timer2, tidepost::Timer2_Timer); }
-void MainForm::Timer_60S_Timer() { RunTick(m_timer60S, tidepost::Timer_60S_Timer); }
-void MainForm::EventTimer_Timer() { RunTick(m_eventTimer, tidepost::EventTimer_Timer); }
-void MainForm::Winsock_timer_Timer() { RunTick(m_winsockTimer, tidepost::Winsock_timer_Timer); }
-void MainForm::CloseDownTimer_Timer() { RunTick(m_closeDownTimer, tidepost::CloseDownTimer_Timer); }
-void MainForm::EGCTimer_Timer() { RunTick(m_egcTimer, tidepost::EGCTimer_Timer); }
-void MainForm::MessageTimer_Timer() { RunTick(m_messageTimer, tidepost::MessageTimer_Timer); }
+void MainForm::Timer2_Timer() {
+    RunTick(m_timer2, tidepost::Timer2_Timer);
+    WakeStatusStrip();
+}
+void MainForm::Timer_60S_Timer() {
+    RunTick(m_timer60S, tidepost::Timer_60S_Timer);
+    WakeStatusStrip();
+}
+// EventTimer and Winsock_timer follow the dialogue: one tick after each reply it has dealt with
+// or a change of the transceiver's answering, more while a change is not taken in or the LAN
+// link is being set up. Wake-ups that come before the tick are served by that one tick.
+void MainForm::EventTimer_Timer() {
+    RunTick(m_eventTimer, tidepost::EventTimer_Timer);
+    if (!EventTimerHasWork(m_link)) Rest(m_eventTimer);
+}
+void MainForm::Winsock_timer_Timer() {
+    RunTick(m_winsockTimer, tidepost::Winsock_timer_Timer);
+    if (!WinsockTimerHasWork(m_link)) Rest(m_winsockTimer);
+}
+void MainForm::CloseDownTimer_Timer() {
+    RunTick(m_closeDownTimer, tidepost::CloseDownTimer_Timer);
+    WakeStatusStrip();
+}
+void MainForm::EGCTimer_Timer() {
+    RunTick(m_egcTimer, tidepost::EGCTimer_Timer);
+    WakeStatusStrip();
+}
+void MainForm::MessageTimer_Timer() {
+    RunTick(m_messageTimer, tidepost::MessageTimer_Timer);
+    WakeStatusStrip();
+}
+
+void MainForm::Rest(QTimer* timer) {
+    // A timer its own tick switched off stays off: resting is only for a timer that is on.
+    if (!timer->isActive()) return;
+    timer->stop();
+    m_resting.insert(timer);
+}
+
+void MainForm::Wake(QTimer* timer) {
+    if (m_ended || timer->isActive() || m_resting.erase(timer) == 0) return;
+    timer->start();
+    if (timer == m_timer1) m_replyTimeOutTimer->stop();
+}
+
+// A hidden window's strip waits for the window to be shown, which wakes it.
+void MainForm::WakeStatusStrip() {
+    if (isVisible()) Wake(m_guiTimer);
+}
+
+void MainForm::StatusStripTick() {
+    GUITimer_Timer();
+    // The strip now shows what there is; the wake-ups that came since the last tick are served.
+    Rest(m_guiTimer);
+}
+
+void MainForm::WakeDialogueFollowers() {
+    Wake(m_eventTimer);
+    Wake(m_winsockTimer);
+    WakeStatusStrip();
+}
+
+void MainForm::DialogueWorkArrived() {
+    Wake(m_timer1);
+    WakeDialogueFollowers();
+}
+
+void MainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    WakeStatusStrip();
+}
 
 void MainForm::MBoxTimer_Timer() {
     // Off while a box is open, so the next text waits until this one has been closed.
@@ -197,7 +287,12 @@ void MainForm::MBoxTimer_Timer() {
         }
         m_screensaverTimer->stop();
     }
-    if (wasActive && !m_ended) m_mboxTimer->start();
+    // Texts still waiting keep it ticking (also while a modal window holds them back); with the
+    // queue empty it rests until the next text is queued.
+    if (wasActive && !m_ended) {
+        if (queue.Count() >= 1) m_mboxTimer->start();
+        else m_resting.insert(m_mboxTimer);
+    }
 }
 
 void MainForm::ShowAddressBookDialog(const QString& field) {
@@ -220,12 +315,36 @@ int MainForm::DisplayColorBits() const {
 }
 
 void MainForm::Switch(QTimer* timer, bool on) {
+    m_resting.erase(timer);
+    if (timer == m_timer1) m_replyTimeOutTimer->stop();
     // An ended program starts nothing again, whatever a tick that was under way does last.
     Enable(timer, on && !m_ended);
 }
 
 void MainForm::SetEventTimerEnabled(bool enabled) { Switch(m_eventTimer, enabled); }
-void MainForm::SetTimer1Enabled(bool enabled) { Switch(m_timer1, enabled); }
+void MainForm::SetTimer1Enabled(bool enabled) {
+    Switch(m_timer1, enabled);
+    if (!enabled) return;
+    // The engine switches Timer1 on at the end of every tick. What the followers show and react
+    // to changes when a reply has been dealt with (the dialogue back at idle) and when the
+    // transceiver starts or stops answering: those steps wake them, the others do not. Without
+    // work left Timer1 rests.
+    const DialogueMark mark{m_link.Dialogue.DialogueState == 0, m_foundation.gSession.MesConnected()};
+    if ((mark.Idle && !m_dialogueMark.Idle) || mark.Answering != m_dialogueMark.Answering)
+        WakeDialogueFollowers();
+    m_dialogueMark = mark;
+    if (!DialogueHasWork(m_link)) {
+        Rest(m_timer1);
+        return;
+    }
+    // A quiet wait for a reply rests until the reply's first text announces itself (which wakes
+    // Timer1) or its time-out falls due, when one tick runs as Timer1's would.
+    const qint64 deadline = QuietReplyDeadline(m_link);
+    if (deadline < 0 || !m_timer1->isActive() || m_foundation.Os.Clock == nullptr) return;
+    Rest(m_timer1);
+    const qint64 now = m_foundation.Os.Clock->MonotonicMs();
+    m_replyTimeOutTimer->start(int(std::clamp<qint64>(deadline - now + 1, 0, INT_MAX)));
+}
 void MainForm::SetTimer2Enabled(bool enabled) { Switch(m_timer2, enabled); }
 void MainForm::SetCloseDownTimerEnabled(bool enabled) { Switch(m_closeDownTimer, enabled); }
 void MainForm::SetEGCTimerEnabled(bool enabled) { Switch(m_egcTimer, enabled); }
@@ -278,7 +397,10 @@ void MainForm::AddMessageGridInfoEntry(const QDateTime& oDate, quint8 InfoType, 
     if (m_infoLog) m_infoLog->AddMessageGridInfoEntry(oDate, InfoType, InfoNumber, InfoMessage);
 }
 
-void MainForm::ShowDistressButtonsTestWindow() { bShowDistressButtonsTestWindow = true; }
+void MainForm::ShowDistressButtonsTestWindow() {
+    bShowDistressButtonsTestWindow = true;
+    Wake(m_distressTestTimer);
+}
 
 QString MainForm::Label11Caption() const { return m_label11->text(); }
 void MainForm::SetLabel11Caption(const QString& caption) { m_label11->setText(caption); }
@@ -312,6 +434,7 @@ void MainForm::ShowPleaseWait(const QString& caption) {
     PleaseWait& window = GetPleaseWait();
     window.SetCaption(caption);
     window.show();
+    Wake(m_progressTimer);
 }
 
 void MainForm::HidePleaseWait() {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 
 #include "foundation/IMainForm.h"
@@ -289,6 +290,7 @@ public:
     void SetEGCTimerEnabled(bool enabled) override;
     void SetMessageTimerEnabled(bool enabled) override;
     void SetWinsockTimerEnabled(bool enabled) override;
+    void DialogueWorkArrived() override;
     void SetLabel1Caption(const QString& caption) override;
     void SetLabel4Caption(const QString& caption) override;
     QString Label10Caption() const override;
@@ -469,6 +471,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QTimer* MakeTimer(const char* name, int intervalMs);
@@ -497,6 +500,16 @@ private:
     void RunTick(const QTimer* timer, void (*tick)(Link&));
     // Sets a timer on or off; after the end only off.
     void Switch(QTimer* timer, bool on);
+    // A timer that is on but has nothing to do stops ticking and rests; Wake starts a resting
+    // timer again (at once, in the call that brought its work). Switch ends a rest either way.
+    void Rest(QTimer* timer);
+    void Wake(QTimer* timer);
+    // The dialogue changed: EventTimer, Winsock_timer and the status strip look at it.
+    void WakeDialogueFollowers();
+    // Something the status strip shows may have changed: GUITimer ticks once, if the window is
+    // shown, and rests again.
+    void WakeStatusStrip();
+    void StatusStripTick();
     void StartUpSequence(const QStringList& arguments);
     // Shows the disclaimer modal while it has not been accepted.
     void ShowDisclaimer();
@@ -533,10 +546,19 @@ private:
     QTimer* m_progressTimer;
     QTimer* m_screensaverTimer;
     QTimer* m_distressTestTimer;
+    QTimer* m_replyTimeOutTimer;
     // One-shot: hides the splash a second after the start-up has returned.
     QTimer* m_splashTimer;
     // Per timer: its tick is running (a map, so a flag stays put while other timers are added).
     std::map<const QTimer*, bool> m_ticking;
+    // The timers that are on but rest until work arrives.
+    std::set<const QTimer*> m_resting;
+    // What the dialogue looked like after Timer1's last tick.
+    struct DialogueMark {
+        bool Idle = true;
+        bool Answering = false;
+    };
+    DialogueMark m_dialogueMark;
 
     QLabel* m_label1 = nullptr;
     QLabel* m_label4 = nullptr;

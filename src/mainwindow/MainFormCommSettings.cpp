@@ -25,6 +25,8 @@ void MainForm::CommSettings_Click() {
         FindTcuAddresses(m_link);
     CommSettingsForm& form = m_commSettings.get();
     form.show();
+    // The LAN link's steps and the search's answers wait on Winsock_timer while the dialog is open.
+    Wake(m_winsockTimer);
     form.raise();
     form.activateWindow();
     if (HotList.Add) HotList.Add(2046, 0);

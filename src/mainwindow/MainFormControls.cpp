@@ -176,6 +176,9 @@ void MainForm::BuildStatusStrip(QWidget* area) {
     // The engine's activity and the developer's display, right of the strip.
     m_label1 = MakeLabel(area, "Label1", "Idle");
     m_label1->setProperty("Activity", QStringLiteral("Idle"));
+    // It changes with every step of the dialogue: painting its own background keeps each change
+    // to its own rectangle instead of repainting the window behind it.
+    m_label1->setAutoFillBackground(true);
     m_label4 = MakeLabel(area, "Label4", QString());
     m_label10 = MakeLabel(area, "Label10", "T1: ");
     m_label11 = MakeLabel(area, "Label11", "T2: ");

@@ -54,7 +54,10 @@ void MainForm::WatchClipboard() {
     // Asking the clipboard on every tick would be a round trip to another program on X11.
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) return;
-    const auto read = [this, clipboard] { m_clipboardHasText = !clipboard->text().isEmpty(); };
+    const auto read = [this, clipboard] {
+        m_clipboardHasText = !clipboard->text().isEmpty();
+        WakeStatusStrip();
+    };
     connect(clipboard, &QClipboard::dataChanged, this, read);
     read();
 }

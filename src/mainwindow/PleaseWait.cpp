@@ -37,7 +37,17 @@ PleaseWait::PleaseWait(Foundation& f, const QWidget* mainWindow, std::function<v
     m_checkMesTimer->setObjectName("Check_MES_Timer");
     m_checkMesTimer->setInterval(2000);
     connect(m_checkMesTimer, &QTimer::timeout, this, &PleaseWait::Check_MES_Timer_Timer);
+}
+
+// A hidden window has nothing to hide: its timer runs while it is shown.
+void PleaseWait::showEvent(QShowEvent* event) {
+    CaptionedWindow::showEvent(event);
     m_checkMesTimer->start();
+}
+
+void PleaseWait::hideEvent(QHideEvent* event) {
+    m_checkMesTimer->stop();
+    CaptionedWindow::hideEvent(event);
 }
 
 void PleaseWait::SetCaption(const QString& caption) { m_label->setText(caption); }

@@ -24,7 +24,7 @@ public:
     void SetCaption(const QString& caption);
     QString Caption() const;
     QProgressBar* ProgressBar() const { return m_progressBar; }
-    // Every 2 s: a lost link hides the window.
+    // Every 2 s while the window is shown: a lost link hides the window.
     void Check_MES_Timer_Timer();
     QTimer* Check_MES_Timer() const { return m_checkMesTimer; }
     // The program closes it; no user close is reported.
@@ -35,6 +35,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void Form_QueryUnload(bool byUser);

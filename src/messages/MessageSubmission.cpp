@@ -118,6 +118,7 @@ bool CTransmission::SendMessage() {
     Link& link = m_messages.L;
     if (!IsCommandAllowed(link, line)) return false;
     link.Dialogue.CommandQueue += line + u'\n';
+    DialogueWorkArrived(link);
     m_status += 32;
     return true;
 }

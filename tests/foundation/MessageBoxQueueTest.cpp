@@ -4,6 +4,7 @@
 
 #include "foundation/Foundation.h"
 #include "foundation/MessageBoxQueue.h"
+#include "foundation/cErrorQueue.h"
 #include "support/TestPlatform.h"
 #include "support/QueuedTexts.h"
 
@@ -33,6 +34,20 @@ protected:
         return out;
     }
 };
+// The timer that shows the texts rests on an empty queue: every text that gets in tells it,
+// a dropped repeat does not.
+TEST_F(MessageBoxQueueTest, EveryPushTellsTheShowingTimer) {
+    int pushes = 0;
+    ErrorQueue(f).OnPushed = [&] { ++pushes; };
+    QueueMessageBox(f, "first");
+    QueueMessageBox(f, "first");  // already waiting: dropped
+    ErrorQueue(f).EnqueueFirst("urgent");
+    EXPECT_EQ(pushes, 2);
+    EXPECT_EQ(ErrorQueue(f).Count(), 2);
+    ErrorQueue(f).Dequeue();
+    EXPECT_EQ(pushes, 2);
+}
+
 }  // namespace
 
 TEST_F(MessageBoxQueueTest, CreatesTheQueueOnFirstUse) {

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "link/CommandQueue.h"
 #include "link/Link.h"
+#include "link/SerialLink.h"
+#include "support/FakeLinkWindow.h"
 #include "support/TestPlatform.h"
 
 using namespace tidepost;
@@ -193,5 +197,57 @@ TEST_F(QueueFixture, RefusedWhileClosingTheStatusWindowIsNotTold) {
     EXPECT_FALSE(QueueCommand(link, "st -w", true, false));
     EXPECT_TRUE(window.Captions.isEmpty());
 }
+
+// The main window rests Timer1 while the dialogue has nothing to do; every way a line or a reply
+// comes in tells it, refused lines do not.
+TEST_F(QueueFixture, WorkArrivingTellsTheWindowAtOnce) {
+    test::FakeLinkWindow window;
+    link.Windows.Window = &window;
+    EXPECT_TRUE(QueueCommand(link, "st -l", false, false));
+    EXPECT_EQ(window.WorkArrivals, 1);
+    EXPECT_FALSE(QueueCommand(link, "st -l", false, false)) << "a duplicate";
+    EXPECT_FALSE(QueueCommand(link, "", false, false)) << "empty at the end";
+    EXPECT_EQ(window.WorkArrivals, 1);
+    EXPECT_TRUE(QueueCommand(link, "st -i", false, true));
+    PutAnswerAtHead(link, "y");
+    EXPECT_EQ(window.WorkArrivals, 3);
+
+    // A character at the serial port while idle starts a reply.
+    AttachSerialLink(link);
+    platform.Serial.Open();
+    platform.Serial.SetRThreshold(1);
+    platform.Serial.PushIncoming("INFO");
+    EXPECT_EQ(link.Dialogue.DialogueState, 1);
+    EXPECT_EQ(window.WorkArrivals, 4);
+
+    link.Dialogue.ClosingDown = true;
+    EXPECT_FALSE(QueueCommand(link, "st -p", false, false));
+    EXPECT_EQ(window.WorkArrivals, 4);
+}
+
+struct HasWorkCase {
+    const char* name;
+    std::function<void(LinkDialogue&)> set;
+    bool work;
+};
+
+class DialogueWork : public QueueFixture, public ::testing::WithParamInterface<HasWorkCase> {};
+
+TEST_P(DialogueWork, IsWhatKeepsTimer1Running) {
+    GetParam().set(link.Dialogue);
+    EXPECT_EQ(DialogueHasWork(link), GetParam().work);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, DialogueWork,
+    ::testing::Values(HasWorkCase{"Idle", [](LinkDialogue&) {}, false},
+                      HasWorkCase{"LineQueued", [](LinkDialogue& d) { d.CommandQueue = "st -l\r\n"; }, true},
+                      HasWorkCase{"TextWithoutLineEnd", [](LinkDialogue& d) { d.CommandQueue = "st"; }, true},
+                      HasWorkCase{"AwaitingAReply", [](LinkDialogue& d) { d.DialogueState = 1; }, true},
+                      HasWorkCase{"ReplyComplete", [](LinkDialogue& d) { d.DialogueState = 2; }, true},
+                      HasWorkCase{"Streaming", [](LinkDialogue& d) { d.DialogueState = 3; }, true},
+                      HasWorkCase{"TerminalAskedFor", [](LinkDialogue& d) { d.TerminalModeRequested = true; }, true},
+                      HasWorkCase{"DebugDisplay", [](LinkDialogue& d) { d.DebugMode = -1; }, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

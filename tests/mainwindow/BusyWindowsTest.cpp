@@ -160,10 +160,13 @@ TEST_F(BusyFixture, PleaseWaitLoadsWithItsTextsFontAndBar) {
     EXPECT_EQ(working.ProgressBar()->minimum(), 1);
     EXPECT_EQ(working.ProgressBar()->maximum(), 10);
     EXPECT_EQ(working.Check_MES_Timer()->interval(), 2000);
-    EXPECT_TRUE(working.Check_MES_Timer()->isActive());
+    EXPECT_FALSE(working.Check_MES_Timer()->isActive()) << "loaded but hidden: nothing to watch";
     form.ShowPleaseWait("Sending settings");
     EXPECT_TRUE(form.IsPleaseWaitVisible());
+    EXPECT_TRUE(working.Check_MES_Timer()->isActive());
     EXPECT_EQ(working.Caption(), "Sending settings");
+    form.HidePleaseWait();
+    EXPECT_FALSE(working.Check_MES_Timer()->isActive());
 }
 
 TEST_F(BusyFixture, PleaseWaitIsCentredOnceWhereTheMainWindowStoodAtItsLoad) {

@@ -104,7 +104,10 @@ TEST_F(QueuedTexts, EnableTimersStartsTheStatusAndProgressTimers) {
     form.EnableTimers(false);
     EXPECT_FALSE(Timer("GUITimer")->isActive());
     EXPECT_FALSE(Timer("ProgressTimer")->isActive());
-    // The test window's timer runs from the window's creation on, whatever EnableTimers does.
+    // The test window's timer answers an ask from the window's creation on, whatever
+    // EnableTimers does; until one comes it rests.
+    EXPECT_FALSE(Timer("DistressButtonsTestWindowTimer")->isActive());
+    form.ShowDistressButtonsTestWindow();
     EXPECT_TRUE(Timer("DistressButtonsTestWindowTimer")->isActive());
 }
 

@@ -25,6 +25,7 @@ public:
     void SetEGCTimerEnabled(bool on) override { SetTimer("EGCTimer", on); }
     void SetMessageTimerEnabled(bool on) override { SetTimer("MessageTimer", on); }
     void SetWinsockTimerEnabled(bool on) override { SetTimer("Winsock_timer", on); }
+    void DialogueWorkArrived() override { ++WorkArrivals; }
 
     void SetLabel1Caption(const QString& caption) override { Label1 = caption; }
     void SetLabel4Caption(const QString& caption) override { Label4 = caption; }
@@ -57,6 +58,7 @@ public:
 
     QMap<QString, bool> Timers;
     QStringList TimerCalls;  // "Timer1 off", "Timer1 on", ...
+    int WorkArrivals = 0;    // calls of DialogueWorkArrived
     QString Label1;
     QString Label4;
     QString Label10 = "T1: ";
