@@ -47,6 +47,16 @@ void WaitForm::ProgTimer_Timer() {
     if (m_unload) m_unload();
 }
 
+void WaitForm::showEvent(QShowEvent* event) {
+    CaptionedWindow::showEvent(event);
+    m_progTimer->start();
+}
+
+void WaitForm::hideEvent(QHideEvent* event) {
+    m_progTimer->stop();
+    CaptionedWindow::hideEvent(event);
+}
+
 void WaitForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         if (m_unload) m_unload();

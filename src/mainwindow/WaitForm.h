@@ -24,6 +24,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A hidden strip has nothing to keep on top: an unloaded one waits hidden for its deletion and
+    // must not tick meanwhile.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QLabel* m_label;

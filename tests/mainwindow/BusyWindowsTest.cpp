@@ -84,6 +84,18 @@ TEST_F(BusyFixture, WaitFormStaysWhileTheLinkIsUp) {
     EXPECT_TRUE(form.IsWaitFormLoaded());
 }
 
+TEST_F(BusyFixture, AnUnloadedWaitFormStopsTickingBeforeItsDeletion) {
+    f.gSession.SetMesConnected(true);
+    QPointer<WaitForm> wait = &form.GetWaitForm();
+    wait->show();
+    form.UnloadWaitForm();
+    ASSERT_FALSE(wait.isNull());
+    EXPECT_FALSE(wait->ProgTimer()->isActive()) << "its tick would read the session after the program let it go";
+    wait->show();
+    EXPECT_TRUE(wait->ProgTimer()->isActive()) << "shown again, it keeps itself on top";
+    DeleteUnloaded();
+}
+
 TEST_F(BusyFixture, WaitFormGoesInOneTickWhenTheLinkIsDown) {
     f.gSession.SetMesConnected(true);
     QPointer<WaitForm> wait = &form.GetWaitForm();
