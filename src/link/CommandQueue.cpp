@@ -117,8 +117,11 @@ int WithdrawCommands(Link& link, const std::function<bool(const QString& line)>&
 
 bool DialogueHasWork(const Link& link) {
     const LinkDialogue& d = link.Dialogue;
-    return !d.CommandQueue.isEmpty() || d.DialogueState != 0 || d.TerminalModeRequested || d.DebugMode != 0 ||
-           TerminalVisible(link);
+    // Back at rest after a reply, one idle step still has to arm the port's receive event (so that
+    // text the transceiver sends on its own wakes the dialogue) and show the engine idle.
+    const bool idleStepDue = d.DialogueState == 0 && d.ReceiveThreshold < 1;
+    return !d.CommandQueue.isEmpty() || d.DialogueState != 0 || idleStepDue || d.TerminalModeRequested ||
+           d.DebugMode != 0 || TerminalVisible(link);
 }
 
 void DialogueWorkArrived(Link& link) {

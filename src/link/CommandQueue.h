@@ -33,7 +33,8 @@ QString TakeFirstCommandLine(Link& link);
 int WithdrawCommands(Link& link, const std::function<bool(const QString& line)>& withdraw);
 
 // The dialogue has work for Timer1: a line is queued, a reply is being received, completed or
-// streamed, terminal mode was asked for or its window is shown, or the debug display runs.
+// streamed, the idle step after a reply has not yet run, terminal mode was asked for or its window
+// is shown, or the debug display runs.
 // Without any of these Timer1 rests until DialogueWorkArrived starts it again (and while a reply
 // is awaited quietly, see QuietReplyDeadline).
 bool DialogueHasWork(const Link& link);

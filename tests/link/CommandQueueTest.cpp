@@ -234,13 +234,15 @@ struct HasWorkCase {
 class DialogueWork : public QueueFixture, public ::testing::WithParamInterface<HasWorkCase> {};
 
 TEST_P(DialogueWork, IsWhatKeepsTimer1Running) {
+    link.Dialogue.ReceiveThreshold = 1;  // the idle step has run
     GetParam().set(link.Dialogue);
     EXPECT_EQ(DialogueHasWork(link), GetParam().work);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     States, DialogueWork,
-    ::testing::Values(HasWorkCase{"Idle", [](LinkDialogue&) {}, false},
+    ::testing::Values(HasWorkCase{"Idle", [](LinkDialogue& d) { d.ReceiveThreshold = 1; }, false},
+                      HasWorkCase{"IdleStepDueAfterAReply", [](LinkDialogue& d) { d.ReceiveThreshold = 0; }, true},
                       HasWorkCase{"LineQueued", [](LinkDialogue& d) { d.CommandQueue = "st -l\r\n"; }, true},
                       HasWorkCase{"TextWithoutLineEnd", [](LinkDialogue& d) { d.CommandQueue = "st"; }, true},
                       HasWorkCase{"AwaitingAReply", [](LinkDialogue& d) { d.DialogueState = 1; }, true},

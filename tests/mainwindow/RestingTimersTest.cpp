@@ -127,6 +127,27 @@ TEST_F(RestingTimers, TheReplysFirstTextWakesTimer1AndEndsTheQuietWait) {
     EXPECT_TRUE(f.gSession.MesConnected());
 }
 
+// After the reply the dialogue takes one idle step before it rests: the engine shows itself idle
+// and the port listens again, so that a notification the transceiver sends unasked wakes it.
+TEST_F(RestingTimers, AfterAReplyOneIdleStepArmsThePortBeforeTimer1Rests) {
+    AttachSerialLink(link);
+    platform.Serial.Open();
+    form.EnableTimers(true);
+    QueueCommand(link, "ver", false, false);
+    Fire("Timer1");
+    platform.Serial.PushIncoming("ver\r\nVersion 1\r\ncan0:/$ ");
+    for (int tick = 0; tick < 10 && link.Dialogue.DialogueState != 0; ++tick) Fire("Timer1");
+    ASSERT_EQ(link.Dialogue.DialogueState, 0);
+    EXPECT_TRUE(Active("Timer1")) << "the idle step is still due";
+    Fire("Timer1");
+    EXPECT_FALSE(Active("Timer1"));
+    EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), "Idle");
+    EXPECT_EQ(link.Dialogue.ReceiveThreshold, 1);
+
+    platform.Serial.PushIncoming("INFO 20\r\n");
+    EXPECT_TRUE(Active("Timer1")) << "text sent unasked wakes the dialogue";
+}
+
 // Where the reply's text comes unannounced, Timer1 keeps polling through the wait.
 struct PolledWait {
     const char* name;
