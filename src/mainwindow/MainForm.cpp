@@ -188,17 +188,16 @@ void MainForm::RunTick(const QTimer* timer, void (*tick)(Link&)) {
     RunTimerTick(m_foundation, m_ticking[timer], [&] { tick(m_link); });
 }
 
+void MainForm::RunDutyTick(const QTimer* timer, void (*tick)(Link&)) {
+    RunTick(timer, tick);
+    WakeStatusStrip();
+}
+
 // Timer1 rests through the engine: the tick switches it on again at its end, which lets it run
 // only while the dialogue has work.
 void MainForm::Timer1_Timer() { RunTick(m_timer1, tidepost::Timer1_Timer); }
-void MainForm::Timer2_Timer() {
-    RunTick(m_timer2, tidepost::Timer2_Timer);
-    WakeStatusStrip();
-}
-void MainForm::Timer_60S_Timer() {
-    RunTick(m_timer60S, tidepost::Timer_60S_Timer);
-    WakeStatusStrip();
-}
+void MainForm::Timer2_Timer() { RunDutyTick(m_timer2, tidepost::Timer2_Timer); }
+void MainForm::Timer_60S_Timer() { RunDutyTick(m_timer60S, tidepost::Timer_60S_Timer); }
 // EventTimer and Winsock_timer follow the dialogue: one tick after each reply it has dealt with
 // or a change of the transceiver's answering, more while a change is not taken in or the LAN
 // link is being set up. Wake-ups that come before the tick are served by that one tick.
@@ -210,18 +209,9 @@ void MainForm::Winsock_timer_Timer() {
     RunTick(m_winsockTimer, tidepost::Winsock_timer_Timer);
     if (!WinsockTimerHasWork(m_link)) Rest(m_winsockTimer);
 }
-void MainForm::CloseDownTimer_Timer() {
-    RunTick(m_closeDownTimer, tidepost::CloseDownTimer_Timer);
-    WakeStatusStrip();
-}
-void MainForm::EGCTimer_Timer() {
-    RunTick(m_egcTimer, tidepost::EGCTimer_Timer);
-    WakeStatusStrip();
-}
-void MainForm::MessageTimer_Timer() {
-    RunTick(m_messageTimer, tidepost::MessageTimer_Timer);
-    WakeStatusStrip();
-}
+void MainForm::CloseDownTimer_Timer() { RunDutyTick(m_closeDownTimer, tidepost::CloseDownTimer_Timer); }
+void MainForm::EGCTimer_Timer() { RunDutyTick(m_egcTimer, tidepost::EGCTimer_Timer); }
+void MainForm::MessageTimer_Timer() { RunDutyTick(m_messageTimer, tidepost::MessageTimer_Timer); }
 
 void MainForm::Rest(QTimer* timer) {
     // A timer its own tick switched off stays off: resting is only for a timer that is on.

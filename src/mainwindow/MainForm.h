@@ -498,6 +498,8 @@ private:
     QMetaObject::Connection ml_RuntimeSupport;
     // Runs the link's tick of `timer`, skipped while that timer's previous tick still runs.
     void RunTick(const QTimer* timer, void (*tick)(Link&));
+    // A periodic duty's tick, after which the status strip shows what the duty may have changed.
+    void RunDutyTick(const QTimer* timer, void (*tick)(Link&));
     // Sets a timer on or off; after the end only off.
     void Switch(QTimer* timer, bool on);
     // A timer that is on but has nothing to do stops ticking and rests; Wake starts a resting
