@@ -96,25 +96,16 @@ QString CInbox::BuildIndexTable(const IndexPageTable& table, const QList<int>& o
     const AnsiCodec& codec = m_m.F.Os.Codec;
     for (qsizetype i = 0; i < order.size(); ++i) {
         const int row = order[i];
-        const auto cell = [&](int piece) {
-            page.Markup(QLatin1String("<td>"));
-            page.Text(table.Cell(piece, row));
-            page.Markup(QLatin1String("</td>"));
-        };
         page.Markup(i % 2 == 0 ? QLatin1String("<tr bgcolor=#EEEEEE") : QLatin1String("<tr "));
         page.Markup(kRowEvents);
-        page.Markup(QLatin1String("<td><a href=REQUESTRXMSG?ID="));
-        page.LinkId(codec, table.Cell(kFileNamePiece, row));
-        page.Markup(QLatin1String(">"));
-        page.Text(table.Cell(kFileNamePiece, row));
-        page.Markup(QLatin1String("</a></td>"));
-        for (int piece : {0, 1, 3}) cell(piece);
+        page.LinkCell(codec, QLatin1String("REQUESTRXMSG"), table.Cell(kFileNamePiece, row));
+        for (int piece : {0, 1, 3}) page.Cell(table.Cell(piece, row));
         page.Markup(QLatin1String("<td>"));
         page.Text(table.Cell(4, row));
         page.Markup(QLatin1String(":"));
         page.Text(table.Cell(5, row));
         page.Markup(QLatin1String("</td>"));
-        for (int piece : {6, 7, 8}) cell(piece);
+        for (int piece : {6, 7, 8}) page.Cell(table.Cell(piece, row));
         page.Markup(QLatin1String("</tr>\r\n"));
     }
     page.Markup(QLatin1String("</table>"));

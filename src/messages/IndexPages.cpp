@@ -156,6 +156,16 @@ void PageWriter::LinkId(const AnsiCodec& codec, QStringView name) {
     m_used = to - m_begin;
 }
 
+void PageWriter::LinkCell(const AnsiCodec& codec, QLatin1String request, QStringView name) {
+    Markup(QLatin1String("<td><a href="));
+    Markup(request);
+    Markup(QLatin1String("?ID="));
+    LinkId(codec, name);
+    Markup(QLatin1String(">"));
+    Text(name);
+    Markup(QLatin1String("</a></td>"));
+}
+
 QString PageWriter::Take() {
     m_page.truncate(m_used);
     m_used = 0;

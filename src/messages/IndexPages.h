@@ -60,6 +60,14 @@ public:
     // and "-" written "%" and two hexadecimal digits, so no name can end the link or add to it;
     // the store's own names stay as they are.
     void LinkId(const AnsiCodec& codec, QStringView name);
+    // A table cell holding a field as text.
+    void Cell(QStringView text) {
+        Markup(QLatin1String("<td>"));
+        Text(text);
+        Markup(QLatin1String("</td>"));
+    }
+    // A cell that links the stored file `name` to the page `request` ("REQUESTRXMSG", ...).
+    void LinkCell(const AnsiCodec& codec, QLatin1String request, QStringView name);
     // The page written so far; the writer is empty afterwards.
     QString Take();
 

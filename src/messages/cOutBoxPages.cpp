@@ -86,24 +86,15 @@ QString cOutBox::BuildIndexTable(const IndexPageTable& table, const QList<int>& 
     const AnsiCodec& codec = m_m.F.Os.Codec;
     for (qsizetype i = 0; i < order.size(); ++i) {
         const int row = order[i];
-        const auto cell = [&](int column) {
-            page.Markup(QLatin1String("<td>"));
-            page.Text(table.Cell(column, row));
-            page.Markup(QLatin1String("</td>"));
-        };
         page.Markup(i % 2 == 0 ? QLatin1String("<tr bgcolor=#EEEEEE>") : QLatin1String("<tr >"));
-        page.Markup(QLatin1String("<td><a href=REQUESTTXMSG?ID="));
-        page.LinkId(codec, table.Cell(kFileNameColumn, row));
-        page.Markup(QLatin1String(">"));
-        page.Text(table.Cell(kFileNameColumn, row));
-        page.Markup(QLatin1String("</a></td>"));
-        for (int column : {kToColumn, 1, 2, 3}) cell(column);
+        page.LinkCell(codec, QLatin1String("REQUESTTXMSG"), table.Cell(kFileNameColumn, row));
+        for (int column : {kToColumn, 1, 2, 3}) page.Cell(table.Cell(column, row));
         page.Markup(QLatin1String("<td>"));
         page.Text(table.Cell(4, row));
         page.Markup(QLatin1String(" "));
         page.Text(table.Cell(5, row));
         page.Markup(QLatin1String("</td>"));
-        for (int column : {6, 7, 8}) cell(column);
+        for (int column : {6, 7, 8}) page.Cell(table.Cell(column, row));
         page.Markup(QLatin1String("</tr>\r\n"));
     }
     page.Markup(QLatin1String("</table>"));
